@@ -1,0 +1,25 @@
+#pragma once
+
+#include "map/Generator.h"
+
+namespace brambex {
+
+// Solid rock with one or more horizontal caves stacked from top to bottom, each a roughened
+// quadrilateral of air. The only map type with a roof.
+class Cavern : public Generator {
+public:
+    Cavern();
+    void generate() override;
+    void refreshTypeIndex() override;
+    bool hasRoof() const override;
+
+    // Outline point spacing for a complexity value (1 gives 250, 50 gives 78, 100 gives 76).
+    static int spacingFor(int complexity);
+    // Corner margin of a band: at least 10, else 5% of the band.
+    static int marginFor(int bandHeight);
+
+private:
+    void carveCave(PointList& outline, int bandTop, int bandHeight, int margin, int shift, int spacing);
+};
+
+}  // namespace brambex

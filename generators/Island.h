@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include "map/Generator.h"
+
+namespace brambex {
+
+// One or more islands standing on the bottom edge of an empty map, side by side. Each is the
+// outline through a cloud of random points, ordered by a nearest-neighbour walk, roughened and
+// filled.
+class Island : public Generator {
+public:
+    Island();
+    void generate() override;
+    void refreshTypeIndex() override;
+
+    // Steps of one island, public for tests (all draw from rand() in the order of the run).
+    std::vector<Point> pointCloud(int left, int slotWidth, int centre, bool gaps) const;
+    void placeFeet(std::vector<Point>& cloud, int left, int right, int slotWidth) const;
+    static std::vector<Point> orderOutline(const std::vector<Point>& cloud);
+};
+
+}  // namespace brambex

@@ -1,0 +1,120 @@
+#include "map/GdImage.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdarg>
+
+#include "map/Files.h"
+#include "map/WinException.h"
+
+namespace brambex {
+
+namespace {
+void silentErrorMethod(int, const char*, va_list) {}
+}  // namespace
+
+void throwOutOfMemory() { throw WinException(ENOMEM, "Out of memory"); }
+
+void quietLibgd() {
+    static const bool installed = [] {
+        gdSetErrorMethod(silentErrorMethod);
+        return true;
+    }();
+    (void)installed;
+}
+
+ImagePtr tryCreateTrueColour(int width, int height) {
+    quietLibgd();
+    if (width <= 0 || height <= 0) return nullptr;
+    return ImagePtr(gdImageCreateTrueColor(width, height));
+}
+
+ImagePtr createTrueColour(int width, int height) {
+    ImagePtr im = tryCreateTrueColour(width, height);
+    if (!im) throwOutOfMemory();
+    return im;
+}
+
+bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int& height) {
+    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    // signature, IHDR length and type, then width and height
+    if (size < 24) return false;
+    for (int i = 0; i < 8; ++i)
+        if (data[i] != signature[i]) return false;
+    if (data[12] != 'I' || data[13] != 'H' || data[14] != 'D' || data[15] != 'R') return false;
+    auto be32 = [&](std::size_t at) {
+        return (std::uint32_t(data[at]) << 24) | (std::uint32_t(data[at + 1]) << 16) |
+               (std::uint32_t(data[at + 2]) << 8) | std::uint32_t(data[at + 3]);
+    };
+    const std::uint32_t w = be32(16), h = be32(20);
+    if (w == 0 || h == 0 || w > 0x7FFFFFFF || h > 0x7FFFFFFF) return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
+ImagePtr decodePng(const std::vector<unsigned char>& bytes) {
+    quietLibgd();
+    int w = 0, h = 0;
+    if (!pngHeaderSize(bytes.data(), bytes.size(), w, h)) return nullptr;
+    if (w > MAX_PICTURE_WIDTH || h > MAX_PICTURE_HEIGHT) return nullptr;
+    if (bytes.size() > 0x7FFFFFFF) return nullptr;
+    return ImagePtr(gdImageCreateFromPngPtr(static_cast<int>(bytes.size()),
+                                            const_cast<unsigned char*>(bytes.data())));
+}
+
+ImagePtr loadPng(const std::filesystem::path& path) {
+    std::vector<unsigned char> bytes;
+    if (!readWholeFile(path, bytes)) return nullptr;
+    return decodePng(bytes);
+}
+
+std::vector<unsigned char> encodePng(gdImagePtr im, int level) {
+    quietLibgd();
+    int size = 0;
+    void* data = gdImagePngPtrEx(im, &size, level);
+    if (!data) return {};
+    std::vector<unsigned char> bytes(static_cast<unsigned char*>(data),
+                                     static_cast<unsigned char*>(data) + size);
+    gdFree(data);
+    return bytes;
+}
+
+int trueColourAt(gdImagePtr im, int x, int y) {
+    if (im->trueColor) return im->tpixels[y][x];
+    const int c = im->pixels[y][x];
+    return gdTrueColorAlpha(im->red[c], im->green[c], im->blue[c], im->alpha[c]);
+}
+
+void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY) {
+    if (!dst->trueColor) {
+        gdImageCopy(dst, src, dstX, dstY, 0, 0, src->sx, src->sy);
+        return;
+    }
+    const int x0 = std::max(0, -dstX), x1 = std::min(src->sx, dst->sx - dstX);
+    const int y0 = std::max(0, -dstY), y1 = std::min(src->sy, dst->sy - dstY);
+    const bool blend = dst->alphaBlendingFlag != 0;
+    const int transparent = src->transparent;
+    for (int y = y0; y < y1; ++y) {
+        int* out = dst->tpixels[dstY + y] + dstX;
+        if (src->trueColor) {
+            const int* in = src->tpixels[y];
+            for (int x = x0; x < x1; ++x) {
+                const int c = in[x];
+                if (c == transparent) continue;
+                out[x] = (!blend || gdTrueColorGetAlpha(c) == gdAlphaOpaque) ? c : gdAlphaBlend(out[x], c);
+            }
+        } else {
+            const unsigned char* in = src->pixels[y];
+            for (int x = x0; x < x1; ++x) {
+                const int index = in[x];
+                if (index == transparent) continue;
+                const int c = gdTrueColorAlpha(src->red[index], src->green[index], src->blue[index],
+                                               src->alpha[index]);
+                out[x] = (!blend || gdTrueColorGetAlpha(c) == gdAlphaOpaque) ? c : gdAlphaBlend(out[x], c);
+            }
+        }
+    }
+}
+
+}  // namespace brambex

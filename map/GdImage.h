@@ -1,0 +1,57 @@
+#pragma once
+
+#include <gd.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace brambex {
+
+struct ImageDeleter {
+    void operator()(gdImagePtr im) const noexcept {
+        if (im) gdImageDestroy(im);
+    }
+};
+using ImagePtr = std::unique_ptr<gdImage, ImageDeleter>;
+
+// The largest map the program can make; bigger pictures from files are refused before decoding.
+constexpr int MAX_PICTURE_WIDTH = 32760;
+constexpr int MAX_PICTURE_HEIGHT = 32600;
+
+// Silences libgd's notices (NeuQuant prints two per call). Idempotent and thread-safe; every
+// entry point that touches libgd calls it, and main calls it before any thread starts.
+void quietLibgd();
+
+// A new all-black true-colour picture; throws WinException "Out of memory" when it cannot be made.
+ImagePtr createTrueColour(int width, int height);
+
+// Same, but returns none instead of throwing (for steps the run may skip).
+ImagePtr tryCreateTrueColour(int width, int height);
+
+// Reads the width and height from a PNG header; false when the bytes are not a PNG.
+bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int& height);
+
+// Decodes a PNG held in memory. None when it is not a PNG, is damaged, or is larger than the
+// biggest map (checked from the header before decoding, so a small file cannot ask for gigabytes).
+ImagePtr decodePng(const std::vector<unsigned char>& bytes);
+
+// Reads and decodes a PNG file; none when it is missing or unreadable as above.
+ImagePtr loadPng(const std::filesystem::path& path);
+
+// Encodes a picture as PNG bytes at the given zlib level (-1 = libgd's default).
+std::vector<unsigned char> encodePng(gdImagePtr im, int level = -1);
+
+// gdImageCopy(dst, src, x, y, 0, 0, src width, src height) for a true-colour destination, done on
+// rows: the source's transparent colour is skipped, and the destination's alpha blending flag
+// decides between blending and replacing, exactly as libgd's per-pixel copy does.
+void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
+
+// The true-colour value libgd would read from a pixel of either kind of picture.
+int trueColourAt(gdImagePtr im, int x, int y);
+
+// Packs an opaque colour the way libgd stores true-colour pixels.
+constexpr int packColour(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
+
+}  // namespace brambex

@@ -1,0 +1,38 @@
+#include "map/ProcessState.h"
+
+#include <string>
+
+namespace brambex {
+
+GenerationParameters params;
+MapState mapState;
+Paths paths;
+InstalledTypes installedTypes;
+
+void setWorkingDirectory(const std::filesystem::path& directory) {
+    paths.workingDirectory = directory;
+    const auto temp = directory / "data" / "temp";
+    const auto interface = directory / "data" / "interface";
+    paths.previewPath = temp / "preview.png";
+    paths.previewPath2 = temp / "preview2.png";
+    paths.busyPicturePath[0] = interface / "gen1.bmp";
+    paths.busyPicturePath[1] = interface / "gen2.bmp";
+}
+
+void resetProcessState() {
+    params = GenerationParameters{};
+    mapState = MapState{};
+    installedTypes = InstalledTypes{};
+    paths = Paths{};
+    setWorkingDirectory(std::filesystem::path("."));
+}
+
+std::filesystem::path themeFile(int theme, const std::filesystem::path& name) {
+    return paths.workingDirectory / "data" / "generic" / "themes" / std::to_string(theme) / name;
+}
+
+std::filesystem::path dataFile(const std::filesystem::path& relative) {
+    return paths.workingDirectory / "data" / relative;
+}
+
+}  // namespace brambex

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "map/MapTypes.h"
+
+namespace brambex {
+
+// Values the window (or the command line) sets and the generators read. The window writes
+// them on its thread before a run starts; the worker only reads them.
+struct GenerationParameters {
+    int width = 1920;
+    int height = 696;
+    int objects = 50;
+    int bnaObjects = 25;
+    int complexity = 20;
+    int pathSize = 232;
+    int padding = 1;
+    int pads = 50;
+    int numIslands = 1;
+    int smoothing = 0;
+    bool noTopSoil = false;
+    int bnaStyle = 0;
+    int bnaAlgorithm = 0;
+    int shopperLayout = 0;
+    int fortBrick = 0;
+    bool fortGrass = false;
+    int themeChoice = 0;
+    bool manualMode = false;
+    bool keepSeed = false;
+};
+
+// The current map's identity and the flags that travel with it. Written by the worker during a
+// run and read by the window thread only after the worker has been joined.
+struct MapState {
+    std::uint32_t mapSeed = 12345;
+    int chosenTheme = 0;
+    int themeCount = 0;
+    bool themesWarned = false;
+    int markerX = -1;
+    int markerY = -1;
+    bool indiMaskEnabled = false;
+    bool showTransparency = false;
+    int currentTypeIndex = 0;
+};
+
+// Paths fixed at start-up from the start directory.
+struct Paths {
+    std::filesystem::path workingDirectory;
+    std::filesystem::path previewPath;
+    std::filesystem::path previewPath2;
+    std::filesystem::path busyPicturePath[2];
+    std::filesystem::path currentMapPath;
+};
+
+extern GenerationParameters params;
+extern MapState mapState;
+extern Paths paths;
+extern InstalledTypes installedTypes;
+
+// Sets workingDirectory and derives every path from it.
+void setWorkingDirectory(const std::filesystem::path& directory);
+
+// Puts every process-wide value back to its start-up state (tests use this between cases).
+void resetProcessState();
+
+// workingDirectory/data/generic/themes/<theme>/<name>
+std::filesystem::path themeFile(int theme, const std::filesystem::path& name);
+
+// workingDirectory/data/<relative>
+std::filesystem::path dataFile(const std::filesystem::path& relative);
+
+}  // namespace brambex

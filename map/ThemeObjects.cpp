@@ -1,0 +1,320 @@
+#include "map/ThemeObjects.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+
+namespace brambex {
+
+namespace {
+
+constexpr int KEY = 0;  // the key colour of object pictures: never drawn
+
+enum class Kind { Floor, Roof, Left, Right };
+
+using ObjectSet = std::vector<ImagePtr>;  // an empty slot holds none
+
+}  // namespace
+
+void normaliseObjectPicture(ImagePtr& slot) {
+    if (!slot) return;
+    ImagePtr normal = tryCreateTrueColour(slot->sx, slot->sy);
+    if (normal) {
+        gdImageColorTransparent(normal.get(), KEY);
+        copyPicture(normal.get(), slot.get(), 0, 0);
+    }
+    slot = std::move(normal);
+}
+
+ImagePtr mirrorObjectPicture(gdImagePtr picture) {
+    if (!picture) return nullptr;
+    ImagePtr mirror = tryCreateTrueColour(picture->sx, picture->sy);
+    if (!mirror) return nullptr;
+    const int w = picture->sx;
+    for (int y = 0; y < picture->sy; ++y) {
+        const int* in = picture->tpixels[y];
+        int* out = mirror->tpixels[y];
+        for (int x = 0; x < w; ++x) out[x] = in[w - 1 - x];
+    }
+    normaliseObjectPicture(mirror);
+    return mirror;
+}
+
+namespace {
+
+std::vector<ImagePtr> loadFolder(const std::string& folder) {
+    const auto directory = themeFile(mapState.chosenTheme, std::filesystem::path("objects") / folder);
+    int count = 0;
+    while (fileOpens(directory / (std::to_string(count) + ".png"))) ++count;
+    std::vector<ImagePtr> pictures;
+    pictures.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        ImagePtr picture = loadPng(directory / (std::to_string(i) + ".png"));
+        normaliseObjectPicture(picture);
+        pictures.push_back(std::move(picture));
+    }
+    return pictures;
+}
+
+// Floor and roof sets: each picture followed by its mirror.
+ObjectSet pairWithMirrors(std::vector<ImagePtr> pictures) {
+    ObjectSet set;
+    for (auto& picture : pictures) {
+        ImagePtr mirror = mirrorObjectPicture(picture.get());
+        set.push_back(std::move(picture));
+        set.push_back(std::move(mirror));
+    }
+    return set;
+}
+
+// The probe line of a picture and what it tells: where the object's base meets the surface.
+struct Probe {
+    int line = 0;    // row (floor, roof) or column (walls) of the picture
+    int anchor = 0;  // position along that line
+    int span = 0;    // half the width of the contact the object needs
+};
+
+Probe probe(gdImagePtr picture, Kind kind) {
+    const int w = picture->sx, h = picture->sy;
+    Probe p;
+    bool alongRow = true;
+    switch (kind) {
+        case Kind::Floor: p.line = h - std::min(h / 20, 5); break;
+        case Kind::Roof: p.line = std::min(h / 20, 5); break;
+        case Kind::Left: p.line = w - std::min(w / 20, 10); alongRow = false; break;
+        case Kind::Right: p.line = std::min(w / 20, 10); alongRow = false; break;
+    }
+    const int length = alongRow ? w : h;
+    // A line outside the picture (pictures under 20 pixels) reads as key colour.
+    auto at = [&](int k) {
+        if (alongRow) return p.line < h ? picture->tpixels[p.line][k] : KEY;
+        return p.line < w ? picture->tpixels[k][p.line] : KEY;
+    };
+    int lead = 0;
+    while (lead < length && at(lead) == KEY) ++lead;
+    p.anchor = lead < length ? lead : length / 2;
+    int run = 0;
+    while (lead + run < length && at(lead + run) != KEY) ++run;
+    if (lead + run < length) p.anchor += run / 2;
+    p.span = std::abs(run - lead) / 2;
+    return p;
+}
+
+struct Box {
+    int left = 0, top = 0;
+};
+
+class ObjectPlacer {
+public:
+    ObjectPlacer(gdImagePtr picture, gdImagePtr edges, const int markers[4], int air, int mapWidth, int mapHeight)
+        : pic_(picture), edges_(edges), air_(air), wg_(mapWidth), hg_(mapHeight) {
+        std::copy(markers, markers + 4, markers_);
+    }
+
+    // One attempt with a set: up to n tries from a random slot on; the first that fits is drawn.
+    void attempt(const ObjectSet& set, Kind kind, int x, int y) {
+        const int n = static_cast<int>(set.size());
+        int s = rand() % n;
+        for (int tries = 0; tries < n; ++tries) {
+            s = (s + 1) % n;
+            gdImagePtr object = set[static_cast<std::size_t>(s)].get();
+            if (!object) continue;
+            Box box;
+            if (fits(object, kind, x, y, box)) {
+                draw(object, box);
+                return;
+            }
+        }
+    }
+
+private:
+    bool inside(const Box& b, int w, int h) const {
+        return b.top >= 0 && b.left >= 0 && b.left + w <= pic_->sx && b.top + h <= pic_->sy;
+    }
+
+    bool fits(gdImagePtr object, Kind kind, int x, int y, Box& box) const {
+        const int w = object->sx, h = object->sy;
+        Probe p = probe(object, kind);
+        const bool horizontal = kind == Kind::Floor || kind == Kind::Roof;
+        auto place = [&] {
+            if (horizontal) box = {x - p.anchor, y - p.line};
+            else box = {x - p.line, y - p.anchor};
+        };
+        place();
+        // Shift the probe line until the box lies inside the map, within the picture's extent.
+        while (!inside(box, w, h)) {
+            if (kind == Kind::Floor && p.line < h) ++p.line;
+            else if (kind == Kind::Roof && p.line > 0) --p.line;
+            else if (kind == Kind::Left && p.line > 0) --p.line;
+            else if (kind == Kind::Right && p.line < w) ++p.line;
+            else break;
+            place();
+        }
+        if (!preChecks(kind, p, w, h, x, y)) return false;
+        return roomCheck(kind, p, w, h, x, y, box);
+    }
+
+    bool preChecks(Kind kind, const Probe& p, int w, int h, int x, int y) const {
+        const int row = p.line, column = p.line, ax = p.anchor, ay = p.anchor;
+        switch (kind) {
+            case Kind::Floor: return y > row && x > w - ax && x < wg_ - ax && y < hg_ - h + row;
+            case Kind::Roof: return y > row && y < hg_ - row && x > ax && x < wg_ - ax;
+            case Kind::Left: return y > ay && x > w - column && x < wg_ - w + column && y < hg_ - ay;
+            case Kind::Right: return x > column && y > ay && x < wg_ - w + column && y < hg_ - h + ay;
+        }
+        return false;
+    }
+
+    bool isMarker(int c) const {
+        return c == 0 || c == markers_[0] || c == markers_[1] || c == markers_[2] || c == markers_[3];
+    }
+
+    // Contact: the surface under the object's base must be land. Band: the lines from the
+    // surface out to 20 beyond the object must be free of earlier objects, and air except the
+    // few lines nearest the surface.
+    bool roomCheck(Kind kind, const Probe& p, int w, int h, int x, int y, const Box& box) const {
+        if (p.span <= 0 || !inside(box, w, h)) return false;
+        const int W = pic_->sx, H = pic_->sy;
+        int** pic = pic_->tpixels;
+        int** edge = edges_->tpixels;
+        const int span = p.span;
+        const bool horizontal = kind == Kind::Floor || kind == Kind::Roof;
+
+        // Contact line: a row across the base for floor and roof, a column for the walls.
+        int contact = 0;
+        bool testContact = true;
+        switch (kind) {
+            case Kind::Floor: contact = y + (h - p.line); testContact = contact >= 0 && contact < H; break;
+            case Kind::Roof: contact = y - p.line; testContact = contact != 0; break;
+            case Kind::Left: contact = x + (w - p.line); testContact = contact >= 0 && contact < W; break;
+            case Kind::Right: contact = x - p.line; testContact = contact != 0; break;
+        }
+        if (testContact) {
+            const int centre = horizontal ? x : y;
+            const int limit = horizontal ? W : H;
+            for (int k = std::max(0, centre - span); k <= centre + span - 1; ++k) {
+                if (k >= limit) break;  // beyond the right or bottom edge ends the test
+                const int c = horizontal ? pic[contact][k] : pic[k][contact];
+                if (c == air_) return false;
+            }
+        }
+
+        const int lim = horizontal ? std::min(h / 4, 40) : std::min(w / 4, 40);
+        auto bandLine = [&](int line, int k) {
+            if (horizontal) {
+                if (line < 0 || line >= H) return false;
+                const int* e = edge[line];
+                const int* m = pic[line];
+                for (int c = box.left; c < box.left + w; ++c) {
+                    if (!isMarker(e[c])) return false;
+                    if (k > lim && m[c] != air_) return false;
+                }
+            } else {
+                if (line < 0 || line >= W) return false;
+                for (int r = box.top; r < box.top + h; ++r) {
+                    if (!isMarker(edge[r][line])) return false;
+                    if (k > lim && pic[r][line] != air_) return false;
+                }
+            }
+            return true;
+        };
+        switch (kind) {
+            case Kind::Floor:
+                for (int k = p.line + 20; k >= 1; --k)
+                    if (!bandLine(y - k, k)) return false;
+                break;
+            case Kind::Roof:
+                for (int k = p.line; k <= h + 19; ++k)
+                    if (!bandLine(y + k, k)) return false;
+                break;
+            case Kind::Left:
+                for (int k = p.line + 20; k >= 1; --k)
+                    if (!bandLine(x - k, k)) return false;
+                break;
+            case Kind::Right:
+                for (int k = p.line; k <= w + 19; ++k)
+                    if (!bandLine(x + k, k)) return false;
+                break;
+        }
+        return true;
+    }
+
+    void draw(gdImagePtr object, const Box& box) {
+        for (int r = 0; r < object->sy; ++r) {
+            const int* in = object->tpixels[r];
+            int* out = edges_->tpixels[box.top + r] + box.left;
+            for (int c = 0; c < object->sx; ++c)
+                if (in[c] != KEY) out[c] = in[c] & 0xFFFFFF;
+        }
+    }
+
+    gdImagePtr pic_;
+    gdImagePtr edges_;
+    int markers_[4];
+    int air_;
+    int wg_, hg_;
+};
+
+}  // namespace
+
+void Generator::placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, int ceilingColour,
+                                  int leftColour, int rightColour, int airColour) {
+    int threshold = 250 + rand() % 150;
+    int counter = 0;
+
+    ObjectSet floorSet = pairWithMirrors(loadFolder("floor"));
+    ObjectSet roofSet = pairWithMirrors(loadFolder("roof"));
+    // Left set: left pictures, then right pictures mirrored. Right set: the mirror of each.
+    ObjectSet leftSet = loadFolder("left");
+    for (auto& picture : loadFolder("right")) leftSet.push_back(mirrorObjectPicture(picture.get()));
+    ObjectSet rightSet;
+    for (const auto& picture : leftSet) rightSet.push_back(mirrorObjectPicture(picture.get()));
+
+    const int markers[4] = {floorColour, ceilingColour, leftColour, rightColour};
+    ObjectPlacer placer(picture, edges, markers, airColour, width, height);
+    const int objects = params.objects;
+    const int w = picture->sx, h = picture->sy;
+
+    for (int y = h - 1; y >= 0; --y) {
+        for (int x = w - 1; x >= 0; --x) {
+            if (counter >= threshold) {
+                const int c = edges->tpixels[y][x];
+                const ObjectSet* set = nullptr;
+                Kind kind = Kind::Floor;
+                if (c == floorColour && !floorSet.empty()) set = &floorSet, kind = Kind::Floor;
+                else if (c == ceilingColour && !roofSet.empty()) set = &roofSet, kind = Kind::Roof;
+                else if (c == leftColour && !leftSet.empty()) set = &leftSet, kind = Kind::Left;
+                else if (c == rightColour && !rightSet.empty()) set = &rightSet, kind = Kind::Right;
+                if (set) {
+                    if (rand() % 1000 < objects) placer.attempt(*set, kind, x, y);
+                    counter = 0;
+                    // After a right-wall pixel the gap is often negative: the next marker is taken at once.
+                    threshold = kind == Kind::Right ? rand() % 100 - objects : rand() % 150;
+                }
+            }
+            ++counter;
+        }
+    }
+
+    // Merge: objects stay only where the map is air, behind the land; marker colours leave no trace.
+    gdImageColorTransparent(picture, airColour);
+    for (int y = 0; y < h; ++y) {
+        int* out = picture->tpixels[y];
+        int* e = edges->tpixels[y];
+        for (int x = 0; x < w; ++x) {
+            int c = e[x];
+            if (c == floorColour || c == ceilingColour || c == leftColour || c == rightColour) c = 0;
+            if (out[x] == airColour) out[x] = c;
+            else c = out[x];
+            e[x] = c;
+        }
+    }
+}
+
+}  // namespace brambex

@@ -1,0 +1,143 @@
+#include "map/Themes.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/UserMessages.h"
+
+namespace brambex {
+
+std::string missingThemesText() {
+    return "There are no themes installed!\nSome map types require the theme pack, this can be found at "
+           "the \"Theme folders\" section of README.md (the build writes the themes into "
+           "data/generic/themes/)";
+}
+
+int countThemes() {
+    // An upper bound so a folder full of numbered themes cannot keep start-up busy for ever.
+    constexpr int MAX_THEMES = 100000;
+    int n = 0;
+    while (n < MAX_THEMES && fileOpens(themeFile(n, "soil.png"))) ++n;
+    mapState.themeCount = n;
+    if (n == 0 && !mapState.themesWarned) {
+        showWarning("Missing files", missingThemesText());
+        mapState.themesWarned = true;
+    }
+    return n;
+}
+
+void Generator::loadThemeSettings() {
+    if (std::FILE* f = std::fopen(themeFile(themeNumber, "settings.txt").c_str(), "r")) {
+        // Read in pieces of at most 31 characters, each parsed as "word number".
+        char piece[32];
+        while (std::fgets(piece, sizeof piece, f)) {
+            char word[32] = {0};
+            int number = 0;
+            if (std::sscanf(piece, "%31s %d", word, &number) >= 1 && std::strcmp(word, "themeid:") == 0)
+                themeId = number;
+        }
+        std::fclose(f);
+    }
+    if (typeIndex == 4) levelKind = 2;
+}
+
+void Generator::applySoil(const std::filesystem::path& soilPath) {
+    ImagePtr soil = loadPng(soilPath);
+    if (!soil) return;
+    const int tw = soil->sx, th = soil->sy;
+    ImagePtr textured = createTrueColour(width, height);
+    // Both bounds included: the last copies hang over the right and bottom edges and are clipped.
+    for (int i = 0; i <= width / tw; ++i)
+        for (int j = 0; j <= height / th; ++j) copyPicture(textured.get(), soil.get(), i * tw, j * th);
+
+    // The map goes over the soil; its white (land) is transparent, so the soil shows there.
+    gdImageColorTransparent(image.get(), colourWhite);
+    copyPicture(textured.get(), image.get(), 0, 0);
+    image = std::move(textured);
+}
+
+namespace {
+
+// A texture cut into one-pixel columns: the colour each pixel is drawn with, or SKIP where the
+// texture is transparent (its transparent colour, or a pixel with no opacity at all).
+struct TextureColumns {
+    static constexpr int SKIP = -1;
+    int width = 0, height = 0;
+    std::vector<int> pixels;  // column-major: column c starts at c * height
+
+    explicit TextureColumns(gdImagePtr texture) : width(texture->sx), height(texture->sy) {
+        pixels.resize(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const bool transparent = texture->trueColor
+                                             ? texture->tpixels[y][x] == texture->transparent
+                                             : texture->pixels[y][x] == texture->transparent;
+                const int c = trueColourAt(texture, x, y);
+                int value = SKIP;
+                if (!transparent && gdTrueColorGetAlpha(c) != gdAlphaTransparent)
+                    // A partly transparent pixel is seen over black; strips are drawn opaque.
+                    value = gdAlphaBlend(0, c) & 0xFFFFFF;
+                pixels[static_cast<std::size_t>(x) * height + y] = value;
+            }
+    }
+    const int* column(int x) const { return pixels.data() + static_cast<std::size_t>(x % width) * height; }
+};
+
+void drawStrip(gdImagePtr picture, const int* column, int n, int x, int startRow) {
+    for (int k = 0; k < n; ++k) {
+        const int row = startRow + k;
+        if (row < 0 || row >= picture->sy) continue;
+        if (column[k] != TextureColumns::SKIP) picture->tpixels[row][x] = column[k];
+    }
+}
+
+}  // namespace
+
+void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int bottomColour, int mode) {
+    const int black = 0;
+    ImagePtr grassPicture = loadPng(themeFile(mapState.chosenTheme, "grass.png"));
+    ImagePtr rootsPicture = loadPng(themeFile(mapState.chosenTheme, "roots.png"));
+    if (!grassPicture || !rootsPicture || !picture->trueColor) return;
+
+    double grassFactor = 0.0, rootsFactor = 1.0;
+    if (mode == 0) {
+        grassFactor = 1.0;
+        rootsFactor = 0.0;
+    } else if (mode == 1) {
+        grassFactor = 0.5;
+        rootsFactor = 0.5;
+    }
+
+    const TextureColumns grass(grassPicture.get()), roots(rootsPicture.get());
+    const int gh = grass.height, rh = roots.height;
+    const int w = picture->sx, h = picture->sy;
+    int** pic = picture->tpixels;
+    int** edge = edges->tpixels;
+
+    for (int y = h - 1; y >= 0; --y) {
+        const int* edgeRow = edge[y];
+        for (int x = w - 1; x >= 0; --x) {
+            const int cls = edgeRow[x];
+            if (cls == topColour) {
+                // Down through the land below the surface, at most twice the texture's height.
+                int l = y + 1;
+                while (l < y + 2 * gh && l < h && edge[l][x] != bottomColour && pic[l][x] != black) ++l;
+                const int n = std::min(gh, (l - y) / 2);
+                drawStrip(picture, grass.column(x), n, x, y - static_cast<int>(n * grassFactor));
+            } else if (cls == bottomColour) {
+                // Up through the land above the hollow.
+                int r = y - 1;
+                while (r > y - 2 * rh && r > 0 && edge[r][x] != topColour && pic[r][x] != black) --r;
+                const int n = std::min(rh, (y - r) / 2);
+                drawStrip(picture, roots.column(x), n, x, static_cast<int>((rh - n) * rootsFactor) + y - rh + 1);
+            }
+        }
+    }
+}
+
+}  // namespace brambex

@@ -1,0 +1,187 @@
+#include "mapfile/MapFile.h"
+
+#include "map/Files.h"
+#include "map/ProcessState.h"
+#include "map/UserMessages.h"
+
+namespace brambex {
+
+std::filesystem::path withPngExtension(const std::filesystem::path& path) {
+    if (path.native().find(".png") != std::string::npos) return path;
+    return std::filesystem::path(path.native() + ".png");
+}
+
+void reportWriteError(const std::filesystem::path& path) {
+    showWarning("File write error",
+                formatText("Unable to open %s for writing, is file set as read only?", path.c_str()));
+}
+
+ImagePtr quantizeForSave(gdImagePtr trueColour) {
+    ImagePtr copy = tryCreateTrueColour(trueColour->sx, trueColour->sy);
+    if (!copy) return nullptr;
+    copyPicture(copy.get(), trueColour, 0, 0);
+    gdImageTrueColorToPaletteSetMethod(copy.get(), GD_QUANT_NEUQUANT, 10);
+    // libgd refuses pictures over 2^31 / 4 pixels and then leaves them true colour.
+    if (!gdImageTrueColorToPalette(copy.get(), 0, 64) || copy->trueColor) return nullptr;
+    return copy;
+}
+
+void moveToIndexZero(gdImagePtr palette, int index) {
+    if (index <= 0 || index >= gdMaxColors) return;
+    std::swap(palette->red[0], palette->red[index]);
+    std::swap(palette->green[0], palette->green[index]);
+    std::swap(palette->blue[0], palette->blue[index]);
+    std::swap(palette->alpha[0], palette->alpha[index]);
+    std::swap(palette->open[0], palette->open[index]);
+    const auto zero = static_cast<unsigned char>(0), moved = static_cast<unsigned char>(index);
+    for (int y = 0; y < palette->sy; ++y) {
+        unsigned char* row = palette->pixels[y];
+        for (int x = 0; x < palette->sx; ++x) {
+            if (row[x] == zero) row[x] = moved;
+            else if (row[x] == moved) row[x] = zero;
+        }
+    }
+    if (palette->transparent == 0) palette->transparent = index;
+    else if (palette->transparent == index) palette->transparent = 0;
+}
+
+Bytes levelChunk(const Generator& generator) {
+    Bytes data;
+    appendLittleEndian32(data, mapState.mapSeed);
+    appendLittleEndian32(data, 0);
+    appendLittleEndian32(data, generator.hasRoof() ? 1 : 0);
+    appendLittleEndian32(data, 0);
+    appendLittleEndian32(data, generator.typeIndex != 4 ? 1 : 0);
+    appendLittleEndian32(data, 0);
+    appendLittleEndian32(data, 0);
+    appendLittleEndian32(data, static_cast<std::uint32_t>(generator.levelKind));
+    appendLittleEndian32(data, static_cast<std::uint32_t>(generator.themeId));
+    appendLittleEndian32(data, static_cast<std::uint32_t>(generator.waterColour));
+    return makeChunk("waLV", data);
+}
+
+Bytes smallChunk(std::string_view type, std::uint32_t seed, int byte1, int byte2) {
+    Bytes data;
+    appendLittleEndian32(data, seed);
+    data.push_back(static_cast<unsigned char>(byte1 & 0xFF));
+    data.push_back(static_cast<unsigned char>(byte2 & 0xFF));
+    data.push_back(0);
+    data.push_back(0);
+    return makeChunk(type, data);
+}
+
+namespace {
+
+bool markerKnown() { return mapState.markerX != -1 && mapState.markerY != -1; }
+
+int markerRed() { return mapState.indiMaskEnabled ? 240 : 242; }
+
+bool markerInside(gdImagePtr im) {
+    return markerKnown() && mapState.markerX >= 0 && mapState.markerY >= 0 && mapState.markerX < im->sx &&
+           mapState.markerY < im->sy;
+}
+
+// The palette conventions: the marker's own entry, the empty colour at index 0, entry 0 black.
+void applyPaletteConventions(gdImagePtr im, bool freshlyQuantized) {
+    if (freshlyQuantized && markerInside(im)) {
+        const int entry = gdImageColorAllocate(im, markerRed(), 24, 204);
+        if (entry >= 0) gdImageSetPixel(im, mapState.markerX, mapState.markerY, entry);
+    }
+    const int first = gdImageGetPixel(im, 0, 0);
+    if (first != 0) moveToIndexZero(im, first);
+    int markerEntry = -1;
+    if (markerInside(im)) {
+        markerEntry = gdImageGetPixel(im, mapState.markerX, mapState.markerY);
+        im->red[markerEntry] = markerRed();
+        im->green[markerEntry] = 24;
+        im->blue[markerEntry] = 204;
+    }
+    im->red[0] = im->green[0] = im->blue[0] = 0;
+    // A loaded map finds its marker by colour: no other entry may look like it.
+    for (int i = 1; i < im->colorsTotal; ++i)
+        if (i != markerEntry && (im->red[i] == 240 || im->red[i] == 242) && im->green[i] == 24 &&
+            im->blue[i] == 204)
+            im->blue[i] = 205;
+}
+
+Bytes withChunks(Bytes png, const Generator& generator) {
+    insertBeforeIend(png, levelChunk(generator));
+    insertBeforeIend(png, smallChunk("bxRk", mapState.mapSeed, generator.typeIndex, generator.themeNumber));
+    if (mapState.indiMaskEnabled) insertBeforeIend(png, smallChunk("inDI", 0, 0, 0));
+    return png;
+}
+
+}  // namespace
+
+EncodedMap encodeMap(Generator& generator, bool forceFullColour) {
+    gdImagePtr image = generator.image.get();
+    if (!image) return {{}, "There is no map to save."};
+    ImagePtr working;
+    gdImagePtr picture = image;
+    if (forceFullColour) {
+        if (image->trueColor) {
+            // A fresh copy: the map's own transparent colour must not reach the file.
+            working = createTrueColour(image->sx, image->sy);
+            copyPicture(working.get(), image, 0, 0);
+            picture = working.get();
+        }
+    } else {
+        const bool quantize = image->trueColor;
+        if (quantize) {
+            working = quantizeForSave(image);
+            if (!working)
+                return {{}, formatText("The map (%d x %d) is too large to be reduced to 64 colours. Check "
+                                       "\"Force Full Colour\" to save it in full colour.",
+                                       image->sx, image->sy)};
+            picture = working.get();
+        }
+        applyPaletteConventions(picture, quantize);
+    }
+    Bytes png = encodePng(picture);
+    if (!endsWithIend(png)) return {{}, "The picture could not be encoded as PNG."};
+    return {withChunks(std::move(png), generator), {}};
+}
+
+bool saveMap(std::filesystem::path path, bool forceFullColour) {
+    path = withPngExtension(path);
+    if (!currentGenerator || !currentGenerator->image) return false;
+    if (!targetWritable(path)) {
+        reportWriteError(path);
+        return false;
+    }
+    const EncodedMap map = encodeMap(*currentGenerator, forceFullColour);
+    if (!map.error.empty()) {
+        showWarning("File write error", map.error + formatText(" %s was not written.", path.c_str()));
+        return false;
+    }
+    if (!replaceFileContents(path, map.bytes)) {
+        reportWriteError(path);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+bool insertIntoFile(const std::filesystem::path& path, const Bytes& chunk) {
+    Bytes file;
+    if (!readWholeFile(path, file) || !insertBeforeIend(file, chunk)) return false;
+    if (!replaceFileContents(path, file)) {
+        reportWriteError(path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool appendLevelChunk(const std::filesystem::path& path, const Generator& generator) {
+    return insertIntoFile(path, levelChunk(generator));
+}
+
+bool appendSmallChunk(const std::filesystem::path& path, std::string_view type, std::uint32_t seed, int byte1,
+                      int byte2) {
+    return insertIntoFile(path, smallChunk(type, seed, byte1, byte2));
+}
+
+}  // namespace brambex

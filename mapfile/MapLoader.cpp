@@ -1,0 +1,92 @@
+#include "mapfile/MapLoader.h"
+
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/UserMessages.h"
+#include "mapfile/MapFile.h"
+
+namespace brambex {
+
+bool readSmallChunk(const Bytes& file, std::string_view type, std::uint32_t* seed, int* byte1, int* byte2) {
+    const ChunkMatch m = findChunk(file, type, true, 14);
+    if (!m.found) return false;
+    if (seed) *seed = readLittleEndian32(file, m.offset + 8);
+    if (byte1) *byte1 = static_cast<signed char>(file[m.offset + 12]);
+    if (byte2) *byte2 = static_cast<signed char>(file[m.offset + 13]);
+    return true;
+}
+
+bool readLevelChunk(const Bytes& file, std::int32_t* water) {
+    const ChunkMatch m = findChunk(file, "waLV", false, 48);
+    if (!m.found) return false;
+    if (water) *water = static_cast<std::int32_t>(readLittleEndian32(file, m.offset + 44));
+    return true;
+}
+
+bool readSmallChunk(std::string_view type, std::uint32_t* seed, int* byte1, int* byte2) {
+    Bytes file;
+    return readWholeFile(paths.currentMapPath, file) && readSmallChunk(file, type, seed, byte1, byte2);
+}
+
+bool readLevelChunk(std::int32_t* water) {
+    Bytes file;
+    return readWholeFile(paths.currentMapPath, file) && readLevelChunk(file, water);
+}
+
+bool Generator::findMarker(int& column, int& row) const {
+    gdImagePtr im = image.get();
+    if (!im) return false;
+    const int marker = packColour(242, 24, 204), indiMarker = packColour(240, 24, 204);
+    for (int y = 0; y < im->sy; ++y) {
+        for (int x = 0; x < im->sx; ++x) {
+            int red;
+            if (im->trueColor) {
+                const int c = im->tpixels[y][x];
+                if (c != marker && c != indiMarker) continue;
+                red = gdTrueColorGetRed(c);
+            } else {
+                const int i = im->pixels[y][x];
+                if ((im->red[i] != 240 && im->red[i] != 242) || im->green[i] != 24 || im->blue[i] != 204) continue;
+                red = im->red[i];
+            }
+            column = x;
+            row = y;
+            return red == 240;
+        }
+    }
+    return false;
+}
+
+bool loadMap() {
+    paths.currentMapPath = withPngExtension(paths.currentMapPath);
+    Generator& generator = *currentGenerator;
+    Bytes file;
+    generator.image = readWholeFile(paths.currentMapPath, file) ? decodePng(file) : nullptr;
+    if (!generator.image) return false;
+
+    generator.width = generator.image->sx;
+    generator.height = generator.image->sy;
+    int column = -1, row = -1;
+    mapState.indiMaskEnabled = generator.findMarker(column, row);
+    mapState.markerX = column;
+    mapState.markerY = row;
+
+    int type = 0, theme = 0;
+    readSmallChunk(file, "bXRK", &mapState.mapSeed, &type, &theme);
+    std::int32_t water = generator.waterColour;
+    if (readLevelChunk(file, &water)) generator.waterColour = water;
+    if (readSmallChunk(file, "inDI", nullptr, nullptr, nullptr)) mapState.indiMaskEnabled = true;
+
+    generator.themeNumber = theme;
+    generator.loadThemeSettings();
+    generator.typeIndex = type;
+    mapState.currentTypeIndex = type;
+    selectTypeInList(type);
+    selectThemeInList(theme);
+
+    generator.writePreviews(generator.image.get());
+    return true;
+}
+
+}  // namespace brambex

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "mapfile/PngChunks.h"
+
+namespace brambex {
+
+// Chunk readers over a file's bytes. readSmallChunk compares the type without regard to case
+// (so "bXRK" finds "bxRk"); readLevelChunk wants exactly "waLV". Out-parameters are written only
+// on a match and may be null.
+bool readSmallChunk(const Bytes& file, std::string_view type, std::uint32_t* seed, int* byte1, int* byte2);
+bool readLevelChunk(const Bytes& file, std::int32_t* water);
+
+// The same on the file at currentMapPath.
+bool readSmallChunk(std::string_view type, std::uint32_t* seed, int* byte1, int* byte2);
+bool readLevelChunk(std::int32_t* water);
+
+// Loads currentMapPath into currentGenerator (already created for the file's type by the
+// caller, with the marker reset) and restores seed, type, theme, water colour and IndiMask
+// state, then writes the previews. A missing, damaged or oversized file leaves the generator
+// without a picture and restores nothing. True when a picture was loaded.
+bool loadMap();
+
+}  // namespace brambex

@@ -1,0 +1,96 @@
+#include "mapfile/Preview.h"
+
+#include "map/FloodFill.h"
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "mapfile/MapFile.h"
+
+namespace brambex {
+
+namespace {
+constexpr int PREVIEW_ZLIB_LEVEL = 1;
+constexpr int WHITE = 0xFFFFFF;
+}  // namespace
+
+PreviewGeometry previewGeometry(int canvasWidth, int canvasHeight, int mapWidth, int mapHeight) {
+    const float canvasShape = static_cast<float>(canvasWidth) / static_cast<float>(canvasHeight);
+    const float mapShape = static_cast<float>(mapWidth) / static_cast<float>(mapHeight);
+    const float inverse = static_cast<float>(mapHeight) / static_cast<float>(mapWidth);
+    PreviewGeometry g;
+    if (canvasShape >= mapShape) {
+        g.width = static_cast<int>(static_cast<float>(canvasHeight) * mapShape);
+        g.height = static_cast<int>(static_cast<float>(g.width) * inverse);
+    } else {
+        g.height = static_cast<int>(static_cast<float>(canvasWidth) * inverse);
+        g.width = static_cast<int>(static_cast<float>(g.height) * mapShape);
+    }
+    g.x = canvasWidth / 2 - g.width / 2;
+    g.y = canvasHeight / 2 - g.height / 2;
+    return g;
+}
+
+namespace {
+
+void showEmptyAsWhite(gdImagePtr canvas) {
+    for (int y = 0; y < canvas->sy; ++y) {
+        int* row = canvas->tpixels[y];
+        for (int x = 0; x < canvas->sx; ++x)
+            if ((row[x] & 0xFFFFFF) == 0) row[x] = WHITE;
+    }
+}
+
+}  // namespace
+
+ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight) {
+    ImagePtr canvas = tryCreateTrueColour(canvasWidth, canvasHeight);
+    if (!canvas || mapWidth <= 0 || mapHeight <= 0) return nullptr;
+    floodFill(canvas.get(), 0, 0, packColour(45, 45, 45));
+    const PreviewGeometry g = previewGeometry(canvasWidth, canvasHeight, mapWidth, mapHeight);
+    gdImageCopyResampled(canvas.get(), picture, g.x, g.y, 0, 0, g.width, g.height, mapWidth, mapHeight);
+    if (mapState.showTransparency) showEmptyAsWhite(canvas.get());
+    return canvas;
+}
+
+bool writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
+                      const std::filesystem::path& path) {
+    if (!picture) return false;
+    ImagePtr canvas = renderPreview(picture, mapWidth, mapHeight, canvasWidth, canvasHeight);
+    if (!canvas || !replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) {
+        reportWriteError(path);
+        return false;
+    }
+    return true;
+}
+
+bool rewritePreview(const std::filesystem::path& path) {
+    ImagePtr preview = loadPng(path);
+    if (!preview) return false;
+    if (!preview->trueColor) gdImagePaletteToTrueColor(preview.get());
+    if (mapState.showTransparency) {
+        showEmptyAsWhite(preview.get());
+    } else {
+        for (int y = 0; y < preview->sy; ++y) {
+            int* row = preview->tpixels[y];
+            for (int x = 0; x < preview->sx; ++x)
+                if ((row[x] & 0xFFFFFF) == WHITE) row[x] = 0;
+        }
+    }
+    if (!replaceFileContents(path, encodePng(preview.get(), PREVIEW_ZLIB_LEVEL), false)) {
+        reportWriteError(path);
+        return false;
+    }
+    return true;
+}
+
+void Generator::writePreview(gdImagePtr picture, int previewWidth, int previewHeight,
+                             const std::filesystem::path& path) {
+    writePreviewFile(picture, width, height, previewWidth, previewHeight, path);
+}
+
+void Generator::writePreviews(gdImagePtr picture) {
+    writePreview(picture, PREVIEW_WIDTH, PREVIEW_HEIGHT, paths.previewPath);
+    writePreview(picture, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
+}
+
+}  // namespace brambex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+
+#include "map/GdImage.h"
+
+namespace brambex {
+
+struct PreviewGeometry {
+    int x = 0, y = 0, width = 0, height = 0;  // where the map lands on the canvas
+};
+
+// Fits a mapWidth x mapHeight map into a canvasWidth x canvasHeight preview, keeping its shape
+// (single precision, as every preview has always been computed).
+PreviewGeometry previewGeometry(int canvasWidth, int canvasHeight, int mapWidth, int mapHeight);
+
+// The preview canvas: (45,45,45) with the map resampled into it; with showTransparency the
+// empty (black) pixels show white. None when it cannot be made.
+ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight);
+
+// Writes a preview file (fast compression: the window reads it back at once). False after the
+// "File write error" message when it cannot be written.
+bool writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
+                      const std::filesystem::path& path);
+
+// Re-colours a preview file in place after "Show Transparency" changed.
+bool rewritePreview(const std::filesystem::path& path);
+
+constexpr int PREVIEW_WIDTH = 400, PREVIEW_HEIGHT = 145;
+constexpr int PREVIEW2_WIDTH = 960, PREVIEW2_HEIGHT = 737;
+
+}  // namespace brambex

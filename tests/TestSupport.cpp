@@ -1,0 +1,59 @@
+#include "tests/TestSupport.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/UserMessages.h"
+
+namespace brambex::test {
+
+namespace fs = std::filesystem;
+
+void TempWorkspace::SetUp() {
+    std::string pattern = (fs::temp_directory_path() / "brambex-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root = pattern;
+    resetProcessState();
+    currentGenerator.reset();
+    setWorkingDirectory(root);
+    setWarningSink({});
+    setThemeListHook({});
+    setTypeListHook({});
+}
+
+void TempWorkspace::TearDown() {
+    currentGenerator.reset();
+    std::error_code ec;
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(root, ec);
+    setWarningSink({});
+    setThemeListHook({});
+    setTypeListHook({});
+}
+
+fs::path writePng(gdImagePtr im, const fs::path& path) {
+    fs::create_directories(path.parent_path());
+    const auto bytes = encodePng(im);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    EXPECT_NE(f, nullptr) << path;
+    if (f) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    return path;
+}
+
+ImagePtr solidPicture(int width, int height, int colour) {
+    ImagePtr im = createTrueColour(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) im->tpixels[y][x] = colour;
+    return im;
+}
+
+void makeTempFolder() { fs::create_directories(paths.workingDirectory / "data" / "temp"); }
+
+}  // namespace brambex::test

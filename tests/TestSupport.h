@@ -1,0 +1,30 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "map/GdImage.h"
+
+namespace brambex::test {
+
+// A fresh temporary folder used as the working directory, with every process-wide value reset.
+class TempWorkspace : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path root;
+};
+
+// Writes a picture as PNG (libgd's default settings); returns the path.
+std::filesystem::path writePng(gdImagePtr im, const std::filesystem::path& path);
+
+// A true-colour picture filled with one colour.
+ImagePtr solidPicture(int width, int height, int colour);
+
+// Creates data/temp under the working directory so previews can be written.
+void makeTempFolder();
+
+}  // namespace brambex::test
