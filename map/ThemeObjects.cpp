@@ -16,7 +16,7 @@ namespace {
 
 constexpr int KEY = 0;  // the key colour of object pictures: never drawn
 
-enum class Kind { Floor, Roof, Left, Right };
+using Kind = ObjectKind;
 
 using ObjectSet = std::vector<ImagePtr>;  // an empty slot holds none
 
@@ -73,16 +73,11 @@ ObjectSet pairWithMirrors(std::vector<ImagePtr> pictures) {
     return set;
 }
 
-// The probe line of a picture and what it tells: where the object's base meets the surface.
-struct Probe {
-    int line = 0;    // row (floor, roof) or column (walls) of the picture
-    int anchor = 0;  // position along that line
-    int span = 0;    // half the width of the contact the object needs
-};
+}  // namespace
 
-Probe probe(gdImagePtr picture, Kind kind) {
+ObjectProbe probeObjectPicture(gdImagePtr picture, ObjectKind kind) {
     const int w = picture->sx, h = picture->sy;
-    Probe p;
+    ObjectProbe p;
     bool alongRow = true;
     switch (kind) {
         case Kind::Floor: p.line = h - std::min(h / 20, 5); break;
@@ -105,6 +100,8 @@ Probe probe(gdImagePtr picture, Kind kind) {
     p.span = std::abs(run - lead) / 2;
     return p;
 }
+
+namespace {
 
 struct Box {
     int left = 0, top = 0;
@@ -140,7 +137,7 @@ private:
 
     bool fits(gdImagePtr object, Kind kind, int x, int y, Box& box) const {
         const int w = object->sx, h = object->sy;
-        Probe p = probe(object, kind);
+        ObjectProbe p = probeObjectPicture(object, kind);
         const bool horizontal = kind == Kind::Floor || kind == Kind::Roof;
         auto place = [&] {
             if (horizontal) box = {x - p.anchor, y - p.line};
@@ -160,7 +157,7 @@ private:
         return roomCheck(kind, p, w, h, x, y, box);
     }
 
-    bool preChecks(Kind kind, const Probe& p, int w, int h, int x, int y) const {
+    bool preChecks(Kind kind, const ObjectProbe& p, int w, int h, int x, int y) const {
         const int row = p.line, column = p.line, ax = p.anchor, ay = p.anchor;
         switch (kind) {
             case Kind::Floor: return y > row && x > w - ax && x < wg_ - ax && y < hg_ - h + row;
@@ -178,7 +175,7 @@ private:
     // Contact: the surface under the object's base must be land. Band: the lines from the
     // surface out to 20 beyond the object must be free of earlier objects, and air except the
     // few lines nearest the surface.
-    bool roomCheck(Kind kind, const Probe& p, int w, int h, int x, int y, const Box& box) const {
+    bool roomCheck(Kind kind, const ObjectProbe& p, int w, int h, int x, int y, const Box& box) const {
         if (p.span <= 0 || !inside(box, w, h)) return false;
         const int W = pic_->sx, H = pic_->sy;
         int** pic = pic_->tpixels;

@@ -9,6 +9,18 @@ namespace brambex {
 // over black. An empty slot stays empty; a copy that cannot be made empties the slot.
 void normaliseObjectPicture(ImagePtr& slot);
 
+enum class ObjectKind { Floor, Roof, Left, Right };
+
+// What the probe line of an object picture tells: the line (row for floor and roof, column for
+// the walls) that meets the surface, the anchor position along it, and half the width of the
+// contact the object needs (0 means the object can never be placed).
+struct ObjectProbe {
+    int line = 0;
+    int anchor = 0;
+    int span = 0;
+};
+ObjectProbe probeObjectPicture(gdImagePtr picture, ObjectKind kind);
+
 // A left-to-right mirror of a normalised picture (itself normalised); none if it cannot be made.
 ImagePtr mirrorObjectPicture(gdImagePtr picture);
 

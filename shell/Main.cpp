@@ -1,0 +1,35 @@
+#include <cstdio>
+#include <cstring>
+
+#include "map/Generator.h"
+#include "map/GdImage.h"
+#include "map/UserMessages.h"
+#include "shell/CommandLine.h"
+#include "shell/Startup.h"
+#include "shell/platform/Platform.h"
+
+int main(int argc, char** argv) {
+    using namespace brambex;
+    quietLibgd();
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        printUsage();
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "--info") == 0) {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: brambex --info FILE\n");
+            return 2;
+        }
+        return printMapInfo(argv[2]);
+    }
+    setWarningSink(platform::showMessage);
+    startUp();
+    int code = 0;
+    if (argc < 2) {
+        std::printf("The window is not part of this build yet; make a map with: brambex -t cavern (see brambex --help)\n");
+    } else {
+        code = runCommandLine(argc, argv);
+    }
+    currentGenerator.reset();
+    return code;
+}

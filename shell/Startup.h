@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace brambex {
+
+// Start-up up to the choice between window and command line, in order: the random source,
+// workingDirectory and the paths from it, the theme count (with its one-time warning), the
+// installed map types and the registry values.
+void startUp();
+
+// Marks the installed types (marker file present and a generator in this build) and gives them
+// consecutive Game Type list positions; returns the "Types" string ("none" when empty).
+std::string detectInstalledTypes();
+
+}  // namespace brambex
