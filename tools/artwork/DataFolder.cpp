@@ -149,7 +149,7 @@ brambex::ImagePtr busyPicture(bool mapShown) {
 }
 
 brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale) {
-    const int margin = 12, rowHeight = 236, width = 1720;
+    const int margin = 12, rowHeight = 236, width = 1800;
     const int height = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
     brambex::ImagePtr sheet = brambex::createTrueColour(width, height);
     const int back = gdImageColorAllocate(sheet.get(), 58, 60, 66);
@@ -173,13 +173,15 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
         gdImageFilledRectangle(sheet.get(), margin, top, width - margin - 1, top + rowHeight - 1, panel);
         drawText(sheet.get(), gdFontGetLarge(), margin + 8, top + 6, std::to_string(n) + "  " + t.name, text);
         drawText(sheet.get(), gdFontGetMediumBold(), margin + 8, top + 24, t.description, dim);
-        // Soil tiled 2 x 2 (the seams must not show), grass along its top, roots under it.
-        const int sx = margin + 8, sy = top + 44;
-        for (int j = 0; j < 2; ++j)
-            for (int i = 0; i < 2; ++i) put(t.soil.get(), sx + i * SOIL_SIZE, sy + j * (SOIL_SIZE / 2 + 16), false);
+        // Soil tiled over a 256 x 180 block (the seams must not show), grass along its top,
+        // roots along its bottom, as they meet the air.
+        const int sx = margin + 8, sy = top + 44, blockW = 2 * SOIL_SIZE, blockH = 180;
+        for (int y = 0; y < blockH; ++y)
+            for (int x = 0; x < blockW; ++x)
+                gdImageSetPixel(sheet.get(), sx + x, sy + y, t.soil->tpixels[y % t.soil->sy][x % t.soil->sx]);
         for (int i = 0; i < 2; ++i) {
             put(t.grass.get(), sx + i * STRIP_WIDTH, sy, true);
-            put(t.roots.get(), sx + i * STRIP_WIDTH, sy + SOIL_SIZE + 32 + SOIL_SIZE / 2 - t.roots->sy - 36, true);
+            put(t.roots.get(), sx + i * STRIP_WIDTH, sy + blockH - t.roots->sy, true);
         }
         // The objects, folder by folder.
         int x = sx + 2 * SOIL_SIZE + 24;
