@@ -17,11 +17,12 @@ void reportWriteError(const std::filesystem::path& path) {
 }
 
 ImagePtr quantizeForSave(gdImagePtr trueColour) {
+    // libgd's NeuQuant refuses pictures over 2^31 / 4 pixels (and leaves them true colour).
+    if (static_cast<long long>(trueColour->sx) * trueColour->sy * 4 > 0x7FFFFFFFLL) return nullptr;
     ImagePtr copy = tryCreateTrueColour(trueColour->sx, trueColour->sy);
     if (!copy) return nullptr;
     copyPicture(copy.get(), trueColour, 0, 0);
     gdImageTrueColorToPaletteSetMethod(copy.get(), GD_QUANT_NEUQUANT, 10);
-    // libgd refuses pictures over 2^31 / 4 pixels and then leaves them true colour.
     if (!gdImageTrueColorToPalette(copy.get(), 0, 64) || copy->trueColor) return nullptr;
     return copy;
 }

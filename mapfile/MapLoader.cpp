@@ -58,11 +58,8 @@ bool Generator::findMarker(int& column, int& row) const {
     return false;
 }
 
-bool loadMap() {
-    paths.currentMapPath = withPngExtension(paths.currentMapPath);
-    Generator& generator = *currentGenerator;
-    Bytes file;
-    generator.image = readWholeFile(paths.currentMapPath, file) ? decodePng(file) : nullptr;
+bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreviewFiles) {
+    generator.image = decodePng(file);
     if (!generator.image) return false;
 
     generator.width = generator.image->sx;
@@ -85,8 +82,18 @@ bool loadMap() {
     selectTypeInList(type);
     selectThemeInList(theme);
 
-    generator.writePreviews(generator.image.get());
+    if (writePreviewFiles) generator.writePreviews(generator.image.get());
     return true;
+}
+
+bool loadMap() {
+    paths.currentMapPath = withPngExtension(paths.currentMapPath);
+    Bytes file;
+    if (!readWholeFile(paths.currentMapPath, file)) {
+        currentGenerator->image.reset();
+        return false;
+    }
+    return loadMapFromBytes(*currentGenerator, file, true);
 }
 
 }  // namespace brambex

@@ -7,6 +7,8 @@
 
 namespace brambex {
 
+class Generator;
+
 // Chunk readers over a file's bytes. readSmallChunk compares the type without regard to case
 // (so "bXRK" finds "bxRk"); readLevelChunk wants exactly "waLV". Out-parameters are written only
 // on a match and may be null.
@@ -22,5 +24,9 @@ bool readLevelChunk(std::int32_t* water);
 // state, then writes the previews. A missing, damaged or oversized file leaves the generator
 // without a picture and restores nothing. True when a picture was loaded.
 bool loadMap();
+
+// The same from a file's bytes already read: restores the state into `generator` and, when
+// `writePreviewFiles`, writes the previews.
+bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreviewFiles);
 
 }  // namespace brambex

@@ -1,0 +1,342 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/UserMessages.h"
+#include "mapfile/MapFile.h"
+#include "mapfile/MapLoader.h"
+#include "mapfile/Preview.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A map painted by the test: stripes of a few colours, reserved pixels set as a run sets them.
+class Painted : public Generator {
+public:
+    Painted(int w, int h, bool roof = false) : Generator(MapType::Cavern, w, h), roof_(roof) {
+        image = createTrueColour(w, h);
+        allocateKeyColours();
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image->tpixels[y][x] = y < h / 3 ? 0 : (x / 7 % 3 == 0 ? packColour(120, 80, 40) : packColour(40, 160, 60 + y % 50));
+        setReservedPixels();
+    }
+    void generate() override {}
+    void refreshTypeIndex() override {}
+    bool hasRoof() const override { return roof_; }
+
+private:
+    bool roof_;
+};
+
+struct Chunk {
+    std::string type;
+    Bytes data;
+    std::uint32_t crc = 0;
+};
+
+// An independent reading of a PNG's chunk list.
+std::vector<Chunk> chunksOf(const Bytes& file) {
+    std::vector<Chunk> out;
+    std::size_t at = 8;
+    while (at + 12 <= file.size()) {
+        const std::uint32_t len = (file[at] << 24) | (file[at + 1] << 16) | (file[at + 2] << 8) | file[at + 3];
+        Chunk c;
+        c.type.assign(reinterpret_cast<const char*>(&file[at + 4]), 4);
+        c.data.assign(file.begin() + static_cast<long>(at + 8), file.begin() + static_cast<long>(at + 8 + len));
+        const std::size_t crcAt = at + 8 + len;
+        c.crc = (file[crcAt] << 24) | (file[crcAt + 1] << 16) | (file[crcAt + 2] << 8) | file[crcAt + 3];
+        out.push_back(c);
+        at = crcAt + 4;
+    }
+    return out;
+}
+
+std::uint32_t crcOf(const Chunk& c) {
+    uLong crc = crc32(0L, Z_NULL, 0);
+    crc = crc32(crc, reinterpret_cast<const Bytef*>(c.type.data()), 4);
+    if (!c.data.empty()) crc = crc32(crc, c.data.data(), static_cast<uInt>(c.data.size()));
+    return static_cast<std::uint32_t>(crc);
+}
+
+std::uint32_t le32(const Bytes& d, std::size_t at) { return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (std::uint32_t(d[at + 3]) << 24); }
+
+Bytes fileBytes(const fs::path& p) {
+    Bytes b;
+    readWholeFile(p, b);
+    return b;
+}
+
+std::vector<std::string> typesOf(const std::vector<Chunk>& chunks) {
+    std::vector<std::string> t;
+    for (const auto& c : chunks) t.push_back(c.type);
+    return t;
+}
+
+class MapFileTest : public test::TempWorkspace {
+protected:
+    Painted& makeMap(int w = 200, int h = 90, bool roof = false) {
+        currentGenerator = std::make_unique<Painted>(w, h, roof);
+        return static_cast<Painted&>(*currentGenerator);
+    }
+    std::vector<std::string> warnings;
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        setWarningSink([this](const std::string& caption, const std::string& text) { warnings.push_back(caption + "|" + text); });
+    }
+};
+
+}  // namespace
+
+TEST(MapChunks, SeedChunkBytesAreLittleEndianInsideAndBigEndianOutside) {
+    const Bytes chunk = smallChunk("bxRk", 258, 3, 7);
+    ASSERT_EQ(chunk.size(), 20u);
+    const Bytes head{0, 0, 0, 8, 'b', 'x', 'R', 'k', 0x02, 0x01, 0x00, 0x00, 0x03, 0x07, 0x00, 0x00};
+    EXPECT_TRUE(std::equal(head.begin(), head.end(), chunk.begin()));
+    const std::uint32_t crc = static_cast<std::uint32_t>(crc32(0, chunk.data() + 4, 12));
+    EXPECT_EQ(chunk[16], crc >> 24);
+    EXPECT_EQ(chunk[19], crc & 0xFF);
+}
+
+TEST(MapChunks, PngExtensionRule) {
+    EXPECT_EQ(withPngExtension("maps/cave").string(), "maps/cave.png");
+    EXPECT_EQ(withPngExtension("maps/cave.png.old").string(), "maps/cave.png.old");
+    EXPECT_EQ(withPngExtension("maps/cave.PNG").string(), "maps/cave.PNG.png") << "the search is case-sensitive";
+}
+
+TEST_F(MapFileTest, SavedMapHasTheChunksInOrderWithValidCrcs) {
+    Painted& g = makeMap(200, 90, true);
+    mapState.mapSeed = 0xA1B2C3D4;
+    g.typeIndex = 1;
+    g.themeNumber = 5;
+    g.themeId = 42;
+    g.levelKind = 0;
+    g.waterColour = 3;
+    const fs::path path = root / "cave.png";
+    ASSERT_TRUE(saveMap(path, false));
+    const auto chunks = chunksOf(fileBytes(path));
+    const auto types = typesOf(chunks);
+    ASSERT_GE(types.size(), 5u);
+    EXPECT_EQ(types.front(), "IHDR");
+    EXPECT_EQ(types[types.size() - 4], "IDAT");
+    EXPECT_EQ(types[types.size() - 3], "waLV");
+    EXPECT_EQ(types[types.size() - 2], "bxRk");
+    EXPECT_EQ(types.back(), "IEND");
+    for (const auto& c : chunks) EXPECT_EQ(c.crc, crcOf(c)) << c.type;
+
+    const Bytes& level = chunks[chunks.size() - 3].data;
+    ASSERT_EQ(level.size(), 40u);
+    EXPECT_EQ(le32(level, 0), 0xA1B2C3D4u);
+    EXPECT_EQ(le32(level, 4), 0u);
+    EXPECT_EQ(le32(level, 8), 1u) << "roof";
+    EXPECT_EQ(le32(level, 16), 1u) << "type index is not 4";
+    EXPECT_EQ(le32(level, 28), 0u);
+    EXPECT_EQ(le32(level, 32), 42u);
+    EXPECT_EQ(le32(level, 36), 3u);
+    const Bytes& seed = chunks[chunks.size() - 2].data;
+    EXPECT_EQ(le32(seed, 0), 0xA1B2C3D4u);
+    EXPECT_EQ(seed[4], 1);
+    EXPECT_EQ(seed[5], 5);
+
+    g.typeIndex = 4;
+    g.levelKind = 2;
+    mapState.indiMaskEnabled = true;
+    ASSERT_TRUE(saveMap(path, false));
+    const auto withMask = chunksOf(fileBytes(path));
+    const auto maskTypes = typesOf(withMask);
+    EXPECT_EQ(maskTypes[maskTypes.size() - 4], "waLV");
+    EXPECT_EQ(maskTypes[maskTypes.size() - 3], "bxRk");
+    EXPECT_EQ(maskTypes[maskTypes.size() - 2], "inDI");
+    EXPECT_EQ(withMask[withMask.size() - 2].data, Bytes(8, 0));
+    const Bytes& level4 = withMask[withMask.size() - 4].data;
+    EXPECT_EQ(le32(level4, 16), 0u) << "type index 4";
+    EXPECT_EQ(le32(level4, 28), 2u);
+}
+
+TEST_F(MapFileTest, PaletteMapHasBlackAtIndexZeroAndOneMarkerEntry) {
+    for (bool mask : {false, true}) {
+        makeMap(321, 123);
+        mapState.indiMaskEnabled = mask;
+        const fs::path path = root / "palette.png";
+        ASSERT_TRUE(saveMap(path, false));
+        ImagePtr loaded = loadPng(path);
+        ASSERT_TRUE(loaded);
+        ASSERT_FALSE(loaded->trueColor);
+        EXPECT_LE(loaded->colorsTotal, 65);
+        EXPECT_EQ(gdImageGetPixel(loaded.get(), 0, 0), 0);
+        EXPECT_EQ(loaded->red[0] + loaded->green[0] + loaded->blue[0], 0);
+        int markerEntries = 0;
+        for (int i = 0; i < loaded->colorsTotal; ++i)
+            markerEntries += (loaded->red[i] == 240 || loaded->red[i] == 242) && loaded->green[i] == 24 && loaded->blue[i] == 204;
+        EXPECT_EQ(markerEntries, 1);
+        const int marker = gdImageGetPixel(loaded.get(), 321 / 2 - 1, 122);
+        EXPECT_EQ(loaded->red[marker], mask ? 240 : 242);
+        // Every empty pixel shares index 0.
+        for (int x = 0; x < 321; x += 13) EXPECT_EQ(gdImageGetPixel(loaded.get(), x, 5), 0);
+    }
+}
+
+TEST_F(MapFileTest, ForceFullColourWritesTrueColourWithTheSameChunks) {
+    Painted& g = makeMap();
+    mapState.indiMaskEnabled = true;
+    const fs::path path = root / "full";
+    ASSERT_TRUE(saveMap(path, true));
+    ASSERT_TRUE(fs::exists(root / "full.png"));
+    ImagePtr loaded = loadPng(root / "full.png");
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded->trueColor);
+    for (int y = 0; y < g.height; y += 11)
+        for (int x = 0; x < g.width; x += 7) ASSERT_EQ(loaded->tpixels[y][x], g.image->tpixels[y][x]);
+    const auto types = typesOf(chunksOf(fileBytes(root / "full.png")));
+    EXPECT_EQ(types[types.size() - 4], "waLV");
+    EXPECT_EQ(types[types.size() - 3], "bxRk");
+    EXPECT_EQ(types[types.size() - 2], "inDI");
+}
+
+TEST_F(MapFileTest, SavedMapLoadsBackWithEverythingRestored) {
+    Painted& g = makeMap(256, 96, true);
+    mapState.mapSeed = 987654;
+    g.typeIndex = 2;
+    g.themeNumber = 3;
+    g.waterColour = 4;
+    const fs::path path = root / "round.png";
+    ASSERT_TRUE(saveMap(path, false));
+    ImagePtr saved = loadPng(path);
+
+    resetProcessState();
+    setWorkingDirectory(root);
+    test::makeTempFolder();
+    currentGenerator = std::make_unique<Painted>(8, 8);
+    currentGenerator->image.reset();
+    paths.currentMapPath = root / "round";  // ".png" is added
+    ASSERT_TRUE(loadMap());
+    Generator& l = *currentGenerator;
+    EXPECT_EQ(l.width, 256);
+    EXPECT_EQ(l.height, 96);
+    EXPECT_EQ(mapState.mapSeed, 987654u);
+    EXPECT_EQ(l.typeIndex, 2);
+    EXPECT_EQ(mapState.currentTypeIndex, 2);
+    EXPECT_EQ(l.themeNumber, 3);
+    EXPECT_EQ(l.waterColour, 4);
+    EXPECT_EQ(mapState.markerX, 127);
+    EXPECT_EQ(mapState.markerY, 95);
+    EXPECT_FALSE(mapState.indiMaskEnabled);
+    ASSERT_FALSE(l.image->trueColor);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 256; ++x) ASSERT_EQ(gdImageGetPixel(l.image.get(), x, y), gdImageGetPixel(saved.get(), x, y));
+    EXPECT_TRUE(fs::exists(paths.previewPath));
+    EXPECT_TRUE(fs::exists(paths.previewPath2));
+}
+
+TEST_F(MapFileTest, UnwritableTargetsKeepWhatWasThereAndSaySo) {
+    makeMap();
+    // A read-only file (refused by its permission bits, also for root).
+    const fs::path locked = root / "locked.png";
+    { std::ofstream(locked) << "old map"; }
+    chmod(locked.c_str(), 0444);
+    EXPECT_FALSE(saveMap(locked, false));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "File write error|Unable to open " + locked.string() + " for writing, is file set as read only?");
+    std::ifstream in(locked);
+    std::string content((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(content, "old map");
+    // A folder that does not exist, and a path that is a folder.
+    EXPECT_FALSE(saveMap(root / "missing" / "map.png", false));
+    fs::create_directories(root / "folder.png");
+    EXPECT_FALSE(saveMap(root / "folder.png", false));
+    EXPECT_EQ(warnings.size(), 3u);
+    EXPECT_FALSE(fs::exists(root / "missing"));
+    // No temporary file is left behind.
+    int files = 0;
+    for (const auto& e : fs::directory_iterator(root)) files += e.is_regular_file();
+    EXPECT_EQ(files, 1);
+}
+
+TEST_F(MapFileTest, TooLargeToQuantiseIsRefusedWithAMessage) {
+    Painted& g = makeMap(8, 8);
+    g.image = createTrueColour(23171, 23171);  // over 2^31 / 4 pixels: NeuQuant cannot take it
+    g.width = g.height = 23171;
+    EXPECT_FALSE(saveMap(root / "huge.png", false));
+    EXPECT_FALSE(fs::exists(root / "huge.png"));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("too large to be reduced to 64 colours"), std::string::npos);
+}
+
+TEST_F(MapFileTest, ChunksCanBeAppendedToAnExistingFile) {
+    Painted& g = makeMap();
+    const fs::path path = root / "plain.png";
+    test::writePng(g.image.get(), path);
+    ASSERT_TRUE(appendLevelChunk(path, g));
+    ASSERT_TRUE(appendSmallChunk(path, "bxRk", 5, 6, 7));
+    const auto types = typesOf(chunksOf(fileBytes(path)));
+    EXPECT_EQ(types[types.size() - 3], "waLV");
+    EXPECT_EQ(types[types.size() - 2], "bxRk");
+    EXPECT_TRUE(loadPng(path)) << "still a valid PNG";
+    // A file that does not end with IEND is left alone.
+    const fs::path junk = root / "junk.png";
+    { std::ofstream(junk) << "not a png at all, long enough"; }
+    EXPECT_FALSE(appendSmallChunk(junk, "bxRk", 1, 2, 3));
+    EXPECT_EQ(fs::file_size(junk), 29u);
+}
+
+TEST_F(MapFileTest, PngcheckAcceptsSavedMaps) {
+    if (std::system("command -v pngcheck > /dev/null 2>&1") != 0) GTEST_SKIP() << "pngcheck is not installed";
+    makeMap(300, 100, true);
+    mapState.indiMaskEnabled = true;
+    ASSERT_TRUE(saveMap(root / "check.png", false));
+    ASSERT_TRUE(saveMap(root / "checkfull.png", true));
+    for (const char* name : {"check.png", "checkfull.png"}) {
+        const std::string cmd = "pngcheck -v '" + (root / name).string() + "' > /dev/null 2>&1";
+        EXPECT_EQ(std::system(cmd.c_str()), 0) << name;
+    }
+}
+
+TEST(Preview, GeometryFitsTheMapIntoTheCanvas) {
+    auto check = [](int cw, int ch, int mw, int mh, PreviewGeometry expected) {
+        const PreviewGeometry g = previewGeometry(cw, ch, mw, mh);
+        EXPECT_EQ(g.x, expected.x) << mw << "x" << mh << " in " << cw << "x" << ch;
+        EXPECT_EQ(g.y, expected.y) << mw << "x" << mh << " in " << cw << "x" << ch;
+        EXPECT_EQ(g.width, expected.width) << mw << "x" << mh << " in " << cw << "x" << ch;
+        EXPECT_EQ(g.height, expected.height) << mw << "x" << mh << " in " << cw << "x" << ch;
+    };
+    check(400, 145, 1920, 696, {0, 0, 400, 145});
+    check(400, 145, 3840, 1392, {0, 0, 400, 145});
+    check(400, 145, 1920, 2880, {152, 0, 96, 144});
+    check(960, 737, 1920, 696, {0, 194, 960, 348});
+    check(960, 737, 640, 32, {0, 344, 960, 48});
+}
+
+TEST_F(MapFileTest, PreviewShowsTheMapOnGreyAndEmptyAsWhiteWhenAsked) {
+    Painted& g = makeMap(1920, 696);
+    test::makeTempFolder();
+    g.writePreviews(g.image.get());
+    ImagePtr small = loadPng(paths.previewPath), large = loadPng(paths.previewPath2);
+    ASSERT_TRUE(small && large);
+    EXPECT_EQ(small->sx, 400);
+    EXPECT_EQ(small->sy, 145);
+    EXPECT_EQ(large->sx, 960);
+    EXPECT_EQ(large->sy, 737);
+    EXPECT_EQ(large->tpixels[10][10] & 0xFFFFFF, packColour(45, 45, 45));
+    EXPECT_EQ(large->tpixels[200][10] & 0xFFFFFF, 0) << "the map's empty top third";
+    mapState.showTransparency = true;
+    ASSERT_TRUE(rewritePreview(paths.previewPath2));
+    large = loadPng(paths.previewPath2);
+    EXPECT_EQ(large->tpixels[200][10] & 0xFFFFFF, 0xFFFFFF);
+    EXPECT_EQ(large->tpixels[10][10] & 0xFFFFFF, packColour(45, 45, 45));
+    mapState.showTransparency = false;
+    ASSERT_TRUE(rewritePreview(paths.previewPath2));
+    large = loadPng(paths.previewPath2);
+    EXPECT_EQ(large->tpixels[200][10] & 0xFFFFFF, 0);
+}
