@@ -22,7 +22,7 @@ int Cavern::spacingFor(int complexity) {
 
 int Cavern::marginFor(int bandHeight) { return std::max(10, static_cast<int>(static_cast<float>(bandHeight) * 0.05f)); }
 
-void Cavern::carveCave(PointList& outline, int bandTop, int bandHeight, int margin, int shift, int spacing) {
+void Cavern::caveOutline(PointList& outline, int bandTop, int bandHeight, int margin, int shift, int spacing) {
     clearPoints(outline);
     auto cornerMargin = [margin] { return margin == 10 ? 10 : rand() % (margin - 10) + 10; };
     const int dy1 = cornerMargin(), dx1 = cornerMargin(), dy2 = cornerMargin(), dx2 = cornerMargin();
@@ -36,8 +36,6 @@ void Cavern::carveCave(PointList& outline, int bandTop, int bandHeight, int marg
 
     subdividePointList(outline, static_cast<double>(spacing), 10, width - 10, bandTop, bottom);
     untanglePointList(outline, true);
-    smoothPointList(outline, true);
-    fillPointList(outline, colourBlack);
 }
 
 void Cavern::generate() {
@@ -53,7 +51,9 @@ void Cavern::generate() {
     PointList outline;
     int bandTop = 10;
     for (int cave = 0; cave < caves; ++cave) {
-        carveCave(outline, bandTop, bandHeight, margin, shift, spacing);
+        caveOutline(outline, bandTop, bandHeight, margin, shift, spacing);
+        smoothPointList(outline, true);
+        fillPointList(outline, colourBlack);
         bandTop += bandHeight;
     }
 

@@ -18,8 +18,8 @@ public:
     // Corner margin of a band: at least 10, else 5% of the band.
     static int marginFor(int bandHeight);
 
-private:
-    void carveCave(PointList& outline, int bandTop, int bandHeight, int margin, int shift, int spacing);
+    // The outline of one cave, shaped and untangled (not yet smoothed); draws the corner margins.
+    void caveOutline(PointList& outline, int bandTop, int bandHeight, int margin, int shift, int spacing);
 };
 
 }  // namespace brambex

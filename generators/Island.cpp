@@ -108,6 +108,18 @@ std::vector<Point> Island::orderOutline(const std::vector<Point>& points) {
     return outline;
 }
 
+void Island::islandOutline(PointList& outline, int i, int slotWidth, bool gaps) const {
+    const int left = i * slotWidth, right = (i + 1) * slotWidth;
+    const int centre = left + slotWidth / 2;
+    std::vector<Point> cloud = pointCloud(left, slotWidth, centre, gaps);
+    placeFeet(cloud, left, right, slotWidth);
+    clearPoints(outline);
+    for (const Point& p : orderOutline(cloud)) appendPoint(outline, p);
+    untanglePointList(outline, false);
+    subdividePointList(outline, 250.0, -1, -1, -1, -1);
+    untanglePointList(outline, false);
+}
+
 void Island::generate() {
     // Drawn before the map's seed takes over, so one seed can give maps that differ in their gaps.
     const bool gaps = rand() % 2 == 0;
@@ -119,16 +131,7 @@ void Island::generate() {
     Point captionPoint{};
     PointList outline;
     for (int i = 0; i < islands; ++i) {
-        const int left = i * slotWidth, right = (i + 1) * slotWidth;
-        const int centre = left + slotWidth / 2;
-        std::vector<Point> cloud = pointCloud(left, slotWidth, centre, gaps);
-        placeFeet(cloud, left, right, slotWidth);
-
-        clearPoints(outline);
-        for (const Point& p : orderOutline(cloud)) appendPoint(outline, p);
-        untanglePointList(outline, false);
-        subdividePointList(outline, 250.0, -1, -1, -1, -1);
-        untanglePointList(outline, false);
+        islandOutline(outline, i, slotWidth, gaps);
         smoothPointList(outline, false);
         fillPointList(outline, colourWhite);
         if (i == 0 && outline.first) captionPoint = {outline.first->x, outline.first->y, 0};

@@ -19,6 +19,8 @@ public:
     std::vector<Point> pointCloud(int left, int slotWidth, int centre, bool gaps) const;
     void placeFeet(std::vector<Point>& cloud, int left, int right, int slotWidth) const;
     static std::vector<Point> orderOutline(const std::vector<Point>& cloud);
+    // The outline of island `i`: cloud, feet, ordering, untangling and roughening (not yet smoothed).
+    void islandOutline(PointList& outline, int i, int slotWidth, bool gaps) const;
 };
 
 }  // namespace brambex

@@ -6,6 +6,8 @@
 
 namespace brambex {
 
+using Bytes = std::vector<unsigned char>;
+
 // True when the file can be opened for reading (the presence test used for markers and artwork).
 bool fileOpens(const std::filesystem::path& path);
 

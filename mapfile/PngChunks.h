@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace brambex {
+#include "map/Files.h"
 
-using Bytes = std::vector<unsigned char>;
+namespace brambex {
 
 // The 12 bytes every PNG ends with: length 0, "IEND", CRC.
 bool endsWithIend(const Bytes& png);

@@ -243,6 +243,9 @@ int runCommandLine(int argc, char** argv) {
         std::fprintf(stderr, "brambex: %s\n", error.c_str());
         return 2;
     }
+    // A given seed also fixes the draws made before the map's own seeding (the random theme,
+    // Island's gaps), so the same command makes the same map.
+    if (options.seed) srand(*options.seed);
     try {
         return generateNamed(argv[2], options);
     } catch (const WinException& e) {

@@ -399,29 +399,35 @@ ThemeArt scrapyard() {
     t.description = "rusted plates, pipes and junk";
     t.themeId = 6;
     const std::uint32_t s = 6000;
+    // Plates of 64 x 32 in a brick bond, rivets along every seam; the grid is shifted so that
+    // no seam falls on the tile's own edge.
+    constexpr float SHIFT_X = 20.0f, SHIFT_Y = 12.0f;
     Canvas rivets(SOIL_SIZE, SOIL_SIZE);
-    // Plates of 64 x 32 in a brick bond, rivets along every seam.
     for (int row = 0; row < 4; ++row)
         for (int k = 0; k < 3; ++k) {
             const float offset = row % 2 ? 32.0f : 0.0f;
             for (float rx = 6.0f; rx < 64.0f; rx += 13.0f) {
-                const float x = std::fmod(offset + 64.0f * static_cast<float>(k) + rx, T), y = static_cast<float>(row) * 32.0f + 4.0f;
+                const float x = std::fmod(offset + 64.0f * static_cast<float>(k) + rx + SHIFT_X, T);
+                const float y = std::fmod(static_cast<float>(row) * 32.0f + 4.0f + SHIFT_Y, T);
                 rivets.ellipse(x, y, 1.8f, 1.8f, ball(Colour{170, 160, 150}, x, y, 1.8f, 1.8f, s, 0.0f));
+                if (x < 2.0f) rivets.ellipse(x + T, y, 1.8f, 1.8f, ball(Colour{170, 160, 150}, x + T, y, 1.8f, 1.8f, s, 0.0f));
+                if (x > T - 2.0f) rivets.ellipse(x - T, y, 1.8f, 1.8f, ball(Colour{170, 160, 150}, x - T, y, 1.8f, 1.8f, s, 0.0f));
             }
         }
-    t.soil = rivets.toTexture([s](float x, float y) {
+    t.soil = rivets.toTexture([s](float x0, float y0) {
+        const float x = std::fmod(x0 - SHIFT_X + T, T), y = std::fmod(y0 - SHIFT_Y + T, T);
         const int row = static_cast<int>(y / 32.0f);
         const float offset = row % 2 ? 32.0f : 0.0f;
         const int plate = static_cast<int>(std::fmod(x + offset, T) / 64.0f) + row * 2;
         const float px = std::fmod(x + offset, 64.0f), py = std::fmod(y, 32.0f);
         static const Colour plates[4] = {{112, 98, 88}, {126, 86, 62}, {98, 100, 104}, {140, 96, 64}};
         Colour c = plates[plate % 4];
-        const float rust = tileNoise(x, y, 8, 4, s + 1);
+        const float rust = tileNoise(x0, y0, 8, 4, s + 1);
         if (rust > 0.55f) c = mix(c, Colour{150, 72, 36}, std::min(1.0f, (rust - 0.55f) * 4.0f));
         if (rust < 0.3f) c = mix(c, Colour{160, 160, 160}, 0.3f);
         if (px < 1.5f || py < 1.5f) c = shade(c, 0.45f);
         else if (px < 3.0f || py < 3.0f) c = shade(c, 1.25f);
-        return shade(c, 0.9f + 0.2f * tileNoise(x, y, 32, 2, s + 2));
+        return shade(c, 0.9f + 0.2f * tileNoise(x0, y0, 32, 2, s + 2));
     });
     t.grass = strip(
         12, [s](float x) { return 4.0f + 4.0f * stripNoise(x, 10, s) + spikes(x, 5.0f, 3.0f, s + 1); },

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+#include <QSettings>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "map/Files.h"
+#include "map/GdImage.h"
+#include "mapfile/MapLoader.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+// The program run as a user runs it, in a folder of its own with the build's themes.
+namespace {
+
+struct Outcome {
+    int code = -1;
+    std::string out, err;
+};
+
+class CommandLineTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        fs::create_directories(root / "data" / "temp");
+        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "generic", root / "data" / "generic");
+        for (const char* type : {"cavern", "island"}) {
+            fs::create_directories(root / "data" / type);
+            std::ofstream(root / "data" / type / "filecheck.dat");
+        }
+    }
+    Outcome run(const std::string& args, const std::string& before = "") {
+        const std::string cmd = "cd '" + root.string() + "' && " + before + " XDG_CONFIG_HOME='" + (root / "config").string() +
+                                "' '" + BRAMBEX_EXE + "' " + args + " > out.txt 2> err.txt";
+        const int status = std::system(cmd.c_str());
+        Outcome r;
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = slurp(root / "out.txt");
+        r.err = slurp(root / "err.txt");
+        return r;
+    }
+    static std::string slurp(const fs::path& p) {
+        std::ifstream in(p);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    fs::path temp() const { return root / "data" / "temp" / "temp.png"; }
+    static Bytes bytes(const fs::path& p) {
+        Bytes b;
+        readWholeFile(p, b);
+        return b;
+    }
+};
+
+}  // namespace
+
+TEST_F(CommandLineTest, CavernAndIslandWriteValidMaps) {
+    Outcome r = run("-t cavern");
+    ASSERT_EQ(r.code, 0) << r.err;
+    ImagePtr map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_FALSE(map->trueColor);
+    EXPECT_EQ(map->sx, 1920);
+    EXPECT_EQ(map->sy, 696);
+    int type = -1, theme = -1;
+    ASSERT_TRUE(readSmallChunk(bytes(temp()), "bxRk", nullptr, &type, &theme));
+    EXPECT_EQ(type, 0) << "Cavern is list position 0 when Bow and Arrow is missing";
+    EXPECT_NE(r.out.find("temp.png"), std::string::npos) << "it says where the map is";
+    EXPECT_TRUE(fs::exists(root / "data" / "temp" / "preview.png"));
+
+    fs::remove(temp());
+    r = run("-T island");
+    ASSERT_EQ(r.code, 0) << r.err;
+    ASSERT_TRUE(readSmallChunk(bytes(temp()), "bxRk", nullptr, &type, nullptr));
+    EXPECT_EQ(type, 1);
+}
+
+TEST_F(CommandLineTest, OtherSpellingsAndSwitchesMakeNothing) {
+    for (const char* args : {"-t Cavern", "-x cavern", "-t", "-t fort", "-t bna", "cavern"}) {
+        Outcome r = run(args);
+        EXPECT_EQ(r.code, 0) << args;
+        EXPECT_FALSE(fs::exists(temp())) << args;
+    }
+    Outcome none = run("");
+    EXPECT_EQ(none.code, 0);
+    EXPECT_FALSE(none.out.empty()) << "without arguments it says how to use it";
+}
+
+TEST_F(CommandLineTest, SeedMakesTheSameMapAgainAndOptionsApply) {
+    ASSERT_EQ(run("-t island --seed 4242 --out first").code, 0);
+    ASSERT_EQ(run("-t island --seed 4242 --out second.png").code, 0);
+    EXPECT_EQ(bytes(root / "first.png"), bytes(root / "second.png"));
+    ASSERT_EQ(run("-t island --seed 4243 --out third.png").code, 0);
+    EXPECT_NE(bytes(root / "first.png"), bytes(root / "third.png"));
+    std::uint32_t seed = 0;
+    ASSERT_TRUE(readSmallChunk(bytes(root / "first.png"), "bxRk", &seed, nullptr, nullptr));
+    EXPECT_EQ(seed, 4242u);
+
+    ASSERT_EQ(run("-t cavern --theme 2 --full-colour --out full.png").code, 0);
+    ImagePtr full = loadPng(root / "full.png");
+    ASSERT_TRUE(full);
+    EXPECT_TRUE(full->trueColor);
+    int theme = -1;
+    ASSERT_TRUE(readSmallChunk(bytes(root / "full.png"), "bxRk", nullptr, nullptr, &theme));
+    EXPECT_EQ(theme, 2);
+}
+
+TEST_F(CommandLineTest, BadOptionsAreRefusedBeforeAnythingIsMade) {
+    for (const char* args : {"-t cavern --bogus", "-t cavern --seed", "-t cavern --seed abc", "-t cavern --seed 99999999999",
+                             "-t cavern --theme 99", "-t cavern --out"}) {
+        Outcome r = run(args);
+        EXPECT_EQ(r.code, 2) << args;
+        EXPECT_NE(r.err.find("brambex: "), std::string::npos) << args;
+        EXPECT_FALSE(fs::exists(temp())) << args;
+    }
+}
+
+TEST_F(CommandLineTest, SettingsFileOverridesThePresets) {
+    std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 800\nheight 400\n";
+    ASSERT_EQ(run("-t cavern").code, 0);
+    ImagePtr map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->sx, 800);
+    EXPECT_EQ(map->sy, 400);
+}
+
+TEST_F(CommandLineTest, UnwritableOutputFailsWithTheMessage) {
+    std::ofstream(temp()) << "keep me";
+    chmod(temp().c_str(), 0444);
+    Outcome r = run("-t cavern");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("File write error: Unable to open"), std::string::npos) << r.err;
+    EXPECT_EQ(slurp(temp()), "keep me");
+}
+
+TEST_F(CommandLineTest, AMapTooLargeForMemoryEndsWithOutOfMemory) {
+    std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 32760\nheight 32600\n";
+    Outcome r = run("-t cavern", "ulimit -v 600000 &&");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("Exception: Out of memory"), std::string::npos) << r.err;
+}
+
+TEST_F(CommandLineTest, RegistryValuesNameTheTypesAndTheProgram) {
+    ASSERT_EQ(run("-x").code, 0);
+    const QSettings conf(QString::fromStdString((root / "config" / "Halvane" / "Brambex.conf").string()), QSettings::IniFormat);
+    EXPECT_EQ(conf.value("Types").toString().toStdString(), "cavern=Cavern;island=Island;");
+    EXPECT_EQ(conf.value("Path").toString().toStdString(), fs::canonical(BRAMBEX_EXE).string());
+}
+
+TEST_F(CommandLineTest, HelpAndInfo) {
+    Outcome help = run("--help");
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("--seed N"), std::string::npos);
+    ASSERT_EQ(run("-t cavern --seed 77").code, 0);
+    Outcome info = run("--info data/temp/temp.png");
+    EXPECT_EQ(info.code, 0);
+    EXPECT_NE(info.out.find("Size: 1920 x 696"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("bxRk: seed 77, list position 0"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("inDI: absent"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Marker: column 959, row 695"), std::string::npos) << info.out;
+    std::ofstream(root / "junk.png") << "junk";
+    EXPECT_EQ(run("--info junk.png").code, 1);
+}

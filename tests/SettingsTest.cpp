@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "map/ProcessState.h"
+#include "map/UserMessages.h"
+#include "shell/Startup.h"
+#include "shell/TypeSettings.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsTest : public test::TempWorkspace {
+protected:
+    fs::path file(MapType type) { return root / "data" / std::string(typeFolder(type)) / "settings.dat"; }
+    void write(MapType type, const std::string& text) {
+        fs::create_directories(file(type).parent_path());
+        std::ofstream(file(type)) << text;
+    }
+    std::string read(MapType type) {
+        std::ifstream in(file(type));
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    void TearDown() override {
+        setSettingsControlHook({});
+        TempWorkspace::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, KeysMatchByContainingAndOnlyInRange) {
+    write(MapType::Cavern, "maxwidth 1000\nheight 20\ncomplexity 50\nobjects -1\n");
+    params.height = 696;
+    params.complexity = 20;
+    params.objects = 50;
+    loadTypeSettings(MapType::Cavern);
+    EXPECT_EQ(params.width, 1000) << "\"maxwidth\" contains \"width\"";
+    EXPECT_EQ(params.height, 696) << "below 32";
+    EXPECT_EQ(params.complexity, 20) << "Cavern takes 100 to 1000";
+    EXPECT_EQ(params.objects, 50);
+    write(MapType::Cavern, "complexity 100\n");
+    loadTypeSettings(MapType::Cavern);
+    EXPECT_EQ(params.complexity, 100);
+
+    write(MapType::BnA, "objects 60\n");
+    loadTypeSettings(MapType::BnA);
+    EXPECT_EQ(params.bnaObjects, 25) << "Bow and Arrow takes 0 to 50";
+    write(MapType::BnA, "objects 30\n");
+    loadTypeSettings(MapType::BnA);
+    EXPECT_EQ(params.bnaObjects, 30);
+    EXPECT_EQ(params.objects, 50) << "the Bow and Arrow count is its own";
+}
+
+TEST_F(SettingsTest, TheFirstContainedKeyDecidesInReaderOrder) {
+    // Both "width" and "height" are in the word; width comes first and 700 is a good width.
+    write(MapType::Island, "widthheight 700\nislandsobjectsnumislands 7\n");
+    params.height = 696;
+    params.numIslands = 1;
+    params.objects = 50;
+    loadTypeSettings(MapType::Island);
+    EXPECT_EQ(params.width, 700);
+    EXPECT_EQ(params.height, 696);
+    EXPECT_EQ(params.objects, 7) << "Island's reader tries objects before numislands";
+    EXPECT_EQ(params.numIslands, 1);
+    // A word matching the first key with a number out of its range is not tried on others.
+    write(MapType::Island, "objectsnumislands 500\n");
+    loadTypeSettings(MapType::Island);
+    EXPECT_EQ(params.numIslands, 1);
+    EXPECT_EQ(params.objects, 7);
+}
+
+TEST_F(SettingsTest, OnlyTheFirstFiftyOneLinesAreRead) {
+    std::string text;
+    for (int i = 0; i < 50; ++i) text += "junk 1\n";
+    write(MapType::Cavern, text + "width 1000\nheight 800\n");
+    loadTypeSettings(MapType::Cavern);
+    EXPECT_EQ(params.width, 1000) << "line 51";
+    EXPECT_EQ(params.height, 696) << "line 52 is ignored";
+    // A line longer than 255 characters is read in pieces, each counting as a line.
+    write(MapType::Cavern, std::string(300, 'x') + " 5\nheight 720\n");
+    loadTypeSettings(MapType::Cavern);
+    EXPECT_EQ(params.height, 720);
+}
+
+TEST_F(SettingsTest, WrittenInTheFixedOrderAndReadBack) {
+    for (MapType type : {MapType::Island, MapType::Cavern, MapType::RR, MapType::WforW, MapType::SuperSheepRace,
+                         MapType::SuperSheeper, MapType::Shopper})
+        fs::create_directories(file(type).parent_path());
+    params.width = 2400;
+    params.height = 800;
+    params.complexity = 120;
+    params.numIslands = 3;
+    params.objects = 66;
+    ASSERT_TRUE(saveTypeSettings(MapType::Island));
+    EXPECT_EQ(read(MapType::Island), "width 2400\nheight 800\ncomplexity 120\nnumislands 3\nobjects 66\n");
+    ASSERT_TRUE(saveTypeSettings(MapType::Cavern));
+    EXPECT_EQ(read(MapType::Cavern), "width 2400\nheight 800\ncomplexity 120\nobjects 66\n");
+    params.noTopSoil = true;
+    params.pathSize = 300;
+    ASSERT_TRUE(saveTypeSettings(MapType::RR));
+    EXPECT_EQ(read(MapType::RR), "width 2400\nheight 800\npath 300\nsoil 1\n");
+    params.pads = 45;
+    ASSERT_TRUE(saveTypeSettings(MapType::WforW));
+    EXPECT_EQ(read(MapType::WforW), "pads 45\n");
+    ASSERT_TRUE(saveTypeSettings(MapType::SuperSheepRace));
+    EXPECT_EQ(read(MapType::SuperSheepRace), "width 2400\nheight 800\npath 300\ncomplexity 120\nsmoothing 0\n");
+    ASSERT_TRUE(saveTypeSettings(MapType::SuperSheeper));
+    EXPECT_EQ(read(MapType::SuperSheeper), "width 2400\nheight 800\npath 300\npadding 1\nobjects 66\n");
+    ASSERT_TRUE(saveTypeSettings(MapType::Shopper));
+    EXPECT_EQ(read(MapType::Shopper), "objects 66\n");
+
+    params = GenerationParameters{};
+    loadTypeSettings(MapType::RR);
+    EXPECT_TRUE(params.noTopSoil);
+    EXPECT_EQ(params.pathSize, 300);
+    write(MapType::RR, "soil 0\n");
+    loadTypeSettings(MapType::RR);
+    EXPECT_FALSE(params.noTopSoil);
+}
+
+TEST_F(SettingsTest, FortAndRoperFilesAreWrittenEmptyAndNeverRead) {
+    for (MapType type : {MapType::Fort, MapType::Roper}) {
+        write(type, "width 1000\n");
+        loadTypeSettings(type);
+        EXPECT_EQ(params.width, 1920);
+        ASSERT_TRUE(saveTypeSettings(type));
+        EXPECT_EQ(read(type), "");
+    }
+}
+
+TEST_F(SettingsTest, ReadOnlyOrMissingFolderSaysSoAndKeepsTheFile) {
+    std::vector<std::string> shown;
+    setWarningSink([&](const std::string& c, const std::string& t) { shown.push_back(c + "|" + t); });
+    write(MapType::Cavern, "width 1000\n");
+    chmod(file(MapType::Cavern).c_str(), 0444);
+    EXPECT_FALSE(saveTypeSettings(MapType::Cavern));
+    EXPECT_EQ(read(MapType::Cavern), "width 1000\n");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "File write error|Unable to open " + file(MapType::Cavern).string() +
+                            " for writing, is file set as read only?");
+    EXPECT_FALSE(saveTypeSettings(MapType::Shopper)) << "data/shopper does not exist";
+    EXPECT_EQ(shown.size(), 2u);
+    // Reading a missing file is silent.
+    loadTypeSettings(MapType::Shopper);
+    EXPECT_EQ(shown.size(), 2u);
+}
+
+TEST_F(SettingsTest, ControlsFollowTheValuesRead) {
+    std::vector<std::pair<int, int>> moved;
+    setSettingsControlHook([&](int control, int value) { moved.push_back({control, value}); });
+    write(MapType::SuperSheepRace, "smoothing 2\npath 80\npath 10\n");
+    loadTypeSettings(MapType::SuperSheepRace);
+    ASSERT_EQ(moved.size(), 2u);
+    EXPECT_EQ(moved[0], std::make_pair(control::SMOOTHING, 2));
+    EXPECT_EQ(moved[1], std::make_pair(control::PATH_SIZE, 80));
+    EXPECT_EQ(params.smoothing, 2);
+}
+
+TEST_F(SettingsTest, InstalledTypesGetConsecutivePositions) {
+    EXPECT_EQ(detectInstalledTypes(), "none");
+    for (const char* folder : {"island", "cavern", "fort"}) {
+        fs::create_directories(root / "data" / folder);
+        std::ofstream(root / "data" / folder / "filecheck.dat");
+    }
+    // Fort has a marker but no generator in this build: not installed.
+    EXPECT_EQ(detectInstalledTypes(), "cavern=Cavern;island=Island;");
+    EXPECT_TRUE(installedTypes.installed(MapType::Cavern));
+    EXPECT_FALSE(installedTypes.installed(MapType::Fort));
+    EXPECT_FALSE(installedTypes.installed(MapType::BnA));
+    EXPECT_EQ(installedTypes.listIndex(MapType::Cavern), 0);
+    EXPECT_EQ(installedTypes.listIndex(MapType::Island), 1);
+}
