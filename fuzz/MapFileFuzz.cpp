@@ -19,7 +19,7 @@ public:
 
 int fuzzMapFile(const std::uint8_t* data, std::size_t size) {
     using namespace brambex;
-    quietLibgd();
+    prepareLibraries();
     const Bytes file(data, data + size);
     std::uint32_t seed = 0;
     int a = 0, b = 0;

@@ -1,5 +1,7 @@
 #include "map/GdImage.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
@@ -15,16 +17,19 @@ void silentErrorMethod(int, const char*, va_list) {}
 
 void throwOutOfMemory() { throw WinException(ENOMEM, "Out of memory"); }
 
-void quietLibgd() {
+void prepareLibraries() {
     static const bool installed = [] {
         gdSetErrorMethod(silentErrorMethod);
+        // Picture rows (up to 128 KB) come from the heap; keep up to 1 GB of it when freed.
+        mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
         return true;
     }();
     (void)installed;
 }
 
 ImagePtr tryCreateTrueColour(int width, int height) {
-    quietLibgd();
+    prepareLibraries();
     if (width <= 0 || height <= 0) return nullptr;
     return ImagePtr(gdImageCreateTrueColor(width, height));
 }
@@ -54,7 +59,7 @@ bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int&
 }
 
 ImagePtr decodePng(const std::vector<unsigned char>& bytes) {
-    quietLibgd();
+    prepareLibraries();
     int w = 0, h = 0;
     if (!pngHeaderSize(bytes.data(), bytes.size(), w, h)) return nullptr;
     if (w > MAX_PICTURE_WIDTH || h > MAX_PICTURE_HEIGHT) return nullptr;
@@ -70,7 +75,7 @@ ImagePtr loadPng(const std::filesystem::path& path) {
 }
 
 std::vector<unsigned char> encodePng(gdImagePtr im, int level) {
-    quietLibgd();
+    prepareLibraries();
     int size = 0;
     void* data = gdImagePngPtrEx(im, &size, level);
     if (!data) return {};

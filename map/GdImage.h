@@ -20,9 +20,12 @@ using ImagePtr = std::unique_ptr<gdImage, ImageDeleter>;
 constexpr int MAX_PICTURE_WIDTH = 32760;
 constexpr int MAX_PICTURE_HEIGHT = 32600;
 
-// Silences libgd's notices (NeuQuant prints two per call). Idempotent and thread-safe; every
-// entry point that touches libgd calls it, and main calls it before any thread starts.
-void quietLibgd();
+// Silences libgd's notices (NeuQuant prints two per call) and lets the allocator keep freed
+// picture memory for the next picture instead of handing it back at once: a run makes and drops
+// several map-sized pictures, and fresh memory costs a page fault per 4 KB. Idempotent and
+// thread-safe; every entry point that touches libgd calls it, and main calls it before any
+// thread starts.
+void prepareLibraries();
 
 // A new all-black true-colour picture; throws WinException "Out of memory" when it cannot be made.
 ImagePtr createTrueColour(int width, int height);

@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
     using namespace brambex;
-    quietLibgd();
+    prepareLibraries();
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         printUsage();
         return 0;

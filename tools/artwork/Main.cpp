@@ -13,7 +13,7 @@
 
 int main(int argc, char** argv) {
     try {
-        brambex::quietLibgd();
+        brambex::prepareLibraries();
         if (argc >= 3 && std::string(argv[1]) == "--contact-sheet") {
             const double scale = argc >= 4 ? std::atof(argv[3]) : 1.0;
             const auto sheet = artwork::contactSheet(artwork::buildThemes(), scale > 0 ? scale : 1.0);

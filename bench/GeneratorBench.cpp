@@ -1,0 +1,75 @@
+#include <chrono>
+
+#include "bench/BenchSupport.h"
+#include "generators/Cavern.h"
+#include "generators/Island.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+
+using namespace brambex;
+
+namespace {
+
+template <typename T>
+void wholeRun(benchmark::State& state, int count) {
+    bench::useBuildData();
+    params.width = static_cast<int>(state.range(0));
+    params.height = static_cast<int>(state.range(1));
+    params.numIslands = count;
+    params.complexity = std::is_same_v<T, Island> ? 150 : 50;
+    params.objects = 50;
+    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
+    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    for (auto _ : state) {
+        T g;
+        brambex::srand(1);
+        g.generate();
+        benchmark::DoNotOptimize(g.image->tpixels[0][0]);
+    }
+}
+
+}  // namespace
+
+// A whole run including its previews. Targets: at 1920 x 696 at most 3 x BM_WritePreviews;
+// 8000 x 8000 (48 x the pixels) at most 60 x the 1920 x 696 time.
+static void BM_CavernRun(benchmark::State& state) { wholeRun<Cavern>(state, 1); }
+BENCHMARK(BM_CavernRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+static void BM_IslandRun(benchmark::State& state) { wholeRun<Island>(state, 1); }
+BENCHMARK(BM_IslandRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+// Outline shaping on the longest outline the program makes: one cave around an 8000 x 8000
+// map at the highest complexity. Reports the point counts.
+static void BM_ShapeLargestCave(benchmark::State& state) {
+    bench::useNoData();
+    params.width = 8000;
+    params.height = 8000;
+    Cavern g;
+    double subdivideMs = 0, untangleMs = 0;
+    int points = 0, corners = 0;
+    for (auto _ : state) {
+        PointList outline;
+        brambex::srand(3);
+        // Corners as the run makes them with the sides open, then the two steps timed apart.
+        const int bottom = 10 + 8000 - 20;
+        appendPoint(outline, {20 - 100, 30});
+        appendPoint(outline, {8000 + 100 - 20, 30});
+        appendPoint(outline, {8000 + 100 - 20, bottom - 30});
+        appendPoint(outline, {20 - 100, bottom - 30});
+        appendPoint(outline, {20 - 100, 30});
+        corners = outline.count;
+        const auto t0 = std::chrono::steady_clock::now();
+        g.subdividePointList(outline, Cavern::spacingFor(100), 10, 8000 - 10, 10, bottom);
+        const auto t1 = std::chrono::steady_clock::now();
+        untanglePointList(outline, true);
+        const auto t2 = std::chrono::steady_clock::now();
+        subdivideMs += std::chrono::duration<double, std::milli>(t1 - t0).count();
+        untangleMs += std::chrono::duration<double, std::milli>(t2 - t1).count();
+        points = outline.count;
+    }
+    state.counters["corners"] = corners;
+    state.counters["points"] = points;
+    state.counters["subdivide_ms"] = subdivideMs / static_cast<double>(state.iterations());
+    state.counters["untangle_ms"] = untangleMs / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ShapeLargestCave)->Unit(benchmark::kMillisecond);

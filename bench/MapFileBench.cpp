@@ -1,0 +1,74 @@
+#include <cstdio>
+
+#include "bench/BenchSupport.h"
+#include "generators/Cavern.h"
+#include "map/ProcessState.h"
+#include "mapfile/MapFile.h"
+#include "mapfile/Preview.h"
+
+using namespace brambex;
+
+namespace {
+
+// A finished, textured 1920 x 696 cavern map.
+Cavern& texturedCavern() {
+    static std::unique_ptr<Cavern> map;
+    if (!map) {
+        bench::useBuildData();
+        params.width = 1920;
+        params.height = 696;
+        params.objects = 50;
+        params.complexity = 50;
+        map = std::make_unique<Cavern>();
+        map->generate();
+    }
+    return *map;
+}
+
+}  // namespace
+
+// The two parts saveMap cannot avoid: libgd's NeuQuant reduction and one palette PNG encode.
+static void BM_Quantize(benchmark::State& state) {
+    Cavern& map = texturedCavern();
+    for (auto _ : state) {
+        ImagePtr palette = quantizeForSave(map.image.get());
+        benchmark::DoNotOptimize(palette.get());
+    }
+}
+BENCHMARK(BM_Quantize)->Unit(benchmark::kMillisecond);
+
+static void BM_EncodePalettePng(benchmark::State& state) {
+    Cavern& map = texturedCavern();
+    ImagePtr palette = quantizeForSave(map.image.get());
+    for (auto _ : state) benchmark::DoNotOptimize(encodePng(palette.get()));
+}
+BENCHMARK(BM_EncodePalettePng)->Unit(benchmark::kMillisecond);
+
+// Target: at most 10% more than BM_Quantize + BM_EncodePalettePng.
+static void BM_SaveMap(benchmark::State& state) {
+    Cavern& map = texturedCavern();
+    currentGenerator.reset(&map);
+    mapState.markerX = 959;
+    mapState.markerY = 695;
+    const auto path = std::filesystem::temp_directory_path() / "brambex-bench-map.png";
+    for (auto _ : state) benchmark::DoNotOptimize(saveMap(path, false));
+    currentGenerator.release();
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SaveMap)->Unit(benchmark::kMillisecond);
+
+// The two previews of a run (resample and fast PNG encode), the yardstick for a whole run.
+static void BM_WritePreviews(benchmark::State& state) {
+    bench::useBuildData();
+    params.width = static_cast<int>(state.range(0));
+    params.height = static_cast<int>(state.range(1));
+    Cavern map;
+    map.image = bench::copyOf(bench::caveSilhouette(params.width, params.height));
+    bench::useBuildData();
+    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
+    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    for (auto _ : state) map.writePreviews(map.image.get());
+    std::remove(paths.previewPath.c_str());
+    std::remove(paths.previewPath2.c_str());
+}
+BENCHMARK(BM_WritePreviews) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
