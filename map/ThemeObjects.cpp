@@ -9,6 +9,7 @@
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
+#include "map/RowScan.h"
 
 namespace brambex {
 
@@ -278,38 +279,53 @@ void Generator::placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floo
     const int objects = params.objects;
     const int w = picture->sx, h = picture->sy;
 
+    // Every pixel counts, row by row from the bottom, right to left; once the count reaches the
+    // threshold the next marker pixel with objects is considered. Runs that cannot hold such a
+    // pixel (below the threshold, or empty edge map) are counted in one step.
     for (int y = h - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-            if (counter >= threshold) {
-                const int c = edges->tpixels[y][x];
-                const ObjectSet* set = nullptr;
-                Kind kind = Kind::Floor;
-                if (c == floorColour && !floorSet.empty()) set = &floorSet, kind = Kind::Floor;
-                else if (c == ceilingColour && !roofSet.empty()) set = &roofSet, kind = Kind::Roof;
-                else if (c == leftColour && !leftSet.empty()) set = &leftSet, kind = Kind::Left;
-                else if (c == rightColour && !rightSet.empty()) set = &rightSet, kind = Kind::Right;
-                if (set) {
-                    if (rand() % 1000 < objects) placer.attempt(*set, kind, x, y);
-                    counter = 0;
-                    // After a right-wall pixel the gap is often negative: the next marker is taken at once.
-                    threshold = kind == Kind::Right ? rand() % 100 - objects : rand() % 150;
-                }
+        const int* row = edges->tpixels[y];
+        int x = w - 1;
+        while (x >= 0) {
+            if (counter < threshold) {
+                const int step = std::min(threshold - counter, x + 1);
+                counter += step;
+                x -= step;
+                continue;
+            }
+            const int next = previousNonZero(row, x);
+            counter += x - next;
+            x = next;
+            if (x < 0) break;
+            const int c = row[x];
+            const ObjectSet* set = nullptr;
+            Kind kind = Kind::Floor;
+            if (c == floorColour && !floorSet.empty()) set = &floorSet, kind = Kind::Floor;
+            else if (c == ceilingColour && !roofSet.empty()) set = &roofSet, kind = Kind::Roof;
+            else if (c == leftColour && !leftSet.empty()) set = &leftSet, kind = Kind::Left;
+            else if (c == rightColour && !rightSet.empty()) set = &rightSet, kind = Kind::Right;
+            if (set) {
+                if (rand() % 1000 < objects) placer.attempt(*set, kind, x, y);
+                counter = 0;
+                // After a right-wall pixel the gap is often negative: the next marker is taken at once.
+                threshold = kind == Kind::Right ? rand() % 100 - objects : rand() % 150;
             }
             ++counter;
+            --x;
         }
     }
 
-    // Merge: objects stay only where the map is air, behind the land; marker colours leave no trace.
+    // Merge: objects stay only where the map is air, behind the land; marker colours leave no
+    // trace. (The edge map is not needed afterwards, so only the map is written.)
     gdImageColorTransparent(picture, airColour);
+    const int air = airColour, m0 = floorColour, m1 = ceilingColour, m2 = leftColour, m3 = rightColour;
     for (int y = 0; y < h; ++y) {
         int* out = picture->tpixels[y];
-        int* e = edges->tpixels[y];
+        const int* e = edges->tpixels[y];
         for (int x = 0; x < w; ++x) {
-            int c = e[x];
-            if (c == floorColour || c == ceilingColour || c == leftColour || c == rightColour) c = 0;
-            if (out[x] == airColour) out[x] = c;
-            else c = out[x];
-            e[x] = c;
+            const int c = e[x];
+            const bool marker = (c == m0) | (c == m1) | (c == m2) | (c == m3);
+            const int object = marker ? 0 : c;
+            out[x] = out[x] == air ? object : out[x];
         }
     }
 }

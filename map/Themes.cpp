@@ -8,6 +8,7 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
+#include "map/RowScan.h"
 #include "map/UserMessages.h"
 
 namespace brambex {
@@ -121,7 +122,7 @@ void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int
 
     for (int y = h - 1; y >= 0; --y) {
         const int* edgeRow = edge[y];
-        for (int x = w - 1; x >= 0; --x) {
+        for (int x = previousNonZero(edgeRow, w - 1); x >= 0; x = previousNonZero(edgeRow, x - 1)) {
             const int cls = edgeRow[x];
             if (cls == topColour) {
                 // Down through the land below the surface, at most twice the texture's height.
