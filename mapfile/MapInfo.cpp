@@ -39,7 +39,7 @@ std::optional<std::string> describeMapFile(const Bytes& file) {
     const ChunkMatch level = findChunk(file, "waLV", false, 48);
     if (level.found) {
         auto at = [&](int offset) { return static_cast<std::int32_t>(readLittleEndian32(file, level.offset + offset)); };
-        out += formatText("waLV: seed %u, roof %d, not Roper %d, level kind %d, theme id %d, water colour %d (%s)\n",
+        out += formatText("waLV: seed %u, roof %d, not list position 4 %d, level kind %d, theme id %d, water colour %d (%s)\n",
                           static_cast<std::uint32_t>(at(8)), at(16), at(24), at(36), at(40), at(44),
                           waterName(at(44)).c_str());
     } else {

@@ -19,24 +19,7 @@ namespace {
 
 constexpr int WHITE = 0xFFFFFF;
 
-bool samePixels(gdImagePtr a, gdImagePtr b) {
-    if (a->sx != b->sx || a->sy != b->sy) return false;
-    for (int y = 0; y < a->sy; ++y)
-        for (int x = 0; x < a->sx; ++x)
-            if (a->tpixels[y][x] != b->tpixels[y][x]) return false;
-    return true;
-}
 
-int crossingPairs(const std::vector<Point>& p, bool closed) {
-    const int n = static_cast<int>(p.size()), segments = closed ? n : n - 1;
-    int count = 0;
-    for (int i = 0; i < segments; ++i)
-        for (int j = i + 2; j < segments; ++j) {
-            if (closed && i == 0 && j == segments - 1) continue;
-            count += segmentsCross(p[i], p[(i + 1) % n], p[j], p[(j + 1) % n]);
-        }
-    return count;
-}
 
 // Runs and themes: the build's own themes, so the maps are the real thing.
 class GeneratorsTest : public test::TempWorkspace {
@@ -115,7 +98,7 @@ TEST_F(GeneratorsTest, CaveOutlinesStayInTheirBandWithoutCrossing) {
                 ASSERT_GE(p.y, 10 + band) << caves << " caves, seed " << seed;
                 ASSERT_LE(p.y, 10 + 2 * band - 20) << caves << " caves, seed " << seed;
             }
-            EXPECT_EQ(crossingPairs(pts, true), 0) << caves << " caves, seed " << seed;
+            EXPECT_EQ(test::crossingPairs(pts, true), 0) << caves << " caves, seed " << seed;
         }
     }
 }
@@ -140,13 +123,13 @@ TEST_F(GeneratorsTest, SameSeedSameMapDifferentSeedDifferentMap) {
     params.height = 480;
     params.objects = 100;
     auto a = run<Cavern>(77), b = run<Cavern>(77), c = run<Cavern>(78);
-    EXPECT_TRUE(samePixels(a->image.get(), b->image.get()));
-    EXPECT_FALSE(samePixels(a->image.get(), c->image.get()));
+    EXPECT_TRUE(test::samePixels(a->image.get(), b->image.get()));
+    EXPECT_FALSE(test::samePixels(a->image.get(), c->image.get()));
     params.numIslands = 2;
     params.complexity = 60;
     auto d = run<Island>(77, 3), e = run<Island>(77, 3), f = run<Island>(78, 3);
-    EXPECT_TRUE(samePixels(d->image.get(), e->image.get())) << "same seed and same gaps draw";
-    EXPECT_FALSE(samePixels(d->image.get(), f->image.get()));
+    EXPECT_TRUE(test::samePixels(d->image.get(), e->image.get())) << "same seed and same gaps draw";
+    EXPECT_FALSE(test::samePixels(d->image.get(), f->image.get()));
     EXPECT_FALSE(d->hasRoof());
 }
 
@@ -200,7 +183,7 @@ TEST_F(GeneratorsTest, IslandOutlinesAreSimpleAfterUntangling) {
             for (int i = 0; i < islands; ++i) {
                 PointList outline;
                 g.islandOutline(outline, i, 1920 / islands, seed % 2 == 0);
-                simple += crossingPairs(outline.points(), false) == 0;
+                simple += test::crossingPairs(outline.points(), false) == 0;
                 ++total;
             }
         }

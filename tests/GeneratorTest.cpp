@@ -31,13 +31,6 @@ public:
     int runs = 0;
 };
 
-bool samePixels(gdImagePtr a, gdImagePtr b) {
-    if (a->sx != b->sx || a->sy != b->sy) return false;
-    for (int y = 0; y < a->sy; ++y)
-        for (int x = 0; x < a->sx; ++x)
-            if (a->tpixels[y][x] != b->tpixels[y][x]) return false;
-    return true;
-}
 
 class GeneratorTest : public test::TempWorkspace {};
 
@@ -101,7 +94,7 @@ TEST_F(GeneratorTest, SameSeedGivesTheSamePictureWhateverThemeWasDrawn) {
     brambex::srand(2);
     Dots b;
     b.generate();
-    EXPECT_TRUE(samePixels(a.image.get(), b.image.get()));
+    EXPECT_TRUE(test::samePixels(a.image.get(), b.image.get()));
     EXPECT_EQ(mapState.mapSeed, 4242u);
     brambex::srand(1);
     Dots c;

@@ -5,6 +5,7 @@
 
 #include "map/PointList.h"
 #include "map/Random.h"
+#include "tests/TestSupport.h"
 
 using namespace brambex;
 
@@ -42,18 +43,6 @@ void referenceUntangle(std::vector<Point>& p, bool closed) {
     }
 }
 
-// Pairs of non-adjacent segments that cross.
-int crossings(const std::vector<Point>& p, bool closed) {
-    const int n = static_cast<int>(p.size());
-    const int segments = closed ? n : n - 1;
-    int count = 0;
-    for (int i = 0; i < segments; ++i)
-        for (int j = i + 2; j < segments; ++j) {
-            if (closed && i == 0 && j == segments - 1) continue;
-            count += segmentsCross(p[i], p[(i + 1) % n], p[j], p[(j + 1) % n]);
-        }
-    return count;
-}
 
 std::vector<Point> randomPoints(int n, unsigned seed, int size) {
     brambex::srand(seed);
@@ -178,7 +167,7 @@ TEST(PointList, UntangleOfRandomOutlinesGivesSimplePolygons) {
         PointList list;
         fill(list, randomPoints(60, seed, 2000));
         untanglePointList(list, true);
-        simple += crossings(list.points(), true) == 0;
+        simple += test::crossingPairs(list.points(), true) == 0;
     }
     EXPECT_EQ(simple, 40);
 }
@@ -220,7 +209,7 @@ TEST(PointList, SubdivideRoughensInsideTheBoxWithoutCrossing) {
             const Point a = pts[i], b = pts[(i + 1) % pts.size()];
             EXPECT_LE(std::hypot(b.x - a.x, b.y - a.y), 78.0 + 1e-9) << "seed " << seed;
         }
-        EXPECT_EQ(crossings(pts, true), 0) << "seed " << seed;
+        EXPECT_EQ(test::crossingPairs(pts, true), 0) << "seed " << seed;
         // The corners keep their order.
         EXPECT_EQ(pts[0].x, 50);
     }

@@ -54,6 +54,26 @@ ImagePtr solidPicture(int width, int height, int colour) {
     return im;
 }
 
+bool samePixels(gdImagePtr a, gdImagePtr b) {
+    if (a->sx != b->sx || a->sy != b->sy) return false;
+    for (int y = 0; y < a->sy; ++y)
+        for (int x = 0; x < a->sx; ++x)
+            if (a->tpixels[y][x] != b->tpixels[y][x]) return false;
+    return true;
+}
+
+int crossingPairs(const std::vector<Point>& p, bool closed) {
+    const int n = static_cast<int>(p.size());
+    const int segments = closed ? n : n - 1;
+    int count = 0;
+    for (int i = 0; i < segments; ++i)
+        for (int j = i + 2; j < segments; ++j) {
+            if (closed && i == 0 && j == segments - 1) continue;
+            count += segmentsCross(p[i], p[(i + 1) % n], p[j], p[(j + 1) % n]);
+        }
+    return count;
+}
+
 void makeTempFolder() { fs::create_directories(paths.workingDirectory / "data" / "temp"); }
 
 }  // namespace brambex::test

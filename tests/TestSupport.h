@@ -6,6 +6,9 @@
 #include <string>
 
 #include "map/GdImage.h"
+#include "map/PointList.h"
+
+#include <vector>
 
 namespace brambex::test {
 
@@ -23,6 +26,13 @@ std::filesystem::path writePng(gdImagePtr im, const std::filesystem::path& path)
 
 // A true-colour picture filled with one colour.
 ImagePtr solidPicture(int width, int height, int colour);
+
+// Same size and every pixel equal.
+bool samePixels(gdImagePtr a, gdImagePtr b);
+
+// Pairs of non-adjacent segments of an outline that cross (the closing segment counts as
+// adjacent to the first when `closed`).
+int crossingPairs(const std::vector<Point>& points, bool closed);
 
 // Creates data/temp under the working directory so previews can be written.
 void makeTempFolder();

@@ -24,6 +24,36 @@ std::vector<Vec> halfEllipse(float cx, float cy, float rx, float ry, bool upper,
     return pts;
 }
 
+// A rough cone: a base `width` x W wide at one end of the picture narrowing to a tip near the
+// other (the bottom for a hanging one). f runs from 0 at the base to 1 at the tip.
+struct Cone {
+    float W, H, tipX, width, exponent, extra;
+    bool hanging;
+
+    float row(float f) const { return hanging ? -1.0f + (H - 1.0f) * f : H + 1.0f - (H - 2.0f) * f; }
+    float along(float y) const { return hanging ? y / H : 1.0f - y / H; }
+    float centre(float f) const { return W * 0.5f + (tipX - W * 0.5f) * f; }
+    float half(float f) const { return W * width * std::pow(std::max(0.0f, 1.0f - f), exponent) + extra; }
+    // -1 .. 1 across the cone at a point.
+    float across(float x, float y) const {
+        const float f = along(y);
+        return std::clamp((x - centre(f)) / half(f), -1.0f, 1.0f);
+    }
+    // Left side from base to tip, then the right side back, each point pulled in a little.
+    std::vector<Vec> outline(Rng& r, int steps, float jitter) const {
+        std::vector<Vec> pts;
+        for (int i = 0; i <= steps; ++i) {
+            const float f = static_cast<float>(i) / static_cast<float>(steps);
+            pts.push_back({centre(f) - half(f) * r.range(jitter, 1.0f), row(f)});
+        }
+        for (int i = steps; i >= 0; --i) {
+            const float f = static_cast<float>(i) / static_cast<float>(steps);
+            pts.push_back({centre(f) + half(f) * r.range(jitter, 1.0f), row(f)});
+        }
+        return pts;
+    }
+};
+
 // A prism: a crystal from `base` along angle `a` (0 = straight up, positive leans right).
 void prism(Canvas& c, Vec base, float a, float length, float half, const Tint& tint, std::uint32_t seed) {
     const Vec d{std::sin(a), -std::cos(a)}, p{std::cos(a), std::sin(a)};
@@ -112,8 +142,8 @@ brambex::ImagePtr drawTree(int w, int h, const Tint& bark, const Tint& leaves, s
     const float g = static_cast<float>(floorLine(h));
     const float cx = W * 0.5f + r.range(-0.04f, 0.04f) * W;
     const float rb = std::max(2.5f, W * 0.055f);
-    const float canopyR = std::min(W * 0.42f, H * 0.34f);
-    const float ccx = cx + r.range(-0.05f, 0.05f) * W, ccy = canopyR + 3.0f;
+    const float canopyR = std::min(W * 0.45f, H * 0.36f);
+    const float ccx = cx + r.range(-0.05f, 0.05f) * W, ccy = canopyR * 1.05f + 3.0f;
     const auto trunk = barkShader(bark, seed);
     c.stroke(cx, H + 2.0f, ccx, ccy + canopyR * 0.3f, rb, rb * 0.6f, trunk);
     // Root buttresses where the trunk meets the ground.
@@ -133,7 +163,7 @@ brambex::ImagePtr drawTree(int w, int h, const Tint& bark, const Tint& leaves, s
     std::vector<Blob> blobs;
     const int n = 11 + r.below(5);
     for (int i = 0; i < n; ++i) {
-        const float a = r.range(0.0f, 2.0f * PI), d = std::sqrt(r.next()) * canopyR * 0.62f;
+        const float a = r.range(0.0f, 2.0f * PI), d = std::sqrt(r.next()) * canopyR * 0.66f;
         float br = canopyR * r.range(0.34f, 0.5f);
         float bx = ccx + std::cos(a) * d * 1.15f, by = ccy + std::sin(a) * d * 0.8f;
         bx = std::clamp(bx, br + 1.0f, W - br - 1.0f);
@@ -436,26 +466,12 @@ brambex::ImagePtr drawStalagmite(int w, int h, const Tint& stone, std::uint32_t 
     Canvas c(w, h);
     Rng r(seed);
     const float W = static_cast<float>(w), H = static_cast<float>(h);
-    std::vector<Vec> pts;
-    const int steps = 14;
-    const float tipX = W * 0.5f + r.range(-0.08f, 0.08f) * W;
-    for (int i = 0; i <= steps; ++i) {  // left side, bottom to top
-        const float f = static_cast<float>(i) / static_cast<float>(steps);
-        const float half = W * 0.48f * std::pow(1.0f - f, 0.8f) + 1.0f;
-        pts.push_back({W * 0.5f + (tipX - W * 0.5f) * f - half * r.range(0.9f, 1.0f), H + 1.0f - (H - 2.0f) * f});
-    }
-    for (int i = steps; i >= 0; --i) {
-        const float f = static_cast<float>(i) / static_cast<float>(steps);
-        const float half = W * 0.48f * std::pow(1.0f - f, 0.8f) + 1.0f;
-        pts.push_back({W * 0.5f + (tipX - W * 0.5f) * f + half * r.range(0.9f, 1.0f), H + 1.0f - (H - 2.0f) * f});
-    }
-    c.polygon(pts, [=](float x, float y) {
-        const float f = 1.0f - y / H;
-        const float half = W * 0.48f * std::pow(std::max(0.0f, 1.0f - f), 0.8f) + 1.0f;
-        const float across = std::clamp((x - (W * 0.5f + (tipX - W * 0.5f) * f)) / half, -1.0f, 1.0f);
+    const Cone cone{W, H, W * 0.5f + r.range(-0.08f, 0.08f) * W, 0.48f, 0.8f, 1.0f, false};
+    c.polygon(cone.outline(r, 14, 0.9f), [=](float x, float y) {
+        const float across = cone.across(x, y);
         const float nz = std::sqrt(std::max(0.0f, 1.0f - across * across));
         const float rings = 0.85f + 0.15f * std::sin(y * 0.7f + 3.0f * valueNoise(x / 5.0f, y / 5.0f, 0, seed));
-        return shade(mix(stone.dark, stone.main, 0.4f + 0.6f * f), lambert(across, -0.3f, nz) * rings * 1.05f);
+        return shade(mix(stone.dark, stone.main, 0.4f + 0.6f * cone.along(y)), lambert(across, -0.3f, nz) * rings * 1.05f);
     });
     return c.toObject();
 }
@@ -686,25 +702,11 @@ brambex::ImagePtr drawStalactite(int w, int h, const Tint& stone, const Colour* 
     Canvas c(w, h);
     Rng r(seed);
     const float W = static_cast<float>(w), H = static_cast<float>(h);
-    const float tipX = W * 0.5f + r.range(-0.1f, 0.1f) * W;
-    std::vector<Vec> pts;
-    const int steps = 16;
-    for (int i = 0; i <= steps; ++i) {
-        const float f = static_cast<float>(i) / static_cast<float>(steps);
-        const float half = W * 0.49f * std::pow(1.0f - f, 1.1f) + 0.8f;
-        pts.push_back({W * 0.5f + (tipX - W * 0.5f) * f - half * r.range(0.88f, 1.0f), -1.0f + (H - 1.0f) * f});
-    }
-    for (int i = steps; i >= 0; --i) {
-        const float f = static_cast<float>(i) / static_cast<float>(steps);
-        const float half = W * 0.49f * std::pow(1.0f - f, 1.1f) + 0.8f;
-        pts.push_back({W * 0.5f + (tipX - W * 0.5f) * f + half * r.range(0.88f, 1.0f), -1.0f + (H - 1.0f) * f});
-    }
+    const Cone cone{W, H, W * 0.5f + r.range(-0.1f, 0.1f) * W, 0.49f, 1.1f, 0.8f, true};
     const bool glow = glowTip != nullptr;
     const Colour glowColour = glow ? *glowTip : Colour{};
-    c.polygon(pts, [=](float x, float y) {
-        const float f = y / H;
-        const float half = W * 0.49f * std::pow(std::max(0.0f, 1.0f - f), 1.1f) + 0.8f;
-        const float across = std::clamp((x - (W * 0.5f + (tipX - W * 0.5f) * f)) / half, -1.0f, 1.0f);
+    c.polygon(cone.outline(r, 16, 0.88f), [=](float x, float y) {
+        const float f = cone.along(y), across = cone.across(x, y);
         const float nz = std::sqrt(std::max(0.0f, 1.0f - across * across));
         const float rings = 0.86f + 0.14f * std::sin(y * 0.8f + 4.0f * valueNoise(x / 4.0f, y / 6.0f, 0, seed));
         Colour col = shade(mix(stone.main, stone.dark, 0.3f + 0.5f * f), lambert(across, 0.2f, nz) * rings * 1.05f);

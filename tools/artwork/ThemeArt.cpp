@@ -98,7 +98,7 @@ ThemeArt meadow() {
             Colour c = ramp({{62, 38, 24}, {104, 68, 40}, {134, 92, 56}}, n * 1.2f - 0.1f);
             c = shade(c, 0.86f + 0.28f * fine);
             const float root = std::fabs(tileNoise(x, y, 6, 2, s + 2) - 0.5f);
-            if (root < 0.012f) c = mix(c, Colour{160, 118, 72}, 0.6f);
+            if (root < 0.01f) c = mix(c, Colour{150, 108, 66}, 0.35f);
             return c;
         },
         26, 1.5f, 4.5f, {{128, 118, 106}, {150, 138, 120}, {98, 90, 84}, {170, 150, 120}}, s + 3);
@@ -127,8 +127,8 @@ ThemeArt meadow() {
     const Tint petals2{{214, 96, 170}, {150, 50, 120}, {246, 170, 214}, {250, 220, 90}};
     const Tint wood{{146, 104, 62}, {92, 64, 40}, {182, 140, 92}, {}};
     const Colour berries{196, 40, 60};
-    t.floor.push_back(drawTree(110, 170, bark, oak, s + 10));
-    t.floor.push_back(drawTree(84, 124, bark, apple, s + 11));
+    t.floor.push_back(drawTree(120, 160, bark, oak, s + 10));
+    t.floor.push_back(drawTree(90, 118, bark, apple, s + 11));
     t.floor.push_back(drawBush(70, 46, oak, &berries, s + 12));
     t.floor.push_back(drawBoulder(64, 44, stone, &moss, s + 13));
     t.floor.push_back(drawFlowers(48, 54, flowerStems, petals, s + 14));
