@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "map/Generator.h"
+
 namespace brambex {
 
 GenerationParameters params;
@@ -20,6 +22,7 @@ void setWorkingDirectory(const std::filesystem::path& directory) {
 }
 
 void resetProcessState() {
+    currentGenerator.reset();
     params = GenerationParameters{};
     mapState = MapState{};
     installedTypes = InstalledTypes{};

@@ -62,7 +62,8 @@ extern InstalledTypes installedTypes;
 // Sets workingDirectory and derives every path from it.
 void setWorkingDirectory(const std::filesystem::path& directory);
 
-// Puts every process-wide value back to its start-up state (tests use this between cases).
+// Puts every process-wide value back to its start-up state, the live generator included (tests
+// use this between cases).
 void resetProcessState();
 
 // workingDirectory/data/generic/themes/<theme>/<name>

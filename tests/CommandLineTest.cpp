@@ -62,7 +62,7 @@ protected:
 }  // namespace
 
 TEST_F(CommandLineTest, CavernAndIslandWriteValidMaps) {
-    Outcome r = run("-t cavern");
+    Outcome r = run("-T cavern");  // the switch letter is compared lower-cased
     ASSERT_EQ(r.code, 0) << r.err;
     ImagePtr map = loadPng(temp());
     ASSERT_TRUE(map);
@@ -76,7 +76,7 @@ TEST_F(CommandLineTest, CavernAndIslandWriteValidMaps) {
     EXPECT_TRUE(fs::exists(root / "data" / "temp" / "preview.png"));
 
     fs::remove(temp());
-    r = run("-T island");
+    r = run("-t island");
     ASSERT_EQ(r.code, 0) << r.err;
     ASSERT_TRUE(readSmallChunk(bytes(temp()), "bxRk", nullptr, &type, nullptr));
     EXPECT_EQ(type, 1);

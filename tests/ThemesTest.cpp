@@ -214,6 +214,17 @@ TEST_F(ThemesTest, StripsAreClippedAtThePictureEdgeAndSkipTransparentPixels) {
     EXPECT_EQ(g.at(3, 0), 0);
     EXPECT_EQ(g.at(3, 1), 0);
     EXPECT_EQ(g.at(3, 5), WHITE);
+
+    // Land running to the bottom edge: the strip ends inside the picture, half as deep as the
+    // rows left below the surface.
+    writeStrip(theme(0) / "grass.png", 4, 10, 10, GRASS, true);
+    Canvas low(12, 20);
+    low.land(0, 14, 11, 19);  // surface air at row 13, six land rows below
+    edges = buildEdgeMap(low.image.get(), 0, WHITE, top, bottom, left, right);
+    applyGrassAndRoots(low.image.get(), edges.get(), top, bottom, 2);
+    EXPECT_EQ(low.at(3, 13), GRASS + 0);
+    EXPECT_EQ(low.at(3, 15), GRASS + 2);
+    EXPECT_EQ(low.at(3, 16), WHITE) << "(20 - 13) / 2 = 3 rows";
 }
 
 TEST_F(ThemesTest, MissingTexturesDrawNothing) {
