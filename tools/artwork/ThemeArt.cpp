@@ -76,11 +76,14 @@ float spikes(float x, float every, float length, std::uint32_t seed) {
     return length * h * std::max(0.0f, 1.0f - std::fabs(pos - 0.5f) * 2.6f);
 }
 
-// Strands hanging from the top of a roots strip: strength at column x.
+// Strands reaching up a roots strip, one in every `every` columns, each with its own length and
+// thickness: how far the strand at column x reaches, 0 to 1.
 float strands(float x, float every, std::uint32_t seed) {
     const int k = static_cast<int>(x / every);
     const float centre = unit(hash(k, 1, seed)) * every;
-    return std::max(0.0f, 1.0f - std::fabs(std::fmod(x, every) - centre) / 1.2f);
+    const float length = 0.25f + 0.75f * unit(hash(k, 2, seed));
+    const float thickness = 0.8f + 1.2f * unit(hash(k, 3, seed));
+    return length * std::max(0.0f, 1.0f - std::fabs(std::fmod(x, every) - centre) / thickness);
 }
 
 // ---------------------------------------------------------------- themes
