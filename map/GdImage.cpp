@@ -58,20 +58,20 @@ bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int&
     return true;
 }
 
-ImagePtr decodePng(const std::vector<unsigned char>& bytes) {
+ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth, int maxHeight) {
     prepareLibraries();
     int w = 0, h = 0;
     if (!pngHeaderSize(bytes.data(), bytes.size(), w, h)) return nullptr;
-    if (w > MAX_PICTURE_WIDTH || h > MAX_PICTURE_HEIGHT) return nullptr;
+    if (w > maxWidth || h > maxHeight) return nullptr;
     if (bytes.size() > 0x7FFFFFFF) return nullptr;
     return ImagePtr(gdImageCreateFromPngPtr(static_cast<int>(bytes.size()),
                                             const_cast<unsigned char*>(bytes.data())));
 }
 
-ImagePtr loadPng(const std::filesystem::path& path) {
+ImagePtr loadPng(const std::filesystem::path& path, int maxWidth, int maxHeight) {
     std::vector<unsigned char> bytes;
     if (!readWholeFile(path, bytes)) return nullptr;
-    return decodePng(bytes);
+    return decodePng(bytes, maxWidth, maxHeight);
 }
 
 std::vector<unsigned char> encodePng(gdImagePtr im, int level) {

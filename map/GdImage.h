@@ -36,12 +36,21 @@ ImagePtr tryCreateTrueColour(int width, int height);
 // Reads the width and height from a PNG header; false when the bytes are not a PNG.
 bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int& height);
 
+// Theme art larger than this is treated as missing: no texture or object needs more, and a
+// damaged or hostile theme file must not ask for gigabytes.
+constexpr int MAX_ART_SIZE = 8192;
+
 // Decodes a PNG held in memory. None when it is not a PNG, is damaged, or is larger than the
-// biggest map (checked from the header before decoding, so a small file cannot ask for gigabytes).
-ImagePtr decodePng(const std::vector<unsigned char>& bytes);
+// limits (checked from the header before decoding, so a small file cannot ask for gigabytes).
+ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth = MAX_PICTURE_WIDTH,
+                   int maxHeight = MAX_PICTURE_HEIGHT);
 
 // Reads and decodes a PNG file; none when it is missing or unreadable as above.
-ImagePtr loadPng(const std::filesystem::path& path);
+ImagePtr loadPng(const std::filesystem::path& path, int maxWidth = MAX_PICTURE_WIDTH,
+                 int maxHeight = MAX_PICTURE_HEIGHT);
+
+// A theme picture (soil, grass, roots, objects), at most MAX_ART_SIZE each way.
+inline ImagePtr loadArt(const std::filesystem::path& path) { return loadPng(path, MAX_ART_SIZE, MAX_ART_SIZE); }
 
 // Encodes a picture as PNG bytes at the given zlib level (-1 = libgd's default).
 std::vector<unsigned char> encodePng(gdImagePtr im, int level = -1);

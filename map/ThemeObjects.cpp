@@ -56,7 +56,7 @@ std::vector<ImagePtr> loadFolder(const std::string& folder) {
     std::vector<ImagePtr> pictures;
     pictures.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        ImagePtr picture = loadPng(directory / (std::to_string(i) + ".png"));
+        ImagePtr picture = loadArt(directory / (std::to_string(i) + ".png"));
         normaliseObjectPicture(picture);
         pictures.push_back(std::move(picture));
     }

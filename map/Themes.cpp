@@ -48,7 +48,7 @@ void Generator::loadThemeSettings() {
 }
 
 void Generator::applySoil(const std::filesystem::path& soilPath) {
-    ImagePtr soil = loadPng(soilPath);
+    ImagePtr soil = loadArt(soilPath);
     if (!soil) return;
     const int tw = soil->sx, th = soil->sy;
     ImagePtr textured = createTrueColour(width, height);
@@ -101,8 +101,8 @@ void drawStrip(gdImagePtr picture, const int* column, int n, int x, int startRow
 
 void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int bottomColour, int mode) {
     const int black = 0;
-    ImagePtr grassPicture = loadPng(themeFile(mapState.chosenTheme, "grass.png"));
-    ImagePtr rootsPicture = loadPng(themeFile(mapState.chosenTheme, "roots.png"));
+    ImagePtr grassPicture = loadArt(themeFile(mapState.chosenTheme, "grass.png"));
+    ImagePtr rootsPicture = loadArt(themeFile(mapState.chosenTheme, "roots.png"));
     if (!grassPicture || !rootsPicture || !picture->trueColor) return;
 
     double grassFactor = 0.0, rootsFactor = 1.0;

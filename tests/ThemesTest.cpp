@@ -140,6 +140,17 @@ TEST_F(ThemesTest, SoilTilesUnderLandAndKeepsEverythingElse) {
     EXPECT_EQ(h.at(3, 15), WHITE);
 }
 
+TEST_F(ThemesTest, OversizedOrDamagedArtCountsAsMissing) {
+    test::writePng(test::solidPicture(9000, 2, packColour(90, 90, 90)).get(), theme(0) / "soil.png");
+    Canvas g(20, 20);
+    g.land(0, 10, 19, 19);
+    g.applySoil(theme(0) / "soil.png");
+    EXPECT_EQ(g.at(3, 15), WHITE) << "wider than any theme art may be";
+    writeText(theme(1) / "soil.png", "not a picture");
+    g.applySoil(theme(1) / "soil.png");
+    EXPECT_EQ(g.at(3, 15), WHITE);
+}
+
 TEST_F(ThemesTest, SoilOfSixtyFourCoversAWholeStandardMap) {
     makeSoil(0, 64);
     Canvas g(1920, 696);
