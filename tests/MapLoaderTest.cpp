@@ -54,7 +54,7 @@ protected:
     fs::path write(const Bytes& bytes, const std::string& name = "map.png") {
         const fs::path p = root / name;
         std::FILE* f = std::fopen(p.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
         return p;
     }
