@@ -9,16 +9,20 @@ struct Classes {
 };
 
 // One row of the edge map. The rules are applied from the last to the first, so the first that
-// holds wins; written as selects, the loop runs without branches, several pixels at a time.
-void classifyRow(const int* p, const int* below, int* out, int w, Classes k) {
+// holds wins; written as selects, the loop runs without branches, four pixels at a time, or eight
+// where the processor has AVX2 (the same integer result either way).
+__attribute__((target_clones("avx2", "default")))
+void classifyRow(const int* p, const int* below, int* out, int w, const Classes& k) {
     const int none = static_cast<int>(EdgeClass::None);
+    const int empty = k.empty, land = k.land, top = k.top, bottom = k.bottom, left = k.left, right = k.right;
     for (int x = 0; x + 1 < w; ++x) {
         const int c = p[x], b = below[x], r = p[x + 1];
+        const bool cEmpty = c == empty, cLand = c == land;
         int cls = none;
-        cls = (c == k.land && r == k.empty) ? k.right : cls;
-        cls = (c == k.empty && r == k.land) ? k.left : cls;
-        cls = (c == k.land && b == k.empty) ? k.bottom : cls;
-        cls = (c == k.empty && b == k.land) ? k.top : cls;
+        cls = (cLand & (r == empty)) ? right : cls;
+        cls = (cEmpty & (r == land)) ? left : cls;
+        cls = (cLand & (b == empty)) ? bottom : cls;
+        cls = (cEmpty & (b == land)) ? top : cls;
         out[x] = cls;
     }
     // The last column has no right neighbour.
