@@ -119,6 +119,18 @@ brambex::ImagePtr mirrored(gdImagePtr picture) {
     return m;
 }
 
+brambex::ImagePtr withClearance(gdImagePtr picture, brambex::ObjectKind kind) {
+    const int most = (200 - picture->sy) / 2;
+    brambex::ImagePtr padded;
+    for (int pad = std::min(picture->sy, most); pad >= 0; --pad) {
+        padded = brambex::createTrueColour(picture->sx, picture->sy + 2 * pad);
+        for (int y = 0; y < picture->sy; ++y)
+            for (int x = 0; x < picture->sx; ++x) padded->tpixels[y + pad][x] = picture->tpixels[y][x];
+        if (brambex::probeObjectPicture(padded.get(), kind).span > 0) break;
+    }
+    return padded;
+}
+
 // ---------------------------------------------------------------- floor objects
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "Raster.h"
+#include "map/ThemeObjects.h"
 
 namespace artwork {
 
@@ -67,5 +68,11 @@ brambex::ImagePtr drawLedge(int w, int h, const Tint& stone, const Colour* cap, 
 
 // The same picture mirrored left to right (wall objects for the other wall).
 brambex::ImagePtr mirrored(gdImagePtr picture);
+
+// A wall object with empty rows above and below it (about its own height each, at most 200 rows
+// in all). The program keeps a wall object's whole picture clear of other objects, so the rows
+// space objects along a wall instead of stacking them. The padding is chosen so that the probe
+// column still finds a contact span.
+brambex::ImagePtr withClearance(gdImagePtr picture, brambex::ObjectKind kind);
 
 }  // namespace artwork

@@ -486,6 +486,10 @@ std::vector<ThemeArt> buildThemes() {
     themes.push_back(volcanic());
     themes.push_back(fungal());
     themes.push_back(scrapyard());
+    for (ThemeArt& t : themes) {
+        for (auto& picture : t.left) picture = withClearance(picture.get(), brambex::ObjectKind::Left);
+        for (auto& picture : t.right) picture = withClearance(picture.get(), brambex::ObjectKind::Right);
+    }
     return themes;
 }
 
