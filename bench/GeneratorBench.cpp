@@ -73,3 +73,37 @@ static void BM_ShapeLargestCave(benchmark::State& state) {
     state.counters["untangle_ms"] = untangleMs / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_ShapeLargestCave)->Unit(benchmark::kMillisecond);
+
+// The densest island outline the settings allow: 1000 points on an 8000 x 8000 map, gaps on.
+static void BM_ShapeLargestIsland(benchmark::State& state) {
+    bench::useNoData();
+    params.width = 8000;
+    params.height = 8000;
+    params.complexity = 1000;
+    Island g;
+    double untangleMs = 0, subdivideMs = 0;
+    int ordered = 0, points = 0;
+    for (auto _ : state) {
+        brambex::srand(5);
+        auto cloud = g.pointCloud(0, 8000, 4000, true);
+        g.placeFeet(cloud, 0, 8000, 8000);
+        PointList outline;
+        for (const Point& p : Island::orderOutline(cloud)) appendPoint(outline, p);
+        ordered = outline.count;
+        const auto t0 = std::chrono::steady_clock::now();
+        untanglePointList(outline, false);
+        const auto t1 = std::chrono::steady_clock::now();
+        g.subdividePointList(outline, 250.0, -1, -1, -1, -1);
+        const auto t2 = std::chrono::steady_clock::now();
+        untanglePointList(outline, false);
+        const auto t3 = std::chrono::steady_clock::now();
+        untangleMs += std::chrono::duration<double, std::milli>((t1 - t0) + (t3 - t2)).count();
+        subdivideMs += std::chrono::duration<double, std::milli>(t2 - t1).count();
+        points = outline.count;
+    }
+    state.counters["ordered"] = ordered;
+    state.counters["points"] = points;
+    state.counters["subdivide_ms"] = subdivideMs / static_cast<double>(state.iterations());
+    state.counters["untangle_ms"] = untangleMs / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ShapeLargestIsland)->Unit(benchmark::kMillisecond);

@@ -243,6 +243,14 @@ private:
         return true;
     }
 
+public:
+    // Where objects were drawn on the edge map: left, top, width, height.
+    struct Drawn {
+        int left, top, width, height;
+    };
+    const std::vector<Drawn>& drawn() const { return drawn_; }
+
+private:
     void draw(gdImagePtr object, const Box& box) {
         for (int r = 0; r < object->sy; ++r) {
             const int* in = object->tpixels[r];
@@ -250,6 +258,7 @@ private:
             for (int c = 0; c < object->sx; ++c)
                 if (in[c] != KEY) out[c] = in[c] & 0xFFFFFF;
         }
+        drawn_.push_back({box.left, box.top, object->sx, object->sy});
     }
 
     gdImagePtr pic_;
@@ -257,7 +266,20 @@ private:
     int markers_[4];
     int air_;
     int wg_, hg_;
+    std::vector<Drawn> drawn_;
 };
+
+// One row of the merge: where the map is air it takes the edge map's pixel: an object, or air
+// again for a marker colour.
+void mergeRow(int* out, const int* e, int w, int air, const int (&markers)[4]) {
+    const int m0 = markers[0], m1 = markers[1], m2 = markers[2], m3 = markers[3];
+    for (int x = 0; x < w; ++x) {
+        const int c = e[x];
+        const bool marker = (c == m0) | (c == m1) | (c == m2) | (c == m3);
+        const int object = marker ? 0 : c;
+        out[x] = out[x] == air ? object : out[x];
+    }
+}
 
 }  // namespace
 
@@ -315,18 +337,16 @@ void Generator::placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floo
     }
 
     // Merge: objects stay only where the map is air, behind the land; marker colours leave no
-    // trace. (The edge map is not needed afterwards, so only the map is written.)
+    // trace. Where no object was drawn, an air pixel's edge-map value is none or a marker
+    // colour, both of which merge to air again: with (0,0,0) as air only the drawn boxes can
+    // change. (The edge map is not needed afterwards, so only the map is written.)
     gdImageColorTransparent(picture, airColour);
-    const int air = airColour, m0 = floorColour, m1 = ceilingColour, m2 = leftColour, m3 = rightColour;
-    for (int y = 0; y < h; ++y) {
-        int* out = picture->tpixels[y];
-        const int* e = edges->tpixels[y];
-        for (int x = 0; x < w; ++x) {
-            const int c = e[x];
-            const bool marker = (c == m0) | (c == m1) | (c == m2) | (c == m3);
-            const int object = marker ? 0 : c;
-            out[x] = out[x] == air ? object : out[x];
-        }
+    if (airColour == 0) {
+        for (const auto& box : placer.drawn())
+            for (int y = box.top; y < box.top + box.height; ++y)
+                mergeRow(picture->tpixels[y] + box.left, edges->tpixels[y] + box.left, box.width, airColour, markers);
+    } else {
+        for (int y = 0; y < h; ++y) mergeRow(picture->tpixels[y], edges->tpixels[y], w, airColour, markers);
     }
 }
 
