@@ -11,8 +11,21 @@ namespace brambex {
 
 namespace fs = std::filesystem;
 
+std::FILE* openForReading(const fs::path& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
+    std::FILE* f = fdopen(fd, "r");
+    if (!f) close(fd);
+    return f;
+}
+
 bool fileOpens(const fs::path& path) {
-    std::FILE* f = std::fopen(path.c_str(), "r");
+    std::FILE* f = openForReading(path);
     if (!f) return false;
     std::fclose(f);
     return true;
@@ -20,13 +33,8 @@ bool fileOpens(const fs::path& path) {
 
 bool readWholeFile(const fs::path& path, std::vector<unsigned char>& bytes) {
     bytes.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = openForReading(path);
     if (!f) return false;
-    struct stat st {};
-    if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(f);
-        return false;
-    }
     unsigned char buffer[65536];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -7,6 +8,10 @@
 namespace brambex {
 
 using Bytes = std::vector<unsigned char>;
+
+// Opens a regular file for reading, or gives none. Folders, pipes and devices are refused without
+// waiting: a pipe where a map or a theme file should be must not hang the program.
+std::FILE* openForReading(const std::filesystem::path& path);
 
 // True when the file can be opened for reading (the presence test used for markers and artwork).
 bool fileOpens(const std::filesystem::path& path);

@@ -33,7 +33,7 @@ int countThemes() {
 }
 
 void Generator::loadThemeSettings() {
-    if (std::FILE* f = std::fopen(themeFile(themeNumber, "settings.txt").c_str(), "r")) {
+    if (std::FILE* f = openForReading(themeFile(themeNumber, "settings.txt"))) {
         // Read in pieces of at most 31 characters, each parsed as "word number".
         char piece[32];
         while (std::fgets(piece, sizeof piece, f)) {

@@ -102,7 +102,7 @@ void store(const SettingKey& key, int value) {
 void setSettingsControlHook(std::function<void(int, int)> hook) { controlHook = std::move(hook); }
 
 void loadTypeSettings(MapType type) {
-    std::FILE* f = std::fopen(settingsPath(type).c_str(), "r");
+    std::FILE* f = openForReading(settingsPath(type));
     if (!f) return;
     const Keys& keys = readerKeys(type);
     if (!keys.empty()) {

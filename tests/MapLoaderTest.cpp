@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -140,6 +141,9 @@ TEST_F(MapLoaderTest, BadFilesLoadAsNoPictureAndRestoreNothing) {
     }
     EXPECT_FALSE(load(root / "does-not-exist.png"));
     EXPECT_FALSE(load(root));  // a folder
+    // A pipe nobody writes to is refused at once instead of waiting for data.
+    ASSERT_EQ(mkfifo((root / "pipe.png").c_str(), 0600), 0);
+    EXPECT_FALSE(load(root / "pipe.png"));
 }
 
 TEST(ChunkWalk, HostileLengthsEndTheWalkCleanly) {

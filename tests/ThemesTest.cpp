@@ -82,6 +82,8 @@ TEST_F(ThemesTest, CountStopsAtTheFirstGapAndWarnsOnceWhenThereAreNone) {
 
     for (int n : {0, 1, 3}) makeSoil(n);
     EXPECT_EQ(countThemes(), 2);
+    fs::create_directories(theme(2) / "soil.png");  // a folder is not a soil picture
+    EXPECT_EQ(countThemes(), 2);
     EXPECT_EQ(mapState.themeCount, 2);
     for (unsigned seed = 0; seed < 200; ++seed) {
         brambex::srand(seed);
