@@ -898,20 +898,33 @@ brambex::ImagePtr drawBat(int w, int h, const Tint& body, std::uint32_t seed) {
     Canvas c(w, h);
     const float W = static_cast<float>(w), H = static_cast<float>(h);
     const float cx = W * 0.5f;
-    // Feet gripping the ceiling, the body hanging head down, wings folded round it.
-    for (float fx : {-0.12f, 0.12f})
-        c.stroke(cx + fx * W, -1.0f, cx + fx * W * 0.6f, H * 0.25f, 1.4f, 1.8f, tube(body.dark, seed));
-    c.polygon({{cx - W * 0.46f, H * 0.3f}, {cx, H * 0.18f}, {cx + W * 0.46f, H * 0.3f}, {cx + W * 0.3f, H * 0.78f}, {cx, H * 0.9f}, {cx - W * 0.3f, H * 0.78f}},
-              [=](float x, float y) {
-                  const float rib = std::fabs(std::sin((x - cx) * 0.5f));
-                  return shade(body.main, (0.75f + 0.35f * rib) * (1.1f - 0.3f * (x - cx + W * 0.5f) / W) * (1.0f - 0.15f * y / H));
-              });
-    const float headY = H * 0.86f, hr = W * 0.17f;
+    // Hanging head down: feet gripping the ceiling, a furry body, wings wrapped round it with
+    // scalloped edges between the finger bones, the head with its ears pointing at the ground.
+    for (float fx : {-0.1f, 0.1f})
+        c.stroke(cx + fx * W, -1.0f, cx + fx * W * 0.7f, H * 0.2f, 1.3f, 1.7f, tube(body.dark, seed));
+    c.ellipse(cx, H * 0.47f, W * 0.2f, H * 0.3f, [=](float x, float y) {
+        const float fur = 0.85f + 0.3f * valueNoise(x * 1.3f, y * 0.6f, 0, seed);
+        return shade(body.light, fur * lambert((x - cx) / (W * 0.2f), (y - H * 0.47f) / (H * 0.3f), 0.7f));
+    });
+    for (float side : {-1.0f, 1.0f}) {
+        const std::vector<Vec> wing{{cx + side * W * 0.08f, H * 0.14f}, {cx + side * W * 0.48f, H * 0.32f},
+                                    {cx + side * W * 0.45f, H * 0.5f},  {cx + side * W * 0.34f, H * 0.52f},
+                                    {cx + side * W * 0.38f, H * 0.64f}, {cx + side * W * 0.26f, H * 0.66f},
+                                    {cx + side * W * 0.25f, H * 0.78f}, {cx + side * W * 0.1f, H * 0.76f}};
+        c.polygon(wing, [=](float x, float y) {
+            // Finger bones fan out from the shoulder; the membrane between them is thinner.
+            const float angle = std::atan2(y - H * 0.14f, (x - cx) * side);
+            const float bone = std::fabs(std::sin(angle * 5.0f));
+            const float light = side < 0 ? 1.05f : 0.85f;
+            return shade(bone < 0.18f ? body.dark : body.main, light * (0.85f + 0.15f * bone));
+        });
+    }
+    const float headY = H * 0.83f, hr = W * 0.16f;
+    for (float side : {-1.0f, 1.0f})
+        c.polygon({{cx + side * hr * 0.2f, headY + hr * 0.3f}, {cx + side * hr * 0.95f, headY + hr * 0.2f}, {cx + side * hr * 0.8f, H - 0.5f}},
+                  [=](float, float) { return body.dark; });
     c.ellipse(cx, headY, hr, hr * 0.9f, ball(body.light, cx, headY, hr, hr * 0.9f, seed, 0.1f));
-    for (float ex : {-1.0f, 1.0f})
-        c.polygon({{cx + ex * hr * 0.35f, headY + hr * 0.5f}, {cx + ex * hr * 0.95f, headY + hr * 0.4f}, {cx + ex * hr * 0.75f, H - 1.0f}},
-                  [=](float, float) { return body.main; });
-    for (float ex : {-0.4f, 0.4f}) c.ellipse(cx + ex * hr, headY - hr * 0.1f, 1.3f, 1.3f, [=](float, float) { return Colour{255, 200, 60}; });
+    for (float ex : {-0.42f, 0.42f}) c.ellipse(cx + ex * hr, headY - hr * 0.15f, 1.2f, 1.2f, [=](float, float) { return Colour{255, 206, 70}; });
     return c.toObject();
 }
 

@@ -146,7 +146,7 @@ ThemeArt meadow() {
     t.roof.push_back(drawHangingRoots(56, 90, root, s + 22));
     t.roof.push_back(drawHangingRoots(40, 60, root, s + 23));
     t.roof.push_back(drawStalactite(30, 64, earth, nullptr, s + 24));
-    t.roof.push_back(drawBat(30, 40, {{92, 74, 70}, {52, 40, 40}, {124, 100, 90}, {}}, s + 25));
+    t.roof.push_back(drawBat(36, 46, {{78, 60, 58}, {40, 30, 32}, {128, 98, 82}, {}}, s + 25));
     const Tint bracket{{214, 170, 120}, {150, 110, 70}, {240, 214, 170}, {250, 236, 210}};
     t.right.push_back(drawBranch(90, 60, bark, &oak, s + 30));
     t.right.push_back(drawShelfFungus(44, 56, bracket, s + 31));
@@ -263,7 +263,7 @@ ThemeArt desert() {
     t.roof.push_back(drawStalactite(36, 96, sandstone, nullptr, s + 20));
     t.roof.push_back(drawStalactite(24, 58, sandstone, nullptr, s + 21));
     t.roof.push_back(drawHangingRoots(50, 70, deadwood, s + 22));
-    t.roof.push_back(drawBat(32, 42, {{120, 96, 86}, {70, 56, 50}, {150, 126, 110}, {}}, s + 23));
+    t.roof.push_back(drawBat(36, 46, {{104, 80, 70}, {58, 44, 40}, {156, 124, 100}, {}}, s + 23));
     t.roof.push_back(drawStalactite(48, 70, sandstone, nullptr, s + 24));
     t.right.push_back(drawBranch(80, 50, deadwood, nullptr, s + 30));
     t.right.push_back(drawWallCrystals(50, 48, quartz, s + 31));
