@@ -4,6 +4,7 @@
 #include <gdfontl.h>
 #include <gdfontmb.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -149,7 +150,17 @@ brambex::ImagePtr busyPicture(bool mapShown) {
 }
 
 brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale) {
-    const int margin = 12, rowHeight = 236, width = 1800;
+    const int margin = 12, rowHeight = 236;
+    // As wide as the widest theme: soil block, then each folder's objects side by side.
+    int width = 0;
+    for (const ThemeArt& t : themes) {
+        int x = margin + 8 + 2 * SOIL_SIZE + 24;
+        for (const auto* objects : {&t.floor, &t.roof, &t.left, &t.right}) {
+            for (const auto& o : *objects) x += o->sx + 6;
+            x += 18;
+        }
+        width = std::max(width, x + margin);
+    }
     const int height = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
     brambex::ImagePtr sheet = brambex::createTrueColour(width, height);
     const int back = gdImageColorAllocate(sheet.get(), 58, 60, 66);
