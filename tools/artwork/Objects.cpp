@@ -490,7 +490,6 @@ brambex::ImagePtr drawStalagmite(int w, int h, const Tint& stone, std::uint32_t 
 
 brambex::ImagePtr drawSnowman(int w, int h, std::uint32_t seed) {
     Canvas c(w, h);
-    Rng r(seed);
     const float W = static_cast<float>(w), H = static_cast<float>(h);
     const Colour snow{232, 240, 250}, coal{45, 45, 55}, carrot{235, 120, 40}, stick{110, 75, 45}, scarf{200, 40, 45};
     const float cx = W * 0.5f;
@@ -514,7 +513,6 @@ brambex::ImagePtr drawSnowman(int w, int h, std::uint32_t seed) {
     c.rect(cx - r3 * 0.8f, y3 - r3 * 0.95f, cx + r3 * 0.8f, y3 - r3 * 0.75f, [=](float, float) { return coal; });
     c.rect(cx - r3 * 0.52f, std::max(1.0f, y3 - r3 * 1.9f), cx + r3 * 0.52f, y3 - r3 * 0.8f,
            [=](float x, float) { return shade(coal, 1.0f + 0.5f * (cx - x) / r3); });
-    (void)r;
     return c.toObject();
 }
 
@@ -550,7 +548,6 @@ brambex::ImagePtr drawBones(int w, int h, const Tint& bone, std::uint32_t seed) 
 
 brambex::ImagePtr drawVent(int w, int h, const Tint& rock, const Colour& glow, std::uint32_t seed) {
     Canvas c(w, h);
-    Rng r(seed);
     const float W = static_cast<float>(w), H = static_cast<float>(h);
     const float topY = H * 0.45f, topHalf = W * 0.14f;
     // Smoke first (behind).
@@ -574,7 +571,6 @@ brambex::ImagePtr drawVent(int w, int h, const Tint& rock, const Colour& glow, s
     c.ellipse(W * 0.5f, topY, topHalf * 1.05f, topHalf * 0.35f, [=](float x, float) {
         return mix(Colour{255, 235, 140}, glow, clamp01(std::fabs(x - W * 0.5f) / topHalf));
     });
-    (void)r;
     return c.toObject();
 }
 
@@ -613,7 +609,7 @@ brambex::ImagePtr drawTyres(int w, int h, std::uint32_t seed) {
         const float y = H + 1.0f - th * (static_cast<float>(i) + 0.5f);
         const float half = W * (0.46f - 0.03f * static_cast<float>(i));
         c.stroke(W * 0.5f - half + th * 0.5f, y, W * 0.5f + half - th * 0.5f, y, th * 0.5f, th * 0.5f, [=](const StrokePoint& p) {
-            const float tread = 0.8f + 0.2f * std::sin(p.x * 1.4f);
+            const float tread = 0.8f + 0.2f * std::sin(p.x * 1.4f + static_cast<float>(seed % 7));
             return shade(rubber, p.light() * 1.15f * (std::fabs(p.u) < 0.6f ? tread : 1.0f));
         });
     }
@@ -626,7 +622,6 @@ brambex::ImagePtr drawTyres(int w, int h, std::uint32_t seed) {
         return shade(Colour{150, 150, 158}, lambert((x - cx) / rx, (y - cy) / ry, 0.6f));
     });
     c.cutEllipse(cx, cy, rx * 0.25f, ry * 0.25f);
-    (void)seed;
     return c.toObject();
 }
 
