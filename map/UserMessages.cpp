@@ -28,8 +28,6 @@ void selectThemeInList(int theme) {
 
 void setThemeListHook(std::function<void(int)> hook) { themeListHook = std::move(hook); }
 
-bool themeListHookInstalled() { return static_cast<bool>(themeListHook); }
-
 void selectTypeInList(int listPosition) {
     if (typeListHook) typeListHook(listPosition);
 }

@@ -16,7 +16,6 @@ void setWarningSink(std::function<void(const std::string&, const std::string&)> 
 // hook must hand the request to the window's thread and wait until it has been handled.
 void selectThemeInList(int theme);
 void setThemeListHook(std::function<void(int)> hook);
-bool themeListHookInstalled();
 
 // The window's Game Type list follows a loaded map's type.
 void selectTypeInList(int listPosition);

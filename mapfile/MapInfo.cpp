@@ -23,18 +23,12 @@ std::optional<std::string> describeMapFile(const Bytes& file) {
     if (im->trueColor) out += "Colours: true colour\n";
     else out += formatText("Colours: palette of %d entries\n", im->colorsTotal);
 
-    // The marker: the first pixel, row by row, in either marker colour.
-    bool found = false;
-    for (int y = 0; y < im->sy && !found; ++y)
-        for (int x = 0; x < im->sx && !found; ++x) {
-            const int c = trueColourAt(im.get(), x, y) & 0xFFFFFF;
-            if (c == packColour(242, 24, 204) || c == packColour(240, 24, 204)) {
-                out += formatText("Marker: column %d, row %d, colour (%d, 24, 204)%s\n", x, y, c >> 16,
-                                  (c >> 16) == 240 ? ", IndiMask" : "");
-                found = true;
-            }
-        }
-    if (!found) out += "Marker: absent\n";
+    int column = 0, row = 0, red = 0;
+    if (findMarkerPixel(im.get(), column, row, red))
+        out += formatText("Marker: column %d, row %d, colour (%d, 24, 204)%s\n", column, row, red,
+                          red == 240 ? ", IndiMask" : "");
+    else
+        out += "Marker: absent\n";
 
     const ChunkMatch level = findChunk(file, "waLV", false, 48);
     if (level.found) {

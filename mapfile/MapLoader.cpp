@@ -34,13 +34,10 @@ bool readLevelChunk(std::int32_t* water) {
     return readWholeFile(paths.currentMapPath, file) && readLevelChunk(file, water);
 }
 
-bool Generator::findMarker(int& column, int& row) const {
-    gdImagePtr im = image.get();
-    if (!im) return false;
+bool findMarkerPixel(gdImagePtr im, int& column, int& row, int& red) {
     const int marker = packColour(242, 24, 204), indiMarker = packColour(240, 24, 204);
     for (int y = 0; y < im->sy; ++y) {
         for (int x = 0; x < im->sx; ++x) {
-            int red;
             if (im->trueColor) {
                 const int c = im->tpixels[y][x];
                 if (c != marker && c != indiMarker) continue;
@@ -52,10 +49,15 @@ bool Generator::findMarker(int& column, int& row) const {
             }
             column = x;
             row = y;
-            return red == 240;
+            return true;
         }
     }
     return false;
+}
+
+bool Generator::findMarker(int& column, int& row) const {
+    int red = 0;
+    return image && findMarkerPixel(image.get(), column, row, red) && red == 240;
 }
 
 bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreviewFiles) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include <gd.h>
+
 #include "mapfile/PngChunks.h"
 
 namespace brambex {
@@ -18,6 +20,10 @@ bool readLevelChunk(const Bytes& file, std::int32_t* water);
 // The same on the file at currentMapPath.
 bool readSmallChunk(std::string_view type, std::uint32_t* seed, int* byte1, int* byte2);
 bool readLevelChunk(std::int32_t* water);
+
+// The first pixel, row by row from the top and left to right in a row, whose colour is a marker
+// colour, (242,24,204) or (240,24,204); gives its position and red value. False when there is none.
+bool findMarkerPixel(gdImagePtr picture, int& column, int& row, int& red);
 
 // Loads currentMapPath into currentGenerator (already created for the file's type by the
 // caller, with the marker reset) and restores seed, type, theme, water colour and IndiMask

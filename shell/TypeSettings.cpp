@@ -16,55 +16,39 @@ namespace {
 
 std::function<void(int, int)> controlHook;
 
-int* widthField() { return &params.width; }
-int* heightField() { return &params.height; }
-int* objectsField() { return &params.objects; }
-int* bnaObjectsField() { return &params.bnaObjects; }
-int* complexityField() { return &params.complexity; }
-int* numIslandsField() { return &params.numIslands; }
-int* pathSizeField() { return &params.pathSize; }
-int* paddingField() { return &params.padding; }
-int* padsField() { return &params.pads; }
-int* smoothingField() { return &params.smoothing; }
-int* noTopSoilValue() {
-    static int value;
-    value = params.noTopSoil ? 1 : 0;
-    return &value;
-}
-
 using Keys = std::vector<SettingKey>;
 
 // Keys in the order the reader tries them.
 const Keys& readerKeys(MapType type) {
     static const Keys none;
-    static const Keys bna{{"width", 640, 28664, widthField, control::WIDTH},
-                          {"height", 32, 30552, heightField, control::HEIGHT},
-                          {"objects", 0, 50, bnaObjectsField, control::BNA_OBJECTS}};
-    static const Keys cavern{{"width", 640, 32760, widthField, control::WIDTH},
-                             {"height", 32, 32600, heightField, control::HEIGHT},
-                             {"complexity", 100, 1000, complexityField, control::COMPLEXITY},
-                             {"objects", 0, 100, objectsField, control::OBJECTS}};
-    static const Keys island{{"width", 640, 28664, widthField, control::WIDTH},
-                             {"height", 32, 30552, heightField, control::HEIGHT},
-                             {"complexity", 10, 1000, complexityField, control::COMPLEXITY},
-                             {"objects", 0, 100, objectsField, control::OBJECTS},
-                             {"numislands", 1, 20, numIslandsField, control::NUM_ISLANDS}};
-    static const Keys rr{{"width", 640, 32760, widthField, control::WIDTH},
-                         {"height", 32, 32600, heightField, control::HEIGHT},
-                         {"path", 174, 522, pathSizeField, control::PATH_SIZE},
-                         {"soil", INT32_MIN, INT32_MAX, noTopSoilValue, control::NO_TOP_SOIL}};
-    static const Keys shopper{{"objects", 0, 100, objectsField, control::OBJECTS}};
-    static const Keys ssrace{{"width", 640, 28664, widthField, control::WIDTH},
-                             {"height", 32, 32600, heightField, control::HEIGHT},
-                             {"path", 50, 200, pathSizeField, control::PATH_SIZE},
-                             {"complexity", 10, 1000, complexityField, control::COMPLEXITY},
-                             {"smoothing", 0, 2, smoothingField, control::SMOOTHING}};
-    static const Keys supersheeper{{"width", 640, 32760, widthField, control::WIDTH},
-                                   {"height", 32, 32600, heightField, control::HEIGHT},
-                                   {"path", 174, 522, pathSizeField, control::PATH_SIZE},
-                                   {"padding", 0, 5, paddingField, control::PADDING},
-                                   {"objects", 0, 100, objectsField, control::OBJECTS}};
-    static const Keys wfw{{"pads", 40, 60, padsField, control::PADS}};
+    static const Keys bna{{"width", 640, 28664, &GenerationParameters::width, control::WIDTH},
+                          {"height", 32, 30552, &GenerationParameters::height, control::HEIGHT},
+                          {"objects", 0, 50, &GenerationParameters::bnaObjects, control::BNA_OBJECTS}};
+    static const Keys cavern{{"width", 640, 32760, &GenerationParameters::width, control::WIDTH},
+                             {"height", 32, 32600, &GenerationParameters::height, control::HEIGHT},
+                             {"complexity", 100, 1000, &GenerationParameters::complexity, control::COMPLEXITY},
+                             {"objects", 0, 100, &GenerationParameters::objects, control::OBJECTS}};
+    static const Keys island{{"width", 640, 28664, &GenerationParameters::width, control::WIDTH},
+                             {"height", 32, 30552, &GenerationParameters::height, control::HEIGHT},
+                             {"complexity", 10, 1000, &GenerationParameters::complexity, control::COMPLEXITY},
+                             {"objects", 0, 100, &GenerationParameters::objects, control::OBJECTS},
+                             {"numislands", 1, 20, &GenerationParameters::numIslands, control::NUM_ISLANDS}};
+    static const Keys rr{{"width", 640, 32760, &GenerationParameters::width, control::WIDTH},
+                         {"height", 32, 32600, &GenerationParameters::height, control::HEIGHT},
+                         {"path", 174, 522, &GenerationParameters::pathSize, control::PATH_SIZE},
+                         {"soil", INT32_MIN, INT32_MAX, nullptr, control::NO_TOP_SOIL}};
+    static const Keys shopper{{"objects", 0, 100, &GenerationParameters::objects, control::OBJECTS}};
+    static const Keys ssrace{{"width", 640, 28664, &GenerationParameters::width, control::WIDTH},
+                             {"height", 32, 32600, &GenerationParameters::height, control::HEIGHT},
+                             {"path", 50, 200, &GenerationParameters::pathSize, control::PATH_SIZE},
+                             {"complexity", 10, 1000, &GenerationParameters::complexity, control::COMPLEXITY},
+                             {"smoothing", 0, 2, &GenerationParameters::smoothing, control::SMOOTHING}};
+    static const Keys supersheeper{{"width", 640, 32760, &GenerationParameters::width, control::WIDTH},
+                                   {"height", 32, 32600, &GenerationParameters::height, control::HEIGHT},
+                                   {"path", 174, 522, &GenerationParameters::pathSize, control::PATH_SIZE},
+                                   {"padding", 0, 5, &GenerationParameters::padding, control::PADDING},
+                                   {"objects", 0, 100, &GenerationParameters::objects, control::OBJECTS}};
+    static const Keys wfw{{"pads", 40, 60, &GenerationParameters::pads, control::PADS}};
     switch (type) {
         case MapType::BnA: return bna;
         case MapType::Cavern: return cavern;
@@ -91,9 +75,11 @@ std::filesystem::path settingsPath(MapType type) {
     return dataFile(std::filesystem::path(std::string(typeFolder(type))) / "settings.dat");
 }
 
+int valueOf(const SettingKey& key) { return key.field ? params.*key.field : (params.noTopSoil ? 1 : 0); }
+
 void store(const SettingKey& key, int value) {
-    if (key.control == control::NO_TOP_SOIL) params.noTopSoil = value != 0;
-    else *key.parameter() = value;
+    if (key.field) params.*key.field = value;
+    else params.noTopSoil = value != 0;
     if (controlHook) controlHook(key.control, value);
 }
 
@@ -123,7 +109,7 @@ void loadTypeSettings(MapType type) {
 
 bool saveTypeSettings(MapType type) {
     std::string text;
-    for (const SettingKey& key : writerKeys(type)) text += formatText("%s %d\n", key.key, *key.parameter());
+    for (const SettingKey& key : writerKeys(type)) text += formatText("%s %d\n", key.key, valueOf(key));
     const auto path = settingsPath(type);
     if (!replaceFileContents(path, std::vector<unsigned char>(text.begin(), text.end()))) {
         reportWriteError(path);

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "map/MapTypes.h"
+#include "map/ProcessState.h"
 
 namespace brambex {
 
@@ -22,10 +23,11 @@ constexpr int SMOOTHING = 2000;  // the smoothing list the window adds of its ow
 }  // namespace control
 
 // One key of a settings file: the word, the accepted range, the parameter and its control.
+// `field` is none for "soil", the one on/off key (`noTopSoil`, written as 0 or 1).
 struct SettingKey {
     const char* key;
     int min, max;
-    int* (*parameter)();
+    int GenerationParameters::*field;
     int control;
 };
 

@@ -247,7 +247,8 @@ TEST_F(ThemesTest, MissingTexturesDrawNothing) {
     int top, bottom, left, right;
     auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
     applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2);
-    for (int y = 0; y < 30; ++y) EXPECT_NE(g.at(5, y), GRASS) << y;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 12; ++x) ASSERT_EQ(g.at(x, y), y >= 10 && y <= 20 ? WHITE : 0) << x << "," << y;
 }
 
 // ------------------------------------------------------------------ theme objects
