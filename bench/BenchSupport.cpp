@@ -7,7 +7,6 @@
 #include "generators/Cavern.h"
 #include "map/ProcessState.h"
 #include "map/Themes.h"
-#include "map/UserMessages.h"
 
 namespace brambex::bench {
 
@@ -25,7 +24,6 @@ void useBuildData(int theme) {
 void useNoData() {
     resetProcessState();
     setWorkingDirectory("/nonexistent-brambex-bench");
-    setWarningSink([](const std::string&, const std::string&) {});
     params.keepSeed = true;
     mapState.mapSeed = 12345;
 }

@@ -1,8 +1,10 @@
 #include "bench/BenchSupport.h"
 #include "generators/Cavern.h"
+#include "generators/RunSteps.h"
 #include "map/EdgeMap.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
+#include "map/ThemeObjects.h"
 #include "map/Themes.h"
 
 using namespace brambex;
@@ -27,7 +29,7 @@ static void BM_GrassRootsAndObjects(benchmark::State& state) {
         brambex::srand(7);
         state.ResumeTiming();
         applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2);
-        g.placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0);
+        placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0, {mapState.chosenTheme, 50, w, h});
     }
 }
 BENCHMARK(BM_GrassRootsAndObjects) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
@@ -44,7 +46,7 @@ static void BM_ApplySoil(benchmark::State& state) {
         g.image = bench::copyOf(cave);
         g.colourWhite = 0xFFFFFF;
         state.ResumeTiming();
-        g.applyThemeSoil();
+        applyThemeSoil(g);
     }
 }
 BENCHMARK(BM_ApplySoil) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);

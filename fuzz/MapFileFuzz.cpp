@@ -3,7 +3,7 @@
 #include "map/Generator.h"
 #include "map/GdImage.h"
 #include "map/ProcessState.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
 #include "mapfile/MapInfo.h"
 #include "mapfile/MapLoader.h"
 

@@ -3,15 +3,13 @@
 #include <algorithm>
 
 #include "generators/Caption.h"
+#include "generators/RunSteps.h"
 #include "map/FloodFill.h"
-#include "map/ProcessState.h"
 #include "map/Random.h"
 
 namespace brambex {
 
 Cavern::Cavern() : Generator(MapType::Cavern) {}
-
-void Cavern::refreshTypeIndex() { typeIndex = installedTypes.listIndex(MapType::Cavern); }
 
 bool Cavern::hasRoof() const { return true; }
 
@@ -42,8 +40,8 @@ void Cavern::generate() {
     beginRun();
     floodFill(image.get(), 0, 0, colourWhite);
 
-    const int caves = std::max(params.numIslands, 1);
-    const int spacing = spacingFor(params.complexity);
+    const int caves = std::max(parameters.numIslands, 1);
+    const int spacing = spacingFor(parameters.complexity);
     const int bandHeight = height / caves;
     const int margin = marginFor(bandHeight);
     const int shift = rand() % 2 == 0 ? 100 : 0;  // 100 opens the caves at both sides
@@ -57,14 +55,14 @@ void Cavern::generate() {
         bandTop += bandHeight;
     }
 
-    textureLand(2, true);
+    textureLand(*this, 2, true);
     // Cut into the rock in the empty colour, beside the last cave's first corner.
     if (outline.first)
         drawCaption(image.get(), outline.first->x + 32, outline.first->y - 32, sizeCaption(width, height),
                     colourBlack);
-    applyThemeSoil();
-    setReservedPixels();
-    finishRun();
+    applyThemeSoil(*this);
+    setReservedPixels(*this);
+    finishRun(*this);
 }
 
 }  // namespace brambex

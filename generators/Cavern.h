@@ -10,7 +10,6 @@ class Cavern : public Generator {
 public:
     Cavern();
     void generate() override;
-    void refreshTypeIndex() override;
     bool hasRoof() const override;
 
     // Outline point spacing for a complexity value (1 gives 250, 50 gives 78, 100 gives 76).

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "generators/Caption.h"
+#include "generators/RunSteps.h"
 #include "map/FloodFill.h"
-#include "map/ProcessState.h"
 #include "map/Random.h"
 
 namespace brambex {
@@ -21,10 +21,8 @@ int drawBelow(int n) {
 
 Island::Island() : Generator(MapType::Island) {}
 
-void Island::refreshTypeIndex() { typeIndex = installedTypes.listIndex(MapType::Island); }
-
 std::vector<Point> Island::pointCloud(int left, int slotWidth, int centre, bool gaps) const {
-    const int wanted = std::max(params.complexity, 0);
+    const int wanted = std::max(parameters.complexity, 0);
     const long long gapRange = static_cast<long long>(height) * height + static_cast<long long>(centre) * centre;
     std::vector<Point> cloud;
     cloud.reserve(static_cast<std::size_t>(wanted));
@@ -126,7 +124,7 @@ void Island::generate() {
     beginRun();
     floodFill(image.get(), 0, 0, colourBlack);
 
-    const int islands = std::max(params.numIslands, 1);
+    const int islands = std::max(parameters.numIslands, 1);
     const int slotWidth = width / islands;
     Point captionPoint{};
     PointList outline;
@@ -137,11 +135,11 @@ void Island::generate() {
         if (i == 0 && outline.first) captionPoint = {outline.first->x, outline.first->y, 0};
     }
 
-    textureLand(2, true);
+    textureLand(*this, 2, true);
     drawCaption(image.get(), captionPoint.x + 32, captionPoint.y - 32, sizeCaption(width, height), colourBlack);
-    applyThemeSoil();
-    setReservedPixels();
-    finishRun();
+    applyThemeSoil(*this);
+    setReservedPixels(*this);
+    finishRun(*this);
 }
 
 }  // namespace brambex

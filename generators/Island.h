@@ -13,7 +13,6 @@ class Island : public Generator {
 public:
     Island();
     void generate() override;
-    void refreshTypeIndex() override;
 
     // Steps of one island, public for tests (all draw from rand() in the order of the run).
     std::vector<Point> pointCloud(int left, int slotWidth, int centre, bool gaps) const;

@@ -91,6 +91,10 @@ bool replaceFileContents(const fs::path& path, const std::vector<unsigned char>&
     return ok;
 }
 
+UserError writeError(const fs::path& path) {
+    return {"File write error", formatText("Unable to open %s for writing, is file set as read only?", path.c_str())};
+}
+
 std::string formatText(const char* format, ...) {
     va_list args;
     va_start(args, format);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "map/UserError.h"
+
 namespace brambex {
 
 using Bytes = std::vector<unsigned char>;
@@ -28,6 +30,9 @@ bool targetWritable(const std::filesystem::path& path);
 // flushes the data to disk before the rename (maps yes, scratch previews no).
 bool replaceFileContents(const std::filesystem::path& path, const std::vector<unsigned char>& bytes,
                          bool durable = true);
+
+// What every failed write of the program tells the user ("File write error").
+UserError writeError(const std::filesystem::path& path);
 
 // printf-style formatting into a std::string.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

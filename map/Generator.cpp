@@ -3,11 +3,10 @@
 #include <ctime>
 #include <vector>
 
-#include "map/EdgeMap.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Themes.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
 
 namespace brambex {
 
@@ -16,7 +15,7 @@ std::unique_ptr<Generator> currentGenerator;
 Generator::Generator(MapType type) : Generator(type, params.width, params.height) {}
 
 Generator::Generator(MapType type, int fixedWidth, int fixedHeight)
-    : width(fixedWidth), height(fixedHeight), type_(type) {
+    : width(fixedWidth), height(fixedHeight), parameters(params), type_(type) {
     typeIndex = installedTypes.listIndex(type);
 }
 
@@ -26,12 +25,13 @@ void Generator::generate() { beginRun(); }
 
 void Generator::prepareObjects() {}
 
+void Generator::refreshTypeIndex() { typeIndex = installedTypes.listIndex(type_); }
+
 bool Generator::hasRoof() const { return false; }
 
-int pickTheme() {
-    const int theme = (params.manualMode || mapState.themeCount <= 0)
-                          ? params.themeChoice
-                          : rand() % mapState.themeCount;
+int pickTheme(const GenerationParameters& parameters) {
+    const int theme = (parameters.manualMode || mapState.themeCount <= 0) ? parameters.themeChoice
+                                                                          : rand() % mapState.themeCount;
     mapState.chosenTheme = theme;
     selectThemeInList(theme);
     return theme;
@@ -44,8 +44,8 @@ void Generator::allocateKeyColours() {
 }
 
 void Generator::beginRun() {
-    pickTheme();
-    if (!params.keepSeed) mapState.mapSeed = static_cast<std::uint32_t>(std::time(nullptr));
+    pickTheme(parameters);
+    if (!parameters.keepSeed) mapState.mapSeed = static_cast<std::uint32_t>(std::time(nullptr));
     srand(mapState.mapSeed);
     image = createTrueColour(width, height);
     allocateKeyColours();
@@ -64,27 +64,13 @@ void Generator::subdividePointList(PointList& list, double spacing, int xMin, in
     brambex::subdividePointList(list, spacing, xMin, xMax, yMin, yMax, width, height);
 }
 
-void Generator::textureLand(int grassMode, bool withObjects) {
-    int top = 0, bottom = 0, left = 0, right = 0;
-    ImagePtr edges = buildEdgeMap(image.get(), colourBlack, colourWhite, top, bottom, left, right);
-    if (!edges) return;
-    themeNumber = mapState.chosenTheme;
-    applyGrassAndRoots(image.get(), edges.get(), top, bottom, grassMode);
-    if (withObjects) placeThemeObjects(image.get(), edges.get(), top, bottom, left, right, colourBlack);
+void Generator::loadThemeSettings() {
+    themeId = readThemeId(themeNumber, themeId);
+    if (typeIndex == 4) levelKind = 2;
 }
 
-void Generator::applyThemeSoil() { applySoil(themeFile(mapState.chosenTheme, "soil.png")); }
-
-void Generator::setReservedPixels() {
-    gdImageSetPixel(image.get(), 0, 0, colourBlack);
-    mapState.markerX = width / 2 - 1;
-    mapState.markerY = height - 1;
-    gdImageSetPixel(image.get(), mapState.markerX, mapState.markerY, colourBackground);
-}
-
-void Generator::finishRun() {
-    loadThemeSettings();
-    writePreviews(image.get());
+void Generator::applySoil(const std::filesystem::path& soilPath) {
+    if (ImagePtr textured = soilTextured(image.get(), soilPath, width, height, colourWhite)) image = std::move(textured);
 }
 
 }  // namespace brambex

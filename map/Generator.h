@@ -2,15 +2,20 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "map/GdImage.h"
 #include "map/MapTypes.h"
 #include "map/PointList.h"
+#include "map/ProcessState.h"
+#include "map/UserError.h"
 
 namespace brambex {
 
 // One map type. A generator owns its picture and knows the map's type, theme and water colour;
-// one is alive at a time (currentGenerator).
+// one is alive at a time (currentGenerator). Each type overrides generate with its recipe; the
+// shared steps of a run are plain functions (map/Themes.h, map/ThemeObjects.h,
+// generators/RunSteps.h) that take the picture and values they need.
 class Generator {
 public:
     virtual ~Generator();
@@ -18,33 +23,24 @@ public:
     Generator& operator=(const Generator&) = delete;
 
     // Virtual operations, in slot order.
-    virtual void generate();            // 0: builds the whole map; the base is beginRun
-    virtual void prepareObjects();      // 1: loads a type's own object pictures; base: nothing
-    virtual void refreshTypeIndex() = 0;  // 2: typeIndex := the type's Game Type list position
-    virtual bool hasRoof() const;       // 3: stored in the map file; base: false
+    virtual void generate();          // 0: builds the whole map; the base is beginRun
+    virtual void prepareObjects();    // 1: loads a type's own object pictures; base: nothing
+    virtual void refreshTypeIndex();  // 2: typeIndex := the type's Game Type list position
+    virtual bool hasRoof() const;     // 3: stored in the map file; base: false
 
     MapType mapType() const { return type_; }
 
     // Common start of every run: theme, seed, picture and key colours.
     void beginRun();
 
-    void writePreviews(gdImagePtr picture);
-    void writePreview(gdImagePtr picture, int previewWidth, int previewHeight,
-                      const std::filesystem::path& path);
-    void applySoil(const std::filesystem::path& soilPath);
-    void loadThemeSettings();
+    // Fills the polygon through the list's points, in list order, on `image`.
     void fillPointList(const PointList& list, int colour);
-    bool findMarker(int& column, int& row) const;
-    void placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, int ceilingColour,
-                           int leftColour, int rightColour, int airColour);
     // Roughens a closed outline; a negative maximum means this picture's width or height.
     void subdividePointList(PointList& list, double spacing, int xMin, int xMax, int yMin, int yMax) const;
-
-    // The shared closing steps of a run.
-    void textureLand(int grassMode, bool withObjects);  // edge map, grass and roots, objects
-    void applyThemeSoil();                              // soil of the chosen theme
-    void setReservedPixels();                           // (0,0) empty, the marker pixel
-    void finishRun();                                   // theme settings, previews
+    // themeId from the settings of theme themeNumber; levelKind 2 for list position 4.
+    void loadThemeSettings();
+    // Replaces `image` by the soil-textured map (nothing when the soil picture is missing).
+    void applySoil(const std::filesystem::path& soilPath);
 
     ImagePtr image;
     int typeIndex = 0;
@@ -58,6 +54,15 @@ public:
     int width = 0;
     int height = 0;
 
+    // The parameters this map is made from: a copy of the process-wide values taken when the
+    // generator was made (Generate, or the command line). The window may change the live values
+    // while the worker runs; the run only ever reads this copy.
+    GenerationParameters parameters;
+
+    // What went wrong during the run that the user should hear of (an unwritable preview file);
+    // the shell shows it after the run. The map itself is still made.
+    std::vector<UserError> runProblems;
+
 protected:
     // Fields cleared, no picture, size from the current parameters.
     explicit Generator(MapType type);
@@ -70,8 +75,8 @@ private:
     MapType type_;
 };
 
-// The theme step of beginRun on its own: manual choice, or rand() % themeCount.
-int pickTheme();
+// The theme step of beginRun on its own: the manual choice, or rand() % themeCount.
+int pickTheme(const GenerationParameters& parameters);
 
 // The live generator, owned by the shell (window or command line).
 extern std::unique_ptr<Generator> currentGenerator;

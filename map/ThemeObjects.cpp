@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "map/Files.h"
-#include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/RowScan.h"
@@ -49,8 +48,8 @@ ImagePtr mirrorObjectPicture(gdImagePtr picture) {
 
 namespace {
 
-std::vector<ImagePtr> loadFolder(const std::string& folder) {
-    const auto directory = themeFile(mapState.chosenTheme, std::filesystem::path("objects") / folder);
+std::vector<ImagePtr> loadFolder(int theme, const std::string& folder) {
+    const auto directory = themeFile(theme, std::filesystem::path("objects") / folder);
     int count = 0;
     while (fileOpens(directory / (std::to_string(count) + ".png"))) ++count;
     std::vector<ImagePtr> pictures;
@@ -283,22 +282,23 @@ void mergeRow(int* out, const int* e, int w, int air, const int (&markers)[4]) {
 
 }  // namespace
 
-void Generator::placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, int ceilingColour,
-                                  int leftColour, int rightColour, int airColour) {
+void placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, int ceilingColour, int leftColour,
+                       int rightColour, int airColour, const ObjectPlacement& placement) {
     int threshold = 250 + rand() % 150;
     int counter = 0;
 
-    ObjectSet floorSet = pairWithMirrors(loadFolder("floor"));
-    ObjectSet roofSet = pairWithMirrors(loadFolder("roof"));
+    const int theme = placement.theme;
+    ObjectSet floorSet = pairWithMirrors(loadFolder(theme, "floor"));
+    ObjectSet roofSet = pairWithMirrors(loadFolder(theme, "roof"));
     // Left set: left pictures, then right pictures mirrored. Right set: the mirror of each.
-    ObjectSet leftSet = loadFolder("left");
-    for (auto& picture : loadFolder("right")) leftSet.push_back(mirrorObjectPicture(picture.get()));
+    ObjectSet leftSet = loadFolder(theme, "left");
+    for (auto& picture : loadFolder(theme, "right")) leftSet.push_back(mirrorObjectPicture(picture.get()));
     ObjectSet rightSet;
     for (const auto& picture : leftSet) rightSet.push_back(mirrorObjectPicture(picture.get()));
 
     const int markers[4] = {floorColour, ceilingColour, leftColour, rightColour};
-    ObjectPlacer placer(picture, edges, markers, airColour, width, height);
-    const int objects = params.objects;
+    ObjectPlacer placer(picture, edges, markers, airColour, placement.mapWidth, placement.mapHeight);
+    const int objects = placement.objects;
     const int w = picture->sx, h = picture->sy;
 
     // Every pixel counts, row by row from the bottom, right to left; once the count reaches the

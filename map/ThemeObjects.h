@@ -21,6 +21,19 @@ struct ObjectProbe {
 };
 ObjectProbe probeObjectPicture(gdImagePtr picture, ObjectKind kind);
 
+// Decorates the land of `picture` with the objects of theme `theme`: scans the edge map (whose
+// marker colours are floor, ceiling, left and right), draws the objects that fit into the edge
+// map and merges them behind the land. `objects` (0-100) is the chance in 1000 per considered
+// marker pixel; `mapWidth` and `mapHeight` are the generator's size. Changes both pictures.
+struct ObjectPlacement {
+    int theme = 0;
+    int objects = 0;
+    int mapWidth = 0;
+    int mapHeight = 0;
+};
+void placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, int ceilingColour, int leftColour,
+                       int rightColour, int airColour, const ObjectPlacement& placement);
+
 // A left-to-right mirror of a normalised picture (itself normalised); none if it cannot be made.
 ImagePtr mirrorObjectPicture(gdImagePtr picture);
 

@@ -6,17 +6,16 @@
 #include <vector>
 
 #include "map/Files.h"
-#include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/RowScan.h"
-#include "map/UserMessages.h"
 
 namespace brambex {
 
-std::string missingThemesText() {
-    return "There are no themes installed!\nSome map types require the theme pack, this can be found at "
-           "the \"Theme folders\" section of README.md (the build writes the themes into "
-           "data/generic/themes/)";
+UserError missingThemesWarning() {
+    return {"Missing files",
+            "There are no themes installed!\nSome map types require the theme pack, this can be found at "
+            "the \"Theme folders\" section of README.md (the build writes the themes into "
+            "data/generic/themes/)"};
 }
 
 int countThemes() {
@@ -25,15 +24,12 @@ int countThemes() {
     int n = 0;
     while (n < MAX_THEMES && fileOpens(themeFile(n, "soil.png"))) ++n;
     mapState.themeCount = n;
-    if (n == 0 && !mapState.themesWarned) {
-        showWarning("Missing files", missingThemesText());
-        mapState.themesWarned = true;
-    }
     return n;
 }
 
-void Generator::loadThemeSettings() {
-    if (std::FILE* f = openForReading(themeFile(themeNumber, "settings.txt"))) {
+int readThemeId(int theme, int current) {
+    int themeId = current;
+    if (std::FILE* f = openForReading(themeFile(theme, "settings.txt"))) {
         // Read in pieces of at most 31 characters, each parsed as "word number".
         char piece[32];
         while (std::fgets(piece, sizeof piece, f)) {
@@ -44,12 +40,12 @@ void Generator::loadThemeSettings() {
         }
         std::fclose(f);
     }
-    if (typeIndex == 4) levelKind = 2;
+    return themeId;
 }
 
-void Generator::applySoil(const std::filesystem::path& soilPath) {
+ImagePtr soilTextured(gdImagePtr map, const std::filesystem::path& soilPath, int width, int height, int land) {
     ImagePtr soil = loadArt(soilPath);
-    if (!soil) return;
+    if (!soil) return nullptr;
     const int tw = soil->sx, th = soil->sy;
     ImagePtr textured = createTrueColour(width, height);
     // Both bounds included: the last copies hang over the right and bottom edges and are clipped.
@@ -57,9 +53,9 @@ void Generator::applySoil(const std::filesystem::path& soilPath) {
         for (int j = 0; j <= height / th; ++j) copyPicture(textured.get(), soil.get(), i * tw, j * th);
 
     // The map goes over the soil; its white (land) is transparent, so the soil shows there.
-    gdImageColorTransparent(image.get(), colourWhite);
-    copyPicture(textured.get(), image.get(), 0, 0);
-    image = std::move(textured);
+    gdImageColorTransparent(map, land);
+    copyPicture(textured.get(), map, 0, 0);
+    return textured;
 }
 
 namespace {

@@ -2,16 +2,29 @@
 
 #include <gd.h>
 
+#include <filesystem>
 #include <string>
+
+#include "map/GdImage.h"
+#include "map/UserError.h"
 
 namespace brambex {
 
 // Counts the installed themes (theme folders 0, 1, 2, ... with a soil picture, stopping at the
-// first gap) into themeCount; warns once per process when there are none.
+// first gap) into themeCount.
 int countThemes();
 
-// The text of the one-time "Missing files" warning.
-std::string missingThemesText();
+// The one-time "Missing files" warning the shell shows when countThemes finds none.
+UserError missingThemesWarning();
+
+// The "themeid:" value of a theme's settings.txt (the last such line wins; a number that does not
+// parse gives 0), or `current` when the theme has no settings file.
+int readThemeId(int theme, int current);
+
+// The soil picture tiled over a width x height picture with `map` copied over it, the map's
+// `land` colour letting the soil show through. None when the soil picture is missing or
+// unreadable (the land then stays plain). Makes `land` the map's transparent colour.
+ImagePtr soilTextured(gdImagePtr map, const std::filesystem::path& soilPath, int width, int height, int land);
 
 // Draws grass strips down from top edges and roots strips up from bottom edges of `picture`,
 // using the textures of the chosen theme. `mode` 0, 1 or 2 sets where the strips sit

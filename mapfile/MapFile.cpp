@@ -1,8 +1,8 @@
 #include "mapfile/MapFile.h"
 
 #include "map/Files.h"
+#include "map/Generator.h"
 #include "map/ProcessState.h"
-#include "map/UserMessages.h"
 
 namespace brambex {
 
@@ -11,9 +11,25 @@ std::filesystem::path withPngExtension(const std::filesystem::path& path) {
     return std::filesystem::path(path.native() + ".png");
 }
 
-void reportWriteError(const std::filesystem::path& path) {
-    showWarning("File write error",
-                formatText("Unable to open %s for writing, is file set as read only?", path.c_str()));
+MapIdentity mapIdentity(const Generator& generator) {
+    MapIdentity id;
+    id.seed = mapState.mapSeed;
+    id.typeIndex = generator.typeIndex;
+    id.themeNumber = generator.themeNumber;
+    id.themeId = generator.themeId;
+    id.levelKind = generator.levelKind;
+    id.waterColour = generator.waterColour;
+    id.hasRoof = generator.hasRoof();
+    id.markerX = mapState.markerX;
+    id.markerY = mapState.markerY;
+    id.indiMask = mapState.indiMaskEnabled;
+    return id;
+}
+
+std::string tooLargeForPaletteText(int width, int height, std::string_view option) {
+    return formatText("The map (%d x %d) is too large to be reduced to 64 colours. Use \"%.*s\" to save it in "
+                      "full colour.",
+                      width, height, static_cast<int>(option.size()), option.data());
 }
 
 ImagePtr quantizeForSave(gdImagePtr trueColour) {
@@ -46,18 +62,18 @@ void moveToIndexZero(gdImagePtr palette, int index) {
     else if (palette->transparent == index) palette->transparent = 0;
 }
 
-Bytes levelChunk(const Generator& generator) {
+Bytes levelChunk(const MapIdentity& id) {
     Bytes data;
-    appendLittleEndian32(data, mapState.mapSeed);
+    appendLittleEndian32(data, id.seed);
     appendLittleEndian32(data, 0);
-    appendLittleEndian32(data, generator.hasRoof() ? 1 : 0);
+    appendLittleEndian32(data, id.hasRoof ? 1 : 0);
     appendLittleEndian32(data, 0);
-    appendLittleEndian32(data, generator.typeIndex != 4 ? 1 : 0);
+    appendLittleEndian32(data, id.typeIndex != 4 ? 1 : 0);
     appendLittleEndian32(data, 0);
     appendLittleEndian32(data, 0);
-    appendLittleEndian32(data, static_cast<std::uint32_t>(generator.levelKind));
-    appendLittleEndian32(data, static_cast<std::uint32_t>(generator.themeId));
-    appendLittleEndian32(data, static_cast<std::uint32_t>(generator.waterColour));
+    appendLittleEndian32(data, static_cast<std::uint32_t>(id.levelKind));
+    appendLittleEndian32(data, static_cast<std::uint32_t>(id.themeId));
+    appendLittleEndian32(data, static_cast<std::uint32_t>(id.waterColour));
     return makeChunk("waLV", data);
 }
 
@@ -73,27 +89,26 @@ Bytes smallChunk(std::string_view type, std::uint32_t seed, int byte1, int byte2
 
 namespace {
 
-bool markerKnown() { return mapState.markerX != -1 && mapState.markerY != -1; }
+bool markerKnown(const MapIdentity& id) { return id.markerX != -1 && id.markerY != -1; }
 
-int markerRed() { return mapState.indiMaskEnabled ? 240 : 242; }
+int markerRed(const MapIdentity& id) { return id.indiMask ? 240 : 242; }
 
-bool markerInside(gdImagePtr im) {
-    return markerKnown() && mapState.markerX >= 0 && mapState.markerY >= 0 && mapState.markerX < im->sx &&
-           mapState.markerY < im->sy;
+bool markerInside(gdImagePtr im, const MapIdentity& id) {
+    return markerKnown(id) && id.markerX >= 0 && id.markerY >= 0 && id.markerX < im->sx && id.markerY < im->sy;
 }
 
 // The palette conventions: the marker's own entry, the empty colour at index 0, entry 0 black.
-void applyPaletteConventions(gdImagePtr im, bool freshlyQuantized) {
-    if (freshlyQuantized && markerInside(im)) {
-        const int entry = gdImageColorAllocate(im, markerRed(), 24, 204);
-        if (entry >= 0) gdImageSetPixel(im, mapState.markerX, mapState.markerY, entry);
+void applyPaletteConventions(gdImagePtr im, const MapIdentity& id, bool freshlyQuantized) {
+    if (freshlyQuantized && markerInside(im, id)) {
+        const int entry = gdImageColorAllocate(im, markerRed(id), 24, 204);
+        if (entry >= 0) gdImageSetPixel(im, id.markerX, id.markerY, entry);
     }
     const int first = gdImageGetPixel(im, 0, 0);
     if (first != 0) moveToIndexZero(im, first);
     int markerEntry = -1;
-    if (markerInside(im)) {
-        markerEntry = gdImageGetPixel(im, mapState.markerX, mapState.markerY);
-        im->red[markerEntry] = markerRed();
+    if (markerInside(im, id)) {
+        markerEntry = gdImageGetPixel(im, id.markerX, id.markerY);
+        im->red[markerEntry] = markerRed(id);
         im->green[markerEntry] = 24;
         im->blue[markerEntry] = 204;
     }
@@ -105,17 +120,16 @@ void applyPaletteConventions(gdImagePtr im, bool freshlyQuantized) {
             im->blue[i] = 205;
 }
 
-Bytes withChunks(Bytes png, const Generator& generator) {
-    insertBeforeIend(png, levelChunk(generator));
-    insertBeforeIend(png, smallChunk("bxRk", mapState.mapSeed, generator.typeIndex, generator.themeNumber));
-    if (mapState.indiMaskEnabled) insertBeforeIend(png, smallChunk("inDI", 0, 0, 0));
+Bytes withChunks(Bytes png, const MapIdentity& id) {
+    insertBeforeIend(png, levelChunk(id));
+    insertBeforeIend(png, smallChunk("bxRk", id.seed, id.typeIndex, id.themeNumber));
+    if (id.indiMask) insertBeforeIend(png, smallChunk("inDI", 0, 0, 0));
     return png;
 }
 
 }  // namespace
 
-EncodedMap encodeMap(Generator& generator, bool forceFullColour) {
-    gdImagePtr image = generator.image.get();
+EncodedMap encodeMap(gdImagePtr image, const MapIdentity& identity, bool forceFullColour) {
     if (!image) return {{}, "There is no map to save."};
     ImagePtr working;
     gdImagePtr picture = image;
@@ -130,58 +144,49 @@ EncodedMap encodeMap(Generator& generator, bool forceFullColour) {
         const bool quantize = image->trueColor;
         if (quantize) {
             working = quantizeForSave(image);
-            if (!working)
-                return {{}, formatText("The map (%d x %d) is too large to be reduced to 64 colours. Check "
-                                       "\"Force Full Colour\" to save it in full colour.",
-                                       image->sx, image->sy)};
+            if (!working) return {{}, tooLargeForPaletteText(image->sx, image->sy, "Force Full Colour")};
             picture = working.get();
         }
-        applyPaletteConventions(picture, quantize);
+        applyPaletteConventions(picture, identity, quantize);
     }
     Bytes png = encodePng(picture);
     if (!endsWithIend(png)) return {{}, "The picture could not be encoded as PNG."};
-    return {withChunks(std::move(png), generator), {}};
+    return {withChunks(std::move(png), identity), {}};
 }
 
-bool saveMap(std::filesystem::path path, bool forceFullColour) {
+Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem::path path, bool forceFullColour) {
     path = withPngExtension(path);
-    if (!currentGenerator || !currentGenerator->image) return false;
-    if (!targetWritable(path)) {
-        reportWriteError(path);
-        return false;
-    }
-    const EncodedMap map = encodeMap(*currentGenerator, forceFullColour);
-    if (!map.error.empty()) {
-        showWarning("File write error", map.error + formatText(" %s was not written.", path.c_str()));
-        return false;
-    }
-    if (!replaceFileContents(path, map.bytes)) {
-        reportWriteError(path);
-        return false;
-    }
-    return true;
+    if (!picture) return {};
+    if (!targetWritable(path)) return writeError(path);
+    const EncodedMap map = encodeMap(picture, identity, forceFullColour);
+    if (!map.error.empty()) return UserError{"File write error", map.error + formatText(" %s was not written.", path.c_str())};
+    if (!replaceFileContents(path, map.bytes)) return writeError(path);
+    return {};
+}
+
+Failure saveMap(std::filesystem::path path, bool forceFullColour) {
+    if (!currentGenerator) return {};
+    return saveMap(currentGenerator->image.get(), mapIdentity(*currentGenerator), std::move(path), forceFullColour);
 }
 
 namespace {
 
-bool insertIntoFile(const std::filesystem::path& path, const Bytes& chunk) {
+Failure insertIntoFile(const std::filesystem::path& path, const Bytes& chunk) {
     Bytes file;
-    if (!readWholeFile(path, file) || !insertBeforeIend(file, chunk)) return false;
-    if (!replaceFileContents(path, file)) {
-        reportWriteError(path);
-        return false;
-    }
-    return true;
+    if (!readWholeFile(path, file) || !insertBeforeIend(file, chunk))
+        return UserError{"File write error", formatText("%s is not a PNG file a chunk can be added to.", path.c_str())};
+    if (!replaceFileContents(path, file)) return writeError(path);
+    return {};
 }
 
 }  // namespace
 
-bool appendLevelChunk(const std::filesystem::path& path, const Generator& generator) {
-    return insertIntoFile(path, levelChunk(generator));
+Failure appendLevelChunk(const std::filesystem::path& path, const MapIdentity& identity) {
+    return insertIntoFile(path, levelChunk(identity));
 }
 
-bool appendSmallChunk(const std::filesystem::path& path, std::string_view type, std::uint32_t seed, int byte1,
-                      int byte2) {
+Failure appendSmallChunk(const std::filesystem::path& path, std::string_view type, std::uint32_t seed, int byte1,
+                         int byte2) {
     return insertIntoFile(path, smallChunk(type, seed, byte1, byte2));
 }
 

@@ -5,41 +5,66 @@
 #include <string>
 #include <string_view>
 
-#include "map/Generator.h"
+#include "map/GdImage.h"
+#include "map/UserError.h"
 #include "mapfile/PngChunks.h"
 
 namespace brambex {
 
-// Writes the map of currentGenerator to `path` (".png" is appended when the path has none):
-// a palette of at most 64 colours with the empty colour at index 0 and the marker entry, or a
-// true-colour picture when `forceFullColour` is set; then the "waLV", "bxRk" and, with an
-// IndiMask, "inDI" chunks before IEND. The whole file is assembled first and then replaces the
-// target in one step. False (after a message to the user) when nothing was written.
-bool saveMap(std::filesystem::path path, bool forceFullColour);
+class Generator;
 
-// The file bytes saveMap writes for `generator` (no disk access), or why there are none.
+// Everything a map file records besides the pixels: what the chunks hold and where the marker
+// pixel is. Taken from the generator and the process-wide map state when a map is saved.
+struct MapIdentity {
+    std::uint32_t seed = 0;
+    int typeIndex = 0;    // Game Type list position
+    int themeNumber = 0;
+    int themeId = 0;
+    int levelKind = 0;
+    int waterColour = 0;
+    bool hasRoof = false;
+    int markerX = -1;     // -1: no marker known
+    int markerY = -1;
+    bool indiMask = false;
+};
+
+// The identity of `generator`'s map as it stands (seed, marker and IndiMask from the map state).
+MapIdentity mapIdentity(const Generator& generator);
+
+// Writes a map to `path` (".png" is appended when the path has none): a palette of at most 64
+// colours with the empty colour at index 0 and the marker entry, or a true-colour picture when
+// `forceFullColour` is set; then the "waLV", "bxRk" and, with an IndiMask, "inDI" chunks before
+// IEND. The whole file is assembled first and then replaces the target in one step, so a failed
+// save leaves the old file. The error to show when nothing was written.
+Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem::path path, bool forceFullColour);
+
+// The same for currentGenerator (nothing happens without one).
+Failure saveMap(std::filesystem::path path, bool forceFullColour);
+
+// The file bytes saveMap writes (no disk access), or why there are none.
 struct EncodedMap {
     Bytes bytes;
     std::string error;  // empty when `bytes` holds the file
 };
-EncodedMap encodeMap(Generator& generator, bool forceFullColour);
+EncodedMap encodeMap(gdImagePtr picture, const MapIdentity& identity, bool forceFullColour);
+
+// The message for a map that cannot be reduced to 64 colours; `option` names what the user
+// can do instead ("Force Full Colour" in the window, "--full-colour" on the command line).
+std::string tooLargeForPaletteText(int width, int height, std::string_view option);
 
 // Steps of saveMap, public for tests.
 ImagePtr quantizeForSave(gdImagePtr trueColour);  // none when libgd refuses (very large pictures)
 void moveToIndexZero(gdImagePtr palette, int index);
-Bytes levelChunk(const Generator& generator);
+Bytes levelChunk(const MapIdentity& identity);
 Bytes smallChunk(std::string_view type, std::uint32_t seed, int byte1, int byte2);
 
 // Insert one chunk directly before the final IEND of an existing PNG file (the file is rewritten
-// in one step). False when the file cannot be read, does not end with IEND, or cannot be written.
-bool appendLevelChunk(const std::filesystem::path& path, const Generator& generator);
-bool appendSmallChunk(const std::filesystem::path& path, std::string_view type, std::uint32_t seed,
-                      int byte1, int byte2);
+// in one step). The error when the file cannot be read, does not end with IEND, or cannot be written.
+Failure appendLevelChunk(const std::filesystem::path& path, const MapIdentity& identity);
+Failure appendSmallChunk(const std::filesystem::path& path, std::string_view type, std::uint32_t seed, int byte1,
+                         int byte2);
 
 // "name" -> "name.png"; a path that contains ".png" anywhere is kept.
 std::filesystem::path withPngExtension(const std::filesystem::path& path);
-
-// The message and caption every failed write of the program shows.
-void reportWriteError(const std::filesystem::path& path);
 
 }  // namespace brambex

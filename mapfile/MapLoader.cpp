@@ -3,8 +3,9 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
 #include "mapfile/MapFile.h"
+#include "mapfile/Preview.h"
 
 namespace brambex {
 
@@ -55,9 +56,9 @@ bool findMarkerPixel(gdImagePtr im, int& column, int& row, int& red) {
     return false;
 }
 
-bool Generator::findMarker(int& column, int& row) const {
+bool findMarker(gdImagePtr picture, int& column, int& row) {
     int red = 0;
-    return image && findMarkerPixel(image.get(), column, row, red) && red == 240;
+    return picture && findMarkerPixel(picture, column, row, red) && red == 240;
 }
 
 bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreviewFiles) {
@@ -67,7 +68,7 @@ bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreview
     generator.width = generator.image->sx;
     generator.height = generator.image->sy;
     int column = -1, row = -1;
-    mapState.indiMaskEnabled = generator.findMarker(column, row);
+    mapState.indiMaskEnabled = findMarker(generator.image.get(), column, row);
     mapState.markerX = column;
     mapState.markerY = row;
 
@@ -84,7 +85,10 @@ bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreview
     selectTypeInList(type);
     selectThemeInList(theme);
 
-    if (writePreviewFiles) generator.writePreviews(generator.image.get());
+    if (writePreviewFiles) {
+        if (Failure problem = writePreviews(generator.image.get(), generator.width, generator.height))
+            generator.runProblems.push_back(*problem);
+    }
     return true;
 }
 

@@ -25,6 +25,10 @@ bool readLevelChunk(std::int32_t* water);
 // colour, (242,24,204) or (240,24,204); gives its position and red value. False when there is none.
 bool findMarkerPixel(gdImagePtr picture, int& column, int& row, int& red);
 
+// The marker search of a loaded map: true when the marker is the IndiMask colour (240,24,204),
+// false when it is (242,24,204) or absent (then the out-parameters are left alone).
+bool findMarker(gdImagePtr picture, int& column, int& row);
+
 // Loads currentMapPath into currentGenerator (already created for the file's type by the
 // caller, with the marker reset) and restores seed, type, theme, water colour and IndiMask
 // state, then writes the previews. A missing, damaged or oversized file leaves the generator

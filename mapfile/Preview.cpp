@@ -2,7 +2,6 @@
 
 #include "map/FloodFill.h"
 #include "map/Files.h"
-#include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
 
@@ -52,20 +51,24 @@ ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canv
     return canvas;
 }
 
-bool writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
-                      const std::filesystem::path& path) {
-    if (!picture) return false;
+Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
+                         const std::filesystem::path& path) {
+    if (!picture) return {};
     ImagePtr canvas = renderPreview(picture, mapWidth, mapHeight, canvasWidth, canvasHeight);
-    if (!canvas || !replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) {
-        reportWriteError(path);
-        return false;
-    }
-    return true;
+    if (!canvas || !replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false))
+        return writeError(path);
+    return {};
 }
 
-bool rewritePreview(const std::filesystem::path& path) {
+Failure writePreviews(gdImagePtr picture, int mapWidth, int mapHeight) {
+    Failure first = writePreviewFile(picture, mapWidth, mapHeight, PREVIEW_WIDTH, PREVIEW_HEIGHT, paths.previewPath);
+    Failure second = writePreviewFile(picture, mapWidth, mapHeight, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
+    return first ? first : second;
+}
+
+Failure rewritePreview(const std::filesystem::path& path) {
     ImagePtr preview = loadPng(path);
-    if (!preview) return false;
+    if (!preview) return {};
     if (!preview->trueColor) gdImagePaletteToTrueColor(preview.get());
     if (mapState.showTransparency) {
         showEmptyAsWhite(preview.get());
@@ -76,21 +79,8 @@ bool rewritePreview(const std::filesystem::path& path) {
                 if ((row[x] & 0xFFFFFF) == WHITE) row[x] = 0;
         }
     }
-    if (!replaceFileContents(path, encodePng(preview.get(), PREVIEW_ZLIB_LEVEL), false)) {
-        reportWriteError(path);
-        return false;
-    }
-    return true;
-}
-
-void Generator::writePreview(gdImagePtr picture, int previewWidth, int previewHeight,
-                             const std::filesystem::path& path) {
-    writePreviewFile(picture, width, height, previewWidth, previewHeight, path);
-}
-
-void Generator::writePreviews(gdImagePtr picture) {
-    writePreview(picture, PREVIEW_WIDTH, PREVIEW_HEIGHT, paths.previewPath);
-    writePreview(picture, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
+    if (!replaceFileContents(path, encodePng(preview.get(), PREVIEW_ZLIB_LEVEL), false)) return writeError(path);
+    return {};
 }
 
 }  // namespace brambex

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "map/GdImage.h"
+#include "map/UserError.h"
 
 namespace brambex {
 
@@ -18,13 +19,18 @@ PreviewGeometry previewGeometry(int canvasWidth, int canvasHeight, int mapWidth,
 // empty (black) pixels show white. None when it cannot be made.
 ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight);
 
-// Writes a preview file (fast compression: the window reads it back at once). False after the
-// "File write error" message when it cannot be written.
-bool writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
-                      const std::filesystem::path& path);
+// Writes a preview file (fast compression: the window reads it back at once); the
+// "File write error" to show when it cannot be written.
+Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
+                         const std::filesystem::path& path);
 
-// Re-colours a preview file in place after "Show Transparency" changed.
-bool rewritePreview(const std::filesystem::path& path);
+// The two previews every run and every load writes: 400 x 145 to previewPath, then 960 x 737 to
+// previewPath2. The first failure, if any.
+Failure writePreviews(gdImagePtr picture, int mapWidth, int mapHeight);
+
+// Re-colours a preview file in place after "Show Transparency" changed. A missing or unreadable
+// preview is left alone (nothing to re-colour); a failed write is reported.
+Failure rewritePreview(const std::filesystem::path& path);
 
 constexpr int PREVIEW_WIDTH = 400, PREVIEW_HEIGHT = 145;
 constexpr int PREVIEW2_WIDTH = 960, PREVIEW2_HEIGHT = 737;

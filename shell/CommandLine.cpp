@@ -8,13 +8,14 @@
 #include <optional>
 #include <string>
 
-#include "generators/Factory.h"
+#include "generators/TypeTable.h"
 #include "map/Files.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Worker.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapInfo.h"
+#include "shell/Messages.h"
 #include "shell/TypeSettings.h"
 
 namespace brambex {
@@ -109,91 +110,66 @@ void applyOptions(const Options& options) {
     }
 }
 
-// Makes `type` current, reads its settings over the presets, applies the options.
-Generator* prepare(MapType type, const Options& options) {
-    mapState.currentTypeIndex = installedTypes.listIndex(type);
-    loadTypeSettings(type);
-    applyOptions(options);
-    currentGenerator = makeGenerator(type);
-    return currentGenerator.get();
-}
-
 // Runs the current generator on this thread and writes the map; the exit code.
 int runAndWrite(const Options& options) {
     runGenerator(*currentGenerator);
+    showRunProblems(*currentGenerator);
     const fs::path out = options.out ? *options.out : paths.workingDirectory / "data" / "temp" / "temp.png";
-    if (!saveMap(out, options.fullColour)) return 1;
+    if (Failure error = saveMap(out, options.fullColour)) {
+        showWarning(*error);
+        return 1;
+    }
     const Generator& g = *currentGenerator;
     std::printf("Wrote %s: %s, %d x %d, seed %u, theme %d\n", withPngExtension(out).c_str(),
-                std::string(mapTypeInfo[static_cast<int>(g.mapType())].listText).c_str(), g.width, g.height,
-                mapState.mapSeed, g.themeNumber);
+                std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, mapState.mapSeed, g.themeNumber);
     return 0;
 }
 
+// Makes one map of `row`'s type: its preset, its settings file over it, the options, the run.
+int generateType(const TypeRow& row, const Options& options) {
+    row.commandLinePreset(params);
+    mapState.currentTypeIndex = installedTypes.listIndex(row.type);
+    loadTypeSettings(row.type);
+    applyOptions(options);
+    currentGenerator = row.make(false);
+    row.commandLineAfterCreate(*currentGenerator);
+    return runAndWrite(options);
+}
+
+std::string installedNames();
+
+// The names are compared in the command line's order. Fort and Island go on to the later names
+// after a match; any other match, installed or not, ends the comparisons. A name that makes no
+// map says so: a script must not take an old temp.png for the new map.
 int generateNamed(const std::string& name, const Options& options) {
-    auto installed = [](MapType type) { return installedTypes.installed(type); };
     int result = 0;
-    if (name == "fort" && installed(MapType::Fort)) {
-        prepare(MapType::Fort, options);
-        result = runAndWrite(options);
+    bool made = false;
+    for (MapType type : commandLineOrder) {
+        const TypeRow& row = typeRow(type);
+        if (name != row.info().commandName) continue;
+        if (installedTypes.installed(type) && row.hasGenerator()) {
+            result = std::max(result, generateType(row, options));
+            made = true;
+        }
+        if (!row.commandLineContinues) break;
     }
-    if (name == "island" && installed(MapType::Island)) {
-        params.width = 1920;
-        params.height = 696;
-        rand();
-        params.numIslands = 1;
-        params.complexity = 50;
-        params.objects = 80;
-        prepare(MapType::Island, options);
-        result = std::max(result, runAndWrite(options));
+    if (!made) {
+        std::fprintf(stderr, "brambex: no installed map type is called \"%s\" (installed: %s)\n", name.c_str(),
+                     installedNames().c_str());
+        return 1;
     }
-    if (name == "cavern") {
-        if (!installed(MapType::Cavern)) return result;
-        params.width = 1920;
-        params.height = 696;
-        rand();
-        params.numIslands = 1;
-        params.complexity = 50;
-        params.objects = 50;
-        prepare(MapType::Cavern, options);
-    } else if (name == "bna") {
-        if (!installed(MapType::BnA)) return result;
-        params.width = 3840;
-        params.height = 1392;
-        prepare(MapType::BnA, options);
-    } else if (name == "shopper") {
-        if (!installed(MapType::Shopper)) return result;
-        params.shopperLayout = rand() % 2;
-        params.objects = 10;
-        prepare(MapType::Shopper, options);
-    } else if (name == "rr") {
-        if (!installed(MapType::RR)) return result;
-        params.pathSize = 232;
-        params.noTopSoil = true;
-        prepare(MapType::RR, options);
-    } else if (name == "roper") {
-        if (!installed(MapType::Roper)) return result;
-        prepare(MapType::Roper, options);
-    } else if (name == "wfw") {
-        if (!installed(MapType::WforW)) return result;
-        prepare(MapType::WforW, options);
-    } else if (name == "ssrace") {
-        if (!installed(MapType::SuperSheepRace)) return result;
-        params.width = 1920;
-        params.height = 2880;
-        params.pathSize = 70;
-        prepare(MapType::SuperSheepRace, options);
-    } else if (name == "ss") {
-        if (!installed(MapType::SuperSheeper)) return result;
-        params.width = 1920;
-        params.height = 2880;
-        params.pathSize = 300;
-        prepare(MapType::SuperSheeper, options);
-    } else {
-        return result;
+    return result;
+}
+
+// The command-line names of the installed types, in list order; "none" without any.
+std::string installedNames() {
+    std::string names;
+    for (const TypeRow& row : typeTable()) {
+        if (!installedTypes.installed(row.type)) continue;
+        if (!names.empty()) names += ' ';
+        names += row.info().commandName;
     }
-    if (!currentGenerator) return result;
-    return std::max(result, runAndWrite(options));
+    return names.empty() ? "none" : names;
 }
 
 }  // namespace
@@ -207,14 +183,14 @@ void printUsage() {
         "       brambex --info FILE          describe a saved map file\n"
         "       brambex --help               show this text\n"
         "\n"
-        "TYPE (as installed): bna cavern fort island roper rr shopper ssrace ss wfw\n"
+        "TYPE (as installed): %s\n"
         "\n"
         "OPTIONS:\n"
         "  --seed N        make the map of seed N (the same seed makes the same map)\n"
         "  --theme N       use theme N instead of a random one\n"
         "  --out FILE      write the map to FILE (\".png\" is added when the name has none)\n"
         "  --full-colour   save in full colour instead of 64 colours\n",
-        "0.6.2");
+        "0.6.2", installedNames().c_str());
 }
 
 int printMapInfo(const char* path) {

@@ -3,8 +3,8 @@
 
 #include "map/Generator.h"
 #include "map/GdImage.h"
-#include "map/UserMessages.h"
 #include "shell/CommandLine.h"
+#include "shell/Messages.h"
 #include "shell/Startup.h"
 #include "shell/platform/Platform.h"
 
@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     using namespace brambex;
     prepareLibraries();
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        locateData();
         printUsage();
         return 0;
     }
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
         }
         return printMapInfo(argv[2]);
     }
-    setWarningSink(platform::showMessage);
+    setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
     startUp();
     int code = 0;
     if (argc < 2) {

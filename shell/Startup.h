@@ -9,6 +9,10 @@ namespace brambex {
 // installed map types and the registry values.
 void startUp();
 
+// The working directory (and the paths from it) and the installed types, without writing anything:
+// enough for --help.
+void locateData();
+
 // Marks the installed types (marker file present and a generator in this build) and gives them
 // consecutive Game Type list positions; returns the "Types" string ("none" when empty).
 std::string detectInstalledTypes();

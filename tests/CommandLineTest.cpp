@@ -83,9 +83,16 @@ TEST_F(CommandLineTest, CavernAndIslandWriteValidMaps) {
 }
 
 TEST_F(CommandLineTest, OtherSpellingsAndSwitchesMakeNothing) {
-    for (const char* args : {"-t Cavern", "-x cavern", "-t", "-t fort", "-t bna", "cavern"}) {
+    for (const char* args : {"-x cavern", "-t", "cavern"}) {
         Outcome r = run(args);
         EXPECT_EQ(r.code, 0) << args;
+        EXPECT_FALSE(fs::exists(temp())) << args;
+    }
+    // A type name that makes no map fails and names what is installed.
+    for (const char* args : {"-t Cavern", "-t fort", "-t bna"}) {
+        Outcome r = run(args);
+        EXPECT_EQ(r.code, 1) << args;
+        EXPECT_NE(r.err.find("installed: cavern island"), std::string::npos) << r.err;
         EXPECT_FALSE(fs::exists(temp())) << args;
     }
     Outcome none = run("");
@@ -158,6 +165,7 @@ TEST_F(CommandLineTest, HelpAndInfo) {
     Outcome help = run("--help");
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("--seed N"), std::string::npos);
+    EXPECT_NE(help.out.find("TYPE (as installed): cavern island\n"), std::string::npos) << help.out;
     ASSERT_EQ(run("-t cavern --seed 77").code, 0);
     Outcome info = run("--info data/temp/temp.png");
     EXPECT_EQ(info.code, 0);

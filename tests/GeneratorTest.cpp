@@ -5,12 +5,13 @@
 #include <system_error>
 #include <thread>
 
-#include "generators/Factory.h"
+#include "generators/TypeTable.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
 #include "map/Worker.h"
+#include "generators/RunSteps.h"
 #include "tests/TestSupport.h"
 
 using namespace brambex;
@@ -24,10 +25,9 @@ public:
     void generate() override {
         beginRun();
         for (int i = 0; i < 200; ++i) gdImageSetPixel(image.get(), brambex::rand() % width, brambex::rand() % height, colourWhite);
-        setReservedPixels();
+        brambex::setReservedPixels(*this);
         ++runs;
     }
-    void refreshTypeIndex() override { typeIndex = 0; }
     int runs = 0;
 };
 
@@ -108,19 +108,19 @@ TEST_F(GeneratorTest, ThemeChoiceWithoutThemesUsesTheListAndDrawsNothing) {
     params.themeChoice = 3;
     mapState.themeCount = 0;
     brambex::srand(77);
-    EXPECT_EQ(pickTheme(), 3);
+    EXPECT_EQ(pickTheme(params), 3);
     const int next = brambex::rand();
     brambex::srand(77);
     EXPECT_EQ(next, brambex::rand()) << "no draw was made";
 
     mapState.themeCount = 5;
     params.manualMode = true;
-    EXPECT_EQ(pickTheme(), 3);
+    EXPECT_EQ(pickTheme(params), 3);
     params.manualMode = false;
     brambex::srand(9);
     const int expected = brambex::rand() % 5;
     brambex::srand(9);
-    EXPECT_EQ(pickTheme(), expected);
+    EXPECT_EQ(pickTheme(params), expected);
     EXPECT_EQ(mapState.chosenTheme, expected);
 }
 
@@ -128,7 +128,7 @@ TEST_F(GeneratorTest, ThemeListHookHearsTheChosenTheme) {
     int shown = -1;
     setThemeListHook([&](int theme) { shown = theme; });
     params.themeChoice = 2;
-    pickTheme();
+    pickTheme(params);
     EXPECT_EQ(shown, 2);
 }
 

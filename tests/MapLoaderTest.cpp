@@ -20,7 +20,6 @@ namespace {
 class Blank : public Generator {
 public:
     Blank() : Generator(MapType::Cavern, 8, 8) {}
-    void refreshTypeIndex() override {}
 };
 
 Bytes seedData(std::uint32_t seed, int type, int theme) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "map/ProcessState.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
 #include "shell/Startup.h"
 #include "shell/TypeSettings.h"
 #include "tests/TestSupport.h"
@@ -29,10 +29,6 @@ protected:
         std::stringstream ss;
         ss << in.rdbuf();
         return ss.str();
-    }
-    void TearDown() override {
-        setSettingsControlHook({});
-        TempWorkspace::TearDown();
     }
 };
 
@@ -101,22 +97,22 @@ TEST_F(SettingsTest, WrittenInTheFixedOrderAndReadBack) {
     params.complexity = 120;
     params.numIslands = 3;
     params.objects = 66;
-    ASSERT_TRUE(saveTypeSettings(MapType::Island));
+    ASSERT_EQ(saveTypeSettings(MapType::Island), std::nullopt);
     EXPECT_EQ(read(MapType::Island), "width 2400\nheight 800\ncomplexity 120\nnumislands 3\nobjects 66\n");
-    ASSERT_TRUE(saveTypeSettings(MapType::Cavern));
+    ASSERT_EQ(saveTypeSettings(MapType::Cavern), std::nullopt);
     EXPECT_EQ(read(MapType::Cavern), "width 2400\nheight 800\ncomplexity 120\nobjects 66\n");
     params.noTopSoil = true;
     params.pathSize = 300;
-    ASSERT_TRUE(saveTypeSettings(MapType::RR));
+    ASSERT_EQ(saveTypeSettings(MapType::RR), std::nullopt);
     EXPECT_EQ(read(MapType::RR), "width 2400\nheight 800\npath 300\nsoil 1\n");
     params.pads = 45;
-    ASSERT_TRUE(saveTypeSettings(MapType::WforW));
+    ASSERT_EQ(saveTypeSettings(MapType::WforW), std::nullopt);
     EXPECT_EQ(read(MapType::WforW), "pads 45\n");
-    ASSERT_TRUE(saveTypeSettings(MapType::SuperSheepRace));
+    ASSERT_EQ(saveTypeSettings(MapType::SuperSheepRace), std::nullopt);
     EXPECT_EQ(read(MapType::SuperSheepRace), "width 2400\nheight 800\npath 300\ncomplexity 120\nsmoothing 0\n");
-    ASSERT_TRUE(saveTypeSettings(MapType::SuperSheeper));
+    ASSERT_EQ(saveTypeSettings(MapType::SuperSheeper), std::nullopt);
     EXPECT_EQ(read(MapType::SuperSheeper), "width 2400\nheight 800\npath 300\npadding 1\nobjects 66\n");
-    ASSERT_TRUE(saveTypeSettings(MapType::Shopper));
+    ASSERT_EQ(saveTypeSettings(MapType::Shopper), std::nullopt);
     EXPECT_EQ(read(MapType::Shopper), "objects 66\n");
 
     params = GenerationParameters{};
@@ -133,36 +129,30 @@ TEST_F(SettingsTest, FortAndRoperFilesAreWrittenEmptyAndNeverRead) {
         write(type, "width 1000\n");
         loadTypeSettings(type);
         EXPECT_EQ(params.width, 1920);
-        ASSERT_TRUE(saveTypeSettings(type));
+        ASSERT_EQ(saveTypeSettings(type), std::nullopt);
         EXPECT_EQ(read(type), "");
     }
 }
 
 TEST_F(SettingsTest, ReadOnlyOrMissingFolderSaysSoAndKeepsTheFile) {
-    std::vector<std::string> shown;
-    setWarningSink([&](const std::string& c, const std::string& t) { shown.push_back(c + "|" + t); });
     write(MapType::Cavern, "width 1000\n");
     chmod(file(MapType::Cavern).c_str(), 0444);
-    EXPECT_FALSE(saveTypeSettings(MapType::Cavern));
+    const Failure refused = saveTypeSettings(MapType::Cavern);
     EXPECT_EQ(read(MapType::Cavern), "width 1000\n");
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "File write error|Unable to open " + file(MapType::Cavern).string() +
-                            " for writing, is file set as read only?");
-    EXPECT_FALSE(saveTypeSettings(MapType::Shopper)) << "data/shopper does not exist";
-    EXPECT_EQ(shown.size(), 2u);
-    // Reading a missing file is silent.
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->caption, "File write error");
+    EXPECT_EQ(refused->text, "Unable to open " + file(MapType::Cavern).string() + " for writing, is file set as read only?");
+    EXPECT_TRUE(saveTypeSettings(MapType::Shopper)) << "data/shopper does not exist";
+    // Reading a missing file is silent and changes nothing.
+    const GenerationParameters before = params;
     loadTypeSettings(MapType::Shopper);
-    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(params.objects, before.objects);
 }
 
-TEST_F(SettingsTest, ControlsFollowTheValuesRead) {
-    std::vector<std::pair<int, int>> moved;
-    setSettingsControlHook([&](int control, int value) { moved.push_back({control, value}); });
-    write(MapType::SuperSheepRace, "smoothing 2\npath 80\npath 10\n");
+TEST_F(SettingsTest, LaterLinesOverrideEarlierOnesOnlyWhenInRange) {
+    write(MapType::SuperSheepRace, "smoothing 2\npath 80\npath 10\nsmoothing 3\n");
     loadTypeSettings(MapType::SuperSheepRace);
-    ASSERT_EQ(moved.size(), 2u);
-    EXPECT_EQ(moved[0], std::make_pair(control::SMOOTHING, 2));
-    EXPECT_EQ(moved[1], std::make_pair(control::PATH_SIZE, 80));
+    EXPECT_EQ(params.pathSize, 80);
     EXPECT_EQ(params.smoothing, 2);
 }
 

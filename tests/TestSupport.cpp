@@ -7,7 +7,8 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
+#include "shell/Messages.h"
 
 namespace brambex::test {
 

@@ -38,3 +38,13 @@ int crossingPairs(const std::vector<Point>& points, bool closed);
 void makeTempFolder();
 
 }  // namespace brambex::test
+
+#include <optional>
+#include <ostream>
+
+#include "map/UserError.h"
+
+namespace brambex {
+// Failures print as their caption and text in test output.
+inline void PrintTo(const UserError& e, std::ostream* os) { *os << e.caption << ": " << e.text; }
+}  // namespace brambex

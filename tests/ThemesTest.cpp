@@ -11,7 +11,8 @@
 #include "map/Random.h"
 #include "map/ThemeObjects.h"
 #include "map/Themes.h"
-#include "map/UserMessages.h"
+#include "map/WindowHooks.h"
+#include "shell/Messages.h"
 #include "tests/TestSupport.h"
 
 using namespace brambex;
@@ -29,7 +30,6 @@ public:
         image = createTrueColour(w, h);
         allocateKeyColours();
     }
-    void refreshTypeIndex() override {}
     void land(int x0, int y0, int x1, int y1) {
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) image->tpixels[y][x] = WHITE;
@@ -71,9 +71,9 @@ protected:
 
 TEST_F(ThemesTest, CountStopsAtTheFirstGapAndWarnsOnceWhenThereAreNone) {
     std::vector<std::string> shown;
-    setWarningSink([&](const std::string& c, const std::string& t) { shown.push_back(c + "|" + t); });
-    EXPECT_EQ(countThemes(), 0);
-    EXPECT_EQ(countThemes(), 0);
+    setWarningSink([&](const UserError& e) { shown.push_back(e.caption + "|" + e.text); });
+    EXPECT_EQ(recountThemes(), 0);
+    EXPECT_EQ(recountThemes(), 0);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rfind("Missing files|There are no themes installed!\nSome map types require the theme pack, "
                              "this can be found at ", 0),
@@ -87,7 +87,7 @@ TEST_F(ThemesTest, CountStopsAtTheFirstGapAndWarnsOnceWhenThereAreNone) {
     EXPECT_EQ(mapState.themeCount, 2);
     for (unsigned seed = 0; seed < 200; ++seed) {
         brambex::srand(seed);
-        EXPECT_LT(pickTheme(), 2);
+        EXPECT_LT(pickTheme(params), 2);
     }
 }
 
@@ -298,7 +298,8 @@ protected:
         int top, bottom, left, right;
         auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
         brambex::srand(seed);
-        g.placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0);
+        placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0,
+                          {mapState.chosenTheme, params.objects, g.width, g.height});
     }
     static int count(const Canvas& g, int colour) {
         int n = 0;

@@ -12,7 +12,8 @@
 
 #include "Noise.h"
 #include "Raster.h"
-#include "generators/Factory.h"
+#include "TypeArtwork.h"
+#include "generators/TypeTable.h"
 #include "map/MapTypes.h"
 #include "map/ThemeObjects.h"
 
@@ -73,6 +74,9 @@ void drawTextCentred(gdImagePtr im, gdFontPtr font, int cx, int y, const std::st
 
 }  // namespace
 
+void writeArtPng(const fs::path& path, gdImagePtr im) { writePng(path, im); }
+void writeArtText(const fs::path& path, const std::string& text) { writeText(path, text); }
+
 void writeDataFolder(const fs::path& root, const std::vector<ThemeArt>& themes) {
     const fs::path data = root / "data";
     for (std::size_t n = 0; n < themes.size(); ++n) {
@@ -92,10 +96,11 @@ void writeDataFolder(const fs::path& root, const std::vector<ThemeArt>& themes) 
     writeBmp(data / "interface" / "gen1.bmp", busyPicture(false).get());
     writeBmp(data / "interface" / "gen2.bmp", busyPicture(true).get());
     fs::create_directories(data / "temp");
+    for (const TypeArtwork& art : typeArtwork()) art.write(data / std::string(brambex::typeFolder(art.type)));
     for (int i = 0; i < brambex::MAP_TYPE_COUNT; ++i) {
         const auto type = static_cast<brambex::MapType>(i);
         const fs::path marker = data / std::string(brambex::typeFolder(type)) / "filecheck.dat";
-        if (brambex::generatorExists(type)) writeText(marker, "");
+        if (brambex::typeRow(type).hasGenerator()) writeText(marker, "");
         else if (fs::exists(marker)) fs::remove(marker);  // a type this build cannot make
     }
 }

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <functional>
-#include <string>
 
 namespace brambex {
 
-// The core never talks to a window itself. The shell installs these hooks; without them a
-// warning goes to stderr and the theme list is simply not there.
-
-// Shows a warning to the user (caption and text), e.g. "File write error".
-void showWarning(const std::string& caption, const std::string& text);
-void setWarningSink(std::function<void(const std::string&, const std::string&)> sink);
+// The two things a run or a load asks of the window, as hooks the shell installs. The core never
+// shows anything itself; without a window these do nothing.
 
 // Asks the window to show `theme` in its theme list. Called from the worker during a run; the
 // hook must hand the request to the window's thread and wait until it has been handled.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "map/Generator.h"
+
+namespace brambex {
+
+// The closing steps most map types share, in the order a recipe calls them.
+
+// Edge map of the land; grass and roots in `grassMode` (0, 1 or 2); theme objects when
+// `withObjects`. Sets themeNumber to the chosen theme. Nothing when the edge map cannot be made.
+void textureLand(Generator& g, int grassMode, bool withObjects);
+
+// The soil of the chosen theme under all land.
+void applyThemeSoil(Generator& g);
+
+// (0,0) empty, and the marker pixel at the bottom row, left of centre (its position kept in the
+// map state).
+void setReservedPixels(Generator& g);
+
+// The theme's settings and the two preview files; a preview that cannot be written is kept in
+// the generator's runProblems for the shell to show.
+void finishRun(Generator& g);
+
+}  // namespace brambex

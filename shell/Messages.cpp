@@ -1,0 +1,38 @@
+#include "shell/Messages.h"
+
+#include <cstdio>
+
+#include "map/ProcessState.h"
+#include "map/Themes.h"
+
+namespace brambex {
+
+namespace {
+std::function<void(const UserError&)> warningSink;
+}  // namespace
+
+void showWarning(const UserError& error) {
+    if (warningSink) {
+        warningSink(error);
+        return;
+    }
+    std::fprintf(stderr, "%s: %s\n", error.caption.c_str(), error.text.c_str());
+}
+
+void setWarningSink(std::function<void(const UserError&)> sink) { warningSink = std::move(sink); }
+
+void showRunProblems(Generator& generator) {
+    for (const UserError& problem : generator.runProblems) showWarning(problem);
+    generator.runProblems.clear();
+}
+
+int recountThemes() {
+    const int n = countThemes();
+    if (n == 0 && !mapState.themesWarned) {
+        showWarning(missingThemesWarning());
+        mapState.themesWarned = true;
+    }
+    return n;
+}
+
+}  // namespace brambex

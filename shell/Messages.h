@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "map/Generator.h"
+#include "map/UserError.h"
+
+namespace brambex {
+
+// How the shell tells the user: a warning box once the window exists (it installs a sink), the
+// caption and text on stderr until then and on the command line.
+void showWarning(const UserError& error);
+void setWarningSink(std::function<void(const UserError&)> sink);
+
+// Shows what a run or a load left for the user (an unwritable preview file) and forgets it.
+void showRunProblems(Generator& generator);
+
+// Counts the themes; with none, the "Missing files" warning, at most once per process.
+int recountThemes();
+
+}  // namespace brambex

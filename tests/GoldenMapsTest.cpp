@@ -1,0 +1,197 @@
+// A stored seed is a map's identity: the same seed, theme and parameters must keep giving the same
+// pixels. Each row below is a finished map reduced to a 64-bit hash. When a recipe change is meant
+// to alter old maps, run with BRAMBEX_GOLDEN_PRINT=1 to get the new rows, change the table in the
+// same commit and say why in its message.
+//
+// On a mismatch the new map and a difference picture against the last map that passed (kept in
+// the build folder) are written to <build>/golden/, so a person can see what changed.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "generators/TypeTable.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+#include "map/Themes.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct GoldenRow {
+    MapType type;
+    std::uint32_t seed;
+    int theme;
+    const char* parameters;  // "key=value ..." over GenerationParameters
+    std::uint64_t hash;
+};
+
+// clang-format off
+const GoldenRow goldenRows[] = {
+    {MapType::Cavern, 1, 0, "width=1920 height=696 complexity=50 numIslands=1 objects=50", 0x3e390891af0ab14eull},
+    {MapType::Cavern, 2, 3, "width=1920 height=696 complexity=100 numIslands=3 objects=100", 0x755b65f3ea6730b2ull},
+    {MapType::Cavern, 3, 5, "width=2400 height=1200 complexity=20 numIslands=2 objects=80", 0x54aa8ea39d60b9efull},
+    {MapType::Island, 1, 1, "width=1920 height=696 complexity=150 numIslands=1 objects=80", 0xe03b2ef926fc3bbcull},
+    {MapType::Island, 4, 4, "width=1920 height=696 complexity=50 numIslands=3 objects=100", 0xaf183e3b950d0f84ull},
+    {MapType::Island, 6, 2, "width=3000 height=1000 complexity=90 numIslands=2 objects=60", 0xa6b15679d00a1870ull},
+};
+// clang-format on
+
+// The parameter names a row may set.
+const std::map<std::string, int GenerationParameters::*>& intFields() {
+    static const std::map<std::string, int GenerationParameters::*> fields{
+        {"width", &GenerationParameters::width},           {"height", &GenerationParameters::height},
+        {"objects", &GenerationParameters::objects},       {"bnaObjects", &GenerationParameters::bnaObjects},
+        {"complexity", &GenerationParameters::complexity}, {"pathSize", &GenerationParameters::pathSize},
+        {"padding", &GenerationParameters::padding},       {"pads", &GenerationParameters::pads},
+        {"numIslands", &GenerationParameters::numIslands}, {"smoothing", &GenerationParameters::smoothing},
+        {"bnaStyle", &GenerationParameters::bnaStyle},     {"bnaAlgorithm", &GenerationParameters::bnaAlgorithm},
+        {"shopperLayout", &GenerationParameters::shopperLayout}, {"fortBrick", &GenerationParameters::fortBrick},
+    };
+    return fields;
+}
+
+GenerationParameters parseParameters(const std::string& text) {
+    GenerationParameters p;
+    std::istringstream in(text);
+    std::string item;
+    while (in >> item) {
+        const auto eq = item.find('=');
+        const std::string key = item.substr(0, eq);
+        const int value = std::atoi(item.c_str() + eq + 1);
+        if (key == "noTopSoil") {
+            p.noTopSoil = value != 0;
+            continue;
+        }
+        const auto field = intFields().find(key);
+        if (field == intFields().end()) {
+            ADD_FAILURE() << "unknown golden parameter " << key;
+            continue;
+        }
+        p.*(field->second) = value;
+    }
+    return p;
+}
+
+// FNV-1a over the size and every pixel value.
+std::uint64_t pictureHash(gdImagePtr im) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    auto mix = [&h](std::uint32_t v) {
+        h ^= v;
+        h *= 0x100000001b3ull;
+    };
+    mix(static_cast<std::uint32_t>(im->sx));
+    mix(static_cast<std::uint32_t>(im->sy));
+    for (int y = 0; y < im->sy; ++y)
+        for (int x = 0; x < im->sx; ++x) mix(static_cast<std::uint32_t>(trueColourAt(im, x, y)));
+    return h;
+}
+
+std::string rowName(const GoldenRow& row, const GenerationParameters& p) {
+    return std::string(typeFolder(row.type)) + "_seed" + std::to_string(row.seed) + "_theme" +
+           std::to_string(row.theme) + "_" + std::to_string(p.width) + "x" + std::to_string(p.height);
+}
+
+// The changed pixels in magenta over a dimmed copy of the new map.
+ImagePtr differencePicture(gdImagePtr before, gdImagePtr after) {
+    ImagePtr diff = createTrueColour(after->sx, after->sy);
+    for (int y = 0; y < after->sy; ++y)
+        for (int x = 0; x < after->sx; ++x) {
+            const int c = trueColourAt(after, x, y);
+            const bool same = x < before->sx && y < before->sy && trueColourAt(before, x, y) == c;
+            const int dim = packColour(gdTrueColorGetRed(c) / 4, gdTrueColorGetGreen(c) / 4, gdTrueColorGetBlue(c) / 4);
+            diff->tpixels[y][x] = same ? dim : packColour(255, 0, 255);
+        }
+    return diff;
+}
+
+class GoldenMapsTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        test::makeTempFolder();
+        // The build's own data: themes and every type's artwork.
+        for (const auto& entry : fs::directory_iterator(fs::path(BRAMBEX_BUILD_DIR) / "data")) {
+            const auto name = entry.path().filename();
+            if (name != "temp") fs::create_directory_symlink(entry.path(), root / "data" / name);
+        }
+        countThemes();
+    }
+
+    // Makes the map of a row the way a run from the window or the command line would.
+    std::unique_ptr<Generator> make(const GoldenRow& row) {
+        params = parseParameters(row.parameters);
+        params.keepSeed = true;
+        params.manualMode = true;
+        params.themeChoice = row.theme;
+        mapState.mapSeed = row.seed;
+        brambex::srand(row.seed);  // the draws some types make before the map's own seeding
+        auto g = typeRow(row.type).make(false);
+        g->generate();
+        return g;
+    }
+};
+
+}  // namespace
+
+TEST_F(GoldenMapsTest, StoredSeedsStillMakeTheirMaps) {
+    const fs::path out = fs::path(BRAMBEX_BUILD_DIR) / "golden";
+    fs::create_directories(out / "passed");
+    const bool print = std::getenv("BRAMBEX_GOLDEN_PRINT") != nullptr;
+    for (const GoldenRow& row : goldenRows) {
+        auto g = make(row);
+        ASSERT_TRUE(g->image) << row.parameters;
+        const std::uint64_t hash = pictureHash(g->image.get());
+        const std::string name = rowName(row, g->parameters);
+        const fs::path passed = out / "passed" / (name + ".png");
+        if (print) {
+            std::printf("    {MapType::%s, %u, %d, \"%s\", 0x%016llxull},\n", std::string(typeRow(row.type).className).c_str(),
+                        row.seed, row.theme, row.parameters, static_cast<unsigned long long>(hash));
+        }
+        if (hash == row.hash) {
+            if (!fs::exists(passed)) test::writePng(g->image.get(), passed);
+            continue;
+        }
+        ADD_FAILURE() << name << ": the map of this seed changed (hash 0x" << std::hex << hash << ", table 0x" << row.hash
+                      << "); new map and difference picture in " << out.string();
+        test::writePng(g->image.get(), out / (name + "-new.png"));
+        if (ImagePtr before = loadPng(passed)) {
+            if (!before->trueColor) gdImagePaletteToTrueColor(before.get());
+            test::writePng(differencePicture(before.get(), g->image.get()).get(), out / (name + "-difference.png"));
+        }
+    }
+}
+
+TEST(GoldenTable, EveryMapTypeHasRowsAtTheStandardSizeAndAnother) {
+    std::map<MapType, std::set<std::pair<int, int>>> sizes;
+    for (const GoldenRow& row : goldenRows) {
+        const GenerationParameters p = parseParameters(row.parameters);
+        sizes[row.type].insert({p.width, p.height});
+    }
+    for (const TypeRow& type : typeTable()) {
+        if (!type.make) continue;
+        ASSERT_TRUE(sizes.count(type.type)) << type.className << " has no golden rows";
+        EXPECT_TRUE(sizes[type.type].count({1920, 696})) << type.className;
+        if (!type.windowFixedSize) {
+            EXPECT_GE(sizes[type.type].size(), 2u) << type.className << " needs another size";
+        }
+    }
+}
+
+TEST(GoldenTable, TheHashSeesEveryPixel) {
+    ImagePtr a = test::solidPicture(40, 30, 0x123456);
+    const std::uint64_t before = pictureHash(a.get());
+    a->tpixels[29][39] = 0x123457;
+    EXPECT_NE(pictureHash(a.get()), before);
+    ImagePtr b = test::solidPicture(30, 40, 0x123456);
+    EXPECT_NE(pictureHash(b.get()), before) << "the size counts";
+}

@@ -1,0 +1,11 @@
+#include "TypeArtwork.h"
+
+namespace artwork {
+
+const std::vector<TypeArtwork>& typeArtwork() {
+    // One row per map type with its own pictures, in the order they are written.
+    static const std::vector<TypeArtwork> rows{};
+    return rows;
+}
+
+}  // namespace artwork

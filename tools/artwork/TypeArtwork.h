@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "map/GdImage.h"
+#include "map/MapTypes.h"
+
+namespace artwork {
+
+// The pictures a map type draws from its own folder (tiles, forts, bow-and-arrow styles, shop
+// buildings...). Each type with such art has one row here and its drawing in its own file; the
+// folder writer calls every row with the type's folder (data/<typeFolder>).
+struct TypeArtwork {
+    brambex::MapType type;
+    void (*write)(const std::filesystem::path& typeFolder);
+};
+
+const std::vector<TypeArtwork>& typeArtwork();
+
+// Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
+// file cannot be written.
+void writeArtPng(const std::filesystem::path& path, gdImagePtr im);
+void writeArtText(const std::filesystem::path& path, const std::string& text);
+
+}  // namespace artwork
