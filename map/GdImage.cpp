@@ -7,6 +7,7 @@
 #include <cstdarg>
 
 #include "map/Files.h"
+#include "map/PngReader.h"
 #include "map/WinException.h"
 
 namespace brambex {
@@ -59,18 +60,12 @@ bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int&
 }
 
 ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth, int maxHeight) {
-    prepareLibraries();
-    int w = 0, h = 0;
-    if (!pngHeaderSize(bytes.data(), bytes.size(), w, h)) return nullptr;
-    if (w > maxWidth || h > maxHeight) return nullptr;
-    if (bytes.size() > 0x7FFFFFFF) return nullptr;
-    return ImagePtr(gdImageCreateFromPngPtr(static_cast<int>(bytes.size()),
-                                            const_cast<unsigned char*>(bytes.data())));
+    return decodePngPicture(bytes.data(), bytes.size(), maxWidth, maxHeight);
 }
 
 ImagePtr loadPng(const std::filesystem::path& path, int maxWidth, int maxHeight) {
     std::vector<unsigned char> bytes;
-    if (!readWholeFile(path, bytes)) return nullptr;
+    if (!readPngFile(path, bytes, maxWidth, maxHeight)) return nullptr;
     return decodePng(bytes, maxWidth, maxHeight);
 }
 

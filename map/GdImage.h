@@ -49,8 +49,14 @@ ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth = MAX_P
 ImagePtr loadPng(const std::filesystem::path& path, int maxWidth = MAX_PICTURE_WIDTH,
                  int maxHeight = MAX_PICTURE_HEIGHT);
 
-// A theme picture (soil, grass, roots, objects), at most MAX_ART_SIZE each way.
+// A theme texture (soil, grass, roots), at most MAX_ART_SIZE each way.
 inline ImagePtr loadArt(const std::filesystem::path& path) { return loadPng(path, MAX_ART_SIZE, MAX_ART_SIZE); }
+
+// Theme objects are many and each is held twice (with its mirror): larger ones count as missing.
+constexpr int MAX_OBJECT_SIZE = 2048;
+inline ImagePtr loadObjectArt(const std::filesystem::path& path) {
+    return loadPng(path, MAX_OBJECT_SIZE, MAX_OBJECT_SIZE);
+}
 
 // Encodes a picture as PNG bytes at the given zlib level (-1 = libgd's default).
 std::vector<unsigned char> encodePng(gdImagePtr im, int level = -1);

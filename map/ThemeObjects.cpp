@@ -55,7 +55,7 @@ std::vector<ImagePtr> loadFolder(int theme, const std::string& folder) {
     std::vector<ImagePtr> pictures;
     pictures.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        ImagePtr picture = loadArt(directory / (std::to_string(i) + ".png"));
+        ImagePtr picture = loadObjectArt(directory / (std::to_string(i) + ".png"));
         normaliseObjectPicture(picture);
         pictures.push_back(std::move(picture));
     }

@@ -2,6 +2,7 @@
 
 #include "map/Files.h"
 #include "map/Generator.h"
+#include "map/PngReader.h"
 #include "map/ProcessState.h"
 #include "map/WindowHooks.h"
 #include "mapfile/MapFile.h"
@@ -27,12 +28,12 @@ bool readLevelChunk(const Bytes& file, std::int32_t* water) {
 
 bool readSmallChunk(std::string_view type, std::uint32_t* seed, int* byte1, int* byte2) {
     Bytes file;
-    return readWholeFile(paths.currentMapPath, file) && readSmallChunk(file, type, seed, byte1, byte2);
+    return readPngFile(paths.currentMapPath, file) && readSmallChunk(file, type, seed, byte1, byte2);
 }
 
 bool readLevelChunk(std::int32_t* water) {
     Bytes file;
-    return readWholeFile(paths.currentMapPath, file) && readLevelChunk(file, water);
+    return readPngFile(paths.currentMapPath, file) && readLevelChunk(file, water);
 }
 
 bool findMarkerPixel(gdImagePtr im, int& column, int& row, int& red) {
@@ -95,7 +96,7 @@ bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreview
 bool loadMap() {
     paths.currentMapPath = withPngExtension(paths.currentMapPath);
     Bytes file;
-    if (!readWholeFile(paths.currentMapPath, file)) {
+    if (!readPngFile(paths.currentMapPath, file)) {
         currentGenerator->image.reset();
         return false;
     }

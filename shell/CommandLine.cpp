@@ -10,6 +10,7 @@
 
 #include "generators/TypeTable.h"
 #include "map/Files.h"
+#include "map/PngReader.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Worker.h"
@@ -194,12 +195,15 @@ void printUsage() {
 }
 
 int printMapInfo(const char* path) {
-    Bytes file;
-    if (!readWholeFile(path, file)) {
+    if (!fileOpens(path)) {
         std::fprintf(stderr, "brambex: cannot read %s\n", path);
         return 1;
     }
-    const auto text = describeMapFile(file);
+    // The chunk list is checked before the file is read whole: a damaged or hostile file
+    // cannot ask for gigabytes.
+    Bytes file;
+    const std::optional<std::string> text =
+        readPngFile(path, file) ? describeMapFile(file) : std::nullopt;
     if (!text) {
         std::fprintf(stderr, "brambex: %s is not a picture the program can read\n", path);
         return 1;

@@ -349,6 +349,20 @@ TEST_F(ThemeObjectsTest, ObjectsStandOnTheFloorBehindTheLandWithoutOverlapping) 
         }
 }
 
+// A huge object picture (each is held twice, with its mirror) counts as missing: the others
+// still stand, and the run's memory stays small.
+TEST_F(ThemeObjectsTest, ObjectsOverTheSizeBoundCountAsMissing) {
+    test::writePng(floorObject(30, 40, TREE).get(), objects("floor", 0));
+    test::writePng(floorObject(MAX_OBJECT_SIZE + 1, 40, 0x55AA33).get(), objects("floor", 1));
+    params.objects = 100;
+    auto g = cave(1400, 220);
+    place(*g, 11);
+    EXPECT_GT(count(*g, TREE), 0);
+    EXPECT_EQ(count(*g, 0x55AA33), 0);
+    EXPECT_FALSE(loadObjectArt(objects("floor", 1)));
+    EXPECT_TRUE(loadArt(objects("floor", 1))) << "textures keep the larger bound";
+}
+
 TEST_F(ThemeObjectsTest, KeyAndMarkerColouredArtPixelsNeverShow) {
     auto art = floorObject(30, 40, TREE);
     art->tpixels[5][5] = 0;           // key colour inside the crown: a hole
