@@ -11,7 +11,7 @@ struct Classes {
 // One row of the edge map. The rules are applied from the last to the first, so the first that
 // holds wins; written as selects, the loop runs without branches, four pixels at a time, or eight
 // where the processor has AVX2 (the same integer result either way).
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && BRAMBEX_TARGET_CLONES
 __attribute__((target_clones("avx2", "default")))
 #endif
 void classifyRow(const int* p, const int* below, int* out, int w, const Classes& k) {

@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace brambex {
 
@@ -56,21 +59,59 @@ bool targetWritable(const fs::path& path) {
     return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(folder.c_str(), W_OK) == 0;
 }
 
-bool replaceFileContents(const fs::path& path, const std::vector<unsigned char>& bytes, bool durable) {
-    if (!targetWritable(path)) return false;
+fs::path followLinks(fs::path path) {
+    std::error_code ec;
+    // A bounded walk: a loop of links ends it like the system's own limit would.
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hops) {
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+namespace {
+
+std::string tempPrefix(const fs::path& path) {
+    std::string prefix(1, '.');
+    prefix += path.filename().string();
+    prefix += '.';
+    return prefix;
+}
+
+// Temporary files of earlier saves of `path` that were killed half-way. A temporary file
+// written to in the last minute may belong to a save still running in another process.
+void removeStaleTempFiles(const fs::path& path, const fs::path& folder, const std::string& keep) {
+    const std::string prefix = tempPrefix(path);
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+        if (it->path().string() == keep || !it->is_regular_file(ec) || it->is_symlink(ec)) continue;
+        const auto written = fs::last_write_time(it->path(), ec);
+        if (ec || now - written < std::chrono::minutes(1)) continue;
+        fs::remove(it->path(), ec);
+    }
+}
+
+}  // namespace
+
+Failure replaceFileContents(const fs::path& requested, const std::vector<unsigned char>& bytes, bool durable) {
+    // Saving to a link writes the file it points to, and keeps the link.
+    const fs::path path = followLinks(requested);
+    if (!targetWritable(path)) return writeError(requested);
     fs::path folder = path.parent_path();
     if (folder.empty()) folder = ".";
-    std::string name = ".";
-    name += path.filename().string();
-    name += ".XXXXXX";
-    std::string pattern = (folder / name).string();
+    std::string pattern = (folder / (tempPrefix(path) + "XXXXXX")).string();
     int fd = mkstemp(pattern.data());
-    if (fd < 0) return false;
-    bool ok = true;
+    if (fd < 0) return writeError(requested, errno);
+    int reason = 0;
     std::size_t done = 0;
-    while (ok && done < bytes.size()) {
+    while (reason == 0 && done < bytes.size()) {
         ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) ok = false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) reason = n < 0 ? errno : ENOSPC;
         else done += static_cast<std::size_t>(n);
     }
     // Keep the mode an existing file had (mkstemp makes 0600); new files get the usual 0666 & ~umask.
@@ -83,16 +124,24 @@ bool replaceFileContents(const fs::path& path, const std::vector<unsigned char>&
         umask(mask);
         mode = 0666 & ~mask;
     }
-    if (ok && fchmod(fd, mode) != 0) ok = false;
-    if (ok && durable && fsync(fd) != 0) ok = false;
-    if (close(fd) != 0) ok = false;
-    if (ok && std::rename(pattern.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) std::remove(pattern.c_str());
-    return ok;
+    if (reason == 0 && fchmod(fd, mode) != 0) reason = errno;
+    if (reason == 0 && durable && fsync(fd) != 0) reason = errno;
+    if (close(fd) != 0 && reason == 0) reason = errno;
+    if (reason == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) reason = errno;
+    if (reason != 0) {
+        std::remove(pattern.c_str());
+        return writeError(requested, reason);
+    }
+    removeStaleTempFiles(path, folder, pattern);
+    return {};
 }
 
-UserError writeError(const fs::path& path) {
-    return {"File write error", formatText("Unable to open %s for writing, is file set as read only?", path.c_str())};
+UserError writeError(const fs::path& path, int reason) {
+    std::string text = formatText("Unable to open %s for writing, is file set as read only?", path.c_str());
+    // The system's own reason when there is one the user can act on (a full disk, a quota).
+    if (reason != 0 && reason != EACCES && reason != EPERM && reason != EROFS)
+        text += formatText(" (%s)", std::strerror(reason));
+    return {"File write error", text};
 }
 
 std::string formatText(const char* format, ...) {

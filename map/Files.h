@@ -26,13 +26,19 @@ bool readWholeFile(const std::filesystem::path& path, std::vector<unsigned char>
 bool targetWritable(const std::filesystem::path& path);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over `path`, so a
-// failure half-way leaves whatever was there before. False when anything failed. `durable`
-// flushes the data to disk before the rename (maps yes, scratch previews no).
-bool replaceFileContents(const std::filesystem::path& path, const std::vector<unsigned char>& bytes,
-                         bool durable = true);
+// failure half-way leaves whatever was there before; temporary files that killed saves of the
+// same target left behind are removed after a successful save. A symbolic link is followed: the
+// file it points to is replaced. `durable` flushes the data to disk before the rename (maps yes,
+// scratch previews no). The error to show when nothing was written.
+Failure replaceFileContents(const std::filesystem::path& path, const std::vector<unsigned char>& bytes,
+                            bool durable = true);
 
-// What every failed write of the program tells the user ("File write error").
-UserError writeError(const std::filesystem::path& path);
+// The file a chain of symbolic links ends at (the path itself when it is no link).
+std::filesystem::path followLinks(std::filesystem::path path);
+
+// What every failed write of the program tells the user ("File write error"), with the system's
+// reason (errno) after it when that says more than "read only".
+UserError writeError(const std::filesystem::path& path, int reason = 0);
 
 // printf-style formatting into a std::string.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

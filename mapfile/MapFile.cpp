@@ -1,6 +1,7 @@
 #include "mapfile/MapFile.h"
 
 #include "map/Files.h"
+#include "map/PngReader.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 
@@ -32,9 +33,13 @@ std::string tooLargeForPaletteText(int width, int height, std::string_view optio
                       width, height, static_cast<int>(option.size()), option.data());
 }
 
-ImagePtr quantizeForSave(gdImagePtr trueColour) {
+bool fitsPalette(int width, int height) {
     // libgd's NeuQuant refuses pictures over 2^31 / 4 pixels (and leaves them true colour).
-    if (static_cast<long long>(trueColour->sx) * trueColour->sy * 4 > 0x7FFFFFFFLL) return nullptr;
+    return static_cast<long long>(width) * height * 4 <= 0x7FFFFFFFLL;
+}
+
+ImagePtr quantizeForSave(gdImagePtr trueColour) {
+    if (!fitsPalette(trueColour->sx, trueColour->sy)) return nullptr;
     ImagePtr copy = tryCreateTrueColour(trueColour->sx, trueColour->sy);
     if (!copy) return nullptr;
     copyPicture(copy.get(), trueColour, 0, 0);
@@ -99,6 +104,12 @@ bool markerInside(gdImagePtr im, const MapIdentity& id) {
 
 // The palette conventions: the marker's own entry, the empty colour at index 0, entry 0 black.
 void applyPaletteConventions(gdImagePtr im, const MapIdentity& id, bool freshlyQuantized) {
+    if (freshlyQuantized) {
+        // NeuQuant leaves some entries of small pictures slightly translucent; the PNG writer
+        // would then move them to the front for tRNS, and entry 0 would no longer be empty.
+        for (int i = 0; i < im->colorsTotal; ++i) im->alpha[i] = gdAlphaOpaque;
+        im->transparent = -1;
+    }
     if (freshlyQuantized && markerInside(im, id)) {
         const int entry = gdImageColorAllocate(im, markerRed(id), 24, 204);
         if (entry >= 0) gdImageSetPixel(im, id.markerX, id.markerY, entry);
@@ -157,10 +168,10 @@ EncodedMap encodeMap(gdImagePtr image, const MapIdentity& identity, bool forceFu
 Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem::path path, bool forceFullColour) {
     path = withPngExtension(path);
     if (!picture) return {};
-    if (!targetWritable(path)) return writeError(path);
+    if (!targetWritable(followLinks(path))) return writeError(path);
     const EncodedMap map = encodeMap(picture, identity, forceFullColour);
     if (!map.error.empty()) return UserError{"File write error", map.error + formatText(" %s was not written.", path.c_str())};
-    if (!replaceFileContents(path, map.bytes)) return writeError(path);
+    if (Failure failed = replaceFileContents(path, map.bytes)) return failed;
     return {};
 }
 
@@ -173,9 +184,9 @@ namespace {
 
 Failure insertIntoFile(const std::filesystem::path& path, const Bytes& chunk) {
     Bytes file;
-    if (!readWholeFile(path, file) || !insertBeforeIend(file, chunk))
+    if (!readPngFile(path, file) || !insertBeforeIend(file, chunk))
         return UserError{"File write error", formatText("%s is not a PNG file a chunk can be added to.", path.c_str())};
-    if (!replaceFileContents(path, file)) return writeError(path);
+    if (Failure failed = replaceFileContents(path, file)) return failed;
     return {};
 }
 

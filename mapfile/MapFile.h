@@ -48,6 +48,9 @@ struct EncodedMap {
 };
 EncodedMap encodeMap(gdImagePtr picture, const MapIdentity& identity, bool forceFullColour);
 
+// Whether a true-colour map of this size can be reduced to 64 colours at all (known before a run).
+bool fitsPalette(int width, int height);
+
 // The message for a map that cannot be reduced to 64 colours; `option` names what the user
 // can do instead ("Force Full Colour" in the window, "--full-colour" on the command line).
 std::string tooLargeForPaletteText(int width, int height, std::string_view option);

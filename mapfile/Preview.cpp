@@ -55,8 +55,8 @@ Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int ca
                          const std::filesystem::path& path) {
     if (!picture) return {};
     ImagePtr canvas = renderPreview(picture, mapWidth, mapHeight, canvasWidth, canvasHeight);
-    if (!canvas || !replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false))
-        return writeError(path);
+    if (!canvas) return writeError(path);
+    if (Failure failed = replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
     return {};
 }
 
@@ -79,7 +79,7 @@ Failure rewritePreview(const std::filesystem::path& path) {
                 if ((row[x] & 0xFFFFFF) == WHITE) row[x] = 0;
         }
     }
-    if (!replaceFileContents(path, encodePng(preview.get(), PREVIEW_ZLIB_LEVEL), false)) return writeError(path);
+    if (Failure failed = replaceFileContents(path, encodePng(preview.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
     return {};
 }
 

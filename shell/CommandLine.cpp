@@ -134,6 +134,13 @@ int generateType(const TypeRow& row, const Options& options) {
     applyOptions(options);
     currentGenerator = row.make(false);
     row.commandLineAfterCreate(*currentGenerator);
+    // Said before the run: a map too large for 64 colours would otherwise be refused only after
+    // minutes of work.
+    if (!options.fullColour && !fitsPalette(currentGenerator->width, currentGenerator->height)) {
+        std::fprintf(stderr, "brambex: %s\n",
+                     tooLargeForPaletteText(currentGenerator->width, currentGenerator->height, "--full-colour").c_str());
+        return 1;
+    }
     return runAndWrite(options);
 }
 

@@ -78,7 +78,7 @@ Failure saveTypeSettings(MapType type) {
         if (const SettingKey* key = findKey(row, name))
             text += formatText("%.*s %d\n", static_cast<int>(name.size()), name.data(), valueOf(*key));
     const auto path = settingsPath(type);
-    if (!replaceFileContents(path, std::vector<unsigned char>(text.begin(), text.end()))) return writeError(path);
+    if (Failure failed = replaceFileContents(path, std::vector<unsigned char>(text.begin(), text.end()))) return failed;
     return {};
 }
 

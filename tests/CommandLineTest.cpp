@@ -149,9 +149,18 @@ TEST_F(CommandLineTest, UnwritableOutputFailsWithTheMessage) {
 
 TEST_F(CommandLineTest, AMapTooLargeForMemoryEndsWithOutOfMemory) {
     std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 32760\nheight 32600\n";
-    Outcome r = run("-t cavern", "ulimit -v 600000 &&");
+    Outcome r = run("-t cavern --full-colour", "ulimit -v 600000 &&");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("Exception: Out of memory"), std::string::npos) << r.err;
+}
+
+TEST_F(CommandLineTest, AMapTooLargeFor64ColoursIsRefusedBeforeTheRun) {
+    std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 32760\nheight 32600\n";
+    Outcome r = run("-t cavern");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("too large to be reduced to 64 colours. Use \"--full-colour\""), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(temp()));
+    EXPECT_FALSE(fs::exists(root / "data" / "temp" / "preview.png")) << "no run was made";
 }
 
 TEST_F(CommandLineTest, RegistryValuesNameTheTypesAndTheProgram) {

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <chrono>
+#include <csignal>
+#include <sys/wait.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -183,6 +187,27 @@ TEST_F(MapFileTest, PaletteMapHasBlackAtIndexZeroAndOneMarkerEntry) {
     }
 }
 
+// NeuQuant leaves translucent entries on very small many-colour pictures; the PNG writer would
+// then reorder the palette for tRNS and entry 0 would no longer be the empty colour.
+TEST_F(MapFileTest, SmallManyColourPicturesKeepBlackAtIndexZero) {
+    for (auto [w, h] : {std::pair{40, 20}, {17, 9}, {64, 3}}) {
+        Painted& g = makeMap(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 1; x < w; ++x) g.image->tpixels[y][x] = packColour(x * 6 % 256, y * 11 % 256, (x * y * 7) % 256);
+        brambex::setReservedPixels(g);
+        const fs::path path = root / "small.png";
+        ASSERT_EQ(saveMap(path, false), std::nullopt);
+        ImagePtr loaded = loadPng(path);
+        ASSERT_TRUE(loaded);
+        ASSERT_FALSE(loaded->trueColor);
+        EXPECT_EQ(gdImageGetPixel(loaded.get(), 0, 0), 0) << w << "x" << h;
+        EXPECT_EQ(loaded->red[0] + loaded->green[0] + loaded->blue[0], 0) << w << "x" << h;
+        for (int i = 0; i < loaded->colorsTotal; ++i) EXPECT_EQ(loaded->alpha[i], gdAlphaOpaque) << "entry " << i;
+        const auto types = typesOf(chunksOf(fileBytes(path)));
+        EXPECT_EQ(std::count(types.begin(), types.end(), "tRNS"), 0);
+    }
+}
+
 TEST_F(MapFileTest, ForceFullColourWritesTrueColourWithTheSameChunks) {
     Painted& g = makeMap();
     mapState.indiMaskEnabled = true;
@@ -257,6 +282,57 @@ TEST_F(MapFileTest, UnwritableTargetsKeepWhatWasThereAndSaySo) {
     int files = 0;
     for (const auto& e : fs::directory_iterator(root)) files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+TEST_F(MapFileTest, ASaveRemovesWhatKilledSavesOfTheSameTargetLeftBehind) {
+    makeMap();
+    auto leave = [&](const std::string& name, bool old) {
+        std::ofstream(root / name) << "half a map";
+        if (old) fs::last_write_time(root / name, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    };
+    leave(".map.png.a1B2c3", true);
+    leave(".map.png.Zz9Yy8", false);      // another save may still be writing it
+    leave(".other.png.a1B2c3", true);     // another target's
+    leave(".map.png.toolong1", true);     // not a name the program makes
+    ASSERT_EQ(saveMap(root / "map.png", false), std::nullopt);
+    EXPECT_FALSE(fs::exists(root / ".map.png.a1B2c3"));
+    EXPECT_TRUE(fs::exists(root / ".map.png.Zz9Yy8"));
+    EXPECT_TRUE(fs::exists(root / ".other.png.a1B2c3"));
+    EXPECT_TRUE(fs::exists(root / ".map.png.toolong1"));
+}
+
+TEST_F(MapFileTest, SavingToALinkWritesTheFileItPointsTo) {
+    makeMap();
+    fs::create_directories(root / "maps");
+    std::ofstream(root / "maps" / "real.png") << "old";
+    fs::create_symlink("maps/real.png", root / "link.png");
+    fs::create_symlink(root / "maps" / "new.png", root / "dangling.png");
+    ASSERT_EQ(saveMap(root / "link.png", false), std::nullopt);
+    ASSERT_EQ(saveMap(root / "dangling.png", false), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(root / "link.png"));
+    EXPECT_TRUE(fs::is_symlink(root / "dangling.png"));
+    EXPECT_TRUE(loadPng(root / "maps" / "real.png"));
+    EXPECT_TRUE(loadPng(root / "maps" / "new.png"));
+    for (const auto& e : fs::directory_iterator(root)) EXPECT_NE(e.path().filename().string()[0], '.') << e.path();
+}
+
+// A full disk is not a read-only file: the message gives the system's reason after the usual text.
+TEST_F(MapFileTest, AWriteThatRunsOutOfSpaceSaysWhy) {
+    makeMap(400, 300);
+    const fs::path path = root / "full.png";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const Failure f = saveMap(path, true);
+        const bool said = f && f->text.find("is file set as read only? (File too large)") != std::string::npos;
+        _exit(said && !fs::exists(path) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    for (const auto& e : fs::directory_iterator(root)) EXPECT_NE(e.path().filename().string()[0], '.') << "temp file left";
 }
 
 TEST_F(MapFileTest, TooLargeToQuantiseIsRefusedWithAMessage) {
