@@ -19,10 +19,11 @@ void runGenerator(Generator& generator) {
     }
 }
 
-void workerBody(Generator* generator) {
+void workerBody(Generator* generator, std::function<void()> seedRandom) {
     worker.workerBusy = true;
     // The worker's own random state; the theme is drawn from it before the map's seed takes over.
-    srand(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (seedRandom) seedRandom();
+    else srand(static_cast<std::uint32_t>(std::time(nullptr)));
     try {
         runGenerator(*generator);
     } catch (const WinException& e) {
@@ -33,11 +34,11 @@ void workerBody(Generator* generator) {
     worker.workerBusy = false;
 }
 
-bool startWorker(Generator* generator) {
+bool startWorker(Generator* generator, std::function<void()> seedRandom) {
     if (worker.workerThread.joinable()) return false;
     worker.failure.reset();
     worker.workerBusy = true;
-    worker.workerThread = std::thread(workerBody, generator);
+    worker.workerThread = std::thread(workerBody, generator, std::move(seedRandom));
     return true;
 }
 

@@ -198,7 +198,7 @@ void printUsage() {
         "  --theme N       use theme N instead of a random one\n"
         "  --out FILE      write the map to FILE (\".png\" is added when the name has none)\n"
         "  --full-colour   save in full colour instead of 64 colours\n",
-        "0.6.2", installedNames().c_str());
+        BRAMBEX_VERSION, installedNames().c_str());
 }
 
 int printMapInfo(const char* path) {

@@ -1,12 +1,30 @@
+#include <QApplication>
+
 #include <cstdio>
 #include <cstring>
 
-#include "map/Generator.h"
 #include "map/GdImage.h"
+#include "map/Generator.h"
 #include "shell/CommandLine.h"
 #include "shell/Messages.h"
 #include "shell/Startup.h"
 #include "shell/platform/Platform.h"
+#include "shell/qt/MainWindow.h"
+
+namespace {
+
+int runWindow(int argc, char** argv) {
+    using namespace brambex;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Brambex");
+    QApplication::setOrganizationName("Halvane");
+    MainWindow window;
+    window.show();
+    const int code = QApplication::exec();
+    return code;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace brambex;
@@ -26,11 +44,8 @@ int main(int argc, char** argv) {
     setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
     startUp();
     int code = 0;
-    if (argc < 2) {
-        std::printf("The window is not part of this build yet; make a map with: brambex -t cavern (see brambex --help)\n");
-    } else {
-        code = runCommandLine(argc, argv);
-    }
+    if (argc < 2) code = runWindow(argc, argv);
+    else code = runCommandLine(argc, argv);
     currentGenerator.reset();
     return code;
 }

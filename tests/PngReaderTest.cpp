@@ -15,6 +15,7 @@
 #include "map/Files.h"
 #include "map/GdImage.h"
 #include "map/PngReader.h"
+#include "mapfile/MapFile.h"
 #include "mapfile/MapInfo.h"
 #include "tests/TestSupport.h"
 
@@ -298,6 +299,34 @@ TEST(PngReader, ScanFindsTheLayoutAndRefusesBrokenChunkLists) {
     big.imageDataBytes = rawImageBytes(big) / 1000;
     EXPECT_TRUE(plausiblePng(big, MAX_PICTURE_WIDTH, MAX_PICTURE_HEIGHT));
     EXPECT_FALSE(plausiblePng(big, 8192, 8192));
+}
+
+}  // namespace
+
+namespace {
+
+// The largest map the program allows, saved in full colour, must read back: libgd's own reader
+// refuses rows of that size. Minutes and about 10 GB, so only when asked for:
+// BRAMBEX_SLOW_TESTS=1 build/tests/brambex_tests --gtest_filter='Slow*'
+TEST(SlowPngReader, TheLargestFullColourMapReadsBackPixelForPixel) {
+    if (!std::getenv("BRAMBEX_SLOW_TESTS")) GTEST_SKIP() << "set BRAMBEX_SLOW_TESTS=1 to run";
+    ImagePtr map = createTrueColour(MAX_PICTURE_WIDTH, MAX_PICTURE_HEIGHT);
+    for (int y = 0; y < map->sy; ++y)
+        for (int x = 0; x < map->sx; ++x)
+            map->tpixels[y][x] = (y * 7 + x / 64) % 5 == 0 ? packColour(x & 255, y & 255, 90) : 0;
+    MapIdentity id;
+    id.markerX = map->sx / 2 - 1;
+    id.markerY = map->sy - 1;
+    const EncodedMap file = encodeMap(map.get(), id, true);
+    ASSERT_TRUE(file.error.empty()) << file.error;
+    EXPECT_FALSE(libgdReads(file.bytes)) << "libgd cannot hold it; if it can now, the reader is still ours";
+    ImagePtr back = decodePng(file.bytes);
+    ASSERT_TRUE(back);
+    ASSERT_TRUE(back->trueColor);
+    ASSERT_EQ(back->sx, map->sx);
+    ASSERT_EQ(back->sy, map->sy);
+    for (int y = 0; y < map->sy; ++y)
+        ASSERT_EQ(std::memcmp(back->tpixels[y], map->tpixels[y], sizeof(int) * map->sx), 0) << "row " << y;
 }
 
 }  // namespace

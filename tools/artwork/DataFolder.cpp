@@ -95,6 +95,11 @@ void writeDataFolder(const fs::path& root, const std::vector<ThemeArt>& themes) 
     writeBmp(data / "interface" / "main.bmp", windowBackground().get());
     writeBmp(data / "interface" / "gen1.bmp", busyPicture(false).get());
     writeBmp(data / "interface" / "gen2.bmp", busyPicture(true).get());
+    writePng(data / "interface" / "icon.png", programIcon(64).get());
+    writePng(data / "interface" / "about.png", aboutPicture(279, 112, 61, "B R A M B E X").get());
+    writePng(data / "interface" / "about-left.png", aboutPicture(102, 23, 62, "maps").get());
+    writePng(data / "interface" / "about-right.png", aboutPicture(102, 23, 63, "made here").get());
+    writePng(data / "interface" / "about-strip.png", aboutPicture(279, 13, 64, "").get());
     fs::create_directories(data / "temp");
     for (const TypeArtwork& art : typeArtwork()) art.write(data / std::string(brambex::typeFolder(art.type)));
     for (int i = 0; i < brambex::MAP_TYPE_COUNT; ++i) {
@@ -151,6 +156,48 @@ brambex::ImagePtr busyPicture(bool mapShown) {
     const std::string text = mapShown ? "Generating a new map..." : "Generating map...";
     drawTextCentred(im.get(), gdFontGetGiant(), 201, 62, text, shadow);
     drawTextCentred(im.get(), gdFontGetGiant(), 200, 61, text, light);
+    return im;
+}
+
+// An island rising out of the sea under a dusky sky, with a bright rim, at any size (the icon).
+brambex::ImagePtr programIcon(int size) {
+    brambex::ImagePtr im = brambex::createTrueColour(size, size);
+    gdImageAlphaBlending(im.get(), 0);
+    gdImageSaveAlpha(im.get(), 1);
+    const float s = static_cast<float>(size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const float fx = (static_cast<float>(x) + 0.5f) / s - 0.5f, fy = (static_cast<float>(y) + 0.5f) / s - 0.5f;
+            // A rounded square; outside it fully transparent.
+            const float corner = 0.18f, ax = std::fabs(fx) - (0.5f - corner), ay = std::fabs(fy) - (0.5f - corner);
+            const float outside = std::sqrt(std::max(ax, 0.0f) * std::max(ax, 0.0f) + std::max(ay, 0.0f) * std::max(ay, 0.0f));
+            if (outside > corner) {
+                im->tpixels[y][x] = gdTrueColorAlpha(0, 0, 0, gdAlphaTransparent);
+                continue;
+            }
+            const float t = fy + 0.5f;
+            Colour c = mix(Colour{38, 52, 98}, Colour{232, 140, 96}, std::clamp(t * 1.6f - 0.2f, 0.0f, 1.0f));
+            // The island: a hump of land with grass on its crown.
+            const float hump = 0.62f - 0.28f * std::exp(-fx * fx * 9.0f) + 0.03f * fbm(fx * 6.0f, 1.0f, 3, 0, 5);
+            const float sea = 0.78f;
+            if (t > hump && t <= sea) c = t < hump + 0.05f ? Colour{96, 168, 70} : shade(Colour{120, 86, 58}, 0.8f + 0.3f * fbm(fx * 12.0f, t * 12.0f, 3, 0, 9));
+            if (t > sea) c = mix(Colour{40, 96, 150}, Colour{18, 40, 80}, (t - sea) / (1.0f - sea));
+            im->tpixels[y][x] = safeColour(c);
+        }
+    return im;
+}
+
+brambex::ImagePtr aboutPicture(int width, int height, std::uint32_t seed, const std::string& title) {
+    brambex::ImagePtr im = brambex::createTrueColour(width, height);
+    paintLandscape(im.get(), seed);
+    if (!title.empty()) {
+        const int light = gdImageColorAllocate(im.get(), 240, 234, 218);
+        const int shadow = gdImageColorAllocate(im.get(), 16, 14, 26);
+        const gdFontPtr font = height >= 60 ? gdFontGetGiant() : gdFontGetMediumBold();
+        const int y = (height - font->h) / 2;
+        drawTextCentred(im.get(), font, width / 2 + 1, y + 1, title, shadow);
+        drawTextCentred(im.get(), font, width / 2, y, title, light);
+    }
     return im;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ThemeArt.h"
@@ -19,5 +21,9 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
 // The interface pictures: the window background and the two pictures shown while a map is made.
 brambex::ImagePtr windowBackground();
 brambex::ImagePtr busyPicture(bool mapShown);
+
+// The program's icon (a square picture with transparent corners) and the About dialog's pictures.
+brambex::ImagePtr programIcon(int size);
+brambex::ImagePtr aboutPicture(int width, int height, std::uint32_t seed, const std::string& title);
 
 }  // namespace artwork

@@ -1,0 +1,515 @@
+#include "shell/qt/MainWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSlider>
+#include <QThread>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "map/ProcessState.h"
+#include "map/WindowHooks.h"
+#include "shell/Messages.h"
+#include "shell/qt/Dialogs.h"
+
+namespace brambex {
+
+namespace fs = std::filesystem;
+using C = Control;
+using K = ControlState::Kind;
+
+// A picture drawn scaled into its rectangle, or nothing.
+class PictureArea : public QWidget {
+public:
+    PictureArea(QSize size, QWidget* parent) : QWidget(parent) { setFixedSize(size); }
+    void setImage(QImage image) {
+        image_ = std::move(image);
+        update();
+    }
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (image_.isNull()) return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), image_);
+    }
+
+private:
+    QImage image_;
+};
+
+// The window's background picture under every group, unless Remove BG is set.
+class BackgroundWidget : public QWidget {
+public:
+    explicit BackgroundWidget(QWidget* parent) : QWidget(parent) {}
+    void setPicture(QImage image) {
+        picture_ = std::move(image);
+        update();
+    }
+    void setShown(bool shown) {
+        if (shown != shown_) {
+            shown_ = shown;
+            update();
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!shown_ || picture_.isNull()) return;
+        QPainter p(this);
+        p.drawImage(rect(), picture_);
+    }
+
+private:
+    QImage picture_;
+    bool shown_ = true;
+};
+
+namespace {
+
+QString qtText(const std::string& s) { return QString::fromStdString(s); }
+
+// A file the view shows: only real PNG or BMP pictures; a missing file gives none.
+QImage loadPicture(const fs::path& path) {
+    if (path.empty()) return {};
+    QImage image;
+    if (!image.load(QString::fromStdString(path.string()))) return {};
+    return image;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- real dialogs
+
+std::optional<fs::path> QtWindowServices::askSavePath(const fs::path& proposed) {
+    const QString chosen = QFileDialog::getSaveFileName(parent_, "Save As", qtText(proposed.string()),
+                                                        "PNG Files (*.png);;All Files (*.*)");
+    if (chosen.isEmpty()) return std::nullopt;
+    return fs::path(chosen.toStdString());
+}
+
+std::optional<fs::path> QtWindowServices::askLoadPath(const fs::path& folder) {
+    const QString chosen = QFileDialog::getOpenFileName(parent_, "Load Map", qtText(folder.string()),
+                                                        "PNG Files (*.png);;All Files (*.*)");
+    if (chosen.isEmpty()) return std::nullopt;
+    return fs::path(chosen.toStdString());
+}
+
+void QtWindowServices::showMessage(const UserError& message) {
+    QMessageBox::warning(parent_, qtText(message.caption), qtText(message.text));
+}
+
+void QtWindowServices::runEditor() {
+    // The map editor has its own dialog; until it exists the command only disables Force Full Colour.
+}
+
+void QtWindowServices::runAbout() {
+    AboutDialog dialog(parent_);
+    dialog.exec();
+}
+
+bool QtWindowServices::runSettings(bool& removeBackground, bool& useModule) {
+    SettingsDialog dialog(removeBackground, useModule, parent_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    removeBackground = dialog.removeBackground();
+    return true;
+}
+
+void QtWindowServices::quit() {
+    if (parent_) parent_->close();
+    QApplication::quit();
+}
+
+void QtWindowServices::processEvents() {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+}
+
+// ---------------------------------------------------------------- the window
+
+MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(parent) {
+    if (!services) {
+        ownServices_ = std::make_unique<QtWindowServices>(this);
+        services = ownServices_.get();
+    }
+    services_ = services;
+    model_ = std::make_unique<MainWindowModel>(*services_);
+    setWindowTitle("Brambex");
+    const QIcon icon(qtText((paths.workingDirectory / "data" / "interface" / "icon.png").string()));
+    if (!icon.isNull()) setWindowIcon(icon);
+    setAcceptDrops(true);
+    buildWidgets();
+    buildMenus();
+    connectInput();
+
+    // The worker's theme choice: handed to this thread, and the worker waits until it is shown.
+    setThemeListHook([this](int theme) {
+        auto show = [this, theme] {
+            model_->showThemeInList(theme);
+            syncFromModel();
+        };
+        if (QThread::currentThread() == thread()) show();
+        else QMetaObject::invokeMethod(this, show, Qt::BlockingQueuedConnection);
+    });
+    setWarningSink([this](const UserError& e) { services_->showMessage(e); });
+
+    QSettings settings("Halvane", "Brambex");
+    const QString folder = settings.value("window/lastFolder").toString();
+    if (!folder.isEmpty() && fs::is_directory(folder.toStdString())) model_->setLastFolder(folder.toStdString());
+    if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(980, 620);
+
+    background_->setPicture(loadPicture(model_->backgroundPicture()));
+    poll_.setInterval(5);
+    connect(&poll_, &QTimer::timeout, this, [this] {
+        model_->poll();
+        if (!model_->busy()) poll_.stop();
+        syncFromModel();
+    });
+    model_->initialise();
+    syncFromModel();
+}
+
+MainWindow::~MainWindow() {
+    model_->waitForWorker();
+    setThemeListHook({});
+    setWarningSink({});
+}
+
+QWidget* MainWindow::widgetOf(Control c) const {
+    auto it = widgets_.find(c);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+const QImage& MainWindow::previewImage() const { return preview_->image(); }
+
+void MainWindow::buildWidgets() {
+    background_ = new BackgroundWidget(this);
+    setCentralWidget(background_);
+    auto name = [](QWidget* w, Control c) {
+        w->setObjectName(QString("control%1").arg(static_cast<int>(c)));
+        return w;
+    };
+    auto add = [&](Control c, QWidget* w) {
+        widgets_[c] = name(w, c);
+        return w;
+    };
+    auto label = [&](Control c) { return add(c, new QLabel(qtText(model_->control(c).text))); };
+    auto slider = [&](Control c) {
+        auto* s = new QSlider(Qt::Horizontal);
+        s->setMinimumWidth(180);
+        return add(c, s);
+    };
+    auto list = [&](Control c) { return add(c, new QComboBox); };
+    auto check = [&](Control c) { return add(c, new QCheckBox(qtText(model_->control(c).text))); };
+    auto button = [&](Control c) { return add(c, new QPushButton(qtText(model_->control(c).text))); };
+
+    // Left column: preview, output parameters, the sliders.
+    auto* previewBox = new QGroupBox("Preview");
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    preview_ = new PictureArea(QSize(400, 145), previewBox);
+    add(C::Preview, preview_);
+    previewLayout->addWidget(preview_);
+
+    auto* outputBox = new QGroupBox("Output Parameters");
+    auto* output = new QGridLayout(outputBox);
+    output->addWidget(check(C::ShowTransparency), 0, 0);
+    output->addWidget(check(C::ForceFullColour), 0, 1);
+    output->addWidget(label(C::WaterLabel), 1, 0, Qt::AlignRight);
+    output->addWidget(list(C::Water), 1, 1);
+    output->addWidget(button(C::LoadMap), 2, 0);
+    output->addWidget(button(C::SaveMap), 2, 1);
+    auto* edit = static_cast<QPushButton*>(button(C::EditMap));
+    edit->setText("...");
+    edit->setToolTip("Edit the map's destructible, tough and indestructible colours (IndiMask)");
+    edit->setFixedWidth(28);
+    output->addWidget(edit, 2, 2);
+
+    auto* slidersBox = new QGroupBox;
+    auto* sliders = new QGridLayout(slidersBox);
+    int row = 0;
+    auto sliderRow = [&](std::initializer_list<Control> labels, Control s, std::optional<Control> value) {
+        auto* labelCell = new QHBoxLayout;
+        for (Control l : labels) labelCell->addWidget(label(l));
+        sliders->addLayout(labelCell, row, 0);
+        sliders->addWidget(slider(s), row, 1);
+        if (value) {
+            auto* v = static_cast<QLabel*>(label(*value));
+            v->setMinimumWidth(44);
+            v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            sliders->addWidget(v, row, 2);
+        }
+        ++row;
+    };
+    sliderRow({C::WidthLabel}, C::Width, C::WidthValue);
+    sliderRow({C::HeightLabel}, C::Height, C::HeightValue);
+    sliderRow({C::PathSizeLabel}, C::PathSize, C::PathSizeValue);
+    sliderRow({C::IslandsLabel, C::CavesLabel}, C::Islands, C::IslandsValue);
+    sliderRow({C::ComplexityLabel}, C::Complexity, std::nullopt);
+    sliderRow({C::ObjectsLabel}, C::Objects, std::nullopt);
+    sliderRow({C::BnaObjectsLabel}, C::BnaObjects, std::nullopt);
+    sliderRow({C::PadsLabel}, C::Pads, std::nullopt);
+    sliderRow({C::PaddingLabel}, C::Padding, std::nullopt);
+    sliders->setRowStretch(row, 1);
+
+    // Right column: game type, parameters, the two big buttons.
+    auto* typeBox = new QGroupBox("Game Type");
+    auto* typeLayout = new QHBoxLayout(typeBox);
+    typeLayout->addWidget(list(C::GameType), 1);
+    typeLayout->addWidget(button(C::SaveSettings));
+
+    auto* paramBox = new QGroupBox("Parameters");
+    auto* param = new QGridLayout(paramBox);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(add(C::Random, new QRadioButton(qtText(model_->control(C::Random).text))));
+    modes->addWidget(add(C::Manual, new QRadioButton(qtText(model_->control(C::Manual).text))));
+    param->addLayout(modes, 0, 0, 1, 2);
+    auto* themeRow = new QHBoxLayout;
+    themeRow->addWidget(list(C::Theme), 1);
+    themePreview_ = new PictureArea(QSize(32, 32), paramBox);
+    add(C::ThemePreview, themePreview_);
+    themeRow->addWidget(themePreview_);
+    param->addWidget(new QLabel("Theme:"), 1, 0);
+    param->addLayout(themeRow, 1, 1);
+    param->addWidget(new QLabel("Algorithm:"), 2, 0);
+    param->addWidget(list(C::Algorithm), 2, 1);
+    param->addWidget(new QLabel("Style:"), 3, 0);
+    param->addWidget(list(C::Style), 3, 1);
+    stylePreview_ = new PictureArea(QSize(96, 48), paramBox);
+    add(C::StylePreview, stylePreview_);
+    param->addWidget(stylePreview_, 4, 1);
+    param->addWidget(new QLabel("Layout:"), 5, 0);
+    param->addWidget(list(C::Layout), 5, 1);
+    param->addWidget(new QLabel("Brick:"), 6, 0);
+    param->addWidget(list(C::Brick), 6, 1);
+    param->addWidget(new QLabel("Smoothing:"), 7, 0);
+    param->addWidget(list(C::Smoothing), 7, 1);
+    param->addWidget(check(C::Modify), 8, 0);
+    param->addWidget(check(C::Grass), 8, 1);
+    param->addWidget(check(C::NoTopSoil), 9, 0, 1, 2);
+    seedField_ = new QLineEdit;
+    seedField_->setObjectName("seedField");
+    seedField_->setPlaceholderText("new seed each time");
+    seedField_->setToolTip("Type a seed to make that map again (as brambex --seed does)");
+    param->addWidget(new QLabel("Seed:"), 10, 0);
+    param->addWidget(seedField_, 10, 1);
+    currentSeed_ = new QLineEdit;
+    currentSeed_->setObjectName("currentSeed");
+    currentSeed_->setReadOnly(true);
+    currentSeed_->setToolTip("The seed of the map shown");
+    param->addWidget(new QLabel("Map seed:"), 11, 0);
+    param->addWidget(currentSeed_, 11, 1);
+    param->setRowStretch(12, 1);
+
+    // Labels that sit in the layouts but belong to a list: hidden with it.
+    for (QLabel* caption : paramBox->findChildren<QLabel*>()) caption->setObjectName("caption");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button(C::ResetAll));
+    buttons->addStretch(1);
+    auto* generate = static_cast<QPushButton*>(button(C::Generate));
+    generate->setDefault(true);
+    generate->setMinimumHeight(36);
+    generate->setMinimumWidth(140);
+    buttons->addWidget(generate);
+
+    auto* status = new QLineEdit;
+    status->setReadOnly(true);
+    add(C::Status, status);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(previewBox);
+    left->addWidget(outputBox);
+    left->addWidget(slidersBox, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(typeBox);
+    right->addWidget(paramBox, 1);
+    right->addLayout(buttons);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    // Light panels over the dark background picture keep every label readable.
+    background_->setStyleSheet(
+        "QGroupBox { background: rgba(246, 243, 236, 228); border: 1px solid rgba(0, 0, 0, 70);"
+        " border-radius: 6px; margin-top: 14px; padding-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+        " padding: 1px 6px; background: rgba(246, 243, 236, 235); border: 1px solid rgba(0, 0, 0, 70);"
+        " border-radius: 4px; }");
+    auto* whole = new QVBoxLayout(background_);
+    whole->addLayout(columns, 1);
+    whole->addWidget(status);
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("&Load", QKeySequence::Open, this, [this] {
+        model_->menu(MenuCommand::LoadMap);
+        after();
+    });
+    file->addAction("&Save", QKeySequence::Save, this, [this] {
+        model_->menu(MenuCommand::SaveMap);
+        after();
+    });
+    file->addSeparator();
+    file->addAction("E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
+        model_->menu(MenuCommand::Exit);
+        after();
+    });
+    menuBar()->addMenu("&Edit")->addAction("&IndiMask", this, [this] {
+        model_->menu(MenuCommand::IndiMask);
+        after();
+    });
+    menuBar()->addMenu("&Options")->addAction("&Settings", this, [this] {
+        model_->menu(MenuCommand::Settings);
+        after();
+    });
+    menuBar()->addMenu("&Help")->addAction("&About", this, [this] {
+        model_->menu(MenuCommand::About);
+        after();
+    });
+    for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_G), QKeySequence(Qt::Key_F5)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            model_->press(C::Generate);
+            after();
+        });
+    }
+}
+
+void MainWindow::connectInput() {
+    for (auto& [c, w] : widgets_) {
+        const Control id = c;
+        if (auto* s = qobject_cast<QSlider*>(w)) {
+            connect(s, &QSlider::valueChanged, this, [this, id](int v) {
+                model_->moveSlider(id, v);
+                after();
+            });
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            connect(list, QOverload<int>::of(&QComboBox::activated), this, [this, id](int i) {
+                model_->select(id, i);
+                after();
+            });
+        } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            connect(radio, &QRadioButton::clicked, this, [this, id] {
+                model_->setChecked(id, true);
+                after();
+            });
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            connect(box, &QCheckBox::clicked, this, [this, id](bool on) {
+                model_->setChecked(id, on);
+                after();
+            });
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            connect(button, &QPushButton::clicked, this, [this, id] {
+                model_->press(id);
+                after();
+            });
+        }
+    }
+    connect(seedField_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_->setSeedText(text.trimmed().toStdString());
+    });
+}
+
+void MainWindow::after() {
+    if (model_->busy() && !poll_.isActive()) poll_.start();
+    syncFromModel();
+}
+
+void MainWindow::syncFromModel() {
+    for (auto& [c, w] : widgets_) {
+        const ControlState& s = model_->control(c);
+        w->setVisible(s.shown);
+        w->setEnabled(s.enabled);
+        const QSignalBlocker block(w);
+        if (auto* slider = qobject_cast<QSlider*>(w)) {
+            slider->setRange(s.min, s.max);
+            slider->setValue(s.value);
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            bool same = list->count() == static_cast<int>(s.items.size());
+            for (int i = 0; same && i < list->count(); ++i) same = list->itemText(i) == qtText(s.items[i]);
+            if (!same) {
+                list->clear();
+                for (const std::string& item : s.items) list->addItem(qtText(item));
+            }
+            list->setCurrentIndex(s.value);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            if (s.kind == K::Check || s.kind == K::Radio) button->setChecked(s.checked);
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            label->setText(qtText(s.text));
+        } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+            line->setText(qtText(s.text));
+        }
+    }
+    // Parameter captions follow their lists.
+    for (QLabel* caption : findChildren<QLabel*>("caption")) {
+        QWidget* buddy = nullptr;
+        const QString text = caption->text();
+        if (text == "Theme:") buddy = widgetOf(C::Theme);
+        else if (text == "Algorithm:") buddy = widgetOf(C::Algorithm);
+        else if (text == "Style:") buddy = widgetOf(C::Style);
+        else if (text == "Layout:") buddy = widgetOf(C::Layout);
+        else if (text == "Brick:") buddy = widgetOf(C::Brick);
+        else if (text == "Smoothing:") buddy = widgetOf(C::Smoothing);
+        if (buddy) caption->setVisible(!buddy->isHidden());
+    }
+    themePreview_->setVisible(model_->themePreviewShown());
+    stylePreview_->setVisible(model_->stylePreviewShown());
+    const auto seed = model_->shownSeed();
+    currentSeed_->setText(seed ? QString::number(*seed) : QString());
+    if (seedField_->text().trimmed().toStdString() != model_->seedText())
+        seedField_->setText(qtText(model_->seedText()));
+    seedField_->setEnabled(!model_->busy());
+    background_->setShown(!model_->removeBackground());
+    reloadPictures();
+}
+
+void MainWindow::reloadPictures() {
+    if (pictureVersion_ == model_->pictureVersion()) return;
+    pictureVersion_ = model_->pictureVersion();
+    preview_->setImage(loadPicture(model_->previewPicture()));
+    themePreview_->setImage(loadPicture(model_->themePreviewPicture()));
+    stylePreview_->setImage(loadPicture(model_->stylePreviewPicture()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A running map is finished first: its worker may be waiting for this thread.
+    model_->waitForWorker();
+    QSettings settings("Halvane", "Brambex");
+    settings.setValue("window/geometry", saveGeometry());
+    settings.setValue("window/lastFolder", qtText(model_->lastFolder().string()));
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    model_->dropFile(urls.first().toLocalFile().toStdString());
+    event->acceptProposedAction();
+    after();
+}
+
+}  // namespace brambex

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QImage>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+#include "shell/window/MainWindowModel.h"
+
+namespace brambex {
+
+class PictureArea;
+class BackgroundWidget;
+
+// The dialogs and message boxes of a real desktop session.
+class QtWindowServices : public WindowServices {
+public:
+    explicit QtWindowServices(QWidget* parent) : parent_(parent) {}
+    std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override;
+    std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override;
+    void showMessage(const UserError& message) override;
+    void runEditor() override;
+    void runAbout() override;
+    bool runSettings(bool& removeBackground, bool& useModule) override;
+    void quit() override;
+    void processEvents() override;
+
+private:
+    QWidget* parent_;
+};
+
+// The main window: Qt widgets drawn from MainWindowModel's state, their input handed to it.
+// Every widget of a control is named "control<number>" (the program's control numbers), so
+// tests find them; the seed fields are "seedField" and "currentSeed".
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `services` replaces the real dialogs (tests); none: the window's own.
+    explicit MainWindow(WindowServices* services = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainWindowModel& model() { return *model_; }
+    // Redraws every widget from the model's state.
+    void syncFromModel();
+    QWidget* widgetOf(Control c) const;
+    // The picture shown in the preview area (null when none).
+    const QImage& previewImage() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildMenus();
+    void connectInput();
+    void reloadPictures();
+    void after();  // after any input: the model changed, redraw; poll while busy
+
+    std::unique_ptr<QtWindowServices> ownServices_;
+    WindowServices* services_;
+    std::unique_ptr<MainWindowModel> model_;
+    std::map<Control, QWidget*> widgets_;
+    BackgroundWidget* background_ = nullptr;
+    PictureArea* preview_ = nullptr;
+    PictureArea* themePreview_ = nullptr;
+    PictureArea* stylePreview_ = nullptr;
+    QLineEdit* seedField_ = nullptr;
+    QLineEdit* currentSeed_ = nullptr;
+    QTimer poll_;
+    int pictureVersion_ = -1;
+};
+
+}  // namespace brambex

@@ -1,0 +1,759 @@
+#include "shell/window/MainWindowModel.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <new>
+
+#include "map/Files.h"
+#include "map/GdImage.h"
+#include "map/Generator.h"
+#include "map/PngReader.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+#include "map/Themes.h"
+#include "map/WinException.h"
+#include "map/WindowHooks.h"
+#include "map/Worker.h"
+#include "mapfile/MapFile.h"
+#include "mapfile/MapLoader.h"
+#include "mapfile/Preview.h"
+#include "shell/Messages.h"
+#include "shell/TypeSettings.h"
+
+namespace brambex {
+
+namespace fs = std::filesystem;
+using K = ControlState::Kind;
+using C = Control;
+
+namespace {
+
+// The lists Random mode disables and Manual mode enables.
+constexpr Control CHOICE_LISTS[] = {C::Algorithm, C::Layout, C::Style, C::Smoothing, C::Theme, C::Brick};
+
+// Everything showTypeLayout hides first.
+constexpr Control TYPE_CONTROLS[] = {
+    C::PadsLabel,   C::Pads,        C::Style,         C::Smoothing,     C::Algorithm, C::Layout,
+    C::Brick,       C::NoTopSoil,   C::Objects,       C::ObjectsLabel,  C::Islands,   C::IslandsLabel,
+    C::IslandsValue, C::CavesLabel, C::BnaObjectsLabel, C::BnaObjects,  C::PaddingLabel, C::Padding,
+    C::ComplexityLabel, C::Complexity, C::PathSize,   C::PathSizeValue, C::PathSizeLabel, C::Theme,
+    C::Grass,       C::WidthLabel,  C::HeightLabel,   C::WidthValue,    C::HeightValue, C::Width,
+    C::Height,
+};
+
+// The controls showTypeLayout disables first and enables again at its end.
+constexpr Control COMMON_CONTROLS[] = {C::GameType, C::ResetAll, C::ForceFullColour, C::ShowTransparency,
+                                       C::LoadMap,  C::SaveMap};
+constexpr Control ENABLED_AFTER_LAYOUT[] = {C::GameType, C::ResetAll, C::ForceFullColour, C::ShowTransparency,
+                                            C::LoadMap,  C::SaveMap,  C::Manual,          C::Random,
+                                            C::SaveSettings, C::Generate};
+constexpr Control SIZE_CONTROLS[] = {C::WidthLabel, C::HeightLabel, C::WidthValue, C::HeightValue, C::Width, C::Height};
+
+const char* const STYLE_FOLDERS[] = {"ball", "matrix", "pool", "rugby", "smilies", "space"};
+const char* const STYLE_STATUS[] = {"Balls Selected",  "Matrix Selected",  "Pool Selected",
+                                    "Rugby Selected",  "Smilies Selected", "Space Selected"};
+
+// Which control shows a settings-file key's parameter.
+std::optional<Control> controlOfKey(const TypeRow& row, const SettingKey& key) {
+    using P = GenerationParameters;
+    if (!key.field) return C::NoTopSoil;
+    if (key.field == &P::width) return C::Width;
+    if (key.field == &P::height) return C::Height;
+    if (key.field == &P::complexity) return C::Complexity;
+    if (key.field == &P::objects) return C::Objects;
+    if (key.field == &P::bnaObjects) return C::BnaObjects;
+    if (key.field == &P::numIslands) return C::Islands;
+    if (key.field == &P::pathSize) return C::PathSize;
+    if (key.field == &P::padding) return C::Padding;
+    if (key.field == &P::pads) return C::Pads;
+    if (key.field == &P::smoothing) return C::Smoothing;
+    (void)row;
+    return std::nullopt;
+}
+
+// The first word of a theme's name.txt.
+std::optional<std::string> themeName(int theme) {
+    std::FILE* f = openForReading(themeFile(theme, "name.txt"));
+    if (!f) return std::nullopt;
+    char word[256] = {0};
+    const int got = std::fscanf(f, "%255s", word);
+    std::fclose(f);
+    return got == 1 ? std::string(word) : std::string();
+}
+
+}  // namespace
+
+MainWindowModel::MainWindowModel(WindowServices& services) : services_(services) {
+    std::error_code ec;
+    lastFolder_ = fs::current_path(ec);
+    addControl(C::Status, K::Status);
+    addControl(C::Preview, K::Picture);
+    addControl(C::ThemePreview, K::Picture);
+    addControl(C::StylePreview, K::Picture);
+    addControl(C::GameType, K::List);
+    addControl(C::SaveSettings, K::Button, "Save");
+    addControl(C::Manual, K::Radio, "&Manual");
+    addControl(C::Random, K::Radio, "&Random");
+    addControl(C::Algorithm, K::List);
+    addControl(C::Layout, K::List);
+    addControl(C::Style, K::List);
+    addControl(C::Brick, K::List);
+    addControl(C::Theme, K::List);
+    addControl(C::Water, K::List);
+    addControl(C::WaterLabel, K::Label, "Water:");
+    addControl(C::Smoothing, K::List);
+    addControl(C::Modify, K::Check, "Modify");
+    addControl(C::Grass, K::Check, "Grass");
+    addControl(C::NoTopSoil, K::Check, "No Top Soil");
+    addControl(C::ShowTransparency, K::Check, "Show &Transparency");
+    addControl(C::ForceFullColour, K::Check, "Force Full Colour");
+    addControl(C::BnaObjects, K::Slider);
+    addControl(C::BnaObjectsLabel, K::Label, "Objects:");
+    addControl(C::Pads, K::Slider);
+    addControl(C::PadsLabel, K::Label, "Pads:");
+    addControl(C::Padding, K::Slider);
+    addControl(C::PaddingLabel, K::Label, "Padding:");
+    addControl(C::Complexity, K::Slider);
+    addControl(C::ComplexityLabel, K::Label, "Complexity:");
+    addControl(C::Objects, K::Slider);
+    addControl(C::ObjectsLabel, K::Label, "Objects:");
+    addControl(C::Width, K::Slider);
+    addControl(C::WidthLabel, K::Label, "Width:");
+    addControl(C::WidthValue, K::Value);
+    addControl(C::Height, K::Slider);
+    addControl(C::HeightLabel, K::Label, "Height:");
+    addControl(C::HeightValue, K::Value);
+    addControl(C::PathSize, K::Slider);
+    addControl(C::PathSizeLabel, K::Label, "Path Size:");
+    addControl(C::PathSizeValue, K::Value);
+    addControl(C::Islands, K::Slider);
+    addControl(C::IslandsLabel, K::Label, "Num Islands:");
+    addControl(C::CavesLabel, K::Label, "Num Caves:");
+    addControl(C::IslandsValue, K::Value);
+    addControl(C::Generate, K::Button, "&Generate");
+    addControl(C::ResetAll, K::Button, "&Reset All");
+    addControl(C::SaveMap, K::Button, "&Save Map");
+    addControl(C::LoadMap, K::Button, "&Load Map");
+    addControl(C::EditMap, K::Button);
+    control(C::StylePreview).shown = false;
+
+    // The worker's theme choice and the loader's type reach the lists through the window hooks;
+    // the view hands worker calls to the window thread before they arrive here.
+    setTypeListHook([this](int position) { showTypeInList(position); });
+}
+
+MainWindowModel::~MainWindowModel() {
+    setTypeListHook({});
+    setThemeListHook({});
+}
+
+void MainWindowModel::addControl(Control c, ControlState::Kind kind, std::string text) {
+    ControlState s;
+    s.kind = kind;
+    s.text = std::move(text);
+    if (kind == K::List) s.value = -1;
+    controls_[c] = s;
+}
+
+ControlState& MainWindowModel::control(Control c) { return controls_.at(c); }
+const ControlState& MainWindowModel::control(Control c) const { return controls_.at(c); }
+
+template <typename F>
+void MainWindowModel::guarded(F&& f) {
+    try {
+        f();
+    } catch (const WinException& e) {
+        services_.showMessage({"Exception", e.what()});
+    } catch (const std::bad_alloc&) {
+        services_.showMessage({"Exception", "Out of memory"});
+    } catch (...) {
+        services_.showMessage({"Exception", "Unknown"});
+    }
+    // Every command ends with the controls read back, also after a failure.
+    try {
+        refreshParameters();
+    } catch (...) {
+    }
+}
+
+// ---------------------------------------------------------------- initialisation and layout
+
+void MainWindowModel::initialise() {
+    guarded([&] {
+        control(C::ResetAll).enabled = false;
+        fillTypeList();
+        fillLists();
+        fillThemeList();
+        mapState.currentTypeIndex = std::max(0, control(C::GameType).value);
+        showTypeLayout(mapState.currentTypeIndex);
+        setRandomMode();
+        refreshParameters();
+        rebuildThemePreview();
+        if (const TypeRow* row = selectedRow()) {
+            loadTypeSettings(row->type);
+            loadSettingsIntoControls();
+        }
+    });
+}
+
+void MainWindowModel::fillTypeList() {
+    ControlState& list = control(C::GameType);
+    list.items.clear();
+    for (const TypeRow& row : typeTable())
+        if (installedTypes.installed(row.type)) list.items.emplace_back(row.info().listText);
+}
+
+void MainWindowModel::fillLists() {
+    auto fill = [&](Control c, std::vector<std::string> items, int selected, bool enabled = true) {
+        ControlState& s = control(c);
+        s.items = std::move(items);
+        s.value = selected;
+        s.enabled = enabled;
+    };
+    control(C::GameType).value = control(C::GameType).items.empty() ? -1 : 0;
+    fill(C::Algorithm, {"Gradient", "Random Spread"}, 0);
+    fill(C::Style, {"Balls", "Matrix", "Pool Balls", "Rugby", "Smilies", "Space"}, 0);
+    // "Edges" first: a map made from the window has the smoothing the command line gives it.
+    fill(C::Smoothing, {"Edges", "Smoothe", "Mixed"}, 0, false);
+    fill(C::Brick, {"Brick", "Granite", "White Stone"}, 0);
+    fill(C::Water, {"Blue", "Red", "Purple", "Yellow", "Green"}, 0, false);
+    control(C::Water).shown = true;
+    auto slider = [&](Control c, int min, int max, int value) {
+        ControlState& s = control(c);
+        s.min = min;
+        s.max = max;
+        s.value = value;
+    };
+    slider(C::BnaObjects, 0, 50, 25);
+    slider(C::Pads, 40, 60, 50);
+    slider(C::Padding, 0, 5, 1);
+    slider(C::Complexity, 15, 50, 20);
+    fill(C::Layout, {"City", "Maze"}, 0);
+    slider(C::Width, 1920, 8000, 1920);
+    slider(C::Height, 696, 8000, 696);
+    slider(C::PathSize, 174, 522, 232);
+    slider(C::Islands, 1, 20, 1);
+    slider(C::Objects, 0, 100, 50);
+    control(C::ResetAll).enabled = true;
+    control(C::SaveMap).enabled = false;
+    control(C::Modify).enabled = false;
+    control(C::ForceFullColour).checked = false;
+    control(C::NoTopSoil).checked = false;
+    control(C::SaveSettings).enabled = false;
+    control(C::Random).checked = true;
+    control(C::Manual).checked = false;
+}
+
+void MainWindowModel::fillThemeList() {
+    ControlState& list = control(C::Theme);
+    list.enabled = true;
+    list.items.clear();
+    for (int n = 0; n <= 100000; ++n) {
+        const std::optional<std::string> name = themeName(n);
+        if (!name) break;
+        list.items.push_back(std::to_string(n) + " - " + *name);
+    }
+    list.value = list.items.empty() ? -1 : 0;
+}
+
+void MainWindowModel::hideTypeControls() {
+    for (Control c : TYPE_CONTROLS) control(c).shown = false;
+    for (Control c : COMMON_CONTROLS) control(c).enabled = false;
+}
+
+void MainWindowModel::showTypeLayout(int position) {
+    if (lastShownType_ < 0) lastShownType_ = position;
+    const bool changed = position != lastShownType_;
+    lastShownType_ = position;
+    ControlState& typeList = control(C::GameType);
+    if (position >= 0 && position < static_cast<int>(typeList.items.size())) typeList.value = position;
+    hideTypeControls();
+
+    const std::optional<MapType> type = typeAtListPosition(position);
+    if (!type) {
+        setStatus("Error in Game Type");
+    } else {
+        const WindowLayout& w = typeRow(*type).window;
+        setStatus(std::string(w.statusText));
+        for (Control c : w.shown) {
+            control(c).shown = true;
+            control(c).enabled = true;
+        }
+        for (Control c : w.manualOnly) {
+            control(c).shown = true;
+            control(c).enabled = control(C::Manual).checked;
+        }
+        if (w.size)
+            for (Control c : SIZE_CONTROLS) {
+                control(c).shown = true;
+                control(c).enabled = true;
+            }
+        if (w.theme) {
+            control(C::Theme).shown = true;
+            control(C::Theme).enabled = control(C::Manual).checked;
+        }
+        auto setRange = [&](const SliderRange& r) {
+            ControlState& s = control(r.slider);
+            s.min = r.min;
+            s.max = r.max;
+            s.value = std::clamp(s.value, r.min, r.max);
+        };
+        for (const SliderRange& r : w.ranges) setRange(r);
+        if (changed) {
+            for (const SliderRange& r : w.rangesOnChange) setRange(r);
+            for (const SliderPosition& p : w.positionsOnChange) {
+                ControlState& s = control(p.slider);
+                s.value = std::clamp(p.value, s.min, s.max);
+            }
+            if (w.sizeResetHeight > 0) {
+                setRange({C::Width, 1920, 8000});
+                setRange({C::Height, 696, 8000});
+                control(C::Width).value = 1920;
+                control(C::Height).value = std::clamp(w.sizeResetHeight, 696, 8000);
+            }
+        }
+    }
+    for (Control c : ENABLED_AFTER_LAYOUT) control(c).enabled = true;
+    refreshParameters();
+}
+
+void MainWindowModel::disableAll() {
+    for (auto& [c, s] : controls_)
+        if (s.kind == K::Slider || s.kind == K::List || s.kind == K::Check || s.kind == K::Radio || s.kind == K::Button)
+            s.enabled = false;
+}
+
+void MainWindowModel::setRandomMode() {
+    for (Control c : CHOICE_LISTS) control(c).enabled = false;
+}
+
+void MainWindowModel::setManualMode() {
+    for (Control c : CHOICE_LISTS) control(c).enabled = true;
+}
+
+void MainWindowModel::refreshParameters() {
+    params.bnaObjects = control(C::BnaObjects).value;
+    params.pads = control(C::Pads).value;
+    params.padding = control(C::Padding).value;
+    params.complexity = control(C::Complexity).value;
+    params.width = control(C::Width).value;
+    params.height = control(C::Height).value;
+    params.pathSize = control(C::PathSize).value;
+    params.objects = control(C::Objects).value;
+    params.numIslands = control(C::Islands).value;
+    // Cavern takes the largest maps.
+    const bool cavern = typeAtListPosition(mapState.currentTypeIndex) == MapType::Cavern;
+    params.height = std::clamp(params.height, 32, cavern ? 32600 : 30552) / 8 * 8;
+    params.width = std::clamp(params.width, 640, cavern ? 32760 : 28664) / 8 * 8;
+    params.smoothing = std::max(0, control(C::Smoothing).value);
+    params.themeChoice = std::max(0, control(C::Theme).value);
+    control(C::ThemePreview).shown = control(C::Theme).shown && control(C::Theme).enabled;
+    control(C::WidthValue).text = std::to_string(params.width);
+    control(C::HeightValue).text = std::to_string(params.height);
+    control(C::PathSizeValue).text = std::to_string(params.pathSize);
+    control(C::IslandsValue).text = std::to_string(params.numIslands);
+}
+
+void MainWindowModel::setStatus(const std::string& text) { control(C::Status).text = text; }
+
+// ---------------------------------------------------------------- input
+
+void MainWindowModel::moveSlider(Control slider, int position) {
+    guarded([&] {
+        ControlState& s = control(slider);
+        if (!s.enabled || !s.shown) return;
+        s.value = std::clamp(position, s.min, s.max);
+    });
+}
+
+void MainWindowModel::select(Control list, int entry) {
+    ControlState& s = control(list);
+    if (!s.enabled) return;
+    if (entry >= -1 && entry < static_cast<int>(s.items.size())) s.value = entry;
+    guarded([&] { command(list); });
+}
+
+void MainWindowModel::setChecked(Control box, bool checked) {
+    ControlState& s = control(box);
+    if (!s.enabled) return;
+    if (box == C::Random || box == C::Manual) {
+        // Radio buttons: clicking one checks it and clears the other.
+        if (!checked) return;
+        control(C::Random).checked = box == C::Random;
+        control(C::Manual).checked = box == C::Manual;
+    } else {
+        s.checked = checked;
+    }
+    guarded([&] { command(box); });
+}
+
+void MainWindowModel::press(Control button) {
+    if (!control(button).enabled) return;
+    guarded([&] { command(button); });
+}
+
+void MainWindowModel::menu(MenuCommand m) {
+    guarded([&] {
+        switch (m) {
+        case MenuCommand::Exit:
+            waitForWorker();
+            services_.quit();
+            break;
+        case MenuCommand::About:
+            services_.runAbout();
+            break;
+        case MenuCommand::Settings: {
+            bool removeBackground = removeBackground_, module = useModule_;
+            if (services_.runSettings(removeBackground, module)) removeBackground_ = removeBackground;
+            break;
+        }
+        case MenuCommand::SaveMap:
+            if (!busy()) saveMap();
+            break;
+        case MenuCommand::LoadMap:
+            if (!busy()) loadMap(std::nullopt);
+            break;
+        case MenuCommand::IndiMask:
+            if (!busy()) command(C::EditMap);
+            break;
+        }
+    });
+}
+
+void MainWindowModel::dropFile(const fs::path& path) {
+    if (busy()) return;
+    guarded([&] { loadMap(path); });
+}
+
+void MainWindowModel::setSeedText(const std::string& text) { seedText_ = text; }
+
+std::optional<std::uint32_t> MainWindowModel::shownSeed() const {
+    if (!currentGenerator || !currentGenerator->image || busy()) return std::nullopt;
+    return mapState.mapSeed;
+}
+
+void MainWindowModel::command(Control c) {
+    switch (c) {
+    case C::ResetAll: resetAll(); break;
+    case C::GameType: gameTypeChanged(); break;
+    case C::Water:
+        if (currentGenerator) currentGenerator->waterColour = std::max(0, control(C::Water).value);
+        break;
+    case C::SaveMap: saveMap(); break;
+    case C::LoadMap: loadMap(std::nullopt); break;
+    case C::Random: setRandomMode(); break;
+    case C::Manual: setManualMode(); break;
+    case C::Generate: generate(); break;
+    case C::ShowTransparency: showTransparencyChanged(); break;
+    case C::Style: styleChanged(); break;
+    case C::Theme:
+        refreshParameters();
+        rebuildThemePreview();
+        break;
+    case C::Brick:
+        params.fortBrick = std::max(0, control(C::Brick).value);
+        setStatus("Brick Changed");
+        break;
+    case C::Modify: control(C::Grass).enabled = control(C::Modify).checked; break;
+    case C::EditMap:
+        control(C::ForceFullColour).enabled = false;
+        services_.runEditor();
+        break;
+    case C::SaveSettings:
+        refreshParameters();
+        if (const TypeRow* row = selectedRow())
+            if (Failure failed = saveTypeSettings(row->type)) services_.showMessage(*failed);
+        break;
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+const TypeRow* MainWindowModel::selectedRow() const {
+    const std::optional<MapType> type = typeAtListPosition(mapState.currentTypeIndex);
+    return type ? &typeRow(*type) : nullptr;
+}
+
+// The values a settings file set, shown on the controls; the sliders keep their own ranges, so
+// refreshParameters then reads back what they can hold.
+void MainWindowModel::loadSettingsIntoControls() {
+    const TypeRow* row = selectedRow();
+    if (!row) return;
+    for (const SettingKey& key : row->readerKeys) {
+        const std::optional<Control> c = controlOfKey(*row, key);
+        if (!c) continue;
+        ControlState& s = control(*c);
+        if (*c == C::NoTopSoil) s.checked = params.noTopSoil;
+        else if (*c == C::Smoothing) s.value = std::clamp(params.smoothing, 0, 2);
+        else s.value = std::clamp(params.*key.field, s.min, s.max);
+    }
+}
+
+void MainWindowModel::gameTypeChanged() {
+    control(C::Modify).enabled = false;
+    control(C::Grass).enabled = false;
+    const int selected = control(C::GameType).value;
+    if (selected == mapState.currentTypeIndex) return;
+    mapState.currentTypeIndex = selected;
+    showTypeLayout(selected);
+    if (const TypeRow* row = selectedRow()) {
+        loadTypeSettings(row->type);
+        loadSettingsIntoControls();
+    }
+}
+
+void MainWindowModel::readAllControls() {
+    refreshParameters();
+    params.fortGrass = control(C::Grass).checked && control(C::Grass).enabled;
+    params.fortBrick = std::max(0, control(C::Brick).value);
+    params.manualMode = control(C::Manual).checked;
+    params.bnaAlgorithm = std::max(0, control(C::Algorithm).value);
+    params.shopperLayout = std::max(0, control(C::Layout).value);
+    params.bnaStyle = std::max(0, control(C::Style).value);
+    params.keepSeed = control(C::Modify).checked && control(C::Modify).enabled;
+    params.noTopSoil = control(C::NoTopSoil).checked;
+}
+
+bool MainWindowModel::busy() const { return worker.workerThread.joinable(); }
+
+void MainWindowModel::generate() {
+    if (busy()) return;
+    const TypeRow* row = selectedRow();
+    if (!row || !row->hasGenerator()) return;
+    previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
+    ++pictureVersion_;
+    recountThemes();
+    readAllControls();
+
+    // A typed seed makes the map `brambex -t <type> --seed N` makes: the map's seed, and the
+    // draws made before it (the command line's discarded ones, then the random theme).
+    std::function<void()> seedRandom;
+    if (!seedText_.empty()) {
+        char* end = nullptr;
+        errno = 0;
+        const unsigned long long seed = std::strtoull(seedText_.c_str(), &end, 10);
+        if (*end != '\0' || errno == ERANGE || seed > 0xFFFFFFFFull || !std::isdigit(static_cast<unsigned char>(seedText_[0]))) {
+            services_.showMessage({"Seed", "The seed must be a whole number from 0 to 4294967295."});
+            previewPicture_ = mapShown_ ? paths.previewPath : fs::path();
+            ++pictureVersion_;
+            return;
+        }
+        params.keepSeed = true;
+        mapState.mapSeed = static_cast<std::uint32_t>(seed);
+        const auto preset = row->commandLinePreset;
+        seedRandom = [seed, preset] {
+            srand(static_cast<std::uint32_t>(seed));
+            GenerationParameters scratch = params;
+            preset(scratch);
+        };
+    }
+
+    currentGenerator.reset();
+    currentGenerator = row->make(true);
+    currentGenerator->refreshTypeIndex();
+    disableAll();
+    if (!startWorker(currentGenerator.get(), std::move(seedRandom))) return;
+}
+
+void MainWindowModel::poll() {
+    if (!busy() || worker.workerBusy) return;
+    joinWorker();
+    guarded([&] { generationFinished(); });
+}
+
+void MainWindowModel::waitForWorker() {
+    // The worker may be waiting for the window thread (its theme choice): keep events going.
+    while (busy() && worker.workerBusy) services_.processEvents();
+    if (busy()) {
+        joinWorker();
+        guarded([&] { generationFinished(); });
+    }
+}
+
+void MainWindowModel::generationFinished() {
+    if (currentGenerator) showRunProblems(*currentGenerator);
+    if (worker.failure) {
+        const std::string text = worker.failure->what();
+        worker.failure.reset();
+        currentGenerator.reset();
+        previewPicture_.clear();
+        ++pictureVersion_;
+        showTypeLayout(mapState.currentTypeIndex);
+        if (control(C::Manual).checked) setManualMode();
+        else setRandomMode();
+        services_.showMessage({"Exception", text});
+        return;
+    }
+    params.manualMode = control(C::Manual).checked;
+    mapShown_ = true;
+    reloadPreviews();
+    showTypeLayout(mapState.currentTypeIndex);
+    control(C::ForceFullColour).enabled = true;
+    control(C::Modify).enabled = true;
+    control(C::SaveMap).enabled = true;
+    control(C::Grass).enabled = control(C::Modify).checked;
+    if (control(C::Manual).checked) setManualMode();
+    else setRandomMode();
+}
+
+void MainWindowModel::reloadPreviews() {
+    previewPicture_ = paths.previewPath;
+    ++pictureVersion_;
+}
+
+fs::path MainWindowModel::proposedMapName(const fs::path& folder) const {
+    const MapType type = currentGenerator ? currentGenerator->mapType() : MapType::Cavern;
+    for (int n = 1;; ++n) {
+        const fs::path candidate = folder / formatText("Brambex_%s_%d.png", std::string(typeFolder(type)).c_str(), n);
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(candidate, ec)) && !fileOpens(candidate)) return candidate;
+    }
+}
+
+void MainWindowModel::saveMap() {
+    if (!currentGenerator || !currentGenerator->image) return;
+    const std::optional<fs::path> chosen = services_.askSavePath(proposedMapName(lastFolder_));
+    if (!chosen) return;
+    lastFolder_ = chosen->parent_path();
+    if (Failure failed = brambex::saveMap(*chosen, control(C::ForceFullColour).checked)) services_.showMessage(*failed);
+}
+
+void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
+    if (!chosen) chosen = services_.askLoadPath(lastFolder_);
+    if (!chosen) return;
+    lastFolder_ = chosen->parent_path();
+    paths.currentMapPath = withPngExtension(*chosen);
+    Bytes file;
+    if (!readPngFile(paths.currentMapPath, file)) {
+        services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
+        return;
+    }
+    currentGenerator.reset();
+    int type = 0;
+    readSmallChunk(file, "bXRK", nullptr, &type, nullptr);
+    // A map of a type this build cannot make is still shown, as the first installed type.
+    if (!createGenerator(type) && !createGenerator(0)) {
+        services_.showMessage({"Load Map", "No map type is installed to load the map into."});
+        return;
+    }
+    mapState.indiMaskEnabled = false;
+    if (!loadMapFromBytes(*currentGenerator, file, true)) {
+        currentGenerator.reset();
+        services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
+        return;
+    }
+    showRunProblems(*currentGenerator);
+    mapShown_ = true;
+    reloadPreviews();
+    if (mapState.currentTypeIndex >= static_cast<int>(control(C::GameType).items.size())) mapState.currentTypeIndex = 0;
+    showTypeLayout(mapState.currentTypeIndex);
+    if (const TypeRow* row = selectedRow()) {
+        loadTypeSettings(row->type);
+        loadSettingsIntoControls();
+    }
+    // Full colour is offered only for a map that is full colour already.
+    const bool trueColour = currentGenerator->image->trueColor != 0;
+    control(C::ForceFullColour).enabled = trueColour;
+    control(C::Modify).enabled = true;
+    control(C::SaveMap).enabled = true;
+    control(C::Water).value = std::clamp(currentGenerator->waterColour, 0, 4);
+    if (control(C::Theme).value != currentGenerator->themeNumber &&
+        currentGenerator->themeNumber < static_cast<int>(control(C::Theme).items.size()))
+        control(C::Theme).value = currentGenerator->themeNumber;
+    if (control(C::Manual).checked) setManualMode();
+    else setRandomMode();
+    rebuildThemePreview();
+}
+
+void MainWindowModel::resetAll() {
+    setStatus("State Reset");
+    control(C::SaveMap).enabled = false;
+    control(C::Water).enabled = false;
+    control(C::SaveSettings).enabled = true;
+    control(C::NoTopSoil).enabled = false;
+    control(C::NoTopSoil).checked = false;
+    control(C::Objects).value = std::clamp(50, control(C::Objects).min, control(C::Objects).max);
+    control(C::Manual).checked = false;
+    control(C::Random).checked = true;
+    control(C::Modify).enabled = false;
+    control(C::Modify).checked = false;
+    control(C::Grass).enabled = false;
+    control(C::Grass).checked = false;
+    for (Control c : {C::Algorithm, C::Layout, C::Style, C::Theme, C::Brick})
+        control(c).value = control(c).items.empty() ? -1 : 0;
+    control(C::Smoothing).value = 0;
+    control(C::PathSize).value = std::clamp(232, control(C::PathSize).min, control(C::PathSize).max);
+    control(C::Width).value = std::clamp(1920, control(C::Width).min, control(C::Width).max);
+    control(C::Height).value = std::clamp(696, control(C::Height).min, control(C::Height).max);
+    refreshParameters();
+    if (const TypeRow* row = selectedRow()) {
+        loadTypeSettings(row->type);
+        loadSettingsIntoControls();
+    }
+    mapShown_ = false;
+    previewPicture_.clear();
+    ++pictureVersion_;
+    currentGenerator.reset();
+    setRandomMode();
+    rebuildThemePreview();
+}
+
+void MainWindowModel::styleChanged() {
+    const int style = control(C::Style).value;
+    if (style < 0 || style > 5) {
+        stylePreview_.clear();
+    } else {
+        stylePreview_ = paths.workingDirectory / "data" / "bna" / STYLE_FOLDERS[style] / "pre.bmp";
+        params.bnaStyle = style;
+        setStatus(STYLE_STATUS[style]);
+    }
+    ++pictureVersion_;
+}
+
+void MainWindowModel::showTransparencyChanged() {
+    mapState.showTransparency = control(C::ShowTransparency).checked;
+    if (!currentGenerator || !currentGenerator->image) return;
+    for (const fs::path& p : {paths.previewPath, paths.previewPath2})
+        if (Failure failed = rewritePreview(p)) services_.showMessage(*failed);
+    reloadPreviews();
+}
+
+void MainWindowModel::rebuildThemePreview() {
+    themePreview_.clear();
+    ++pictureVersion_;
+    ImagePtr soil = loadArt(themeFile(params.themeChoice, "soil.png"));
+    if (!soil) return;
+    ImagePtr swatch = tryCreateTrueColour(32, 32);
+    if (!swatch) return;
+    gdImageCopyResampled(swatch.get(), soil.get(), 0, 0, 0, 0, 32, 32, soil->sx, soil->sy);
+    const fs::path out = paths.workingDirectory / "data" / "temp" / "themeprev.png";
+    if (Failure failed = replaceFileContents(out, encodePng(swatch.get()), false)) {
+        services_.showMessage(*failed);
+        return;
+    }
+    themePreview_ = out;
+}
+
+void MainWindowModel::showThemeInList(int theme) {
+    ControlState& list = control(C::Theme);
+    if (theme >= 0 && theme < static_cast<int>(list.items.size())) list.value = theme;
+}
+
+void MainWindowModel::showTypeInList(int position) {
+    ControlState& list = control(C::GameType);
+    if (position >= 0 && position < static_cast<int>(list.items.size())) list.value = position;
+}
+
+fs::path MainWindowModel::backgroundPicture() const { return paths.workingDirectory / "data" / "interface" / "main.bmp"; }
+
+bool MainWindowModel::stylePreviewShown() const {
+    return typeAtListPosition(mapState.currentTypeIndex) == MapType::BnA && !stylePreview_.empty();
+}
+
+bool MainWindowModel::themePreviewShown() const { return control(C::ThemePreview).shown && !themePreview_.empty(); }
+
+}  // namespace brambex

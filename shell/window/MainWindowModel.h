@@ -1,0 +1,159 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generators/TypeTable.h"
+#include "map/UserError.h"
+
+namespace brambex {
+
+// The state of one control of the main window, as the window's behaviour sees it. The Qt view
+// draws exactly this; tests read and drive it directly.
+struct ControlState {
+    enum class Kind { Label, Value, Slider, List, Check, Radio, Button, Picture, Status, Group };
+    Kind kind = Kind::Label;
+    std::string text;                 // caption, label text, or the status line
+    bool shown = true;
+    bool enabled = true;
+    int value = 0;                    // slider position or list selection (-1: none)
+    int min = 0, max = 0;             // slider range
+    bool checked = false;             // check boxes and radio buttons
+    std::vector<std::string> items;   // list entries
+};
+
+// The menu's commands.
+enum class MenuCommand { Exit = 40001, About = 40002, Settings = 40003, SaveMap = 40004, LoadMap = 40005, IndiMask = 40006 };
+
+// What the window asks of the toolkit: dialogs and messages. Tests give their own, so no dialog
+// ever blocks a test.
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+    // The Save As dialog, proposing `proposed`; none when cancelled.
+    virtual std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) = 0;
+    // The Load Map dialog starting in `folder`; none when cancelled.
+    virtual std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) = 0;
+    virtual void showMessage(const UserError& message) = 0;
+    // The map editor (its own dialog); the About and Settings dialogs.
+    virtual void runEditor() = 0;
+    virtual void runAbout() = 0;
+    // Shows the Settings dialog with the two flags; true when the user pressed OK.
+    virtual bool runSettings(bool& removeBackground, bool& useModule) = 0;
+    // Ends the program's event loop.
+    virtual void quit() = 0;
+    // Keeps the window responsive while it waits for the worker (handles pending events).
+    virtual void processEvents() = 0;
+};
+
+// The main window's behaviour without a toolkit: its controls, their states and every command.
+// Lives on the window thread; the worker only runs the generator.
+class MainWindowModel {
+public:
+    explicit MainWindowModel(WindowServices& services);
+    ~MainWindowModel();
+    MainWindowModel(const MainWindowModel&) = delete;
+    MainWindowModel& operator=(const MainWindowModel&) = delete;
+
+    // Builds the window's state: lists, ranges, the first type's layout, its settings file.
+    void initialise();
+
+    // Operations of the window.
+    void fillTypeList();
+    void fillLists();
+    void fillThemeList();
+    void showTypeLayout(int listPosition);
+    void hideTypeControls();
+    void disableAll();
+    void setRandomMode();
+    void setManualMode();
+    void refreshParameters();
+    void setStatus(const std::string& text);
+
+    // Input from the user: the control's new state, then its command. Each command ends with
+    // refreshParameters; an exception is shown ("Exception") and the window goes on.
+    void moveSlider(Control slider, int position);
+    void select(Control list, int entry);
+    void setChecked(Control box, bool checked);
+    void press(Control button);
+    void menu(MenuCommand command);
+    // A map file dropped onto the window: loaded as Load Map loads the chosen file.
+    void dropFile(const std::filesystem::path& path);
+
+    // The seed field: empty for a new seed each time; a number makes Generate use that seed.
+    void setSeedText(const std::string& text);
+    const std::string& seedText() const { return seedText_; }
+    // The current map's seed, for the window to show (none without a map).
+    std::optional<std::uint32_t> shownSeed() const;
+
+    // Called regularly by the view's event loop: notices the end of a run (join, then the
+    // generation-finished step).
+    void poll();
+    bool busy() const;
+    // Waits for a running worker while keeping the window's events going (close and Exit).
+    void waitForWorker();
+
+    // Called by the worker's theme choice and the loader (through the window hooks, on the window thread).
+    void showThemeInList(int theme);
+    void showTypeInList(int listPosition);
+
+    ControlState& control(Control c);
+    const ControlState& control(Control c) const;
+    const std::map<Control, ControlState>& controls() const { return controls_; }
+
+    // Pictures the view shows, by file; `pictureVersion` changes whenever one of them is
+    // replaced, so the view knows to load them again.
+    std::filesystem::path previewPicture() const { return previewPicture_; }
+    std::filesystem::path themePreviewPicture() const { return themePreview_; }
+    std::filesystem::path stylePreviewPicture() const { return stylePreview_; }
+    std::filesystem::path backgroundPicture() const;
+    int pictureVersion() const { return pictureVersion_; }
+    bool stylePreviewShown() const;
+    bool themePreviewShown() const;
+
+    bool mapShown() const { return mapShown_; }
+    bool removeBackground() const { return removeBackground_; }
+    bool useModule() const { return useModule_; }
+    // The folder Save Map and Load Map start in (the current directory until one was used).
+    std::filesystem::path lastFolder() const { return lastFolder_; }
+    void setLastFolder(const std::filesystem::path& folder) { lastFolder_ = folder; }
+
+    // The first free "Brambex_<type>_<n>.png" in `folder` for the current map's type.
+    std::filesystem::path proposedMapName(const std::filesystem::path& folder) const;
+
+private:
+    void addControl(Control c, ControlState::Kind kind, std::string text = {});
+    template <typename F>
+    void guarded(F&& f);
+    void command(Control c);
+    void gameTypeChanged();
+    void generate();
+    void generationFinished();
+    void saveMap();
+    void loadMap(std::optional<std::filesystem::path> chosen);
+    void resetAll();
+    void styleChanged();
+    void rebuildThemePreview();
+    void showTransparencyChanged();
+    void loadSettingsIntoControls();
+    void readAllControls();
+    void reloadPreviews();
+    const TypeRow* selectedRow() const;
+
+    WindowServices& services_;
+    std::map<Control, ControlState> controls_;
+    int lastShownType_ = -1;
+    bool mapShown_ = false;
+    bool removeBackground_ = false;
+    bool useModule_ = false;
+    std::string seedText_;
+    std::filesystem::path previewPicture_, themePreview_, stylePreview_;
+    std::filesystem::path lastFolder_;
+    int pictureVersion_ = 0;
+};
+
+}  // namespace brambex

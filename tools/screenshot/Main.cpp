@@ -1,0 +1,48 @@
+// Takes the README's picture of the main window: starts the window in the current folder,
+// generates one map of the first type (with the seed given, if any) and saves the window.
+//
+//   brambex-screenshot OUT.png [SEED] [TYPE-POSITION]
+// Run under a real X server (xvfb-run) to get the desktop's look.
+
+#include <QApplication>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "map/GdImage.h"
+#include "map/Generator.h"
+#include "shell/Startup.h"
+#include "shell/qt/MainWindow.h"
+
+int main(int argc, char** argv) {
+    using namespace brambex;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: brambex-screenshot OUT.png [SEED] [TYPE-POSITION]\n");
+        return 2;
+    }
+    prepareLibraries();
+    startUp();
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.resize(1000, 640);
+    window.show();
+    QApplication::processEvents();
+    MainWindowModel& model = window.model();
+    if (argc >= 4) model.select(Control::GameType, std::atoi(argv[3]));
+    if (argc >= 3) model.setSeedText(argv[2]);
+    model.press(Control::Generate);
+    while (model.busy()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        model.poll();
+        QThread::msleep(5);
+    }
+    window.syncFromModel();
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    const bool saved = window.grab().save(argv[1]);
+    currentGenerator.reset();
+    return saved ? 0 : 1;
+}
