@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "map/GdImage.h"
@@ -13,8 +14,22 @@
 
 namespace {
 
+bool haveDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
 int runWindow(int argc, char** argv) {
     using namespace brambex;
+    // Without a display Qt would abort; say what can be done instead.
+    if (!haveDisplay()) {
+        std::fprintf(stderr, "brambex: there is no display to open the window on; make a map without one with "
+                             "brambex -t cavern (see brambex --help)\n");
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brambex");
     QApplication::setOrganizationName("Halvane");

@@ -59,7 +59,7 @@ bool samePixels(gdImagePtr a, gdImagePtr b) {
     if (a->sx != b->sx || a->sy != b->sy) return false;
     for (int y = 0; y < a->sy; ++y)
         for (int x = 0; x < a->sx; ++x)
-            if (a->tpixels[y][x] != b->tpixels[y][x]) return false;
+            if (trueColourAt(a, x, y) != trueColourAt(b, x, y)) return false;
     return true;
 }
 

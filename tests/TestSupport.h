@@ -27,7 +27,7 @@ std::filesystem::path writePng(gdImagePtr im, const std::filesystem::path& path)
 // A true-colour picture filled with one colour.
 ImagePtr solidPicture(int width, int height, int colour);
 
-// Same size and every pixel equal.
+// Same size and every pixel equal (as colours: palette and true-colour pictures compare alike).
 bool samePixels(gdImagePtr a, gdImagePtr b);
 
 // Pairs of non-adjacent segments of an outline that cross (the closing segment counts as

@@ -65,6 +65,7 @@ public:
         picture_ = std::move(image);
         update();
     }
+    bool paints() const { return shown_ && !picture_.isNull(); }
     void setShown(bool shown) {
         if (shown != shown_) {
             shown_ = shown;
@@ -200,6 +201,8 @@ QWidget* MainWindow::widgetOf(Control c) const {
 }
 
 const QImage& MainWindow::previewImage() const { return preview_->image(); }
+
+bool MainWindow::paintsBackground() const { return background_->paints(); }
 
 void MainWindow::buildWidgets() {
     background_ = new BackgroundWidget(this);

@@ -48,6 +48,8 @@ public:
     QWidget* widgetOf(Control c) const;
     // The picture shown in the preview area (null when none).
     const QImage& previewImage() const;
+    // Whether the background picture is painted (Remove BG off and the picture present).
+    bool paintsBackground() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -317,6 +317,10 @@ void MainWindowModel::showTypeLayout(int position) {
         }
     }
     for (Control c : ENABLED_AFTER_LAYOUT) control(c).enabled = true;
+    // Saving and editing need a map.
+    const bool haveMap = currentGenerator && currentGenerator->image;
+    control(C::SaveMap).enabled = haveMap;
+    control(C::EditMap).enabled = haveMap;
     refreshParameters();
 }
 
@@ -417,7 +421,7 @@ void MainWindowModel::menu(MenuCommand m) {
             if (!busy()) loadMap(std::nullopt);
             break;
         case MenuCommand::IndiMask:
-            if (!busy()) command(C::EditMap);
+            if (!busy() && currentGenerator && currentGenerator->image) command(C::EditMap);
             break;
         }
     });
@@ -672,6 +676,7 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
 void MainWindowModel::resetAll() {
     setStatus("State Reset");
     control(C::SaveMap).enabled = false;
+    control(C::EditMap).enabled = false;
     control(C::Water).enabled = false;
     control(C::SaveSettings).enabled = true;
     control(C::NoTopSoil).enabled = false;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "shell/window/MainWindowModel.h"
+
+namespace brambex::test {
+
+// Dialogs answered by the test; messages collected.
+class FakeServices : public WindowServices {
+public:
+    std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)> savePath = [](const std::filesystem::path&) { return std::nullopt; };
+    std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)> loadPath = [](const std::filesystem::path&) { return std::nullopt; };
+    std::function<bool(bool&, bool&)> settings = [](bool&, bool&) { return false; };
+    std::vector<UserError> messages;
+    int editorRuns = 0, aboutRuns = 0, quits = 0;
+
+    std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override { return savePath(proposed); }
+    std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override { return loadPath(folder); }
+    void showMessage(const UserError& m) override { messages.push_back(m); }
+    void runEditor() override { ++editorRuns; }
+    void runAbout() override { ++aboutRuns; }
+    bool runSettings(bool& removeBackground, bool& useModule) override { return settings(removeBackground, useModule); }
+    void quit() override { ++quits; }
+    void processEvents() override { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
+};
+
+}  // namespace brambex::test

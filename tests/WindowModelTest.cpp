@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "map/Files.h"
+#include "map/GdImage.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/Themes.h"
+#include "map/WinException.h"
+#include "map/Worker.h"
+#include "mapfile/MapFile.h"
+#include "mapfile/MapLoader.h"
+#include "shell/Startup.h"
+#include "shell/window/MainWindowModel.h"
+#include "tests/FakeWindowServices.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+using C = Control;
+
+namespace {
+
+// A start folder with the build's themes and interface pictures, and the types this build
+// makes installed (Cavern is list position 0, Island 1: Bow and Arrow is not installed).
+class WindowModelTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        fs::create_directories(root / "data" / "temp");
+        for (const char* shared : {"generic", "interface"})
+            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
+        for (const char* type : {"cavern", "island"}) {
+            fs::create_directories(root / "data" / type);
+            std::ofstream(root / "data" / type / "filecheck.dat");
+        }
+        std::error_code ec;
+        previousDirectory = fs::current_path(ec);
+        fs::current_path(root);
+        detectInstalledTypes();
+        countThemes();
+        model = std::make_unique<MainWindowModel>(services);
+        model->initialise();
+    }
+    void TearDown() override {
+        finish();
+        model.reset();
+        std::error_code ec;
+        fs::current_path(previousDirectory, ec);
+        TempWorkspace::TearDown();
+    }
+    // Waits for a run as the window's event loop does.
+    void finish() {
+        while (model && model->busy()) {
+            model->poll();
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+    const ControlState& c(Control id) { return model->control(id); }
+
+    test::FakeServices services;
+    std::unique_ptr<MainWindowModel> model;
+    fs::path previousDirectory;
+};
+
+TEST_F(WindowModelTest, StartsWithTheFirstTypeTheListsAndTheRanges) {
+    EXPECT_EQ(c(C::GameType).items, (std::vector<std::string>{"Cavern", "Island"}));
+    EXPECT_EQ(c(C::GameType).value, 0);
+    EXPECT_EQ(c(C::Status).text, "Cavern");
+    EXPECT_EQ(c(C::Style).items.size(), 6u);
+    EXPECT_EQ(c(C::Brick).items, (std::vector<std::string>{"Brick", "Granite", "White Stone"}));
+    EXPECT_EQ(c(C::Water).items, (std::vector<std::string>{"Blue", "Red", "Purple", "Yellow", "Green"}));
+    EXPECT_FALSE(c(C::Water).enabled);
+    ASSERT_FALSE(c(C::Theme).items.empty());
+    EXPECT_EQ(c(C::Theme).items[0].rfind("0 - ", 0), 0u) << c(C::Theme).items[0];
+    // Random mode: the six choice lists are disabled; Cavern shows its own controls only.
+    for (Control list : {C::Algorithm, C::Layout, C::Style, C::Smoothing, C::Theme, C::Brick})
+        EXPECT_FALSE(c(list).enabled) << static_cast<int>(list);
+    EXPECT_TRUE(c(C::Islands).shown);
+    EXPECT_TRUE(c(C::CavesLabel).shown);
+    EXPECT_FALSE(c(C::IslandsLabel).shown);
+    EXPECT_FALSE(c(C::PathSize).shown);
+    EXPECT_FALSE(c(C::Modify).enabled);
+    EXPECT_FALSE(c(C::SaveMap).enabled);
+    EXPECT_TRUE(c(C::SaveSettings).enabled);
+    // The first layout counts as no change: Complexity keeps the window's own range.
+    EXPECT_EQ(c(C::Complexity).min, 15);
+    EXPECT_EQ(c(C::Complexity).max, 50);
+    EXPECT_EQ(c(C::Complexity).value, 20);
+    EXPECT_EQ(c(C::WidthValue).text, "1920");
+    EXPECT_EQ(params.width, 1920);
+    EXPECT_EQ(params.height, 696);
+    EXPECT_FALSE(model->themePreviewPicture().empty()) << "the theme preview is built at start";
+}
+
+TEST_F(WindowModelTest, SwitchingTypesSetsTheirRangesAndSelectingAgainChangesNothing) {
+    model->select(C::GameType, 1);
+    EXPECT_EQ(c(C::Status).text, "Island");
+    EXPECT_EQ(c(C::Complexity).min, 10);
+    EXPECT_EQ(c(C::Complexity).max, 150);
+    EXPECT_EQ(c(C::Complexity).value, 150);
+    EXPECT_TRUE(c(C::IslandsLabel).shown);
+    EXPECT_FALSE(c(C::CavesLabel).shown);
+    model->moveSlider(C::Complexity, 120);
+    model->select(C::GameType, 1);
+    EXPECT_EQ(c(C::Complexity).value, 120) << "the same entry again changes nothing";
+    model->select(C::GameType, 0);
+    EXPECT_EQ(c(C::Complexity).min, 1);
+    EXPECT_EQ(c(C::Complexity).max, 100);
+    EXPECT_EQ(c(C::Complexity).value, 50);
+    EXPECT_EQ(params.complexity, 50);
+}
+
+TEST_F(WindowModelTest, SizesReachTheGeneratorsInStepsOfEight) {
+    model->moveSlider(C::Width, 1925);
+    model->moveSlider(C::Height, 700);
+    EXPECT_EQ(params.width, 1920);
+    EXPECT_EQ(params.height, 696);
+    EXPECT_EQ(c(C::HeightValue).text, "696");
+    model->moveSlider(C::Width, 9999);
+    EXPECT_EQ(params.width, 8000) << "the slider keeps its range";
+    // A type change resets the size.
+    model->select(C::GameType, 1);
+    EXPECT_EQ(params.width, 1920);
+    EXPECT_EQ(params.height, 696);
+}
+
+TEST_F(WindowModelTest, ASettingsFileMovesTheSlidersWithinTheirRanges) {
+    std::ofstream(root / "data" / "island" / "settings.dat") << "width 20000\nnumislands 7\nobjects 33\n";
+    model->select(C::GameType, 1);
+    EXPECT_EQ(c(C::Islands).value, 7);
+    EXPECT_EQ(c(C::Objects).value, 33);
+    EXPECT_EQ(c(C::Width).value, 8000);
+    EXPECT_EQ(params.width, 8000) << "read back from the slider";
+    // Save writes what the controls hold.
+    model->moveSlider(C::Objects, 44);
+    model->press(C::SaveSettings);
+    std::ifstream in(root / "data" / "island" / "settings.dat");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, "width 8000\nheight 696\ncomplexity 150\nnumislands 7\nobjects 44\n");
+}
+
+TEST_F(WindowModelTest, ResetAllKeepsTheTypeAndTheOtherSliders) {
+    model->select(C::GameType, 1);
+    model->moveSlider(C::Complexity, 77);
+    model->moveSlider(C::Islands, 5);
+    model->moveSlider(C::Objects, 90);
+    model->moveSlider(C::Width, 3000);
+    model->setChecked(C::Manual, true);
+    model->select(C::Theme, 2);
+    model->setChecked(C::ShowTransparency, true);
+    model->press(C::ResetAll);
+    EXPECT_EQ(c(C::Status).text, "State Reset");
+    EXPECT_EQ(c(C::GameType).value, 1);
+    EXPECT_EQ(c(C::Complexity).value, 77);
+    EXPECT_EQ(c(C::Islands).value, 5);
+    EXPECT_EQ(c(C::Objects).value, 50);
+    EXPECT_EQ(c(C::Width).value, 1920);
+    EXPECT_EQ(c(C::Theme).value, 0);
+    EXPECT_TRUE(c(C::Random).checked);
+    EXPECT_FALSE(c(C::Manual).checked);
+    EXPECT_FALSE(c(C::Theme).enabled);
+    EXPECT_TRUE(c(C::ShowTransparency).checked);
+    EXPECT_FALSE(model->mapShown());
+    EXPECT_EQ(currentGenerator, nullptr);
+}
+
+TEST_F(WindowModelTest, ManualModeEnablesTheChoiceListsAndTheThemePreview) {
+    model->setChecked(C::Manual, true);
+    EXPECT_TRUE(c(C::Theme).enabled);
+    EXPECT_TRUE(c(C::ThemePreview).shown);
+    model->select(C::Theme, 1);
+    EXPECT_EQ(params.themeChoice, 1);
+    EXPECT_TRUE(fs::exists(root / "data" / "temp" / "themeprev.png"));
+    ImagePtr swatch = loadPng(root / "data" / "temp" / "themeprev.png");
+    ASSERT_TRUE(swatch);
+    EXPECT_EQ(swatch->sx, 32);
+    model->setChecked(C::Random, true);
+    EXPECT_FALSE(c(C::Theme).enabled);
+    EXPECT_FALSE(c(C::ThemePreview).shown);
+}
+
+TEST_F(WindowModelTest, AGenerationRunsOnTheWorkerAndShowsItsPreviews) {
+    model->press(C::Generate);
+    ASSERT_TRUE(model->busy());
+    EXPECT_FALSE(c(C::Generate).enabled) << "everything is disabled while the map is made";
+    EXPECT_FALSE(c(C::Width).enabled);
+    EXPECT_EQ(model->previewPicture(), paths.busyPicturePath[0]);
+    Generator* running = currentGenerator.get();
+    model->press(C::Generate);  // refused: the button is disabled and a worker exists
+    EXPECT_EQ(currentGenerator.get(), running);
+    finish();
+    EXPECT_TRUE(model->mapShown());
+    EXPECT_EQ(model->previewPicture(), paths.previewPath);
+    EXPECT_TRUE(fs::exists(paths.previewPath));
+    EXPECT_TRUE(fs::exists(paths.previewPath2));
+    EXPECT_TRUE(c(C::Generate).enabled);
+    EXPECT_TRUE(c(C::Modify).enabled);
+    EXPECT_TRUE(c(C::SaveMap).enabled);
+    EXPECT_TRUE(model->shownSeed().has_value());
+    // The next run shows the other busy picture.
+    model->press(C::Generate);
+    EXPECT_EQ(model->previewPicture(), paths.busyPicturePath[1]);
+    finish();
+}
+
+TEST_F(WindowModelTest, SaveMapProposesTheFirstFreeNameAndSavesThere) {
+    model->press(C::Generate);
+    finish();
+    std::ofstream(root / "Brambex_cavern_1.png") << "x";
+    std::ofstream(root / "Brambex_cavern_2.png") << "x";
+    fs::path proposed;
+    services.savePath = [&](const fs::path& p) -> std::optional<fs::path> {
+        proposed = p;
+        return p;
+    };
+    model->press(C::SaveMap);
+    EXPECT_EQ(proposed.filename(), "Brambex_cavern_3.png");
+    ImagePtr saved = loadPng(root / "Brambex_cavern_3.png");
+    ASSERT_TRUE(saved);
+    EXPECT_FALSE(saved->trueColor);
+    // Force Full Colour is honoured.
+    model->setChecked(C::ForceFullColour, true);
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return root / "full.png"; };
+    model->press(C::SaveMap);
+    saved = loadPng(root / "full.png");
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(saved->trueColor);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// The save dialog may move the current directory; the data folder is found from the start folder.
+TEST_F(WindowModelTest, ASaveElsewhereDoesNotBreakTheNextGeneration) {
+    model->press(C::Generate);
+    finish();
+    const fs::path elsewhere = root / "elsewhere";
+    fs::create_directories(elsewhere);
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> {
+        fs::current_path(elsewhere);
+        return elsewhere / "map.png";
+    };
+    model->press(C::SaveMap);
+    ASSERT_TRUE(fs::exists(elsewhere / "map.png"));
+    fs::remove(paths.previewPath);
+    model->press(C::Generate);
+    finish();
+    EXPECT_TRUE(fs::exists(root / "data" / "temp" / "preview.png"));
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(model->lastFolder(), elsewhere) << "the next dialog starts where the last save went";
+}
+
+TEST_F(WindowModelTest, AFailedSaveSaysSoAndKeepsTheOldFile) {
+    model->press(C::Generate);
+    finish();
+    const fs::path locked = root / "locked.png";
+    std::ofstream(locked) << "old";
+    fs::permissions(locked, fs::perms::owner_read);
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return locked; };
+    model->press(C::SaveMap);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].caption, "File write error");
+    std::ifstream in(locked);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, "old");
+}
+
+TEST_F(WindowModelTest, LoadMapShowsTheMapsTypeThemeAndWater) {
+    // An Island map of theme 2 with red water (1), saved by the program itself.
+    model->select(C::GameType, 1);
+    model->setChecked(C::Manual, true);
+    model->select(C::Theme, 2);
+    model->press(C::Generate);
+    finish();
+    currentGenerator->waterColour = 1;
+    ASSERT_EQ(saveMap(root / "island.png", false), std::nullopt);
+    model->press(C::ResetAll);
+    model->select(C::GameType, 0);
+    services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "island.png"; };
+    model->press(C::LoadMap);
+    ASSERT_NE(currentGenerator, nullptr);
+    EXPECT_EQ(currentGenerator->mapType(), MapType::Island);
+    EXPECT_EQ(c(C::GameType).value, 1);
+    EXPECT_EQ(c(C::Status).text, "Island");
+    EXPECT_EQ(c(C::Theme).value, 2);
+    EXPECT_EQ(c(C::Water).value, 1);
+    EXPECT_TRUE(c(C::SaveMap).enabled);
+    EXPECT_TRUE(c(C::Modify).enabled);
+    EXPECT_FALSE(c(C::ForceFullColour).enabled) << "a 64-colour file";
+    EXPECT_TRUE(model->mapShown());
+    // A file that is no map: a message, and nothing else changes.
+    std::ofstream(root / "junk.png") << "junk";
+    services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "junk.png"; };
+    model->press(C::LoadMap);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(currentGenerator->mapType(), MapType::Island);
+    // A dropped file loads like a chosen one.
+    model->press(C::ResetAll);
+    model->dropFile(root / "island.png");
+    ASSERT_NE(currentGenerator, nullptr);
+    EXPECT_EQ(c(C::GameType).value, 1);
+}
+
+TEST_F(WindowModelTest, SettingsDialogSetsRemoveBackgroundOnlyOnOk) {
+    services.settings = [](bool& removeBackground, bool& module) {
+        EXPECT_FALSE(module);
+        removeBackground = true;
+        return false;  // Cancel
+    };
+    model->menu(MenuCommand::Settings);
+    EXPECT_FALSE(model->removeBackground());
+    services.settings = [](bool& removeBackground, bool&) {
+        removeBackground = true;
+        return true;
+    };
+    model->menu(MenuCommand::Settings);
+    EXPECT_TRUE(model->removeBackground());
+}
+
+TEST_F(WindowModelTest, AnExceptionInACommandIsShownAndTheWindowGoesOn) {
+    model->press(C::Generate);
+    finish();
+    services.savePath = [](const fs::path&) -> std::optional<fs::path> { throw WinException(5, "Disk gone"); };
+    model->press(C::SaveMap);
+    services.savePath = [](const fs::path&) -> std::optional<fs::path> { throw 42; };
+    model->menu(MenuCommand::SaveMap);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].caption, "Exception");
+    EXPECT_EQ(services.messages[0].text, "Disk gone");
+    EXPECT_EQ(services.messages[1].text, "Unknown");
+    model->press(C::Generate);
+    finish();
+    EXPECT_TRUE(c(C::Generate).enabled);
+}
+
+TEST_F(WindowModelTest, TheEditorCommandDisablesForceFullColourUntilTheNextMap) {
+    model->press(C::Generate);
+    finish();
+    model->press(C::EditMap);
+    EXPECT_EQ(services.editorRuns, 1);
+    EXPECT_FALSE(c(C::ForceFullColour).enabled);
+    model->menu(MenuCommand::IndiMask);
+    EXPECT_EQ(services.editorRuns, 2);
+    model->press(C::Generate);
+    finish();
+    EXPECT_TRUE(c(C::ForceFullColour).enabled);
+}
+
+TEST_F(WindowModelTest, ExitWaitsForARunningWorker) {
+    model->press(C::Generate);
+    model->menu(MenuCommand::Exit);
+    EXPECT_FALSE(model->busy());
+    EXPECT_EQ(services.quits, 1);
+}
+
+// A seed typed into the window makes the map `brambex -t cavern --seed N` makes.
+TEST_F(WindowModelTest, ATypedSeedMakesTheCommandLinesMap) {
+    const std::string cmd = "cd '" + root.string() + "' && XDG_CONFIG_HOME='" + (root / "config").string() + "' '" +
+                            BRAMBEX_EXE + "' -t cavern --seed 4243 --out cli.png > /dev/null 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    // The command line's Cavern parameters.
+    model->select(C::GameType, 1);
+    model->select(C::GameType, 0);
+    ASSERT_EQ(params.complexity, 50);
+    model->setSeedText("4243");  // a seed whose theme draw differs from the draw after it
+    model->press(C::Generate);
+    finish();
+    ASSERT_EQ(model->shownSeed(), 4243u);
+    ASSERT_EQ(saveMap(root / "window.png", false), std::nullopt);
+    ImagePtr cli = loadPng(root / "cli.png"), window = loadPng(root / "window.png");
+    ASSERT_TRUE(cli && window);
+    EXPECT_TRUE(test::samePixels(cli.get(), window.get()));
+    // A seed that is no number is refused with a message.
+    model->setSeedText("12ab");
+    model->press(C::Generate);
+    EXPECT_FALSE(model->busy());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].caption, "Seed");
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QThread>
+#include <QUrl>
+
+#include <fstream>
+
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "map/Themes.h"
+#include "map/Worker.h"
+#include "shell/Startup.h"
+#include "shell/qt/MainWindow.h"
+#include "tests/FakeWindowServices.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+using C = Control;
+
+namespace {
+
+// Waiting for the worker keeps Qt's events going: the worker's theme choice waits for them.
+class QtFakeServices : public test::FakeServices {
+public:
+    void processEvents() override { QApplication::processEvents(QEventLoop::AllEvents, 5); }
+};
+
+class MainWindowTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        fs::create_directories(root / "data" / "temp");
+        for (const char* shared : {"generic", "interface"})
+            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
+        for (const char* type : {"cavern", "island"}) {
+            fs::create_directories(root / "data" / type);
+            std::ofstream(root / "data" / type / "filecheck.dat");
+        }
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((root / "config").string()));
+        detectInstalledTypes();
+        countThemes();
+        window = std::make_unique<MainWindow>(&services);
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        window.reset();
+        TempWorkspace::TearDown();
+    }
+    template <typename W>
+    W* find(Control c) {
+        auto* w = window->findChild<W*>(QString("control%1").arg(static_cast<int>(c)));
+        EXPECT_NE(w, nullptr) << static_cast<int>(c);
+        return w;
+    }
+    // Runs the event loop until the map is finished and shown.
+    bool waitForMap(int ms = 20000) {
+        QElapsedTimer t;
+        t.start();
+        while ((window->model().busy() || window->previewImage().isNull()) && t.elapsed() < ms) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+        return !window->model().busy() && !window->previewImage().isNull();
+    }
+
+    QtFakeServices services;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, ControlsCarryTheirTextsAndFollowTheModel) {
+    EXPECT_EQ(window->windowTitle(), "Brambex");
+    EXPECT_EQ(find<QPushButton>(C::Generate)->text(), "&Generate");
+    EXPECT_EQ(find<QCheckBox>(C::ShowTransparency)->text(), "Show &Transparency");
+    EXPECT_EQ(find<QLabel>(C::CavesLabel)->text(), "Num Caves:");
+    auto* types = find<QComboBox>(C::GameType);
+    ASSERT_EQ(types->count(), 2);
+    EXPECT_EQ(types->itemText(1), "Island");
+    EXPECT_EQ(find<QLineEdit>(C::Status)->text(), "Cavern");
+    // Choosing Island in the list: the model switches, the widgets follow.
+    types->setCurrentIndex(1);
+    emit types->activated(1);
+    EXPECT_EQ(find<QLineEdit>(C::Status)->text(), "Island");
+    auto* complexity = find<QSlider>(C::Complexity);
+    EXPECT_EQ(complexity->maximum(), 150);
+    EXPECT_EQ(complexity->value(), 150);
+    EXPECT_TRUE(find<QLabel>(C::IslandsLabel)->isVisible());
+    EXPECT_FALSE(find<QLabel>(C::CavesLabel)->isVisible());
+    EXPECT_FALSE(find<QPushButton>(C::SaveMap)->isEnabled()) << "no map yet";
+    // A slider moved by the user updates the parameters and the value label.
+    find<QSlider>(C::Width)->setValue(2005);
+    EXPECT_EQ(params.width, 2000);
+    EXPECT_EQ(find<QLabel>(C::WidthValue)->text(), "2000");
+}
+
+TEST_F(MainWindowTest, GenerateRunsEndToEndAndShowsThePreviewAndTheChosenTheme) {
+    find<QRadioButton>(C::Manual)->click();
+    auto* themes = find<QComboBox>(C::Theme);
+    ASSERT_TRUE(themes->isEnabled());
+    themes->setCurrentIndex(3);
+    emit themes->activated(3);
+    find<QPushButton>(C::Generate)->click();
+    EXPECT_FALSE(find<QPushButton>(C::Generate)->isEnabled());
+    find<QPushButton>(C::Generate)->click();  // a second press while busy does nothing
+    ASSERT_TRUE(waitForMap());
+    EXPECT_EQ(window->previewImage().size(), QSize(400, 145));
+    EXPECT_EQ(themes->currentIndex(), 3);
+    EXPECT_EQ(currentGenerator->themeNumber, 3);
+    EXPECT_TRUE(find<QPushButton>(C::SaveMap)->isEnabled());
+    EXPECT_TRUE(find<QCheckBox>(C::Modify)->isEnabled());
+    EXPECT_FALSE(window->findChild<QLineEdit*>("currentSeed")->text().isEmpty());
+}
+
+// In Random mode the worker chooses the theme; the list shows it (a blocking call to this thread).
+TEST_F(MainWindowTest, TheWorkersThemeChoiceReachesTheList) {
+    for (int run = 0; run < 3; ++run) {
+        find<QPushButton>(C::Generate)->click();
+        ASSERT_TRUE(waitForMap());
+        EXPECT_EQ(find<QComboBox>(C::Theme)->currentIndex(), currentGenerator->themeNumber);
+    }
+}
+
+TEST_F(MainWindowTest, ClosingWhileAMapIsMadeWaitsAndLosesNothing) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(window->model().busy());
+    window->close();
+    EXPECT_FALSE(window->model().busy());
+    EXPECT_FALSE(worker.workerThread.joinable());
+}
+
+TEST_F(MainWindowTest, RemoveBackgroundStopsPaintingThePicture) {
+    EXPECT_TRUE(window->paintsBackground());
+    services.settings = [](bool& removeBackground, bool&) {
+        removeBackground = true;
+        return true;
+    };
+    window->model().menu(MenuCommand::Settings);
+    window->syncFromModel();
+    EXPECT_FALSE(window->paintsBackground());
+}
+
+TEST_F(MainWindowTest, ADroppedMapLoads) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return root / "dropped.png"; };
+    find<QPushButton>(C::SaveMap)->click();
+    ASSERT_TRUE(fs::exists(root / "dropped.png"));
+    find<QPushButton>(C::ResetAll)->click();
+    EXPECT_TRUE(window->previewImage().isNull());
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString((root / "dropped.png").string()))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    ASSERT_NE(currentGenerator, nullptr);
+    EXPECT_FALSE(window->previewImage().isNull());
+    EXPECT_TRUE(find<QPushButton>(C::SaveMap)->isEnabled());
+}
+
+}  // namespace
