@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
+#include <memory>
 #include <fstream>
 #include <new>
 
@@ -556,11 +558,18 @@ void MainWindowModel::generate() {
         };
     }
 
-    currentGenerator.reset();
+    // The previous map goes with the worker: freeing a picture of hundreds of megabytes takes
+    // longer than the window may stand still.
+    std::shared_ptr<Generator> previous(currentGenerator.release());
     currentGenerator = row->make(true);
     currentGenerator->refreshTypeIndex();
     disableAll();
-    if (!startWorker(currentGenerator.get(), std::move(seedRandom))) return;
+    auto prelude = [previous, seedRandom = std::move(seedRandom)]() mutable {
+        previous.reset();
+        if (seedRandom) seedRandom();
+        else srand(static_cast<std::uint32_t>(std::time(nullptr)));
+    };
+    if (!startWorker(currentGenerator.get(), std::move(prelude))) return;
 }
 
 void MainWindowModel::poll() {
