@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,11 @@ int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brambex");
     QApplication::setOrganizationName("Halvane");
+    // Start-up's one warning (no themes) is a message box in window mode.
+    setWarningSink([](const UserError& e) {
+        QMessageBox::warning(nullptr, QString::fromStdString(e.caption), QString::fromStdString(e.text));
+    });
+    startUp();
     MainWindow window;
     window.show();
     const int code = QApplication::exec();
@@ -56,11 +62,14 @@ int main(int argc, char** argv) {
         }
         return printMapInfo(argv[2]);
     }
-    setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
-    startUp();
     int code = 0;
-    if (argc < 2) code = runWindow(argc, argv);
-    else code = runCommandLine(argc, argv);
+    if (argc < 2) {
+        code = runWindow(argc, argv);
+    } else {
+        setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
+        startUp();
+        code = runCommandLine(argc, argv);
+    }
     currentGenerator.reset();
     return code;
 }

@@ -2,6 +2,7 @@
 // generates one map of the first type (with the seed given, if any) and saves the window.
 //
 //   brambex-screenshot OUT.png [SEED] [TYPE-POSITION]
+//   brambex-screenshot --about OUT.png            the About dialog
 // Run under a real X server (xvfb-run) to get the desktop's look.
 
 #include <QApplication>
@@ -9,10 +10,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "map/GdImage.h"
 #include "map/Generator.h"
 #include "shell/Startup.h"
+#include "shell/qt/Dialogs.h"
 #include "shell/qt/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +27,12 @@ int main(int argc, char** argv) {
     prepareLibraries();
     startUp();
     QApplication app(argc, argv);
+    if (std::string(argv[1]) == "--about" && argc >= 3) {
+        AboutDialog about;
+        about.show();
+        for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        return about.grab().save(argv[2]) ? 0 : 1;
+    }
     MainWindow window;
     window.resize(1000, 640);
     window.show();
