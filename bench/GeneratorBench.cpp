@@ -3,6 +3,9 @@
 #include "bench/BenchSupport.h"
 #include "generators/Cavern.h"
 #include "generators/Island.h"
+#include "generators/RR.h"
+#include "generators/SuperSheeper.h"
+#include "generators/TileMaze.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 
@@ -18,6 +21,9 @@ void wholeRun(benchmark::State& state, int count) {
     params.numIslands = count;
     params.complexity = std::is_same_v<T, Island> ? 150 : 50;
     params.objects = 50;
+    params.pathSize = state.range(0) > 1920 ? 174 : 232;
+    params.padding = 1;
+    params.noTopSoil = false;
     paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
     paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
     for (auto _ : state) {
@@ -37,6 +43,23 @@ BENCHMARK(BM_CavernRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
 
 static void BM_IslandRun(benchmark::State& state) { wholeRun<Island>(state, 1); }
 BENCHMARK(BM_IslandRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+// The maze types: path size 232 at 1920 x 696, 174 at 8000 x 8000; same targets.
+static void BM_RopeRaceRun(benchmark::State& state) { wholeRun<RR>(state, 1); }
+BENCHMARK(BM_RopeRaceRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+static void BM_SuperSheeperRun(benchmark::State& state) { wholeRun<SuperSheeper>(state, 1); }
+BENCHMARK(BM_SuperSheeperRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+// Carving alone on the largest grid the settings allow: 28664 x 30552 in 174 px cells.
+static void BM_CarveLargestMaze(benchmark::State& state) {
+    for (auto _ : state) {
+        brambex::srand(5);
+        const TileMaze maze = carveMaze(28664 / 174, 30552 / 174, MazeLoops::OneInSixteen);
+        benchmark::DoNotOptimize(maze.cells.data());
+    }
+}
+BENCHMARK(BM_CarveLargestMaze)->Unit(benchmark::kMillisecond);
 
 // Outline shaping on the longest outline the program makes: one cave around an 8000 x 8000
 // map at the highest complexity. Reports the point counts.

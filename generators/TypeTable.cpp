@@ -2,6 +2,8 @@
 
 #include "generators/Cavern.h"
 #include "generators/Island.h"
+#include "generators/RR.h"
+#include "generators/SuperSheeper.h"
 #include "map/Random.h"
 
 namespace brambex {
@@ -86,7 +88,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {"Roper", {}, {}, false, true, {}, {}, {}, 0},
     },
     {
-        MapType::RR, "RR", nullptr, false,
+        MapType::RR, "RR", make<RR>, false,
         {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"soil", INT32_MIN, INT32_MAX, nullptr}},
         {"width", "height", "path", "soil"},
         [](P& p) {
@@ -127,7 +129,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
          {{C::Complexity, 15, 50}, {C::PathSize, 50, 200}}, {}, {{C::Complexity, 20}, {C::PathSize, 70}}, 2880},
     },
     {
-        MapType::SuperSheeper, "SuperSheeper", nullptr, false,
+        MapType::SuperSheeper, "SuperSheeper", make<SuperSheeper>, false,
         {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"padding", 0, 5, &P::padding}, objectsKey},
         {"width", "height", "path", "padding", "objects"},
         [](P& p) {

@@ -43,6 +43,11 @@ const GoldenRow goldenRows[] = {
     {MapType::Island, 1, 1, "width=1920 height=696 complexity=150 numIslands=1 objects=80", 0xe03b2ef926fc3bbcull},
     {MapType::Island, 4, 4, "width=1920 height=696 complexity=50 numIslands=3 objects=100", 0xaf183e3b950d0f84ull},
     {MapType::Island, 6, 2, "width=3000 height=1000 complexity=90 numIslands=2 objects=60", 0xa6b15679d00a1870ull},
+    {MapType::RR, 1, 0, "width=1920 height=696 pathSize=232 noTopSoil=0", 0xc88f647d2bd5238aull},
+    {MapType::RR, 2, 4, "width=1920 height=696 pathSize=174 noTopSoil=1", 0x9343805212679f8full},
+    {MapType::RR, 3, 2, "width=3000 height=1400 pathSize=300 noTopSoil=0", 0x0ac9a3043d54dff0ull},
+    {MapType::SuperSheeper, 1, 1, "width=1920 height=696 pathSize=232 padding=1 objects=50", 0x1f4a8e56a5435303ull},
+    {MapType::SuperSheeper, 2, 3, "width=1920 height=2880 pathSize=300 padding=2 objects=100", 0xba14c58f3e203b19ull},
 };
 // clang-format on
 

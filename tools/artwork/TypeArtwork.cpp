@@ -4,7 +4,10 @@ namespace artwork {
 
 const std::vector<TypeArtwork>& typeArtwork() {
     // One row per map type with its own pictures, in the order they are written.
-    static const std::vector<TypeArtwork> rows{};
+    static const std::vector<TypeArtwork> rows{
+        {brambex::MapType::RR, writeRopeRaceTiles},
+        {brambex::MapType::SuperSheeper, writeSuperSheeperTiles},
+    };
     return rows;
 }
 

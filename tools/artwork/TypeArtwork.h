@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "map/GdImage.h"
@@ -17,6 +18,12 @@ struct TypeArtwork {
 };
 
 const std::vector<TypeArtwork>& typeArtwork();
+
+// The maze tiles of Rope Race (with the start tiles) and SuperSheeper, into <folder>/tile/.
+void writeRopeRaceTiles(const std::filesystem::path& typeFolder);
+void writeSuperSheeperTiles(const std::filesystem::path& typeFolder);
+// The ordinary tiles 0..15, for the contact sheet.
+std::vector<brambex::ImagePtr> mazeTileSamples(bool ropeRace);
 
 // Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
 // file cannot be written.

@@ -1,0 +1,25 @@
+#include "generators/RR.h"
+
+#include <algorithm>
+
+#include "generators/RunSteps.h"
+#include "generators/TileMaze.h"
+
+namespace brambex {
+
+RR::RR() : Generator(MapType::RR) {}
+
+void RR::generate() {
+    // At least 3 x 3 cells, so the start cell can be off the border.
+    const int size = cellSize(parameters.pathSize);
+    width = std::max(width, 3 * size);
+    height = std::max(height, 3 * size);
+    beginRun();
+    buildTileMaze(image.get(), size, size, typeFolder(MapType::RR));
+    if (!parameters.noTopSoil) textureLand(*this, 1, false);
+    applyThemeSoil(*this);
+    setReservedPixels(*this);
+    finishRun(*this);
+}
+
+}  // namespace brambex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "map/Generator.h"
+
+namespace brambex {
+
+// Rope Race: a perfect maze of tiles over the whole map, carved from a start cell off the
+// border; grass and roots on its land unless "No Top Soil" is set.
+class RR : public Generator {
+public:
+    RR();
+    void generate() override;
+
+    // The cell size of a run: the path size, 174 when it is 0.
+    static int cellSize(int pathSize) { return pathSize > 0 ? pathSize : 174; }
+};
+
+}  // namespace brambex

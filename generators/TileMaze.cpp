@@ -1,0 +1,137 @@
+#include "generators/TileMaze.h"
+
+#include <array>
+#include <string>
+
+#include "map/ProcessState.h"
+#include "map/Random.h"
+
+namespace brambex {
+
+namespace {
+
+constexpr std::array<std::uint32_t, 16> TILE_TABLE = {0, 1, 3, 11, 7, 5, 13, 9, 2, 6, 14, 10, 4, 12, 8, 15};
+
+// Direction d: 0 up, 1 right, 2 down, 3 left; the opening on this side and on the neighbour's.
+constexpr int DX[4] = {0, 1, 0, -1};
+constexpr int DY[4] = {-1, 0, 1, 0};
+constexpr std::uint32_t HERE[4] = {TileMaze::Up, TileMaze::Right, TileMaze::Down, TileMaze::Left};
+constexpr std::uint32_t THERE[4] = {TileMaze::Down, TileMaze::Left, TileMaze::Up, TileMaze::Right};
+
+// One cell of the walk in progress: where it is, its first direction and how many it has tried.
+struct Frame {
+    int x, y, first, tried;
+};
+
+// A tile stretched by nearest neighbour; its transparent colour stays transparent.
+ImagePtr stretched(gdImagePtr src, int w, int h) {
+    ImagePtr out = tryCreateTrueColour(w, h);
+    if (!out) return nullptr;
+    gdImageAlphaBlending(out.get(), 0);
+    const int t = src->transparent;
+    if (t >= 0) {
+        const int key = src->trueColor ? t : gdTrueColorAlpha(src->red[t], src->green[t], src->blue[t], src->alpha[t]);
+        gdImageFilledRectangle(out.get(), 0, 0, w - 1, h - 1, key);
+        out->transparent = key;
+    }
+    gdImageCopyResized(out.get(), src, 0, 0, 0, 0, w, h, src->sx, src->sy);
+    return out;
+}
+
+}  // namespace
+
+int TileMaze::passages() const {
+    int n = 0;
+    for (int x = 0; x < cols; ++x)
+        for (int y = 0; y < rows; ++y) {
+            n += (at(x, y).openings & Right) && x + 1 < cols ? 1 : 0;
+            n += (at(x, y).openings & Down) && y + 1 < rows ? 1 : 0;
+        }
+    return n;
+}
+
+TileMaze carveMaze(int cols, int rows, MazeLoops loops) {
+    TileMaze maze;
+    maze.cols = cols;
+    maze.rows = rows;
+    maze.cells.assign(static_cast<std::size_t>(cols) * rows, {});
+    int sx, sy;
+    do {
+        sx = rand() % cols - 1;
+        sy = rand() % rows - 1;
+    } while (sx < 1 || sx > cols - 2 || sy < 1 || sy > rows - 2);
+    maze.startX = sx;
+    maze.startY = sy;
+    maze.at(sx, sy).state = TileMaze::Visited | TileMaze::Start;
+
+    std::vector<Frame> stack;
+    stack.reserve(static_cast<std::size_t>(cols) * rows);
+    stack.push_back({sx, sy, rand() % 4, 0});
+    while (!stack.empty()) {
+        Frame& f = stack.back();
+        if (f.tried == 4) {
+            stack.pop_back();
+            continue;
+        }
+        const int d = (f.first + f.tried) % 4;
+        ++f.tried;
+        const int nx = f.x + DX[d], ny = f.y + DY[d];
+        if (nx < 0 || ny < 0 || nx >= cols || ny >= rows) continue;
+        TileMaze::Cell& here = maze.at(f.x, f.y);
+        TileMaze::Cell& next = maze.at(nx, ny);
+        if (next.state & TileMaze::Visited) {
+            if (loops == MazeLoops::OneInSixteen && rand() % 16 == 0) {
+                here.openings |= HERE[d];
+                next.openings |= THERE[d];
+            }
+            continue;
+        }
+        here.openings |= HERE[d];
+        next.openings |= THERE[d];
+        next.state |= TileMaze::Visited;
+        stack.push_back({nx, ny, rand() % 4, 0});  // `f` is not used after this
+    }
+    return maze;
+}
+
+int tileNumber(std::uint32_t openings) {
+    for (int k = 0; k < 16; ++k)
+        if (TILE_TABLE[k] == openings) return k;
+    return 0;
+}
+
+void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int tileHeight, std::string_view folder,
+                  bool startTiles) {
+    // Each tile file is read once per run: the same file gives the same picture every time.
+    std::array<ImagePtr, 32> cache;
+    std::array<bool, 32> tried{};
+    const std::filesystem::path tiles = paths.workingDirectory / "data" / std::string(folder) / "tile";
+    auto tile = [&](int number, bool start) -> gdImagePtr {
+        const int slot = number + (start ? 16 : 0);
+        if (!tried[slot]) {
+            tried[slot] = true;
+            ImagePtr picture = loadPng((start ? tiles / "start" : tiles) / (std::to_string(number) + ".png"));
+            if (picture && (picture->sx != tileWidth || picture->sy != tileHeight))
+                picture = stretched(picture.get(), tileWidth, tileHeight);
+            cache[slot] = std::move(picture);
+        }
+        return cache[slot].get();
+    };
+    for (int x = 0; x < maze.cols; ++x)
+        for (int y = 0; y < maze.rows; ++y) {
+            const TileMaze::Cell& cell = maze.at(x, y);
+            if (!(cell.state & TileMaze::Visited)) continue;
+            const bool start = startTiles && (cell.state & TileMaze::Start);
+            if (gdImagePtr picture = tile(tileNumber(cell.openings), start))
+                copyPicture(image, picture, x * tileWidth, y * tileHeight);
+        }
+}
+
+void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, std::string_view folder) {
+    const int cols = image->sx / cellWidth, rows = image->sy / cellHeight;
+    const int tileWidth = image->sx / cols, tileHeight = image->sy / rows;
+    const TileMaze maze = carveMaze(cols, rows, MazeLoops::Never);
+    drawTileMaze(image, maze, tileWidth, tileHeight, folder, true);
+}
+
+}  // namespace brambex
