@@ -213,7 +213,12 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
         }
         width = std::max(width, x + margin);
     }
-    const int height = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
+    // Below the themes: the maze tiles of Rope Race and SuperSheeper at half size.
+    const std::vector<brambex::ImagePtr> mazeTiles[2] = {mazeTileSamples(true), mazeTileSamples(false)};
+    const int tileW = mazeTiles[0][0]->sx / 2, tileH = mazeTiles[0][0]->sy / 2, tileRow = 24 + tileH;
+    width = std::max(width, margin * 2 + 16 + 16 * (tileW + 6));
+    const int themesHeight = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
+    const int height = themesHeight + 2 * (tileRow + margin);
     brambex::ImagePtr sheet = brambex::createTrueColour(width, height);
     const int back = gdImageColorAllocate(sheet.get(), 58, 60, 66);
     const int panel = gdImageColorAllocate(sheet.get(), 84, 88, 96);
@@ -259,6 +264,17 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
                 ox += o->sx + 6;
             }
             x = ox + 18;
+        }
+    }
+    const char* const mazeNames[2] = {"Rope Race tiles", "SuperSheeper tiles"};
+    for (int m = 0; m < 2; ++m) {
+        const int top = themesHeight + m * (tileRow + margin);
+        gdImageFilledRectangle(sheet.get(), margin, top, width - margin - 1, top + tileRow - 1, panel);
+        drawText(sheet.get(), gdFontGetMediumBold(), margin + 8, top + 4, mazeNames[m], dim);
+        for (int k = 0; k < 16; ++k) {
+            const int x = margin + 8 + k * (tileW + 6), y = top + 20;
+            gdImageCopyResampled(sheet.get(), mazeTiles[m][static_cast<std::size_t>(k)].get(), x, y, 0, 0, tileW, tileH,
+                                 tileW * 2, tileH * 2);
         }
     }
     if (scale >= 1.0) return sheet;
