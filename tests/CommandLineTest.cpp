@@ -186,3 +186,26 @@ TEST_F(CommandLineTest, HelpAndInfo) {
     std::ofstream(root / "junk.png") << "junk";
     EXPECT_EQ(run("--info junk.png").code, 1);
 }
+
+TEST_F(CommandLineTest, MazeTypesUseTheirPresets) {
+    for (const char* type : {"rr", "supersheeper"}) {
+        fs::create_directories(root / "data" / type);
+        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / type / "tile", root / "data" / type / "tile");
+        std::ofstream(root / "data" / type / "filecheck.dat");
+    }
+    Outcome r = run("-t ss --seed 3");
+    ASSERT_EQ(r.code, 0) << r.err;
+    ImagePtr map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->sx, 1920);
+    EXPECT_EQ(map->sy, 2880);
+    EXPECT_NE(r.out.find("SuperSheeper"), std::string::npos);
+    // Rope Race: 232-pixel cells and No Top Soil, unless its settings file says otherwise.
+    std::ofstream(root / "data" / "rr" / "settings.dat") << "width 2400\nsoil 0\n";
+    r = run("-t rr --seed 3");
+    ASSERT_EQ(r.code, 0) << r.err;
+    map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->sx, 2400);
+    EXPECT_EQ(map->sy, 696);
+}

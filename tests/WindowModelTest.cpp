@@ -384,3 +384,30 @@ TEST_F(WindowModelTest, ATypedSeedMakesTheCommandLinesMap) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowModelTest, SuperSheeperComesUpTallAndRopeRaceWide) {
+    for (const char* type : {"rr", "supersheeper"}) {
+        fs::create_directories(root / "data" / type);
+        std::ofstream(root / "data" / type / "filecheck.dat");
+    }
+    detectInstalledTypes();
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    ASSERT_EQ(c(C::GameType).items, (std::vector<std::string>{"Cavern", "Island", "RopeRace", "SuperSheeper"}));
+    model->select(C::GameType, 3);
+    EXPECT_EQ(c(C::Status).text, "SuperSheeper");
+    EXPECT_EQ(params.width, 1920);
+    EXPECT_EQ(params.height, 2880);
+    EXPECT_TRUE(c(C::Padding).shown);
+    EXPECT_EQ(c(C::PathSize).min, 174);
+    model->select(C::GameType, 2);
+    EXPECT_EQ(c(C::Status).text, "Rope Race");
+    EXPECT_EQ(params.height, 696);
+    EXPECT_TRUE(c(C::NoTopSoil).shown);
+    EXPECT_FALSE(c(C::Padding).shown);
+    EXPECT_FALSE(c(C::Objects).shown);
+}
+
+}  // namespace
