@@ -1,7 +1,9 @@
 #include <chrono>
 
 #include "bench/BenchSupport.h"
+#include "generators/BnA.h"
 #include "generators/Cavern.h"
+#include "generators/Fort.h"
 #include "generators/Island.h"
 #include "generators/RR.h"
 #include "generators/SuperSheeper.h"
@@ -50,6 +52,13 @@ BENCHMARK(BM_RopeRaceRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
 
 static void BM_SuperSheeperRun(benchmark::State& state) { wholeRun<SuperSheeper>(state, 1); }
 BENCHMARK(BM_SuperSheeperRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+// Fort is always 1920 x 696; Bow and Arrow at both sizes (Gradient, 25 objects).
+static void BM_FortRun(benchmark::State& state) { wholeRun<Fort>(state, 1); }
+BENCHMARK(BM_FortRun)->Args({1920, 696})->Unit(benchmark::kMillisecond);
+
+static void BM_BowAndArrowRun(benchmark::State& state) { wholeRun<BnA>(state, 1); }
+BENCHMARK(BM_BowAndArrowRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
 
 // Carving alone on the largest grid the settings allow: 28664 x 30552 in 174 px cells.
 static void BM_CarveLargestMaze(benchmark::State& state) {

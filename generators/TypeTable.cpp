@@ -1,6 +1,8 @@
 #include "generators/TypeTable.h"
 
+#include "generators/BnA.h"
 #include "generators/Cavern.h"
+#include "generators/Fort.h"
 #include "generators/Island.h"
 #include "generators/RR.h"
 #include "generators/SuperSheeper.h"
@@ -28,7 +30,7 @@ void nothingAfter(Generator&) {}
 
 const std::array<TypeRow, MAP_TYPE_COUNT> table{{
     {
-        MapType::BnA, "BnA", nullptr, false,
+        MapType::BnA, "BnA", make<BnA>, false,
         {widthKey(28664), heightKey(30552), {"objects", 0, 50, &P::bnaObjects}},
         {"width", "height", "objects"},
         [](P& p) {
@@ -60,7 +62,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
          {}, true, true, {}, {{C::Complexity, 1, 100}}, {{C::Complexity, 50}}, 696},
     },
     {
-        MapType::Fort, "Fort", nullptr, true, {}, {},
+        MapType::Fort, "Fort", make<Fort>, true, {}, {},
         noPreset, nothingAfter, true,
         {"Fort", {C::Grass}, {C::Brick}, false, false, {}, {}, {}, 0},
     },

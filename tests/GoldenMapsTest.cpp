@@ -17,6 +17,7 @@
 
 #include "generators/TypeTable.h"
 #include "map/Generator.h"
+#include "generators/Fort.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Themes.h"
@@ -43,6 +44,10 @@ const GoldenRow goldenRows[] = {
     {MapType::Island, 1, 1, "width=1920 height=696 complexity=150 numIslands=1 objects=80", 0xe03b2ef926fc3bbcull},
     {MapType::Island, 4, 4, "width=1920 height=696 complexity=50 numIslands=3 objects=100", 0xaf183e3b950d0f84ull},
     {MapType::Island, 6, 2, "width=3000 height=1000 complexity=90 numIslands=2 objects=60", 0xa6b15679d00a1870ull},
+    {MapType::BnA, 1, 0, "width=1920 height=696 bnaObjects=25 bnaStyle=0 bnaAlgorithm=0", 0x7ab7f79eefbd9c1full},
+    {MapType::BnA, 2, 0, "width=3840 height=1392 bnaObjects=50 bnaStyle=5 bnaAlgorithm=1", 0xdf58407d51238e7aull},
+    {MapType::Fort, 1, 0, "fortBrick=0", 0x9c53f01dfb83a5d3ull},
+    {MapType::Fort, 2, 0, "fortBrick=2", 0x9c3cd1152271644full},
     {MapType::RR, 1, 0, "width=1920 height=696 pathSize=232 noTopSoil=0", 0xc88f647d2bd5238aull},
     {MapType::RR, 2, 4, "width=1920 height=696 pathSize=174 noTopSoil=1", 0x9343805212679f8full},
     {MapType::RR, 3, 2, "width=3000 height=1400 pathSize=300 noTopSoil=0", 0x0ac9a3043d54dff0ull},
@@ -135,6 +140,7 @@ protected:
     // Makes the map of a row the way a run from the window or the command line would.
     std::unique_ptr<Generator> make(const GoldenRow& row) {
         params = parseParameters(row.parameters);
+        fortMemory() = FortMemory{};  // no Modify memory from an earlier row
         params.keepSeed = true;
         params.manualMode = true;
         params.themeChoice = row.theme;

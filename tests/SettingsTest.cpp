@@ -10,6 +10,7 @@
 #include "map/WindowHooks.h"
 #include "shell/Startup.h"
 #include "shell/TypeSettings.h"
+#include "generators/TypeTable.h"
 #include "tests/TestSupport.h"
 
 using namespace brambex;
@@ -158,14 +159,15 @@ TEST_F(SettingsTest, LaterLinesOverrideEarlierOnesOnlyWhenInRange) {
 
 TEST_F(SettingsTest, InstalledTypesGetConsecutivePositions) {
     EXPECT_EQ(detectInstalledTypes(), "none");
-    for (const char* folder : {"island", "cavern", "fort"}) {
+    for (const char* folder : {"island", "cavern", "wfw"}) {
         fs::create_directories(root / "data" / folder);
         std::ofstream(root / "data" / folder / "filecheck.dat");
     }
-    // Fort has a marker but no generator in this build: not installed.
+    // Walk for Weapons has a marker but no generator in this build: not installed.
+    ASSERT_FALSE(typeRow(MapType::WforW).hasGenerator()) << "pick a type that has none yet";
     EXPECT_EQ(detectInstalledTypes(), "cavern=Cavern;island=Island;");
     EXPECT_TRUE(installedTypes.installed(MapType::Cavern));
-    EXPECT_FALSE(installedTypes.installed(MapType::Fort));
+    EXPECT_FALSE(installedTypes.installed(MapType::WforW));
     EXPECT_FALSE(installedTypes.installed(MapType::BnA));
     EXPECT_EQ(installedTypes.listIndex(MapType::Cavern), 0);
     EXPECT_EQ(installedTypes.listIndex(MapType::Island), 1);

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "generators/Fort.h"
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
@@ -19,6 +20,7 @@ void TempWorkspace::SetUp() {
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     root = pattern;
     resetProcessState();
+    fortMemory() = FortMemory{};  // what Modify rebuilds, kept between runs of one process
     currentGenerator.reset();
     setWorkingDirectory(root);
     setWarningSink({});

@@ -76,6 +76,7 @@ void drawTextCentred(gdImagePtr im, gdFontPtr font, int cx, int y, const std::st
 
 void writeArtPng(const fs::path& path, gdImagePtr im) { writePng(path, im); }
 void writeArtText(const fs::path& path, const std::string& text) { writeText(path, text); }
+void writeArtBmp(const fs::path& path, gdImagePtr im) { writeBmp(path, im); }
 
 void writeDataFolder(const fs::path& root, const std::vector<ThemeArt>& themes) {
     const fs::path data = root / "data";

@@ -5,6 +5,8 @@ namespace artwork {
 const std::vector<TypeArtwork>& typeArtwork() {
     // One row per map type with its own pictures, in the order they are written.
     static const std::vector<TypeArtwork> rows{
+        {brambex::MapType::BnA, writeBnaArt},
+        {brambex::MapType::Fort, writeFortArt},
         {brambex::MapType::RR, writeRopeRaceTiles},
         {brambex::MapType::SuperSheeper, writeSuperSheeperTiles},
     };

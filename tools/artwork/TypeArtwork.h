@@ -25,9 +25,15 @@ void writeSuperSheeperTiles(const std::filesystem::path& typeFolder);
 // The ordinary tiles 0..15, for the contact sheet.
 std::vector<brambex::ImagePtr> mazeTileSamples(bool ropeRace);
 
+// Fort's land, grass, bricks and pieces; Bow and Arrow's six styles with their previews.
+void writeFortArt(const std::filesystem::path& typeFolder);
+void writeBnaArt(const std::filesystem::path& typeFolder);
+std::vector<brambex::ImagePtr> bnaSamples(int style);
+
 // Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
 // file cannot be written.
 void writeArtPng(const std::filesystem::path& path, gdImagePtr im);
 void writeArtText(const std::filesystem::path& path, const std::string& text);
+void writeArtBmp(const std::filesystem::path& path, gdImagePtr im);
 
 }  // namespace artwork

@@ -1,0 +1,216 @@
+#include "generators/Fort.h"
+
+#include <list>
+#include <string>
+
+#include "generators/RunSteps.h"
+#include "map/Files.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+
+namespace brambex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int MAP_W = 1920, MAP_H = 696, HALF_W = 875;
+constexpr int PIECE_W = 280, PIECE_H = 170;
+
+fs::path fortFile(const fs::path& relative) { return paths.workingDirectory / "data" / "fort" / relative; }
+
+// A picture as a fresh true-colour one (palette artwork cannot safely take a transparent colour).
+ImagePtr trueColourCopy(gdImagePtr picture) {
+    if (!picture) return nullptr;
+    ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);
+    if (!copy) return nullptr;
+    gdImageAlphaBlending(copy.get(), 0);
+    for (int y = 0; y < picture->sy; ++y)
+        for (int x = 0; x < picture->sx; ++x) copy->tpixels[y][x] = trueColourAt(picture, x, y);
+    gdImageAlphaBlending(copy.get(), 1);
+    return copy;
+}
+
+// A grass piece with its transparent colour: index or value `key` of the file.
+ImagePtr grassPiece(int n, int key) {
+    ImagePtr loaded = loadArt(fortFile("grass/grass" + std::to_string(n) + ".png"));
+    if (!loaded) return nullptr;
+    const int transparent = loaded->trueColor ? key
+                            : key < loaded->colorsTotal
+                                ? gdTrueColorAlpha(loaded->red[key], loaded->green[key], loaded->blue[key], loaded->alpha[key])
+                                : -1;
+    ImagePtr piece = trueColourCopy(loaded.get());
+    if (piece) piece->transparent = transparent;
+    return piece;
+}
+
+// Left to right, pixel for pixel.
+ImagePtr mirrored(gdImagePtr picture) {
+    ImagePtr out = tryCreateTrueColour(picture->sx, picture->sy);
+    if (!out) return nullptr;
+    for (int y = 0; y < picture->sy; ++y)
+        for (int x = 0; x < picture->sx; ++x) out->tpixels[y][x] = picture->tpixels[y][picture->sx - 1 - x];
+    return out;
+}
+
+int countFiles(const fs::path& folder) {
+    int n = 0;
+    while (fileOpens(folder / (std::to_string(n) + ".png"))) ++n;
+    return n;
+}
+
+}  // namespace
+
+FortMemory& fortMemory() {
+    static FortMemory memory;
+    return memory;
+}
+
+Fort::Fort() : Generator(MapType::Fort, MAP_W, MAP_H) {}
+
+std::vector<std::pair<int, int>> Fort::hillProfile() {
+    std::list<std::pair<int, int>> points{{1, MAP_H}, {769, MAP_H}};
+    int n = 0;
+    for (int round = 0; round < 7; ++round) {
+        for (auto p = points.begin(); std::next(p) != points.end(); ++p) {
+            const auto q = std::next(p);
+            const int x = static_cast<int>((p->first + q->first) * 0.5);
+            const int w = static_cast<int>((1392 - p->second - q->second) * 0.5);  // mean height above the bottom
+            ++n;
+            const int a = (rand() % (w + 200) - w) / n;
+            int value;
+            if (rand() % 2 == 0) value = w - a >= 0 ? w - a : w + a;
+            else value = w + a > MAP_H ? w - a : w + a;
+            p = points.insert(q, {x, MAP_H - value});
+        }
+    }
+    return {points.begin(), points.end()};
+}
+
+std::array<int, 768> Fort::hillHeights(const std::vector<std::pair<int, int>>& points) {
+    std::array<int, 768> heights{};
+    for (std::size_t i = 0; i + 1 < points.size() && i < 128; ++i) {
+        const int py = points[i].second, qy = points[i + 1].second;
+        for (int k = 0; k < 6; ++k) heights[i * 6 + k] = py + (qy - py) * k / 6;
+    }
+    heights[767] = MAP_H;
+    return heights;
+}
+
+void Fort::swapColours(gdImagePtr piece, int swap) {
+    const int green = packColour(0, 255, 0), blue = packColour(0, 0, 255), white = packColour(255, 255, 255);
+    for (int y = 0; y < piece->sy; ++y)
+        for (int x = 0; x < piece->sx; ++x) {
+            int& c = piece->tpixels[y][x];
+            if (c == green) c = swap == 1 ? 0 : white;
+            else if (c == blue) c = swap == 1 ? white : 0;
+        }
+}
+
+void Fort::drawLand(gdImagePtr half, const std::array<int, 768>& heights) const {
+    ImagePtr land = loadArt(fortFile("grass/land.png"));
+    if (!land) return;
+    const int rows = std::min(200, land->sy);
+    for (int k = 0; k < 768; ++k) {
+        const int h = heights[k];
+        if (MAP_H - h <= 0) continue;
+        // One column of the land picture, resampled to the strip under the hill line.
+        gdImageCopyResampled(half, land.get(), k, h, 0, 0, 1, MAP_H - h, 1, rows);
+    }
+}
+
+void Fort::drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const {
+    ImagePtr pieces[4] = {grassPiece(1, 0), grassPiece(2, 3), grassPiece(3, 3), grassPiece(4, 0)};
+    auto put = [&](int n, int x, int y) {
+        if (pieces[n]) gdImageCopy(half, pieces[n].get(), x, y, 0, 0, 9, 8);
+    };
+    for (int i = 0; i <= 764; i += 4) {
+        put(rand() % 4, i, heights[i] - 6);
+        for (int offset = 0; offset <= 195; offset += 5) {
+            const int piece = rand() % 4;
+            const int dx = rand() % 4;
+            put(piece, i - 2 + dx, heights[i] + offset);
+        }
+    }
+}
+
+void Fort::choosePieces(FortMemory& m, bool reuse) const {
+    if (reuse) return;
+    m.topLeft = rand() % 8;
+    m.topRight = rand() % 4 + (m.topLeft > 3 ? 4 : 0);
+    m.middle1Left = rand() % 8;
+    m.middle1Right = rand() % 4 + (m.middle1Left > 3 ? 4 : 0);
+    m.middle2Left = rand() % 8;
+    m.middle2Right = rand() % 4 + (m.middle2Left > 3 ? 4 : 0);
+    m.bottomSet = rand() % 2;
+    const int extra = m.bottomSet == 0 ? 4 : 0;
+    // A bottom folder without pictures leaves its piece empty (no draw: there is nothing to choose).
+    const int leftCount = countFiles(fortFile("bottom/" + std::to_string(folderOf(m.middle2Left) + extra)));
+    m.bottomLeft = leftCount > 0 ? rand() % leftCount : -1;
+    const int rightCount = countFiles(fortFile("bottom/" + std::to_string(folderOf(m.middle2Right) + extra)));
+    m.bottomRight = rightCount > 0 ? rand() % rightCount : -1;
+}
+
+void Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr brick, int x, int y, bool mirror,
+                     FortMemory& memory, bool reuse) const {
+    ImagePtr piece = createTrueColour(PIECE_W, PIECE_H);
+    if (ImagePtr loaded = piecePath.empty() ? nullptr : loadArt(piecePath)) copyPicture(piece.get(), loaded.get(), 0, 0);
+    if (!reuse) memory.colourSwap = rand() % 2;
+    swapColours(piece.get(), memory.colourSwap);
+    if (!brick) return;
+    // The brick shows where the piece is white; the piece's other colours (black: air) cover it.
+    ImagePtr result = trueColourCopy(brick);
+    piece->transparent = packColour(255, 255, 255);
+    copyPicture(result.get(), piece.get(), 0, 0);
+    if (mirror) result = mirrored(result.get());
+    if (result) gdImageCopy(half, result.get(), x, y, 0, 0, PIECE_W, PIECE_H);
+}
+
+void Fort::generate() {
+    image = createTrueColour(MAP_W, MAP_H);
+    ImagePtr half = createTrueColour(HALF_W, MAP_H);
+    colourBackground = gdImageColorAllocate(image.get(), 242, 24, 204);
+    colourBlack = 0;
+    colourWhite = packColour(255, 255, 255);
+
+    FortMemory& memory = fortMemory();
+    const bool reuse = parameters.keepSeed && memory.valid;
+    std::array<int, 768> heights = hillHeights(hillProfile());
+    if (reuse && !parameters.fortGrass) heights = memory.heights;
+    else memory.heights = heights;
+
+    drawLand(half.get(), heights);
+    drawGrass(half.get(), heights);
+    choosePieces(memory, reuse);
+    memory.valid = true;
+    const int brickNumber = parameters.manualMode ? parameters.fortBrick : rand() % 3;
+
+    ImagePtr brick = loadArt(fortFile("brick/" + std::to_string(brickNumber) + ".png"));
+    const int extra = memory.bottomSet == 0 ? 4 : 0;
+    auto top = [](int c) { return fs::path("top") / std::to_string(c) / "0.png"; };
+    auto middle = [](int folder, int c) { return fs::path("middle") / std::to_string(folder) / std::to_string(c) / "0.png"; };
+    auto bottom = [&](int folder, int c) {
+        return c < 0 ? fs::path() : fortFile(fs::path("bottom") / std::to_string(folder + extra) / (std::to_string(c) + ".png"));
+    };
+    const fs::path rows[4][2] = {
+        {fortFile(top(memory.topLeft)), fortFile(top(memory.topRight))},
+        {fortFile(middle(folderOf(memory.topLeft), memory.middle1Left)),
+         fortFile(middle(folderOf(memory.topRight), memory.middle1Right))},
+        {fortFile(middle(folderOf(memory.middle1Left), memory.middle2Left)),
+         fortFile(middle(folderOf(memory.middle1Right), memory.middle2Right))},
+        {bottom(folderOf(memory.middle2Left), memory.bottomLeft), bottom(folderOf(memory.middle2Right), memory.bottomRight)},
+    };
+    const int rowY[4] = {2, 172, 342, 512};
+    for (int r = 0; r < 4; ++r)
+        for (int side = 0; side < 2; ++side)
+            drawPiece(half.get(), rows[r][side], brick.get(), 100 + PIECE_W * side, rowY[r], side == 1, memory, reuse);
+
+    // The two halves: column 1919 - k shows column k; 875..1044 stay air.
+    gdImageCopy(image.get(), half.get(), 0, 0, 0, 0, HALF_W, MAP_H);
+    if (ImagePtr mirror = mirrored(half.get())) gdImageCopy(image.get(), mirror.get(), MAP_W - HALF_W, 0, 0, 0, HALF_W, MAP_H);
+
+    setReservedPixels(*this);
+    finishRun(*this);
+}
+
+}  // namespace brambex

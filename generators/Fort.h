@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "map/Generator.h"
+
+namespace brambex {
+
+// What "Modify" rebuilds: the hill and the fort's pieces of the last run that did not reuse them.
+struct FortMemory {
+    bool valid = false;  // a run has stored something
+    std::array<int, 768> heights{};
+    int topLeft = 0, topRight = 0, middle1Left = 0, middle1Right = 0, middle2Left = 0, middle2Right = 0;
+    int bottomSet = 0, bottomLeft = 0, bottomRight = 0, colourSwap = 0;
+};
+FortMemory& fortMemory();
+
+// Fort: a 1920 x 696 duel map of two mirrored halves, each a rolling hill of land with grass and
+// a fort stacked from 280 x 170 pieces in a brick. Its artwork is its own (data/fort), not a theme.
+class Fort : public Generator {
+public:
+    Fort();
+    void generate() override;
+
+    // The hill's 129 points (x 1..769, 6 apart), by midpoint displacement; the draws as stated.
+    static std::vector<std::pair<int, int>> hillProfile();
+    // The 768 column heights between those points; the last is 696.
+    static std::array<int, 768> hillHeights(const std::vector<std::pair<int, int>>& points);
+    // Folder numbers above 3 count from 0 again ("mod 4" as the pieces use it).
+    static int folderOf(int choice) { return choice > 3 ? choice - 4 : choice; }
+    // Pure green and pure blue made black or white: swap 1 makes green air and blue brick.
+    static void swapColours(gdImagePtr piece, int swap);
+
+private:
+    void drawLand(gdImagePtr half, const std::array<int, 768>& heights) const;
+    void drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const;
+    void choosePieces(FortMemory& choice, bool reuse) const;
+    void drawPiece(gdImagePtr half, const std::filesystem::path& piecePath, gdImagePtr brick, int x, int y,
+                   bool mirror, FortMemory& memory, bool reuse) const;
+};
+
+}  // namespace brambex
