@@ -219,7 +219,8 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
     const int tileW = mazeTiles[0][0]->sx / 2, tileH = mazeTiles[0][0]->sy / 2, tileRow = 24 + tileH;
     width = std::max(width, margin * 2 + 16 + 16 * (tileW + 6));
     const int themesHeight = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
-    const int height = themesHeight + 2 * (tileRow + margin);
+    const int bnaRow = 24 + 60;
+    const int height = themesHeight + 2 * (tileRow + margin) + bnaRow + margin;
     brambex::ImagePtr sheet = brambex::createTrueColour(width, height);
     const int back = gdImageColorAllocate(sheet.get(), 58, 60, 66);
     const int panel = gdImageColorAllocate(sheet.get(), 84, 88, 96);
@@ -276,6 +277,21 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
             const int x = margin + 8 + k * (tileW + 6), y = top + 20;
             gdImageCopyResampled(sheet.get(), mazeTiles[m][static_cast<std::size_t>(k)].get(), x, y, 0, 0, tileW, tileH,
                                  tileW * 2, tileH * 2);
+        }
+    }
+    // Bow and Arrow: the first pictures of each style, side by side.
+    {
+        const int top = themesHeight + 2 * (tileRow + margin);
+        gdImageFilledRectangle(sheet.get(), margin, top, width - margin - 1, top + bnaRow - 1, panel);
+        drawText(sheet.get(), gdFontGetMediumBold(), margin + 8, top + 4, "Bow and Arrow styles", dim);
+        int x = margin + 8;
+        for (int style = 0; style < 6; ++style) {
+            const std::vector<brambex::ImagePtr> pictures = bnaSamples(style);
+            for (int i = 0; i < 4 && x < width - margin - 60; ++i) {
+                put(pictures[static_cast<std::size_t>(i)].get(), x, top + 20 + (60 - pictures[static_cast<std::size_t>(i)]->sy) / 2, true);
+                x += pictures[static_cast<std::size_t>(i)]->sx + 4;
+            }
+            x += 18;
         }
     }
     if (scale >= 1.0) return sheet;
