@@ -6,6 +6,8 @@
 #include "generators/Fort.h"
 #include "generators/Island.h"
 #include "generators/RR.h"
+#include "generators/Roper.h"
+#include "generators/SuperSheepRace.h"
 #include "generators/SuperSheeper.h"
 #include "generators/TileMaze.h"
 #include "map/ProcessState.h"
@@ -59,6 +61,31 @@ BENCHMARK(BM_FortRun)->Args({1920, 696})->Unit(benchmark::kMillisecond);
 
 static void BM_BowAndArrowRun(benchmark::State& state) { wholeRun<BnA>(state, 1); }
 BENCHMARK(BM_BowAndArrowRun) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);
+
+// Roper is always 1920 x 696.
+static void BM_RoperRun(benchmark::State& state) { wholeRun<Roper>(state, 1); }
+BENCHMARK(BM_RoperRun)->Args({1920, 696})->Unit(benchmark::kMillisecond);
+
+// SuperSheep Race at its default size with complexity 20 and 50, and 8000 x 8000 at 50; path 70.
+// Reports the course's points, the keep-apart passes and the rebuilds.
+static void BM_SuperSheepRaceRun(benchmark::State& state) {
+    bench::useBuildData();
+    params.width = static_cast<int>(state.range(0));
+    params.height = static_cast<int>(state.range(1));
+    params.complexity = static_cast<int>(state.range(2));
+    params.pathSize = 70;
+    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
+    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    for (auto _ : state) {
+        SuperSheepRace g;
+        brambex::srand(1);
+        g.generate();
+        state.counters["points"] = static_cast<double>(g.course.size());
+        state.counters["passes"] = g.shapingPasses;
+        state.counters["rebuilds"] = g.rebuilds;
+    }
+}
+BENCHMARK(BM_SuperSheepRaceRun)->Args({1920, 2880, 20})->Args({1920, 2880, 50})->Args({8000, 8000, 50})->Unit(benchmark::kMillisecond);
 
 // Carving alone on the largest grid the settings allow: 28664 x 30552 in 174 px cells.
 static void BM_CarveLargestMaze(benchmark::State& state) {

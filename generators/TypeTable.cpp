@@ -5,6 +5,8 @@
 #include "generators/Fort.h"
 #include "generators/Island.h"
 #include "generators/RR.h"
+#include "generators/Roper.h"
+#include "generators/SuperSheepRace.h"
 #include "generators/SuperSheeper.h"
 #include "map/Random.h"
 
@@ -85,7 +87,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
          {}, true, true, {}, {{C::Complexity, 10, 150}}, {{C::Complexity, 150}}, 696},
     },
     {
-        MapType::Roper, "Roper", nullptr, true, {}, {},
+        MapType::Roper, "Roper", make<Roper>, true, {}, {},
         noPreset, nothingAfter, false,
         {"Roper", {}, {}, false, true, {}, {}, {}, 0},
     },
@@ -113,7 +115,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {"Shopper", {C::Objects, C::ObjectsLabel}, {C::Layout}, false, true, {}, {}, {}, 0},
     },
     {
-        MapType::SuperSheepRace, "SuperSheepRace", nullptr, false,
+        MapType::SuperSheepRace, "SuperSheepRace", make<SuperSheepRace>, false,
         {widthKey(28664), heightKey(32600), {"path", 50, 200, &P::pathSize}, {"complexity", 10, 1000, &P::complexity},
          {"smoothing", 0, 2, &P::smoothing}},
         {"width", "height", "path", "complexity", "smoothing"},

@@ -209,3 +209,23 @@ TEST_F(CommandLineTest, MazeTypesUseTheirPresets) {
     EXPECT_EQ(map->sx, 2400);
     EXPECT_EQ(map->sy, 696);
 }
+
+TEST_F(CommandLineTest, SuperSheepRaceAndRoperUseTheirPresets) {
+    for (const char* type : {"ssrace", "roper"}) {
+        fs::create_directories(root / "data" / type);
+        std::ofstream(root / "data" / type / "filecheck.dat");
+    }
+    fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "ssrace" / "0.png", root / "data" / "ssrace" / "0.png");
+    Outcome r = run("-t ssrace --seed 2");
+    ASSERT_EQ(r.code, 0) << r.err;
+    ImagePtr map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->sx, 1920);
+    EXPECT_EQ(map->sy, 2880);
+    r = run("-t roper --seed 2");
+    ASSERT_EQ(r.code, 0) << r.err;
+    map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->sx, 1920);
+    EXPECT_EQ(map->sy, 696);
+}

@@ -8,6 +8,7 @@ const std::vector<TypeArtwork>& typeArtwork() {
         {brambex::MapType::BnA, writeBnaArt},
         {brambex::MapType::Fort, writeFortArt},
         {brambex::MapType::RR, writeRopeRaceTiles},
+        {brambex::MapType::SuperSheepRace, writeSsraceArt},
         {brambex::MapType::SuperSheeper, writeSuperSheeperTiles},
     };
     return rows;

@@ -30,6 +30,9 @@ void writeFortArt(const std::filesystem::path& typeFolder);
 void writeBnaArt(const std::filesystem::path& typeFolder);
 std::vector<brambex::ImagePtr> bnaSamples(int style);
 
+// SuperSheep Race's brush, start banner and start and end markers.
+void writeSsraceArt(const std::filesystem::path& typeFolder);
+
 // Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
 // file cannot be written.
 void writeArtPng(const std::filesystem::path& path, gdImagePtr im);

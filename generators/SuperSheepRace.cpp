@@ -1,0 +1,326 @@
+#include "generators/SuperSheepRace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "generators/Caption.h"
+#include "generators/RunSteps.h"
+#include "map/FloodFill.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+
+namespace brambex {
+
+namespace {
+
+constexpr int APART = 7;           // course points this many places apart or fewer may be close
+constexpr int MAX_PASSES = 10000;
+constexpr int MAX_REBUILDS = 20;
+
+// The course untangled as an open polyline (the list operations work on linked lists).
+void untangleCourse(std::vector<Point>& course) {
+    PointList list;
+    for (const Point& p : course) appendPoint(list, p);
+    untanglePointList(list, false);
+    course = list.points();
+}
+
+double segmentDistance(Point p, Point a, Point b) {
+    const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// Splits segments longer than `step` into equal parts: a point far from every other point is then
+// also far from every segment.
+void densify(std::vector<Point>& course, double step) {
+    std::vector<Point> out;
+    out.reserve(course.size() * 2);
+    for (std::size_t i = 0; i < course.size(); ++i) {
+        out.push_back(course[i]);
+        if (i + 1 == course.size()) break;
+        const Point a = course[i], b = course[i + 1];
+        const int parts = static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / step));
+        for (int k = 1; k < parts; ++k)
+            out.push_back({a.x + (b.x - a.x) * k / parts, a.y + (b.y - a.y) * k / parts, 0});
+    }
+    course.swap(out);
+}
+
+}  // namespace
+
+SuperSheepRace::SuperSheepRace() : Generator(MapType::SuperSheepRace) {}
+
+std::string SuperSheepRace::caption(int width, int height, int pathSize) {
+    return std::string(PROGRAM_CAPTION) + " " + std::to_string(width) + "x" + std::to_string(height) + "x" +
+           std::to_string(pathSize);
+}
+
+std::vector<Point> SuperSheepRace::scatter(int n, double s) const {
+    std::vector<Point> points;
+    int rejections = 0;
+    while (static_cast<int>(points.size()) < n) {
+        const int x = rand() % (width - 120) + 60;
+        const int y = rand() % (height - 240) + 120;
+        int d = 10000;
+        for (const Point& p : points) {
+            const int dx = p.x - x, dy = p.y - y;
+            d = std::min(d, static_cast<int>(std::sqrt(static_cast<float>(dx * dx + dy * dy))));
+        }
+        // After ten rejections in a row the limit is 0 and the point is taken.
+        if (d < (10 - rejections) * 10 * s) {
+            ++rejections;
+            continue;
+        }
+        points.push_back({x, y, 0});
+        rejections = 0;
+    }
+    if (!points.empty()) {
+        points.front() = {0, 120, 0};
+        points.back().x = width;
+    }
+    return points;
+}
+
+std::vector<Point> SuperSheepRace::order(std::vector<Point> points) {
+    if (points.size() < 3) return points;
+    const std::size_t total = points.size();
+    std::vector<Point> course{points.front()};
+    const Point end = points.back();
+    std::vector<Point> rest(points.begin() + 1, points.end() - 1);
+    auto dist2 = [](Point a, Point b) {
+        const long long dx = a.x - b.x, dy = a.y - b.y;
+        return dx * dx + dy * dy;
+    };
+    while (course.size() < total / 2 && !rest.empty()) {
+        std::size_t best = 0;
+        for (std::size_t i = 1; i < rest.size(); ++i)
+            if (dist2(rest[i], course.back()) < dist2(rest[best], course.back())) best = i;
+        course.push_back(rest[best]);
+        rest.erase(rest.begin() + static_cast<long>(best));
+    }
+    std::vector<Point> second{end};
+    while (!rest.empty()) {
+        std::size_t best = rest.size() - 1;
+        for (std::size_t i = rest.size() - 1; i-- > 0;)
+            if (dist2(rest[i], second.back()) < dist2(rest[best], second.back())) best = i;
+        second.push_back(rest[best]);
+        rest.erase(rest.begin() + static_cast<long>(best));
+    }
+    course.insert(course.end(), second.rbegin(), second.rend());
+    return course;
+}
+
+// The keep-apart rule. The course is first split into segments no longer than 0.75 p. A pass then
+// looks at every pair of points more than 7 places apart and closer than 1.5 p (found through a
+// grid of 1.5 p cells, so a pass costs about the number of points) and pushes the two apart along
+// the line through them until they are 1.5 p apart: each moves half the shortfall (plus a pixel),
+// or the other one all of it when one is the course's fixed first or last point. Points stay
+// inside the map, clear of the top strip. When a pass moves nothing, no point lies within 1.5 p of
+// another more than 7 places away, and with segments of at most 0.75 p (split again before every
+// pass) no point lies within 1.5 p - 0.375 p > 0.75 p of such a segment.
+bool SuperSheepRace::keepApart(std::vector<Point>& c, int p, int& passes) const {
+    const double limit = 1.5 * p, step = 0.75 * p;
+    const int minX = p / 2, maxX = width - p / 2, minY = 16 + p / 2, maxY = height - p / 2;
+    passes = 0;
+    bool movedAny = false;
+    while (passes < MAX_PASSES) {
+        ++passes;
+        densify(c, step);
+        const int cell = std::max(1, static_cast<int>(limit));
+        std::unordered_map<long long, std::vector<int>> grid;
+        auto key = [](int gx, int gy) { return (static_cast<long long>(gx) << 32) ^ static_cast<unsigned>(gy); };
+        for (int i = 0; i < static_cast<int>(c.size()); ++i) grid[key(c[i].x / cell, c[i].y / cell)].push_back(i);
+        bool moved = false;
+        const int last = static_cast<int>(c.size()) - 1;
+        for (int i = 0; i <= last; ++i) {
+            const int gx = c[i].x / cell, gy = c[i].y / cell;
+            for (int ox = -1; ox <= 1; ++ox)
+                for (int oy = -1; oy <= 1; ++oy) {
+                    auto it = grid.find(key(gx + ox, gy + oy));
+                    if (it == grid.end()) continue;
+                    for (int j : it->second) {
+                        if (j <= i + APART) continue;
+                        Point& a = c[i];
+                        Point& b = c[j];
+                        double dx = b.x - a.x, dy = b.y - a.y;
+                        double d = std::hypot(dx, dy);
+                        if (d >= limit) continue;
+                        if (d < 1e-9) {
+                            dx = (i % 2) ? 1.0 : 0.0;
+                            dy = (i % 2) ? 0.0 : 1.0;
+                            d = 1.0;
+                        }
+                        const double need = limit - std::hypot(b.x - a.x, b.y - a.y) + 1.0;
+                        const bool aFixed = i == 0 || i == last, bFixed = j == 0 || j == last;
+                        if (aFixed && bFixed) continue;
+                        const double shareA = aFixed ? 0.0 : (bFixed ? 1.0 : 0.5);
+                        const double shareB = 1.0 - shareA;
+                        auto push = [&](Point& q, double share, double sign) {
+                            q.x = std::clamp(static_cast<int>(std::lround(q.x + sign * dx / d * need * share)), minX, maxX);
+                            q.y = std::clamp(static_cast<int>(std::lround(q.y + sign * dy / d * need * share)), minY, maxY);
+                        };
+                        if (shareA > 0) push(a, shareA, -1.0);
+                        if (shareB > 0) push(b, shareB, 1.0);
+                        moved = true;
+                    }
+                }
+        }
+        if (!moved) {
+            if (movedAny) untangleCourse(c);
+            return true;
+        }
+        movedAny = true;
+    }
+    return false;
+}
+
+std::vector<Point> SuperSheepRace::rounded(const std::vector<Point>& c, int mode) {
+    if (mode == 0 || c.size() < 2) return c;
+    std::vector<Point> out;
+    for (std::size_t i = 0; i + 1 < c.size(); ++i) {
+        out.push_back(c[i]);
+        const bool round = mode == 2 || rand() % 2 == 0;
+        if (!round) continue;
+        const Point p0 = c[i > 0 ? i - 1 : i], p3 = c[i + 2 < c.size() ? i + 2 : i + 1];
+        for (float t : {0.25f, 0.5f, 0.75f}) out.push_back(curvePoint(t, p0, c[i], c[i + 1], p3));
+    }
+    out.push_back(c.back());
+    return out;
+}
+
+double closestApproach(const std::vector<Point>& c, int apart) {
+    double best = 1e18;
+    for (std::size_t i = 0; i < c.size(); ++i)
+        for (std::size_t j = 0; j + 1 < c.size(); ++j) {
+            const std::size_t gap = std::min(i > j ? i - j : j - i, i > j + 1 ? i - j - 1 : j + 1 - i);
+            if (gap <= static_cast<std::size_t>(apart)) continue;
+            best = std::min(best, segmentDistance(c[i], c[j], c[j + 1]));
+        }
+    return best;
+}
+
+void SuperSheepRace::carve(int p) {
+    ImagePtr loaded = loadArt(paths.workingDirectory / "data" / "ssrace" / "0.png");
+    if (!loaded || p <= 0) return;
+    ImagePtr brush = tryCreateTrueColour(p, p);
+    if (!brush) return;
+    // Stretched pixel for pixel: a blended rim would paint grey over the tunnel already carved.
+    gdImageCopyResized(brush.get(), loaded.get(), 0, 0, 0, 0, p, p, loaded->sx, loaded->sy);
+    // The brush's white is see-through: only its disc is drawn. Its pixels as row runs.
+    struct Run {
+        int dy, x0, x1, colour;
+    };
+    std::vector<Run> runs;
+    const int white = packColour(255, 255, 255);
+    for (int y = 0; y < p; ++y)
+        for (int x = 0; x < p;) {
+            const int colour = brush->tpixels[y][x];
+            int end = x + 1;
+            while (end < p && brush->tpixels[y][end] == colour) ++end;
+            if (colour != white) runs.push_back({y, x, end, colour});
+            x = end;
+        }
+    const int half = p / 2;
+    auto stamp = [&](int cx, int cy) {
+        for (const Run& r : runs) {
+            const int y = cy - half + r.dy;
+            if (y < 0 || y >= height) continue;
+            int* row = image->tpixels[y];
+            for (int x = std::max(0, cx - half + r.x0); x < std::min(width, cx - half + r.x1); ++x) row[x] = r.colour;
+        }
+    };
+    // A straight line of brush stamps between neighbouring points, one stamp per pixel step.
+    for (std::size_t i = 0; i + 1 < course.size(); ++i) {
+        int x0 = course[i].x, y0 = course[i].y;
+        const int x1 = course[i + 1].x, y1 = course[i + 1].y;
+        const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0), sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+        int err = dx + dy;
+        for (;;) {
+            stamp(x0, y0);
+            if (x0 == x1 && y0 == y1) break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x0 += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y0 += sy;
+            }
+        }
+    }
+}
+
+void SuperSheepRace::stampMarkers(int p) {
+    const std::filesystem::path folder = paths.workingDirectory / "data" / "ssrace";
+    const int white = packColour(255, 255, 255);
+    if (ImagePtr banner = loadArt(folder / "start.png")) gdImageCopy(image.get(), banner.get(), 50, 16, 0, 0, 300, 50);
+    if (course.empty()) return;
+    if (ImagePtr start = loadArt(folder / "s.png")) {
+        int x0 = course[0].x, y0 = course[0].y;
+        if (course.size() < 2) {
+            y0 += p;
+        } else {
+            const double dx = course[1].x - x0;
+            const double slope = dx != 0 ? (course[1].y - y0) / dx : 1e9;
+            if (slope < 0.5) y0 += p;
+            else y0 -= p / 2, x0 += p;
+        }
+        ImagePtr marker = tryCreateTrueColour(start->sx, start->sy);
+        if (marker) {
+            copyPicture(marker.get(), start.get(), 0, 0);
+            marker->transparent = white;
+            gdImageCopy(image.get(), marker.get(), x0, y0, 0, 0, 100, 100);
+        }
+    }
+    if (ImagePtr end = loadArt(folder / "e.png")) {
+        int y = course.back().y;
+        if (course.size() < 2) y += p;
+        else if (course[course.size() - 2].y < y) y += p;
+        else y -= p + 100;
+        ImagePtr marker = tryCreateTrueColour(end->sx, end->sy);
+        if (marker) {
+            copyPicture(marker.get(), end.get(), 0, 0);
+            marker->transparent = white;
+            gdImageCopy(image.get(), marker.get(), width - 100, y, 0, 0, 100, 100);
+        }
+    }
+}
+
+void SuperSheepRace::generate() {
+    // A path size of 0 cannot come from the window or a settings file (50-200); 50 keeps the rules sound.
+    const int p = parameters.pathSize > 0 ? parameters.pathSize : 50;
+    // The scatter needs more than 120 x 240 pixels and the course room to turn; a settings file
+    // may ask for a map as small as 640 x 32.
+    width = std::max(width, 360);
+    height = std::max(height, 360);
+    beginRun();
+    floodFill(image.get(), 0, 0, colourWhite);
+    const double s = static_cast<double>(height) * width / 1336320.0;
+    const int n = static_cast<int>(parameters.complexity * s);
+    rebuilds = 0;
+    for (;;) {
+        std::vector<Point> c = order(scatter(n, s));
+        untangleCourse(c);
+        // A course that will not settle is scattered afresh; on a map too small for the course
+        // the last one is kept rather than trying for ever.
+        if (keepApart(c, p, shapingPasses) || rebuilds == MAX_REBUILDS) {
+            course = rounded(c, parameters.smoothing);
+            break;
+        }
+        ++rebuilds;
+    }
+    carve(p);
+    gdImageFilledRectangle(image.get(), 0, 0, width - 1, 15, colourBlack);
+    stampMarkers(p);
+    textureLand(*this, 2, false);
+    drawCaption(image.get(), 370, 32, caption(width, height, p), colourBlack);
+    applyThemeSoil(*this);
+    setReservedPixels(*this);
+    finishRun(*this);
+}
+
+}  // namespace brambex

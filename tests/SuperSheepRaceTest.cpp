@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "generators/SuperSheepRace.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+#include "map/Themes.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SuperSheepRaceTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        test::makeTempFolder();
+        for (const char* shared : {"generic", "ssrace"})
+            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
+        countThemes();
+        params.keepSeed = true;
+        params.manualMode = true;
+        mapState.mapSeed = 3;
+    }
+    std::unique_ptr<SuperSheepRace> run(int w, int h, int complexity, int path = 70, int smoothing = 0) {
+        params.width = w;
+        params.height = h;
+        params.complexity = complexity;
+        params.pathSize = path;
+        params.smoothing = smoothing;
+        auto g = std::make_unique<SuperSheepRace>();
+        brambex::srand(1);
+        g->generate();
+        return g;
+    }
+    // Air reached from the course's start at the left edge (4-connected); whether it reaches the right edge.
+    static bool airCrossesTheMap(const Generator& g, int startY) {
+        std::vector<char> seen(static_cast<std::size_t>(g.width) * g.height, 0);
+        std::deque<std::pair<int, int>> todo;
+        for (int y = std::max(16, startY - 20); y < std::min(g.height, startY + 20); ++y)
+            if (g.image->tpixels[y][0] == g.colourBlack) todo.push_back({0, y});
+        while (!todo.empty()) {
+            auto [x, y] = todo.front();
+            todo.pop_front();
+            if (x < 0 || y < 16 || x >= g.width || y >= g.height) continue;  // not through the top strip
+            const std::size_t i = static_cast<std::size_t>(y) * g.width + x;
+            if (seen[i] || g.image->tpixels[y][x] != g.colourBlack) continue;
+            seen[i] = 1;
+            if (x == g.width - 1) return true;
+            todo.push_back({x + 1, y});
+            todo.push_back({x - 1, y});
+            todo.push_back({x, y + 1});
+            todo.push_back({x, y - 1});
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(SuperSheepRaceTest, TheScatterFollowsComplexityAndArea) {
+    params.width = 1920;
+    params.height = 696;
+    SuperSheepRace g;
+    brambex::srand(4);
+    auto points = g.scatter(20, 1.0);
+    ASSERT_EQ(points.size(), 20u);
+    EXPECT_EQ(points.front().x, 0);
+    EXPECT_EQ(points.front().y, 120);
+    EXPECT_EQ(points.back().x, 1920);
+    params.width = 3840;
+    params.height = 1392;
+    SuperSheepRace big;
+    EXPECT_EQ(big.scatter(static_cast<int>(20 * (1392.0 * 3840 / 1336320.0)), 4.0).size(), 80u);
+}
+
+TEST(SuperSheepRaceRules, TheCaptionNamesTheProgramAndTheMap) {
+    EXPECT_EQ(SuperSheepRace::caption(1920, 696, 70), "Brambex v0.6.2 beta 1920x696x70");
+}
+
+TEST(SuperSheepRaceRules, OrderingKeepsTheEndsAndEveryPoint) {
+    std::vector<Point> points{{0, 120, 0}, {500, 300, 0}, {100, 200, 0}, {900, 100, 0}, {300, 600, 0}, {1920, 400, 0}};
+    const auto course = SuperSheepRace::order(points);
+    ASSERT_EQ(course.size(), points.size());
+    EXPECT_EQ(course.front().x, 0);
+    EXPECT_EQ(course.back().x, 1920);
+    EXPECT_EQ(course[1].x, 100) << "the nearest to the first point comes next";
+}
+
+TEST_F(SuperSheepRaceTest, TheCourseIsASimpleLineThatNeverComesCloseToItself) {
+    for (int complexity : {20, 50}) {
+        auto g = run(1920, 2880, complexity);
+        ASSERT_GE(g->course.size(), 2u);
+        EXPECT_EQ(g->course.front().x, 0);
+        EXPECT_EQ(g->course.front().y, 120);
+        EXPECT_EQ(g->course.back().x, 1920);
+        EXPECT_EQ(test::crossingPairs(g->course, false), 0) << "complexity " << complexity;
+        EXPECT_GE(closestApproach(g->course, 7), 0.75 * 70) << "complexity " << complexity;
+    }
+}
+
+TEST_F(SuperSheepRaceTest, TheTunnelRunsFromTheLeftEdgeToTheRightUnderAnAirStrip) {
+    auto g = run(1920, 2880, 20);
+    EXPECT_TRUE(airCrossesTheMap(*g, 120));
+    // The strip is cut before texturing; the grass along the land below may reach into its last row.
+    for (int y = 1; y < 15; ++y)
+        for (int x = 0; x < 1920; x += 7) ASSERT_EQ(g->image->tpixels[y][x], g->colourBlack) << x << "," << y;
+    auto again = run(1920, 2880, 20);
+    EXPECT_TRUE(test::samePixels(g->image.get(), again->image.get()));
+}
+
+TEST_F(SuperSheepRaceTest, WithoutTheBrushTheMapStaysSolid) {
+    fs::remove(root / "data" / "ssrace");
+    fs::create_directories(root / "data" / "ssrace");
+    auto g = run(1920, 696, 20);
+    EXPECT_FALSE(airCrossesTheMap(*g, 120));
+    int air = 0;
+    for (int y = 100; y < 695; ++y)
+        for (int x = 0; x < 1920; ++x) air += g->image->tpixels[y][x] == g->colourBlack;
+    EXPECT_EQ(air, 0);
+}
+
+TEST_F(SuperSheepRaceTest, SmoothingModesRoundTheCorners) {
+    auto sharp = run(1920, 1392, 20, 70, 0);
+    auto round = run(1920, 1392, 20, 70, 2);
+    EXPECT_EQ(round->course.size(), sharp->course.size() + 3 * (sharp->course.size() - 1));
+    auto some = run(1920, 1392, 20, 70, 1);
+    EXPECT_GT(some->course.size(), sharp->course.size());
+    EXPECT_LT(some->course.size(), round->course.size());
+    EXPECT_TRUE(airCrossesTheMap(*round, 120));
+}
