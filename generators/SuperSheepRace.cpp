@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <climits>
 
 #include "generators/Caption.h"
 #include "generators/RunSteps.h"
@@ -16,7 +16,8 @@ namespace {
 
 constexpr int APART = 7;           // course points this many places apart or fewer may be close
 constexpr int MAX_PASSES = 10000;
-constexpr int MAX_REBUILDS = 20;
+constexpr int MAX_REBUILDS = 3;
+constexpr int STALLED_PASSES = 300;
 
 // The course untangled as an open polyline (the list operations work on linked lists).
 void untangleCourse(std::vector<Point>& course) {
@@ -124,55 +125,83 @@ std::vector<Point> SuperSheepRace::order(std::vector<Point> points) {
 bool SuperSheepRace::keepApart(std::vector<Point>& c, int p, int& passes) const {
     const double limit = 1.5 * p, step = 0.75 * p;
     const int minX = p / 2, maxX = width - p / 2, minY = 16 + p / 2, maxY = height - p / 2;
+    const int cell = std::max(1, static_cast<int>(limit));
+    const int gridW = width / cell + 2, gridH = height / cell + 2;
+    std::vector<int> head, next;
     passes = 0;
     bool movedAny = false;
+    int fewest = INT32_MAX, sinceFewest = 0;
     while (passes < MAX_PASSES) {
         ++passes;
         densify(c, step);
-        const int cell = std::max(1, static_cast<int>(limit));
-        std::unordered_map<long long, std::vector<int>> grid;
-        auto key = [](int gx, int gy) { return (static_cast<long long>(gx) << 32) ^ static_cast<unsigned>(gy); };
-        for (int i = 0; i < static_cast<int>(c.size()); ++i) grid[key(c[i].x / cell, c[i].y / cell)].push_back(i);
-        bool moved = false;
+        // The points by grid cell (cells of 1.5 p), as linked lists in flat arrays.
+        head.assign(static_cast<std::size_t>(gridW) * gridH, -1);
+        next.assign(c.size(), -1);
+        auto cellOf = [&](const Point& q) {
+            const int gx = std::clamp(q.x / cell, 0, gridW - 1), gy = std::clamp(q.y / cell, 0, gridH - 1);
+            return static_cast<std::size_t>(gy) * gridW + gx;
+        };
+        for (int i = 0; i < static_cast<int>(c.size()); ++i) {
+            const std::size_t k = cellOf(c[i]);
+            next[static_cast<std::size_t>(i)] = head[k];
+            head[k] = i;
+        }
+        int closePairs = 0;
         const int last = static_cast<int>(c.size()) - 1;
+        // Pushes are gathered first and applied together, each point moving at most a quarter of
+        // p in one pass: moving the points one after the other, or all the way at once, makes a
+        // crowded course overshoot and never settle.
+        std::vector<double> moveX(c.size(), 0.0), moveY(c.size(), 0.0);
         for (int i = 0; i <= last; ++i) {
-            const int gx = c[i].x / cell, gy = c[i].y / cell;
-            for (int ox = -1; ox <= 1; ++ox)
-                for (int oy = -1; oy <= 1; ++oy) {
-                    auto it = grid.find(key(gx + ox, gy + oy));
-                    if (it == grid.end()) continue;
-                    for (int j : it->second) {
+            const int gx = std::clamp(c[i].x / cell, 0, gridW - 1), gy = std::clamp(c[i].y / cell, 0, gridH - 1);
+            for (int oy = -1; oy <= 1; ++oy)
+                for (int ox = -1; ox <= 1; ++ox) {
+                    const int nx = gx + ox, ny = gy + oy;
+                    if (nx < 0 || ny < 0 || nx >= gridW || ny >= gridH) continue;
+                    for (int j = head[static_cast<std::size_t>(ny) * gridW + nx]; j >= 0; j = next[static_cast<std::size_t>(j)]) {
                         if (j <= i + APART) continue;
-                        Point& a = c[i];
-                        Point& b = c[j];
-                        double dx = b.x - a.x, dy = b.y - a.y;
-                        double d = std::hypot(dx, dy);
-                        if (d >= limit) continue;
+                        double dx = c[j].x - c[i].x, dy = c[j].y - c[i].y;
+                        const double d0 = std::hypot(dx, dy);
+                        if (d0 >= limit) continue;
+                        ++closePairs;
+                        double d = d0;
                         if (d < 1e-9) {
                             dx = (i % 2) ? 1.0 : 0.0;
                             dy = (i % 2) ? 0.0 : 1.0;
                             d = 1.0;
                         }
-                        const double need = limit - std::hypot(b.x - a.x, b.y - a.y) + 1.0;
+                        const double need = limit - d0 + 1.0;
                         const bool aFixed = i == 0 || i == last, bFixed = j == 0 || j == last;
                         if (aFixed && bFixed) continue;
                         const double shareA = aFixed ? 0.0 : (bFixed ? 1.0 : 0.5);
-                        const double shareB = 1.0 - shareA;
-                        auto push = [&](Point& q, double share, double sign) {
-                            q.x = std::clamp(static_cast<int>(std::lround(q.x + sign * dx / d * need * share)), minX, maxX);
-                            q.y = std::clamp(static_cast<int>(std::lround(q.y + sign * dy / d * need * share)), minY, maxY);
-                        };
-                        if (shareA > 0) push(a, shareA, -1.0);
-                        if (shareB > 0) push(b, shareB, 1.0);
-                        moved = true;
+                        moveX[static_cast<std::size_t>(i)] -= dx / d * need * shareA;
+                        moveY[static_cast<std::size_t>(i)] -= dy / d * need * shareA;
+                        moveX[static_cast<std::size_t>(j)] += dx / d * need * (1.0 - shareA);
+                        moveY[static_cast<std::size_t>(j)] += dy / d * need * (1.0 - shareA);
                     }
                 }
         }
-        if (!moved) {
+        const double most = std::max(1.0, 0.25 * p);
+        for (std::size_t k = 0; k < c.size(); ++k) {
+            const double len = std::hypot(moveX[k], moveY[k]);
+            if (len == 0.0) continue;
+            const double scale = len > most ? most / len : 1.0;
+            c[k].x = std::clamp(static_cast<int>(std::lround(c[k].x + moveX[k] * scale)), minX, maxX);
+            c[k].y = std::clamp(static_cast<int>(std::lround(c[k].y + moveY[k] * scale)), minY, maxY);
+        }
+        if (closePairs == 0) {
             if (movedAny) untangleCourse(c);
             return true;
         }
         movedAny = true;
+        // A course too long for its map never settles: when 300 passes in a row bring no fewer
+        // close pairs than the best so far, the passes stop here as if the limit was reached.
+        if (closePairs < fewest) {
+            fewest = closePairs;
+            sinceFewest = 0;
+        } else if (++sinceFewest >= STALLED_PASSES) {
+            return false;
+        }
     }
     return false;
 }
