@@ -28,6 +28,7 @@
 #include "map/WindowHooks.h"
 #include "shell/Messages.h"
 #include "shell/qt/Dialogs.h"
+#include "shell/qt/MapEditorDialog.h"
 
 namespace brambex {
 
@@ -120,7 +121,8 @@ void QtWindowServices::showMessage(const UserError& message) {
 }
 
 void QtWindowServices::runEditor() {
-    // The map editor has its own dialog; until it exists the command only disables Force Full Colour.
+    MapEditorDialog dialog([this](const UserError& e) { showMessage(e); }, parent_);
+    dialog.exec();
 }
 
 void QtWindowServices::runAbout() {

@@ -24,6 +24,7 @@
 #include "mapfile/Preview.h"
 #include "shell/Messages.h"
 #include "shell/TypeSettings.h"
+#include "shell/window/MapEditorModel.h"
 
 namespace brambex {
 
@@ -534,6 +535,7 @@ void MainWindowModel::generate() {
     ++pictureVersion_;
     recountThemes();
     readAllControls();
+    resetMapEditor();
 
     // A typed seed makes the map `brambex -t <type> --seed N` makes: the map's seed, and the
     // draws made before it (the command line's discarded ones, then the random theme).
@@ -653,7 +655,7 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
         services_.showMessage({"Load Map", "No map type is installed to load the map into."});
         return;
     }
-    mapState.indiMaskEnabled = false;
+    resetMapEditor();
     if (!loadMapFromBytes(*currentGenerator, file, true)) {
         currentGenerator.reset();
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});

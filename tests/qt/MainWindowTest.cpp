@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QThread>
+#include <QToolButton>
+#include <QGroupBox>
 #include <QUrl>
 
 #include <fstream>
@@ -169,6 +171,41 @@ TEST_F(MainWindowTest, ADroppedMapLoads) {
     ASSERT_NE(currentGenerator, nullptr);
     EXPECT_FALSE(window->previewImage().isNull());
     EXPECT_TRUE(find<QPushButton>(C::SaveMap)->isEnabled());
+}
+
+}  // namespace
+
+#include "shell/qt/MapEditorDialog.h"
+
+namespace {
+
+TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    std::vector<UserError> shown;
+    MapEditorDialog editor([&](const UserError& e) { shown.push_back(e); });
+    editor.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(shown.empty());
+    int buttons = 0;
+    for (const char* group : {"Destructable", "Tough", "Indestructable"}) {
+        auto* box = editor.findChild<QGroupBox*>(group);
+        ASSERT_NE(box, nullptr) << group;
+        buttons += static_cast<int>(box->findChildren<QToolButton*>().size());
+    }
+    EXPECT_GT(buttons, 10);
+    auto* red = editor.findChild<QLineEdit*>("number0");
+    ASSERT_NE(red, nullptr);
+    EXPECT_EQ(red->text(), " ");
+    // A click low in the picture lands on the map's land.
+    auto* picture = editor.findChild<QWidget*>("editorPicture");
+    ASSERT_NE(picture, nullptr);
+    for (int y = picture->height() * 3 / 5; y < picture->height() && red->text() == " "; y += 5)
+        editor.clickPicture(QPoint(picture->width() / 2, y));
+    EXPECT_NE(red->text(), " ") << "a land colour was picked";
+    const int before = red->text().toInt();
+    editor.findChild<QToolButton*>("nudge0up")->click();
+    EXPECT_EQ(red->text().toInt(), std::min(before + 2, 254 + before % 2));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 //
 //   brambex-screenshot OUT.png [SEED] [TYPE-POSITION]
 //   brambex-screenshot --about OUT.png            the About dialog
+//   brambex-screenshot --editor OUT.png SEED [TYPE-POSITION]   the map editor on a generated map
 // Run under a real X server (xvfb-run) to get the desktop's look.
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include "map/Generator.h"
 #include "shell/Startup.h"
 #include "shell/qt/Dialogs.h"
+#include "shell/qt/MapEditorDialog.h"
 #include "shell/qt/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
         about.show();
         for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
         return about.grab().save(argv[2]) ? 0 : 1;
+    }
+    const bool editorShot = std::string(argv[1]) == "--editor" && argc >= 4;
+    if (editorShot) {
+        for (int i = 1; i + 1 < argc; ++i) argv[i] = argv[i + 1];
+        --argc;
     }
     MainWindow window;
     window.resize(1000, 640);
@@ -50,6 +57,17 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 20; ++i) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(10);
+    }
+    if (editorShot) {
+        MapEditorDialog editor([](const UserError&) {});
+        editor.show();
+        for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        auto* picture = editor.findChild<QWidget*>("editorPicture");
+        for (int y = picture->height() * 3 / 5; y < picture->height(); y += 7) editor.clickPicture(QPoint(picture->width() / 3, y));
+        for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const bool saved = editor.grab().save(argv[1]);
+        currentGenerator.reset();
+        return saved ? 0 : 1;
     }
     const bool saved = window.grab().save(argv[1]);
     currentGenerator.reset();

@@ -1,0 +1,202 @@
+#include "shell/window/MapEditorModel.h"
+
+#include <algorithm>
+
+#include "map/Files.h"
+#include "map/GdImage.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "mapfile/MapFile.h"
+#include "mapfile/Preview.h"
+
+namespace brambex {
+
+namespace {
+
+// The entry selected in the editor: kept between openings of the dialog.
+int selected = -1;
+
+constexpr Rgb MASK_ON{240, 24, 204}, MASK_OFF{242, 24, 204};
+
+gdImagePtr picture() { return currentGenerator ? currentGenerator->image.get() : nullptr; }
+
+bool markerKnown(gdImagePtr im) {
+    return mapState.markerX >= 0 && mapState.markerY >= 0 && mapState.markerX < im->sx && mapState.markerY < im->sy;
+}
+
+bool isSpecial(Rgb c) { return c == Rgb{0, 0, 0} || c == MASK_ON || c == MASK_OFF; }
+
+Rgb entryColour(gdImagePtr im, int entry) { return {im->red[entry], im->green[entry], im->blue[entry]}; }
+
+void setEntry(gdImagePtr im, int entry, Rgb c) {
+    im->red[entry] = c.r;
+    im->green[entry] = c.g;
+    im->blue[entry] = c.b;
+}
+
+Rgb markerColour() { return mapState.indiMaskEnabled ? MASK_ON : MASK_OFF; }
+
+}  // namespace
+
+ColourClass classOf(Rgb c) {
+    if (c.r % 2 == 0) return ColourClass::Destructable;
+    return c.g % 2 ? ColourClass::Tough : ColourClass::Indestructable;
+}
+
+Rgb harder(Rgb c) {
+    const ColourClass before = classOf(c);
+    if (before == ColourClass::Destructable) {
+        c.r += 1;
+        if (c.g % 2 == 0) c.g += 1;
+    } else if (before == ColourClass::Tough) {
+        c.g -= 1;
+    }
+    if (classOf(c) != before && c.b % 2) c.b -= 1;
+    return c;
+}
+
+Rgb softer(Rgb c) {
+    const ColourClass before = classOf(c);
+    if (before == ColourClass::Indestructable) {
+        c.g += 1;
+    } else if (before == ColourClass::Tough) {
+        c.r -= 1;
+        c.g -= 1;
+    }
+    if (classOf(c) != before && c.b % 2) c.b -= 1;
+    return c;
+}
+
+int nudged(int value, int steps) {
+    const int low = value % 2, high = 254 + value % 2;
+    return std::clamp(value + 2 * steps, low, high);
+}
+
+void resetMapEditor() {
+    selected = -1;
+    mapState.indiMaskEnabled = false;
+}
+
+int MapEditorModel::selectedEntry() const { return picture() ? selected : -1; }
+
+bool MapEditorModel::maskEnabled() const { return mapState.indiMaskEnabled; }
+
+std::array<std::string, 3> MapEditorModel::info() const {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor || selected < 0 || selected >= im->colorsTotal) return {" ", " ", " "};
+    const Rgb c = entryColour(im, selected);
+    return {std::to_string(c.r), std::to_string(c.g), std::to_string(c.b)};
+}
+
+Failure MapEditorModel::open() { return rebuild(); }
+
+Failure MapEditorModel::rebuild() {
+    for (auto& g : groups_) g.clear();
+    gdImagePtr im = picture();
+    if (!im) return {};
+    if (im->trueColor) {
+        // A picture libgd cannot reduce stays true colour and unedited.
+        if (!fitsPalette(im->sx, im->sy))
+            return UserError{"Edit Map", tooLargeForPaletteText(im->sx, im->sy, "Force Full Colour") +
+                                             " It cannot be edited in the map editor."};
+        if (markerKnown(im)) im->tpixels[mapState.markerY][mapState.markerX] = packColour(MASK_ON.r, MASK_ON.g, MASK_ON.b);
+        ImagePtr reduced = quantizeForSave(im);
+        if (!reduced) return UserError{"Edit Map", "The map could not be reduced to 64 colours."};
+        currentGenerator->image = std::move(reduced);
+        im = picture();
+        if (markerKnown(im)) {
+            const Rgb c = markerColour();
+            int entry = gdImageColorExact(im, c.r, c.g, c.b);
+            if (entry < 0) entry = gdImageColorAllocate(im, c.r, c.g, c.b);
+            if (entry < 0) entry = gdImageColorClosest(im, c.r, c.g, c.b);
+            im->pixels[mapState.markerY][mapState.markerX] = static_cast<unsigned char>(entry);
+        }
+    }
+    const int first = im->pixels[0][0];
+    if (first != 0) moveToIndexZero(im, first);
+    setEntry(im, 0, {0, 0, 0});
+    const int markerEntry = markerKnown(im) ? im->pixels[mapState.markerY][mapState.markerX] : -1;
+    if (markerEntry >= 0) setEntry(im, markerEntry, markerColour());
+    for (int entry = 1; entry < im->colorsTotal; ++entry) {
+        const Rgb c = entryColour(im, entry);
+        if (entry == markerEntry || isSpecial(c)) continue;
+        groups_[static_cast<int>(classOf(c))].push_back({entry, c});
+    }
+    if (selected >= im->colorsTotal) selected = -1;
+    return {};
+}
+
+Failure MapEditorModel::showSelection() {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor || selected < 0) return {};
+    // Every pixel of the selected colour shows magenta in the editor picture.
+    ImagePtr copy(gdImageClone(im));
+    if (!copy) return {};
+    setEntry(copy.get(), selected, {255, 0, 255});
+    return writePreviewFile(copy.get(), im->sx, im->sy, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
+}
+
+Failure MapEditorModel::selectEntry(int entry) {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor) return {};
+    for (const auto& group : groups_)
+        for (const Button& b : group)
+            if (b.entry == entry) {
+                selected = entry;
+                return showSelection();
+            }
+    return {};  // no such button: the selection stays
+}
+
+Failure MapEditorModel::pickAt(int x, int y) {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor || x < 0 || y < 0 || x >= im->sx || y >= im->sy) return {};
+    const Rgb c = entryColour(im, im->pixels[y][x]);
+    if (isSpecial(c)) return {};
+    return selectEntry(gdImageColorClosest(im, c.r, c.g, c.b));
+}
+
+Failure MapEditorModel::up() {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor || selected < 0) return {};
+    setEntry(im, selected, softer(entryColour(im, selected)));
+    return rebuild();
+}
+
+Failure MapEditorModel::down() {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor || selected < 0) return {};
+    setEntry(im, selected, harder(entryColour(im, selected)));
+    return rebuild();
+}
+
+void MapEditorModel::nudge(int component, int steps) {
+    gdImagePtr im = picture();
+    if (!im || im->trueColor || selected < 0 || component < 0 || component > 2) return;
+    Rgb c = entryColour(im, selected);
+    int* value = component == 0 ? &c.r : component == 1 ? &c.g : &c.b;
+    *value = nudged(*value, steps);
+    setEntry(im, selected, c);
+    for (auto& group : groups_)
+        for (Button& b : group)
+            if (b.entry == selected) b.colour = c;
+}
+
+void MapEditorModel::setMaskEnabled(bool enabled) {
+    mapState.indiMaskEnabled = enabled;
+    gdImagePtr im = picture();
+    if (!im) return;
+    const Rgb c = markerColour();
+    if (markerKnown(im)) {
+        if (im->trueColor) im->tpixels[mapState.markerY][mapState.markerX] = packColour(c.r, c.g, c.b);
+        else setEntry(im, im->pixels[mapState.markerY][mapState.markerX], c);
+        return;
+    }
+    // No marker yet: one at the bottom row, left of centre, in the colour the box now says.
+    mapState.markerX = im->sx / 2 - 1;
+    mapState.markerY = im->sy - 1;
+    const int colour = gdImageColorAllocate(im, c.r, c.g, c.b);
+    if (colour >= 0) gdImageSetPixel(im, mapState.markerX, mapState.markerY, colour);
+}
+
+}  // namespace brambex

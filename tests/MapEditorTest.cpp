@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include "generators/RunSteps.h"
+#include "map/Files.h"
+#include "map/Generator.h"
+#include "map/ProcessState.h"
+#include "mapfile/MapFile.h"
+#include "mapfile/MapLoader.h"
+#include "shell/window/MapEditorModel.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A map of a few land colours in stripes under a band of air, reserved pixels as a run sets them.
+class Striped : public Generator {
+public:
+    Striped(int w, int h, std::vector<int> colours) : Generator(MapType::Cavern, w, h) {
+        image = createTrueColour(w, h);
+        colourBackground = packColour(242, 24, 204);
+        colourBlack = 0;
+        colourWhite = 0xFFFFFF;
+        for (int y = h / 4; y < h; ++y)
+            for (int x = 0; x < w; ++x) image->tpixels[y][x] = colours[static_cast<std::size_t>(x / 10) % colours.size()];
+        setReservedPixels(*this);
+    }
+    void generate() override {}
+};
+
+class MapEditorTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        test::makeTempFolder();
+        resetMapEditor();
+    }
+    void makeMap(std::vector<int> colours, int w = 200, int h = 80) {
+        currentGenerator = std::make_unique<Striped>(w, h, std::move(colours));
+    }
+    static int groupOf(const MapEditorModel& m, Rgb c) {
+        for (int g = 0; g < 3; ++g)
+            for (const auto& b : m.groups()[g])
+                if (b.colour == c) return g;
+        return -1;
+    }
+};
+
+}  // namespace
+
+TEST(ColourClasses, TheLowBitsOfRedAndGreenAndTheMovesBetweenThem) {
+    EXPECT_EQ(classOf({100, 50, 7}), ColourClass::Destructable);
+    EXPECT_EQ(classOf({101, 51, 7}), ColourClass::Tough);
+    EXPECT_EQ(classOf({101, 50, 7}), ColourClass::Indestructable);
+    // Down from destructable: red + 1, green made odd, odd blue lowered.
+    EXPECT_EQ(harder({100, 50, 7}), (Rgb{101, 51, 6}));
+    EXPECT_EQ(harder({100, 51, 8}), (Rgb{101, 51, 8}));
+    EXPECT_EQ(harder({101, 51, 9}), (Rgb{101, 50, 8}));
+    EXPECT_EQ(harder({101, 50, 9}), (Rgb{101, 50, 9})) << "the hardest stays";
+    EXPECT_EQ(softer({101, 50, 9}), (Rgb{101, 51, 8}));
+    EXPECT_EQ(softer({101, 51, 8}), (Rgb{100, 50, 8}));
+    EXPECT_EQ(softer({100, 50, 7}), (Rgb{100, 50, 7})) << "the softest stays";
+    // Round trips land in the same class.
+    for (Rgb c : {Rgb{10, 20, 30}, Rgb{11, 21, 31}, Rgb{11, 20, 30}}) {
+        EXPECT_EQ(classOf(softer(harder(c))), classOf(c) == ColourClass::Indestructable ? ColourClass::Tough : classOf(c));
+        EXPECT_EQ(classOf(harder(softer(c))), classOf(c) == ColourClass::Destructable ? ColourClass::Tough : classOf(c));
+    }
+}
+
+TEST(ColourClasses, NudgingKeepsTheParityAtBothEnds) {
+    EXPECT_EQ(nudged(253, 1), 255);
+    EXPECT_EQ(nudged(254, 1), 254) << "not 256 -> 255, which would change the class";
+    EXPECT_EQ(nudged(1, -1), 1) << "not 0";
+    EXPECT_EQ(nudged(0, -1), 0);
+    EXPECT_EQ(nudged(100, 3), 106);
+}
+
+TEST_F(MapEditorTest, ColoursAreListedByClassAndMoveWithUpAndDown) {
+    makeMap({packColour(100, 60, 40), packColour(101, 61, 40), packColour(151, 90, 40)});
+    MapEditorModel editor;
+    ASSERT_EQ(editor.open(), std::nullopt);
+    gdImagePtr im = currentGenerator->image.get();
+    ASSERT_FALSE(im->trueColor) << "the editor works on a palette";
+    EXPECT_EQ(im->red[0] + im->green[0] + im->blue[0], 0);
+    EXPECT_EQ(groupOf(editor, {100, 60, 40}), 0);
+    EXPECT_EQ(groupOf(editor, {101, 61, 40}), 1);
+    EXPECT_EQ(groupOf(editor, {151, 90, 40}), 2);
+    const int entry = gdImageColorExact(im, 100, 60, 40);
+    ASSERT_GE(entry, 0);
+    ASSERT_EQ(editor.selectEntry(entry), std::nullopt);
+    EXPECT_EQ(editor.info(), (std::array<std::string, 3>{"100", "60", "40"}));
+    // The selection shows magenta in the editor picture.
+    ImagePtr shown = loadPng(paths.previewPath2);
+    ASSERT_TRUE(shown);
+    bool magenta = false;
+    for (int y = 0; y < shown->sy && !magenta; ++y)
+        for (int x = 0; x < shown->sx && !magenta; ++x) magenta = (trueColourAt(shown.get(), x, y) & 0xFFFFFF) == 0xFF00FF;
+    EXPECT_TRUE(magenta);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    EXPECT_EQ(groupOf(editor, {101, 61, 40}), 1);
+    EXPECT_EQ(im->red[entry], 101);
+    EXPECT_EQ(im->green[entry] % 2, 1);
+    editor.nudge(0, 1);
+    EXPECT_EQ(im->red[entry], 103);
+    EXPECT_EQ(classOf({im->red[entry], im->green[entry], im->blue[entry]}), ColourClass::Tough);
+    // Reopening keeps the selection and its numbers.
+    MapEditorModel again;
+    ASSERT_EQ(again.open(), std::nullopt);
+    EXPECT_EQ(again.info()[0], "103");
+    // Picking on the map selects the pixel's colour; black is ignored.
+    ASSERT_EQ(again.pickAt(25, 60), std::nullopt);
+    EXPECT_EQ(again.selectedEntry(), gdImageColorExact(im, 151, 90, 40));
+    ASSERT_EQ(again.pickAt(5, 2), std::nullopt);
+    EXPECT_EQ(again.selectedEntry(), gdImageColorExact(im, 151, 90, 40));
+}
+
+TEST_F(MapEditorTest, EnableIndiMaskCreatesOrRecoloursTheMarker) {
+    makeMap({packColour(100, 60, 40)}, 200, 80);
+    mapState.markerX = mapState.markerY = -1;  // a map whose marker is not known
+    MapEditorModel editor;
+    ASSERT_EQ(editor.open(), std::nullopt);
+    editor.setMaskEnabled(true);
+    EXPECT_EQ(mapState.markerX, 99);
+    EXPECT_EQ(mapState.markerY, 79);
+    gdImagePtr im = currentGenerator->image.get();
+    EXPECT_EQ(trueColourAt(im, 99, 79) & 0xFFFFFF, packColour(240, 24, 204));
+    editor.setMaskEnabled(false);
+    EXPECT_EQ(trueColourAt(im, 99, 79) & 0xFFFFFF, packColour(242, 24, 204));
+    EXPECT_FALSE(mapState.indiMaskEnabled);
+}
+
+TEST_F(MapEditorTest, AnEditedMapSavesAndLoadsBackWithItsClassesAndMask) {
+    makeMap({packColour(100, 60, 40), packColour(120, 80, 20), packColour(141, 90, 40)});
+    MapEditorModel editor;
+    ASSERT_EQ(editor.open(), std::nullopt);
+    ASSERT_EQ(editor.selectEntry(gdImageColorExact(currentGenerator->image.get(), 120, 80, 20)), std::nullopt);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    editor.setMaskEnabled(true);
+    const auto before = editor.groups();
+    const fs::path path = root / "edited.png";
+    ASSERT_EQ(saveMap(path, false), std::nullopt);
+    Bytes file;
+    ASSERT_TRUE(readWholeFile(path, file));
+    EXPECT_TRUE(readSmallChunk(file, "inDI", nullptr, nullptr, nullptr));
+    resetMapEditor();
+    currentGenerator = std::make_unique<Striped>(8, 8, std::vector<int>{0});
+    ASSERT_TRUE(loadMapFromBytes(*currentGenerator, file, false));
+    EXPECT_TRUE(mapState.indiMaskEnabled);
+    MapEditorModel reopened;
+    ASSERT_EQ(reopened.open(), std::nullopt);
+    for (int g = 0; g < 3; ++g) {
+        ASSERT_EQ(reopened.groups()[g].size(), before[g].size()) << "group " << g;
+        for (std::size_t k = 0; k < before[g].size(); ++k) EXPECT_EQ(reopened.groups()[g][k].colour, before[g][k].colour);
+    }
+}
+
+TEST_F(MapEditorTest, A256ColourPaletteOfOneClassListsEveryColour) {
+    ImagePtr palette(gdImageCreate(256, 64));
+    for (int i = 0; i < 256; ++i) gdImageColorAllocate(palette.get(), i == 0 ? 0 : 1 + (i % 127) * 2, 1 + (i / 127) * 2, i);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 256; ++x) palette->pixels[y][x] = static_cast<unsigned char>(y < 4 ? 0 : x);
+    currentGenerator = std::make_unique<Striped>(8, 8, std::vector<int>{0});
+    currentGenerator->image = std::move(palette);
+    mapState.markerX = mapState.markerY = -1;
+    MapEditorModel editor;
+    ASSERT_EQ(editor.open(), std::nullopt);
+    EXPECT_EQ(editor.groups()[1].size(), 255u) << "every land colour has its button";
+    EXPECT_TRUE(editor.groups()[0].empty());
+    ASSERT_EQ(editor.pickAt(200, 30), std::nullopt);
+    EXPECT_EQ(editor.selectedEntry(), 200);
+}
+
+TEST_F(MapEditorTest, WithoutAMapNothingHappens) {
+    MapEditorModel editor;
+    EXPECT_EQ(editor.open(), std::nullopt);
+    EXPECT_EQ(editor.info(), (std::array<std::string, 3>{" ", " ", " "}));
+    EXPECT_EQ(editor.up(), std::nullopt);
+    editor.nudge(0, 1);
+    editor.setMaskEnabled(true);
+    EXPECT_EQ(editor.selectedEntry(), -1);
+}
