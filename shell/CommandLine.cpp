@@ -1,6 +1,14 @@
 #include "shell/CommandLine.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
+#include <ctime>
+#include <map>
+#include <thread>
+#include <vector>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +24,7 @@
 #include "map/Worker.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapInfo.h"
+#include "shell/ContactSheet.h"
 #include "shell/Messages.h"
 #include "shell/TypeSettings.h"
 
@@ -31,6 +40,8 @@ struct Options {
     std::optional<int> theme;
     std::optional<fs::path> out;
     bool fullColour = false;
+    int count = 0;                    // --count N: N maps into the folder --out names
+    std::optional<fs::path> sheet;    // --sheet FILE: their previews on one picture
 };
 
 bool parseNumber(const char* text, unsigned long long max, unsigned long long& value) {
@@ -73,10 +84,32 @@ bool parseOptions(int argc, char** argv, int from, Options& options, std::string
             ++i;
         } else if (arg == "--full-colour") {
             options.fullColour = true;
+        } else if (arg == "--count") {
+            if (!hasValue || !parseNumber(argv[i + 1], 10000, value) || value == 0) {
+                error = "--count needs a number of maps from 1 to 10000";
+                return false;
+            }
+            options.count = static_cast<int>(value);
+            ++i;
+        } else if (arg == "--sheet") {
+            if (!hasValue || !*argv[i + 1]) {
+                error = "--sheet needs a file name";
+                return false;
+            }
+            options.sheet = fs::path(argv[i + 1]);
+            ++i;
         } else {
             error = "unknown option \"" + arg + "\" (see brambex --help)";
             return false;
         }
+    }
+    if (options.count > 0 && !options.out) {
+        error = "--count needs --out FOLDER for the maps";
+        return false;
+    }
+    if (options.sheet && options.count == 0) {
+        error = "--sheet goes with --count";
+        return false;
     }
     return true;
 }
@@ -197,7 +230,10 @@ void printUsage() {
         "  --seed N        make the map of seed N (the same seed makes the same map)\n"
         "  --theme N       use theme N instead of a random one\n"
         "  --out FILE      write the map to FILE (\".png\" is added when the name has none)\n"
-        "  --full-colour   save in full colour instead of 64 colours\n",
+        "  --full-colour   save in full colour instead of 64 colours\n"
+        "  --count N       make N maps with consecutive seeds (from --seed, or a random one) into the\n"
+        "                  folder --out names, as brambex_TYPE_SEED.png, on every core\n"
+        "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n",
         BRAMBEX_VERSION, installedNames().c_str());
 }
 
@@ -219,6 +255,80 @@ int printMapInfo(const char* path) {
     return 0;
 }
 
+namespace {
+
+// One map of a batch, in a process of its own (every run has process-wide state).
+int batchChild(const std::string& name, Options options, std::uint32_t seed, const fs::path& file) {
+    options.seed = seed;
+    options.out = file;
+    options.count = 0;
+    mapState.mapSeed = seed;
+    params.keepSeed = true;
+    srand(seed);
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) return 1;
+    try {
+        return generateNamed(name, options);
+    } catch (...) {
+        std::fprintf(stderr, "Exception: Out of memory\n");
+        return 1;
+    }
+}
+
+// Up to one map per core at a time; a progress line per map on stderr.
+int runBatch(const std::string& name, const Options& options) {
+    std::error_code ec;
+    fs::create_directories(*options.out, ec);
+    if (!fs::is_directory(*options.out)) {
+        std::fprintf(stderr, "brambex: %s is not a folder the maps can be written to\n", options.out->c_str());
+        return 1;
+    }
+    const std::uint32_t first = options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
+    const int cores = std::max(1u, std::thread::hardware_concurrency());
+    std::map<pid_t, std::pair<std::uint32_t, fs::path>> running;
+    std::vector<std::pair<std::uint32_t, fs::path>> written;
+    int failed = 0, done = 0;
+    auto reap = [&] {
+        int status = 0;
+        const pid_t pid = waitpid(-1, &status, 0);
+        if (pid <= 0) return;
+        const auto [seed, file] = running[pid];
+        running.erase(pid);
+        ++done;
+        const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (ok) written.emplace_back(seed, file);
+        else ++failed;
+        std::fprintf(stderr, "[%d/%d] seed %u: %s\n", done, options.count, seed, ok ? file.c_str() : "FAILED");
+    };
+    std::fflush(stdout);
+    std::fflush(stderr);
+    for (int k = 0; k < options.count; ++k) {
+        while (static_cast<int>(running.size()) >= cores) reap();
+        const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
+        const fs::path file = *options.out / formatText("brambex_%s_%u.png", name.c_str(), seed);
+        const pid_t pid = fork();
+        if (pid == 0) _exit(batchChild(name, options, seed, file));
+        if (pid < 0) {
+            ++failed;
+            std::fprintf(stderr, "brambex: could not start the run of seed %u\n", seed);
+            continue;
+        }
+        running[pid] = {seed, file};
+    }
+    while (!running.empty()) reap();
+    std::sort(written.begin(), written.end());
+    if (options.sheet) {
+        if (Failure f = writeContactSheet(written, *options.sheet)) {
+            showWarning(*f);
+            return 1;
+        }
+        std::printf("Wrote %s: %zu maps\n", withPngExtension(*options.sheet).c_str(), written.size());
+    }
+    std::printf("%zu of %d maps written to %s\n", written.size(), options.count, options.out->c_str());
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace
+
 int runCommandLine(int argc, char** argv) {
     char letter = 0;
     if (std::sscanf(argv[1], "-%c", &letter) != 1) return 0;
@@ -232,6 +342,7 @@ int runCommandLine(int argc, char** argv) {
     }
     // A given seed also fixes the draws made before the map's own seeding (the random theme,
     // Island's gaps), so the same command makes the same map.
+    if (options.count > 0) return runBatch(argv[2], options);
     if (options.seed) srand(*options.seed);
     try {
         return generateNamed(argv[2], options);

@@ -229,3 +229,28 @@ TEST_F(CommandLineTest, SuperSheepRaceAndRoperUseTheirPresets) {
     EXPECT_EQ(map->sx, 1920);
     EXPECT_EQ(map->sy, 696);
 }
+
+TEST_F(CommandLineTest, ManyMapsAtOnceWithTheirSeedsInTheirNamesAndASheet) {
+    fs::create_directories(root / "batch" / "brambex_cavern_502.png");  // this one cannot be written
+    Outcome r = run("-t cavern --count 4 --seed 500 --out batch --sheet batch/sheet.png");
+    EXPECT_EQ(r.code, 1) << "one map failed";
+    EXPECT_NE(r.err.find("seed 502: FAILED"), std::string::npos) << r.err;
+    for (unsigned seed : {500u, 501u, 503u}) {
+        const fs::path file = root / "batch" / ("brambex_cavern_" + std::to_string(seed) + ".png");
+        ImagePtr map = loadPng(file);
+        ASSERT_TRUE(map) << file;
+        int type = -1;
+        std::uint32_t stored = 0;
+        ASSERT_TRUE(readSmallChunk(bytes(file), "bxRk", &stored, &type, nullptr));
+        EXPECT_EQ(stored, seed);
+    }
+    // Each map is the map of its seed made alone.
+    ASSERT_EQ(run("-t cavern --seed 501 --out alone.png").code, 0);
+    EXPECT_EQ(bytes(root / "alone.png"), bytes(root / "batch" / "brambex_cavern_501.png"));
+    // The sheet: three tiles in one row (the failed map has none).
+    ImagePtr sheet = loadPng(root / "batch" / "sheet.png");
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->sx, 10 + 3 * 330);
+    EXPECT_EQ(run("-t cavern --count 2").code, 2) << "--count needs --out";
+    EXPECT_EQ(run("-t cavern --sheet s.png").code, 2) << "--sheet needs --count";
+}
