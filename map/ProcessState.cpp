@@ -12,8 +12,14 @@ Paths paths;
 InstalledTypes installedTypes;
 
 void setWorkingDirectory(const std::filesystem::path& directory) {
+    setDataFolders(directory, directory, directory / "data" / "temp");
+}
+
+void setDataFolders(const std::filesystem::path& directory, const std::filesystem::path& settingsParent,
+                    const std::filesystem::path& temp) {
     paths.workingDirectory = directory;
-    const auto temp = directory / "data" / "temp";
+    paths.settingsDirectory = settingsParent;
+    paths.tempDirectory = temp;
     const auto interface = directory / "data" / "interface";
     paths.previewPath = temp / "preview.png";
     paths.previewPath2 = temp / "preview2.png";

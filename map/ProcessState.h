@@ -47,7 +47,9 @@ struct MapState {
 
 // Paths fixed at start-up from the start directory.
 struct Paths {
-    std::filesystem::path workingDirectory;
+    std::filesystem::path workingDirectory;   // the data folder's parent: every picture is read there
+    std::filesystem::path settingsDirectory;  // <this>/data/<type>/settings.dat (the start folder, or the user's config)
+    std::filesystem::path tempDirectory;      // previews, temp.png, themeprev.png (data/temp, or the user's cache)
     std::filesystem::path previewPath;
     std::filesystem::path previewPath2;
     std::filesystem::path busyPicturePath[2];
@@ -59,8 +61,14 @@ extern MapState mapState;
 extern Paths paths;
 extern InstalledTypes installedTypes;
 
-// Sets workingDirectory and derives every path from it.
+// Sets workingDirectory and derives every path from it: the portable layout, where the program
+// reads and writes its data folder in the start folder.
 void setWorkingDirectory(const std::filesystem::path& directory);
+
+// An installed layout: pictures read under `dataParent`/data, settings files written under
+// `settingsParent`/data/<type>, previews and temp.png in `tempFolder`.
+void setDataFolders(const std::filesystem::path& dataParent, const std::filesystem::path& settingsParent,
+                    const std::filesystem::path& tempFolder);
 
 // Puts every process-wide value back to its start-up state, the live generator included (tests
 // use this between cases).

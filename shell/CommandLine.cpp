@@ -26,6 +26,7 @@
 #include "mapfile/MapInfo.h"
 #include "shell/ContactSheet.h"
 #include "shell/Messages.h"
+#include "shell/Startup.h"
 #include "shell/TypeSettings.h"
 
 namespace brambex {
@@ -148,7 +149,7 @@ void applyOptions(const Options& options) {
 int runAndWrite(const Options& options) {
     runGenerator(*currentGenerator);
     showRunProblems(*currentGenerator);
-    const fs::path out = options.out ? *options.out : paths.workingDirectory / "data" / "temp" / "temp.png";
+    const fs::path out = options.out ? *options.out : paths.tempDirectory / "temp.png";
     if (Failure error = saveMap(out, options.fullColour)) {
         showWarning(*error);
         return 1;
@@ -215,6 +216,12 @@ std::string installedNames() {
 
 }  // namespace
 
+std::string dataFoldersText() {
+    return formatText("Data (read):        %s\nSettings files:     %s\nPreviews, temp.png: %s\n",
+                      (paths.workingDirectory / "data").c_str(), (paths.settingsDirectory / "data").c_str(),
+                      paths.tempDirectory.c_str());
+}
+
 void printUsage() {
     std::printf(
         "Brambex %s - random maps for a turn-based artillery game\n"
@@ -235,6 +242,7 @@ void printUsage() {
         "                  folder --out names, as brambex_TYPE_SEED.png, on every core\n"
         "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n",
         BRAMBEX_VERSION, installedNames().c_str());
+    std::printf("\n%s", dataFoldersText().c_str());
 }
 
 int printMapInfo(const char* path) {
@@ -252,6 +260,8 @@ int printMapInfo(const char* path) {
         return 1;
     }
     std::printf("File: %s\n%s", path, text->c_str());
+    locateData();
+    std::printf("\n%s", dataFoldersText().c_str());
     return 0;
 }
 

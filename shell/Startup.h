@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace brambex {
@@ -8,6 +10,12 @@ namespace brambex {
 // workingDirectory and the paths from it, the theme count (with its one-time warning), the
 // installed map types and the registry values.
 void startUp();
+
+// Where data is read and written: the start folder's data/ when it holds themes (portable), else
+// the installed data beside the program (<prefix>/share/brambex, read only) with settings files in
+// the user's config folder and previews in the user's cache folder.
+void chooseDataFolders();
+std::optional<std::filesystem::path> installedDataParent();
 
 // The working directory (and the paths from it) and the installed types, without writing anything:
 // enough for --help.

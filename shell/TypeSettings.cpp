@@ -16,7 +16,7 @@ namespace brambex {
 namespace {
 
 std::filesystem::path settingsPath(MapType type) {
-    return dataFile(std::filesystem::path(std::string(typeFolder(type))) / "settings.dat");
+    return paths.settingsDirectory / "data" / std::string(typeFolder(type)) / "settings.dat";
 }
 
 int valueOf(const SettingKey& key) { return key.field ? params.*key.field : (params.noTopSoil ? 1 : 0); }
@@ -78,6 +78,12 @@ Failure saveTypeSettings(MapType type) {
         if (const SettingKey* key = findKey(row, name))
             text += formatText("%.*s %d\n", static_cast<int>(name.size()), name.data(), valueOf(*key));
     const auto path = settingsPath(type);
+    // The user's own settings folder is made when first needed (installed layout only: in the
+    // portable layout a missing type folder is reported as the Part says).
+    if (paths.settingsDirectory != paths.workingDirectory) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+    }
     if (Failure failed = replaceFileContents(path, std::vector<unsigned char>(text.begin(), text.end()))) return failed;
     return {};
 }

@@ -254,3 +254,45 @@ TEST_F(CommandLineTest, ManyMapsAtOnceWithTheirSeedsInTheirNamesAndASheet) {
     EXPECT_EQ(run("-t cavern --count 2").code, 2) << "--count needs --out";
     EXPECT_EQ(run("-t cavern --sheet s.png").code, 2) << "--sheet needs --count";
 }
+
+// An installed program: data read beside the program, everything written in the user's folders;
+// a start folder with its own data still comes first.
+TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolders) {
+    const fs::path prefix = root / "prefix";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share" / "brambex");
+    fs::copy_file(BRAMBEX_EXE, prefix / "bin" / "brambex");
+    fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data", prefix / "share" / "brambex" / "data");
+    fs::create_directories(root / "home" / "work");
+    auto runInstalled = [&](const std::string& home, const std::string& args) {
+        const std::string cmd = "cd '" + (root / "home" / "work").string() + "' && HOME='" + home +
+                                "' XDG_CONFIG_HOME= XDG_CACHE_HOME= '" + (prefix / "bin" / "brambex").string() + "' " +
+                                args + " > '" + (root / "out.txt").string() + "' 2>&1";
+        return std::system(cmd.c_str());
+    };
+    const std::string alice = (root / "home").string();
+    // The installed data is the build's data folder here: note what its scratch folder holds.
+    const fs::path installedTemp = fs::path(BRAMBEX_BUILD_DIR) / "data" / "temp" / "temp.png";
+    std::error_code ec;
+    const auto before = fs::last_write_time(installedTemp, ec);
+    ASSERT_EQ(runInstalled(alice, "-t cavern --seed 5"), 0) << slurp(root / "out.txt");
+    EXPECT_TRUE(fs::exists(root / "home" / ".cache" / "brambex" / "temp.png"));
+    EXPECT_TRUE(fs::exists(root / "home" / ".cache" / "brambex" / "preview.png"));
+    std::error_code ec2;
+    EXPECT_EQ(fs::last_write_time(installedTemp, ec2), before) << "nothing written into the installed data";
+    ASSERT_EQ(runInstalled(alice, "--help"), 0);
+    const std::string help = slurp(root / "out.txt");
+    EXPECT_NE(help.find((prefix / "share" / "brambex" / "data").string()), std::string::npos) << help;
+    EXPECT_NE(help.find((root / "home" / ".config" / "brambex" / "data").string()), std::string::npos) << help;
+    // A second user has folders of their own.
+    fs::create_directories(root / "bob");
+    ASSERT_EQ(runInstalled((root / "bob").string(), "-t island --seed 5"), 0);
+    EXPECT_TRUE(fs::exists(root / "bob" / ".cache" / "brambex" / "temp.png"));
+    // A start folder with its own data is used first.
+    fs::create_directories(root / "home" / "work" / "data" / "temp");
+    fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "generic", root / "home" / "work" / "data" / "generic");
+    fs::create_directories(root / "home" / "work" / "data" / "cavern");
+    std::ofstream(root / "home" / "work" / "data" / "cavern" / "filecheck.dat");
+    ASSERT_EQ(runInstalled(alice, "-t cavern --seed 6"), 0) << slurp(root / "out.txt");
+    EXPECT_TRUE(fs::exists(root / "home" / "work" / "data" / "temp" / "temp.png"));
+}

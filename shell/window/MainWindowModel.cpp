@@ -746,7 +746,7 @@ void MainWindowModel::rebuildThemePreview() {
     ImagePtr swatch = tryCreateTrueColour(32, 32);
     if (!swatch) return;
     gdImageCopyResampled(swatch.get(), soil.get(), 0, 0, 0, 0, 32, 32, soil->sx, soil->sy);
-    const fs::path out = paths.workingDirectory / "data" / "temp" / "themeprev.png";
+    const fs::path out = paths.tempDirectory / "themeprev.png";
     if (Failure failed = replaceFileContents(out, encodePng(swatch.get()), false)) {
         services_.showMessage(*failed);
         return;
