@@ -411,3 +411,29 @@ TEST_F(WindowModelTest, SuperSheeperComesUpTallAndRopeRaceWide) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowModelTest, CandidatesAreMadeOneAfterAnotherAndThePickedOneBecomesTheMap) {
+    model->generateCandidates(3);
+    ASSERT_TRUE(model->busy());
+    finish();
+    ASSERT_EQ(model->candidates().size(), 3u);
+    EXPECT_EQ(model->candidatesWanted(), 0);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_TRUE(fs::exists(model->candidates()[k].preview));
+        EXPECT_EQ(model->candidates()[k].seed, model->candidates()[0].seed + k);
+    }
+    EXPECT_TRUE(c(C::Generate).enabled);
+    model->pickCandidate(1);
+    finish();
+    ASSERT_EQ(model->shownSeed(), model->candidates()[1].seed);
+    // The picked map is the candidate's map: the same preview, pixel for pixel.
+    ImagePtr picked = loadPng(paths.previewPath), shown = loadPng(model->candidates()[1].preview);
+    ASSERT_TRUE(picked && shown);
+    EXPECT_TRUE(test::samePixels(picked.get(), shown.get()));
+    EXPECT_TRUE(c(C::SaveMap).enabled);
+    EXPECT_TRUE(model->seedText().empty()) << "the seed field is the user's";
+}
+
+}  // namespace

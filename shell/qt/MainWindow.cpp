@@ -27,6 +27,7 @@
 #include "map/ProcessState.h"
 #include "map/WindowHooks.h"
 #include "shell/Messages.h"
+#include "shell/qt/CandidatesDialog.h"
 #include "shell/qt/Dialogs.h"
 #include "shell/qt/MapEditorDialog.h"
 
@@ -204,6 +205,16 @@ QWidget* MainWindow::widgetOf(Control c) const {
 
 const QImage& MainWindow::previewImage() const { return preview_->image(); }
 
+void MainWindow::startCandidates(int count) {
+    model_->generateCandidates(count);
+    after();
+}
+
+void MainWindow::pickCandidate(int index) {
+    model_->pickCandidate(index);
+    after();
+}
+
 bool MainWindow::paintsBackground() const { return background_->paints(); }
 
 void MainWindow::buildWidgets() {
@@ -378,8 +389,15 @@ void MainWindow::buildMenus() {
         model_->menu(MenuCommand::Exit);
         after();
     });
-    menuBar()->addMenu("&Edit")->addAction("&IndiMask", this, [this] {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addAction("&IndiMask", this, [this] {
         model_->menu(MenuCommand::IndiMask);
+        after();
+    });
+    edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] {
+        if (model_->busy()) return;
+        CandidatesDialog dialog(*this, 9);
+        if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
         after();
     });
     menuBar()->addMenu("&Options")->addAction("&Settings", this, [this] {

@@ -48,6 +48,9 @@ public:
     QWidget* widgetOf(Control c) const;
     // The picture shown in the preview area (null when none).
     const QImage& previewImage() const;
+    // Candidates, through the window so its polling runs while they are made.
+    void startCandidates(int count);
+    void pickCandidate(int index);
     // Whether the background picture is painted (Remove BG off and the picture present).
     bool paintsBackground() const;
 

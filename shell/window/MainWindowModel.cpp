@@ -589,8 +589,49 @@ void MainWindowModel::waitForWorker() {
     }
 }
 
+void MainWindowModel::generateCandidates(int count) {
+    if (busy() || count <= 0) return;
+    guarded([&] {
+        candidates_.clear();
+        candidatesWanted_ = count;
+        candidateBase_ = static_cast<std::uint32_t>(std::time(nullptr));
+        nextCandidate();
+    });
+}
+
+void MainWindowModel::nextCandidate() {
+    const std::string typed = seedText_;
+    seedText_ = std::to_string(candidateBase_ + static_cast<std::uint32_t>(candidates_.size()));
+    generate();
+    seedText_ = typed;
+    if (!busy()) candidatesWanted_ = 0;  // nothing could be started
+}
+
+void MainWindowModel::pickCandidate(int index) {
+    if (busy() || index < 0 || index >= static_cast<int>(candidates_.size())) return;
+    const std::string typed = seedText_;
+    seedText_ = std::to_string(candidates_[static_cast<std::size_t>(index)].seed);
+    guarded([&] { generate(); });
+    seedText_ = typed;
+}
+
 void MainWindowModel::generationFinished() {
     if (currentGenerator) showRunProblems(*currentGenerator);
+    if (candidatesWanted_ > 0 && !worker.failure) {
+        // Keep this candidate's preview under a name of its own, then make the next one.
+        const std::size_t k = candidates_.size();
+        const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", k);
+        std::error_code ec;
+        fs::copy_file(paths.previewPath, kept, fs::copy_options::overwrite_existing, ec);
+        candidates_.push_back({mapState.mapSeed, kept});
+        if (static_cast<int>(candidates_.size()) < candidatesWanted_) {
+            nextCandidate();
+            if (busy()) return;
+        }
+        candidatesWanted_ = 0;
+    } else if (worker.failure) {
+        candidatesWanted_ = 0;
+    }
     if (worker.failure) {
         const std::string text = worker.failure->what();
         worker.failure.reset();

@@ -122,6 +122,20 @@ public:
     std::filesystem::path lastFolder() const { return lastFolder_; }
     void setLastFolder(const std::filesystem::path& folder) { lastFolder_ = folder; }
 
+    // Candidates: several maps of the current type and parameters with consecutive seeds, made
+    // one after the other on the worker; each finished one leaves its preview. Picking one makes
+    // its map the current map (made again from its seed, as Generate with that seed).
+    struct Candidate {
+        std::uint32_t seed;
+        std::filesystem::path preview;  // the 400 x 145 preview of its map
+    };
+    void generateCandidates(int count);
+    const std::vector<Candidate>& candidates() const { return candidates_; }
+    int candidatesWanted() const { return candidatesWanted_; }
+    void pickCandidate(int index);
+    // No more candidates after the one being made (it becomes the current map as usual).
+    void stopCandidates() { candidatesWanted_ = 0; }
+
     // The first free "Brambex_<type>_<n>.png" in `folder` for the current map's type.
     std::filesystem::path proposedMapName(const std::filesystem::path& folder) const;
 
@@ -154,6 +168,10 @@ private:
     std::filesystem::path previewPicture_, themePreview_, stylePreview_;
     std::filesystem::path lastFolder_;
     int pictureVersion_ = 0;
+    std::vector<Candidate> candidates_;
+    int candidatesWanted_ = 0;
+    std::uint32_t candidateBase_ = 0;
+    void nextCandidate();
 };
 
 }  // namespace brambex

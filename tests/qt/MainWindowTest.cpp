@@ -209,3 +209,27 @@ TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
 }
 
 }  // namespace
+
+#include "shell/qt/CandidatesDialog.h"
+
+namespace {
+
+TEST_F(MainWindowTest, TheCandidatesViewShowsTheMapsAndPicksTheClickedOne) {
+    CandidatesDialog dialog(*window, 3);
+    dialog.show();
+    QElapsedTimer t;
+    t.start();
+    while ((window->model().busy() || window->model().candidatesWanted() > 0 || !dialog.tiles()[2]->isEnabled()) &&
+           t.elapsed() < 30000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    ASSERT_TRUE(dialog.tiles()[2]->isEnabled());
+    EXPECT_FALSE(dialog.tiles()[0]->icon().isNull());
+    const auto seed = window->model().candidates()[2].seed;
+    dialog.tiles()[2]->click();
+    ASSERT_TRUE(waitForMap());
+    EXPECT_EQ(window->findChild<QLineEdit*>("currentSeed")->text().toUInt(), seed);
+}
+
+}  // namespace

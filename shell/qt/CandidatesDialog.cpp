@@ -1,0 +1,51 @@
+#include "shell/qt/CandidatesDialog.h"
+
+#include <QGridLayout>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "shell/qt/MainWindow.h"
+
+namespace brambex {
+
+CandidatesDialog::CandidatesDialog(MainWindow& window, int count) : QDialog(&window), window_(window) {
+    setWindowTitle("Candidates");
+    auto* layout = new QVBoxLayout(this);
+    status_ = new QLabel(this);
+    layout->addWidget(status_);
+    auto* grid = new QGridLayout;
+    for (int k = 0; k < count; ++k) {
+        auto* tile = new QToolButton(this);
+        tile->setObjectName(QString("candidate%1").arg(k));
+        tile->setIconSize(QSize(300, 109));
+        tile->setMinimumSize(310, 140);
+        tile->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        tile->setEnabled(false);
+        connect(tile, &QToolButton::clicked, this, [this, k] {
+            window_.pickCandidate(k);
+            accept();
+        });
+        grid->addWidget(tile, k / 3, k % 3);
+        tiles_.push_back(tile);
+    }
+    layout->addLayout(grid);
+    window_.startCandidates(count);
+    connect(&refresh_, &QTimer::timeout, this, [this] { refresh(); });
+    refresh_.start(50);
+    refresh();
+}
+
+void CandidatesDialog::refresh() {
+    const auto& made = window_.model().candidates();
+    for (; shown_ < static_cast<int>(made.size()) && shown_ < static_cast<int>(tiles_.size()); ++shown_) {
+        const auto& c = made[static_cast<std::size_t>(shown_)];
+        tiles_[static_cast<std::size_t>(shown_)]->setIcon(QPixmap(QString::fromStdString(c.preview.string())));
+        tiles_[static_cast<std::size_t>(shown_)]->setText(QString("seed %1").arg(c.seed));
+    }
+    const bool running = window_.model().busy() || window_.model().candidatesWanted() > 0;
+    status_->setText(running ? QString("Making map %1 of %2...").arg(made.size() + 1).arg(tiles_.size())
+                             : QString("Click the map you want."));
+    for (int k = 0; k < shown_; ++k) tiles_[static_cast<std::size_t>(k)]->setEnabled(!running);
+}
+
+}  // namespace brambex

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+#include <vector>
+
+namespace brambex {
+
+class MainWindow;
+
+// "Candidates": several maps of the current type and parameters with different seeds, their
+// previews side by side as they finish; the one clicked becomes the current map.
+class CandidatesDialog : public QDialog {
+    Q_OBJECT
+public:
+    CandidatesDialog(MainWindow& window, int count);
+    // The tiles, for tests: enabled once every candidate is made.
+    const std::vector<QToolButton*>& tiles() const { return tiles_; }
+
+private:
+    void refresh();
+
+    MainWindow& window_;
+    std::vector<QToolButton*> tiles_;
+    QLabel* status_;
+    QTimer refresh_;
+    int shown_ = 0;
+};
+
+}  // namespace brambex
