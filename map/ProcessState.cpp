@@ -18,6 +18,7 @@ void setWorkingDirectory(const std::filesystem::path& directory) {
 void setDataFolders(const std::filesystem::path& directory, const std::filesystem::path& settingsParent,
                     const std::filesystem::path& temp) {
     paths.workingDirectory = directory;
+    paths.userDataDirectory.clear();
     paths.settingsDirectory = settingsParent;
     paths.tempDirectory = temp;
     const auto interface = directory / "data" / "interface";
@@ -37,6 +38,12 @@ void resetProcessState() {
 }
 
 std::filesystem::path themeFile(int theme, const std::filesystem::path& name) {
+    // A theme folder the user added to their own data folder is found beside the installed ones.
+    if (!paths.userDataDirectory.empty()) {
+        const auto own = paths.userDataDirectory / "generic" / "themes" / std::to_string(theme);
+        std::error_code ec;
+        if (std::filesystem::is_directory(own, ec)) return own / name;
+    }
     return paths.workingDirectory / "data" / "generic" / "themes" / std::to_string(theme) / name;
 }
 

@@ -50,6 +50,7 @@ struct Paths {
     std::filesystem::path workingDirectory;   // the data folder's parent: every picture is read there
     std::filesystem::path settingsDirectory;  // <this>/data/<type>/settings.dat (the start folder, or the user's config)
     std::filesystem::path tempDirectory;      // previews, temp.png, themeprev.png (data/temp, or the user's cache)
+    std::filesystem::path userDataDirectory;  // installed layout: the user's own data/ (themes they add); else empty
     std::filesystem::path previewPath;
     std::filesystem::path previewPath2;
     std::filesystem::path busyPicturePath[2];

@@ -64,6 +64,7 @@ void chooseDataFolders() {
     const std::filesystem::path temp = userFolder("XDG_CACHE_HOME", ".cache");
     std::filesystem::create_directories(temp, ec);
     setDataFolders(*installed, settings, temp);
+    paths.userDataDirectory = userFolder("XDG_DATA_HOME", ".local/share") / "data";
 }
 
 void locateData() {

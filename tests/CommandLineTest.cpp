@@ -266,7 +266,7 @@ TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolde
     fs::create_directories(root / "home" / "work");
     auto runInstalled = [&](const std::string& home, const std::string& args) {
         const std::string cmd = "cd '" + (root / "home" / "work").string() + "' && HOME='" + home +
-                                "' XDG_CONFIG_HOME= XDG_CACHE_HOME= '" + (prefix / "bin" / "brambex").string() + "' " +
+                                "' XDG_CONFIG_HOME= XDG_CACHE_HOME= XDG_DATA_HOME= '" + (prefix / "bin" / "brambex").string() + "' " +
                                 args + " > '" + (root / "out.txt").string() + "' 2>&1";
         return std::system(cmd.c_str());
     };
@@ -284,6 +284,13 @@ TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolde
     const std::string help = slurp(root / "out.txt");
     EXPECT_NE(help.find((prefix / "share" / "brambex" / "data").string()), std::string::npos) << help;
     EXPECT_NE(help.find((root / "home" / ".config" / "brambex" / "data").string()), std::string::npos) << help;
+    // A theme the user adds to their own data folder is found after the installed ones.
+    const int installedThemes = 6;
+    const fs::path own = root / "home" / ".local" / "share" / "brambex" / "data" / "generic" / "themes" / std::to_string(installedThemes);
+    fs::create_directories(own);
+    fs::copy_file(fs::path(BRAMBEX_BUILD_DIR) / "data" / "generic" / "themes" / "0" / "soil.png", own / "soil.png");
+    ASSERT_EQ(runInstalled(alice, "-t cavern --seed 5 --theme " + std::to_string(installedThemes)), 0) << slurp(root / "out.txt");
+    EXPECT_NE(slurp(root / "out.txt").find("theme 6"), std::string::npos) << slurp(root / "out.txt");
     // A second user has folders of their own.
     fs::create_directories(root / "bob");
     ASSERT_EQ(runInstalled((root / "bob").string(), "-t island --seed 5"), 0);
