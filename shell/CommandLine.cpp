@@ -297,6 +297,7 @@ int runBatch(const std::string& name, const Options& options) {
     std::map<pid_t, std::pair<std::uint32_t, fs::path>> running;
     std::vector<std::pair<std::uint32_t, fs::path>> written;
     int failed = 0, done = 0;
+    const bool onTerminal = isatty(STDERR_FILENO) != 0;
     auto reap = [&] {
         int status = 0;
         const pid_t pid = waitpid(-1, &status, 0);
@@ -307,7 +308,18 @@ int runBatch(const std::string& name, const Options& options) {
         const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
         if (ok) written.emplace_back(seed, file);
         else ++failed;
-        std::fprintf(stderr, "[%d/%d] seed %u: %s\n", done, options.count, seed, ok ? file.c_str() : "FAILED");
+        if (!ok || !onTerminal) {
+            if (onTerminal) std::fputc('\n', stderr);
+            std::fprintf(stderr, "[%d/%d] seed %u: %s\n", done, options.count, seed, ok ? file.c_str() : "FAILED");
+        }
+        if (onTerminal) {
+            // A bar that fills as maps finish, redrawn in place.
+            constexpr int BAR = 30;
+            const int filled = BAR * done / options.count;
+            std::fprintf(stderr, "\r[%s%s] %d/%d maps", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                         std::string(static_cast<std::size_t>(BAR - filled), ' ').c_str(), done, options.count);
+            if (done == options.count) std::fputc('\n', stderr);
+        }
     };
     std::fflush(stdout);
     std::fflush(stderr);
