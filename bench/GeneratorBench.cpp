@@ -8,6 +8,7 @@
 #include "generators/RR.h"
 #include "generators/Roper.h"
 #include "generators/SuperSheepRace.h"
+#include "generators/WforW.h"
 #include "generators/SuperSheeper.h"
 #include "generators/TileMaze.h"
 #include "map/ProcessState.h"
@@ -86,6 +87,21 @@ static void BM_SuperSheepRaceRun(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SuperSheepRaceRun)->Args({1920, 2880, 20})->Args({1920, 2880, 50})->Args({8000, 8000, 50})->Unit(benchmark::kMillisecond);
+
+// Walk for Weapons is always 1920 x 696 (pads 50).
+static void BM_WalkForWeaponsRun(benchmark::State& state) {
+    bench::useBuildData();
+    params.pads = static_cast<int>(state.range(0));
+    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
+    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    for (auto _ : state) {
+        WforW g;
+        brambex::srand(1);
+        g.generate();
+        state.counters["pieces"] = static_cast<double>(g.placed.size());
+    }
+}
+BENCHMARK(BM_WalkForWeaponsRun)->Arg(50)->Arg(60)->Unit(benchmark::kMillisecond);
 
 // Carving alone on the largest grid the settings allow: 28664 x 30552 in 174 px cells.
 static void BM_CarveLargestMaze(benchmark::State& state) {

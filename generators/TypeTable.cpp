@@ -8,6 +8,7 @@
 #include "generators/Roper.h"
 #include "generators/SuperSheepRace.h"
 #include "generators/SuperSheeper.h"
+#include "generators/WforW.h"
 #include "map/Random.h"
 
 namespace brambex {
@@ -147,7 +148,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
          {}, true, true, {{C::PathSize, 174, 522}}, {}, {}, 2880},
     },
     {
-        MapType::WforW, "WforW", nullptr, true,
+        MapType::WforW, "WforW", make<WforW>, true,
         {{"pads", 40, 60, &P::pads}},
         {"pads"},
         noPreset, nothingAfter, false,

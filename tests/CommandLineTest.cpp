@@ -303,3 +303,17 @@ TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolde
     ASSERT_EQ(runInstalled(alice, "-t cavern --seed 6"), 0) << slurp(root / "out.txt");
     EXPECT_TRUE(fs::exists(root / "home" / "work" / "data" / "temp" / "temp.png"));
 }
+
+TEST_F(CommandLineTest, WalkForWeaponsReadsItsPadsSetting) {
+    fs::create_directories(root / "data" / "wfw");
+    for (const char* part : {"tiles", "nodes", "blocks", "pads"})
+        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "wfw" / part, root / "data" / "wfw" / part);
+    std::ofstream(root / "data" / "wfw" / "filecheck.dat");
+    std::ofstream(root / "data" / "wfw" / "settings.dat") << "pads 60\n";
+    Outcome r = run("-t wfw --seed 8");
+    ASSERT_EQ(r.code, 0) << r.err;
+    ImagePtr map = loadPng(temp());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->sx, 1920);
+    EXPECT_EQ(map->sy, 696);
+}

@@ -159,15 +159,15 @@ TEST_F(SettingsTest, LaterLinesOverrideEarlierOnesOnlyWhenInRange) {
 
 TEST_F(SettingsTest, InstalledTypesGetConsecutivePositions) {
     EXPECT_EQ(detectInstalledTypes(), "none");
-    for (const char* folder : {"island", "cavern", "wfw"}) {
+    for (const char* folder : {"island", "cavern", "shopper"}) {
         fs::create_directories(root / "data" / folder);
         std::ofstream(root / "data" / folder / "filecheck.dat");
     }
-    // Walk for Weapons has a marker but no generator in this build: not installed.
-    ASSERT_FALSE(typeRow(MapType::WforW).hasGenerator()) << "pick a type that has none yet";
+    // Shopper has a marker but no generator in this build: not installed.
+    ASSERT_FALSE(typeRow(MapType::Shopper).hasGenerator()) << "pick a type that has none yet";
     EXPECT_EQ(detectInstalledTypes(), "cavern=Cavern;island=Island;");
     EXPECT_TRUE(installedTypes.installed(MapType::Cavern));
-    EXPECT_FALSE(installedTypes.installed(MapType::WforW));
+    EXPECT_FALSE(installedTypes.installed(MapType::Shopper));
     EXPECT_FALSE(installedTypes.installed(MapType::BnA));
     EXPECT_EQ(installedTypes.listIndex(MapType::Cavern), 0);
     EXPECT_EQ(installedTypes.listIndex(MapType::Island), 1);

@@ -10,6 +10,7 @@ const std::vector<TypeArtwork>& typeArtwork() {
         {brambex::MapType::RR, writeRopeRaceTiles},
         {brambex::MapType::SuperSheepRace, writeSsraceArt},
         {brambex::MapType::SuperSheeper, writeSuperSheeperTiles},
+        {brambex::MapType::WforW, writeWforwArt},
     };
     return rows;
 }

@@ -33,6 +33,9 @@ std::vector<brambex::ImagePtr> bnaSamples(int style);
 // SuperSheep Race's brush, start banner and start and end markers.
 void writeSsraceArt(const std::filesystem::path& typeFolder);
 
+// Walk for Weapons' tiles, block stamps, nodes and weapon pads.
+void writeWforwArt(const std::filesystem::path& typeFolder);
+
 // Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
 // file cannot be written.
 void writeArtPng(const std::filesystem::path& path, gdImagePtr im);

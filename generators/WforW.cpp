@@ -1,0 +1,261 @@
+#include "generators/WforW.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "generators/RunSteps.h"
+#include "map/Files.h"
+#include "map/ProcessState.h"
+#include "map/Random.h"
+
+// The geometry (ours; the rules leave it open):
+// - A tile is land, white (255,255,255) or yellow (255,255,0) for the two stamp kinds, on black air.
+//   Its connection points are single pixels on its border, in the floor row: (0,128,0) on the left
+//   edge (type 1, where a tile to the left joins), (0,255,0) on the right edge (type 0), (0,192,0) on
+//   the top edge (type 3) and (129,0,128) on the bottom edge (type 2). Types 0 and 1 join each other,
+//   as do 2 and 3.
+// - Attaching a tile to an open point P: the new tile's point Q of the complementary type is placed
+//   on the pixel next to P on P's side (right of a type 0 point, left of type 1, below type 2, above
+//   type 3), so the two floors continue without a step and the tiles' land never overlaps.
+// - The grid marks a placed tile's land pixels 255 (blocked: no later tile may cover them) and the
+//   rest of its rectangle 1 (occupied: only attached tiles may reach into it).
+// - A cyan pixel (0,255,255) in a tile marks where a weapon pad stands (the pad's top-left corner
+//   is drawn at (x - 15, y - 4)), a teal pixel (0,128,128) where a node is drawn; both colours are
+//   cleaned out of the map. Pad spot n (in placement order) takes its picture from folder F(n mod 9),
+//   file (n / 9) modulo that folder's count.
+
+namespace brambex {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int MAP_W = 1920, MAP_H = 696;
+constexpr int MARKERS[4] = {packColour(0, 255, 0), packColour(0, 128, 0), packColour(129, 0, 128), packColour(0, 192, 0)};
+constexpr int CYAN = packColour(0, 255, 255), TEAL = packColour(0, 128, 128);
+constexpr int WHITE = packColour(255, 255, 255), YELLOW = packColour(255, 255, 0);
+constexpr int STEP_X[4] = {1, -1, 0, 0};
+constexpr int STEP_Y[4] = {0, 0, 1, -1};
+
+fs::path wfwFile(const fs::path& relative) { return paths.workingDirectory / "data" / "wfw" / relative; }
+
+fs::path padFile(int folder, int n) {
+    std::string name(1, 'F');
+    name += std::to_string(folder);
+    return fs::path("pads") / name / (std::to_string(n) + ".png");
+}
+
+int countFrom(int first, const std::function<fs::path(int)>& file) {
+    int n = first;
+    while (fileOpens(file(n))) ++n;
+    return n;
+}
+
+// A tile as a true-colour picture whose black is transparent.
+ImagePtr loadTile(const fs::path& path) {
+    ImagePtr loaded = loadObjectArt(path);
+    if (!loaded) return nullptr;
+    ImagePtr tile = tryCreateTrueColour(loaded->sx, loaded->sy);
+    if (!tile) return nullptr;
+    for (int y = 0; y < loaded->sy; ++y)
+        for (int x = 0; x < loaded->sx; ++x) tile->tpixels[y][x] = trueColourAt(loaded.get(), x, y) & 0xFFFFFF;
+    tile->transparent = 0;
+    return tile;
+}
+
+bool hasColour(gdImagePtr tile, int colour) {
+    for (int y = 0; y < tile->sy; ++y)
+        for (int x = 0; x < tile->sx; ++x)
+            if (tile->tpixels[y][x] == colour) return true;
+    return false;
+}
+
+bool isLand(int c) { return c != 0 && c != CYAN && c != TEAL; }
+
+// A picture whose colour 0 is transparent (palette index 0, or black).
+ImagePtr withBlackTransparent(ImagePtr picture) {
+    if (!picture) return nullptr;
+    ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);
+    if (!copy) return nullptr;
+    const int key = picture->trueColor ? 0 : gdTrueColorAlpha(picture->red[0], picture->green[0], picture->blue[0], picture->alpha[0]);
+    for (int y = 0; y < picture->sy; ++y)
+        for (int x = 0; x < picture->sx; ++x) copy->tpixels[y][x] = trueColourAt(picture.get(), x, y);
+    copy->transparent = key;
+    return copy;
+}
+
+}  // namespace
+
+WforW::WforW() : Generator(MapType::WforW, MAP_W, MAP_H) {}
+
+void WforW::generate() {
+    prepareObjects();
+    image = tryCreateTrueColour(MAP_W, MAP_H);
+    if (!image) return;
+    colourBlack = gdImageColorAllocate(image.get(), 0, 0, 0);
+    colourBackground = gdImageColorAllocate(image.get(), 242, 24, 204);
+    colourWhite = WHITE;
+
+    // Artwork counts, tiles, grid, the set number (drawn before any placement).
+    int padCounts[9];
+    for (int f = 0; f < 9; ++f)
+        padCounts[f] = countFrom(0, [f](int n) { return wfwFile(padFile(f, n)); });
+    nodeSets = countFrom(1, [](int n) { return wfwFile(fs::path("nodes") / (std::to_string(n) + ".png")); });
+    const int tileCount = countFrom(0, [](int n) { return wfwFile(fs::path("tiles") / (std::to_string(n) + ".png")); });
+    std::vector<ImagePtr> tiles;
+    std::vector<std::array<bool, 4>> tileHas;  // which connection types a tile has
+    for (int n = 0; n < tileCount; ++n) {
+        tiles.push_back(loadTile(wfwFile(fs::path("tiles") / (std::to_string(n) + ".png"))));
+        std::array<bool, 4> has{};
+        if (tiles.back())
+            for (int type = 0; type < 4; ++type) has[static_cast<std::size_t>(type)] = hasColour(tiles.back().get(), MARKERS[type]);
+        tileHas.push_back(has);
+    }
+    std::vector<unsigned char> grid(static_cast<std::size_t>(MAP_W) * MAP_H, 0);
+    setNumber = rand() % nodeSets;
+
+    ImagePtr work = createTrueColour(MAP_W, MAP_H);
+    const int pieces = parameters.pads + 5;
+    placed.clear();
+    points.clear();
+    padSpots.clear();
+    nodeSpots.clear();
+    long failures = 0, relaxedFailures = 0;
+    bool relaxed = false;
+    while (static_cast<int>(placed.size()) < pieces && tileCount > 0) {
+        // a. Attach to an open point (three in four), or a random position.
+        int open = -1;
+        if (rand() % 4 != 0 && !points.empty() && !relaxed) {
+            for (int tries = 0; tries <= 3000; ++tries) {
+                const int i = rand() % static_cast<int>(points.size());
+                if (!points[static_cast<std::size_t>(i)].taken) {
+                    points[static_cast<std::size_t>(i)].taken = true;
+                    open = i;
+                    break;
+                }
+            }
+        }
+        int x = 0, y = 0, number;
+        const bool attached = open >= 0;
+        if (attached) {
+            // b. A tile with a point of the complementary type: from a random start, the next one
+            // (cyclically) that has one; the start when none has.
+            const int want = complementOf(points[static_cast<std::size_t>(open)].type);
+            const int start = rand() % tileCount;
+            number = start;
+            for (int k = 1; k <= tileCount; ++k) {
+                const int t = (start + k) % tileCount;
+                if (tileHas[static_cast<std::size_t>(t)][static_cast<std::size_t>(want)]) {
+                    number = t;
+                    break;
+                }
+            }
+        } else {
+            x = rand() % MAP_W;
+            y = rand() % MAP_H;
+            number = rand() % tileCount;
+        }
+        gdImagePtr tile = tiles[static_cast<std::size_t>(number)].get();
+        if (!tile) break;  // a tile that could not be read ends the placement
+        if (attached) {
+            const Point& p = points[static_cast<std::size_t>(open)];
+            const int want = complementOf(p.type);
+            bool found = false;
+            for (int ty = 0; ty < tile->sy && !found; ++ty)
+                for (int tx = 0; tx < tile->sx && !found; ++tx)
+                    if (tile->tpixels[ty][tx] == MARKERS[want]) {
+                        x = p.x + STEP_X[p.type] - tx;
+                        y = p.y + STEP_Y[p.type] - ty;
+                        found = true;
+                    }
+            if (!found) continue;  // the start tile had no such point
+        }
+        // c. Bounds, then the grid.
+        if (x < 0 || y < 0 || x + tile->sx > MAP_W || y + tile->sy > MAP_H) continue;
+        bool rejected = false;
+        long met = 0;
+        for (int ty = 0; ty < tile->sy && !rejected; ++ty) {
+            const unsigned char* row = &grid[static_cast<std::size_t>(y + ty) * MAP_W + x];
+            for (int tx = 0; tx < tile->sx; ++tx) {
+                if (row[tx] == 255) {
+                    rejected = true;
+                    break;
+                }
+                if (row[tx] != 0) ++met;
+            }
+        }
+        if (!attached && met > 0) rejected = true;
+        if (!attached) {
+            if (relaxed) relaxedFailures += met;
+            else failures += met;
+        }
+        if (failures > 100000) relaxed = true;
+        if (relaxedFailures >= 1000001) break;
+        if (rejected) continue;
+        // d. Accepted: drawn, marked, its points and spots recorded.
+        gdImageCopy(work.get(), tile, x, y, 0, 0, tile->sx, tile->sy);
+        for (int ty = 0; ty < tile->sy; ++ty)
+            for (int tx = 0; tx < tile->sx; ++tx) {
+                const int c = tile->tpixels[ty][tx];
+                unsigned char& cell = grid[static_cast<std::size_t>(y + ty) * MAP_W + x + tx];
+                if (isLand(c)) cell = 255;
+                else if (cell == 0) cell = 1;
+                for (int type = 0; type < 4; ++type)
+                    if (c == MARKERS[type]) points.push_back({x + tx, y + ty, type, false});
+                if (c == CYAN) padSpots.emplace_back(x + tx, y + ty);
+                if (c == TEAL) nodeSpots.emplace_back(x + tx, y + ty);
+            }
+        if (attached) {
+            // The tile's own point that met the open one is taken too.
+            for (Point& q : points)
+                if (q.x == points[static_cast<std::size_t>(open)].x + STEP_X[points[static_cast<std::size_t>(open)].type] &&
+                    q.y == points[static_cast<std::size_t>(open)].y + STEP_Y[points[static_cast<std::size_t>(open)].type])
+                    q.taken = true;
+        }
+        placed.push_back({x, y, number, attached});
+        failures = relaxedFailures = 0;
+    }
+
+    // Clean-up: the two marker colours of the pads and nodes become air.
+    ImagePtr once = createTrueColour(MAP_W, MAP_H), twice = createTrueColour(MAP_W, MAP_H);
+    work->transparent = CYAN;
+    gdImageCopy(once.get(), work.get(), 0, 0, 0, 0, MAP_W, MAP_H);
+    once->transparent = TEAL;
+    gdImageCopy(twice.get(), once.get(), 0, 0, 0, 0, MAP_W, MAP_H);
+    twice->transparent = -1;
+    gdImageCopy(image.get(), twice.get(), 0, 0, 0, 0, MAP_W, MAP_H);
+
+    // Stamps, nodes, pads.
+    ImagePtr block = loadArt(wfwFile(fs::path("blocks") / (std::to_string(setNumber) + ".png")));
+    ImagePtr node = withBlackTransparent(loadArt(wfwFile(fs::path("nodes") / (std::to_string(setNumber) + ".png"))));
+    ImagePtr second = withBlackTransparent(loadArt(wfwFile(fs::path("blocks") / (std::to_string(setNumber) + "d.png"))));
+    gdImagePtr secondStamp = second ? second.get() : block.get();
+    for (int y = 0; y < MAP_H; ++y)
+        for (int x = 0; x < MAP_W; ++x) {
+            const int c = image->tpixels[y][x] & 0xFFFFFF;
+            if (c == WHITE && block) gdImageCopy(image.get(), block.get(), x - 3, y - 4, 0, 0, 7, 9);
+            else if (c == YELLOW && secondStamp) gdImageCopy(image.get(), secondStamp, x - 3, y - 4, 0, 0, 7, 9);
+        }
+    if (block)
+        for (int y = 0; y < MAP_H; ++y)
+            for (int x = 0; x < MAP_W; ++x)
+                if ((image->tpixels[y][x] & 0xFFFFFF) == YELLOW) gdImageCopy(image.get(), block.get(), x - 3, y - 4, 0, 0, 7, 9);
+    if (node)
+        for (const auto& [x, y] : nodeSpots) gdImageCopy(image.get(), node.get(), x - 8, y - 8, 0, 0, 17, 17);
+    // Each pad picture is read once (the same file gives the same picture).
+    std::map<std::pair<int, int>, ImagePtr> padPictures;
+    for (std::size_t n = 0; n < padSpots.size(); ++n) {
+        const int folder = static_cast<int>(n % 9);
+        if (padCounts[folder] == 0) continue;
+        const int file = static_cast<int>(n / 9) % padCounts[folder];
+        auto [it, fresh] = padPictures.try_emplace({folder, file});
+        if (fresh) it->second = withBlackTransparent(loadArt(wfwFile(padFile(folder, file))));
+        if (it->second) gdImageCopy(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, 0, 0, 30, 30);
+    }
+    setReservedPixels(*this);
+    finishRun(*this);
+}
+
+}  // namespace brambex
