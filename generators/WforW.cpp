@@ -174,17 +174,17 @@ void WforW::generate() {
         }
         // c. Bounds, then the grid.
         if (x < 0 || y < 0 || x + tile->sx > MAP_W || y + tile->sy > MAP_H) continue;
+        // Every non-zero cell under an unattached tile counts as a failure, blocked ones included,
+        // so a crowded map always ends in the relaxed mode and then stops.
         bool rejected = false;
         long met = 0;
-        for (int ty = 0; ty < tile->sy && !rejected; ++ty) {
+        for (int ty = 0; ty < tile->sy; ++ty) {
             const unsigned char* row = &grid[static_cast<std::size_t>(y + ty) * MAP_W + x];
             for (int tx = 0; tx < tile->sx; ++tx) {
-                if (row[tx] == 255) {
-                    rejected = true;
-                    break;
-                }
-                if (row[tx] != 0) ++met;
+                rejected = rejected || row[tx] == 255;
+                met += row[tx] != 0;
             }
+            if (rejected && attached) break;  // an attached tile counts nothing
         }
         if (!attached && met > 0) rejected = true;
         if (!attached) {

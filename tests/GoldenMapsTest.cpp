@@ -53,7 +53,7 @@ const GoldenRow goldenRows[] = {
     {MapType::SuperSheepRace, 1, 1, "width=1920 height=696 pathSize=70 complexity=20 smoothing=0", 0xd56385175b2d58daull},
     {MapType::SuperSheepRace, 2, 2, "width=1920 height=2880 pathSize=90 complexity=35 smoothing=0", 0x1f046334c4086dffull},
     {MapType::SuperSheepRace, 3, 5, "width=1920 height=1392 pathSize=70 complexity=20 smoothing=2", 0x78d435c9a4e526c9ull},
-    {MapType::WforW, 1, 0, "pads=50", 0xd183d6bd03bc2ee5ull},
+    {MapType::WforW, 1, 0, "pads=50", 0x28c38fbc59d854e8ull},
     {MapType::WforW, 2, 0, "pads=40", 0xffe1dc49f26ad41bull},
     {MapType::RR, 1, 0, "width=1920 height=696 pathSize=232 noTopSoil=0", 0xc88f647d2bd5238aull},
     {MapType::RR, 2, 4, "width=1920 height=696 pathSize=174 noTopSoil=1", 0x9343805212679f8full},

@@ -93,3 +93,13 @@ TEST_F(WforWTest, SameSeedSameMapAndMissingArtworkIsSkipped) {
     EXPECT_TRUE(empty->placed.empty());
     EXPECT_EQ(empty->nodeSets, 1);
 }
+
+// Tiles that soon fill the map: every further attempt meets land, the failures mount, the
+// relaxed mode runs to its limit and the placement ends.
+TEST_F(WforWTest, ACrowdedMapEndsThePlacement) {
+    fs::remove(root / "data" / "wfw");
+    test::writePng(test::solidPicture(1000, 400, 0xFFFFFF).get(), root / "data" / "wfw" / "tiles" / "0.png");
+    auto g = run(1);
+    EXPECT_GE(g->placed.size(), 1u);
+    EXPECT_LT(g->placed.size(), 5u);
+}
