@@ -64,11 +64,13 @@ TEST_F(BnATest, TheGradientFillsTheBottomMoreThanTheTop) {
     int top = 0, bottom = 0, flatTop = 0, flatBottom = 0;
     for (unsigned seed = 1; seed <= 10; ++seed) {
         // Thirds of the height: the top third against the bottom third.
-        for (const auto& [x, y] : run(1920, 696, 25, 0, seed)->placed) {
+        const auto gradient = run(1920, 696, 25, 0, seed);
+        for (const auto& [x, y] : gradient->placed) {
             top += y < 232;
             bottom += y >= 464;
         }
-        for (const auto& [x, y] : run(1920, 696, 25, 1, seed)->placed) {
+        const auto spread = run(1920, 696, 25, 1, seed);
+        for (const auto& [x, y] : spread->placed) {
             flatTop += y < 232;
             flatBottom += y >= 464;
         }
