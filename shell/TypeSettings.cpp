@@ -79,7 +79,7 @@ Failure saveTypeSettings(MapType type) {
             text += formatText("%.*s %d\n", static_cast<int>(name.size()), name.data(), valueOf(*key));
     const auto path = settingsPath(type);
     // The user's own settings folder is made when first needed (installed layout only: in the
-    // portable layout a missing type folder is reported as the Part says).
+    // portable layout a missing type folder is reported, as it always was).
     if (paths.settingsDirectory != paths.workingDirectory) {
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
