@@ -33,10 +33,8 @@ void BnA::prepareObjects() {
         ImagePtr loaded = loadObjectArt(folder / (std::to_string(i) + ".png"));
         if (!loaded) continue;
         // Black is never drawn: as a true-colour picture its transparent colour is simply 0.
-        ImagePtr picture = tryCreateTrueColour(loaded->sx, loaded->sy);
+        ImagePtr picture = trueColourCopy(loaded.get());
         if (!picture) continue;
-        for (int y = 0; y < loaded->sy; ++y)
-            for (int x = 0; x < loaded->sx; ++x) picture->tpixels[y][x] = trueColourAt(loaded.get(), x, y);
         picture->transparent = 0;
         stylePictures[static_cast<std::size_t>(i)] = std::move(picture);
     }

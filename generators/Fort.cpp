@@ -19,18 +19,6 @@ constexpr int PIECE_W = 280, PIECE_H = 170;
 
 fs::path fortFile(const fs::path& relative) { return paths.workingDirectory / "data" / "fort" / relative; }
 
-// A picture as a fresh true-colour one (palette artwork cannot safely take a transparent colour).
-ImagePtr trueColourCopy(gdImagePtr picture) {
-    if (!picture) return nullptr;
-    ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);
-    if (!copy) return nullptr;
-    gdImageAlphaBlending(copy.get(), 0);
-    for (int y = 0; y < picture->sy; ++y)
-        for (int x = 0; x < picture->sx; ++x) copy->tpixels[y][x] = trueColourAt(picture, x, y);
-    gdImageAlphaBlending(copy.get(), 1);
-    return copy;
-}
-
 // A grass piece with its transparent colour: index or value `key` of the file.
 ImagePtr grassPiece(int n, int key) {
     ImagePtr loaded = loadArt(fortFile("grass/grass" + std::to_string(n) + ".png"));

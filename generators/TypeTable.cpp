@@ -29,6 +29,17 @@ constexpr SettingKey heightKey(int max) { return {"height", 32, max, &P::height}
 constexpr SettingKey objectsKey{"objects", 0, 100, &P::objects};
 
 void noPreset(P&) {}
+
+// Cavern's and Island's command-line start: the standard size, a discarded draw, one cave or
+// island of complexity 50, and the type's object density.
+void presetLandscape(P& p, int objects) {
+    p.width = 1920;
+    p.height = 696;
+    rand();
+    p.numIslands = 1;
+    p.complexity = 50;
+    p.objects = objects;
+}
 void nothingAfter(Generator&) {}
 
 const std::array<TypeRow, MAP_TYPE_COUNT> table{{
@@ -51,14 +62,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         MapType::Cavern, "Cavern", make<Cavern>, false,
         {widthKey(32760), heightKey(32600), {"complexity", 100, 1000, &P::complexity}, objectsKey},
         {"width", "height", "complexity", "objects"},
-        [](P& p) {
-            p.width = 1920;
-            p.height = 696;
-            rand();
-            p.numIslands = 1;
-            p.complexity = 50;
-            p.objects = 50;
-        },
+        [](P& p) { presetLandscape(p, 50); },
         nothingAfter, false,
         {"Cavern",
          {C::Objects, C::ObjectsLabel, C::ComplexityLabel, C::Complexity, C::IslandsValue, C::CavesLabel, C::Islands},
@@ -74,14 +78,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {widthKey(28664), heightKey(30552), {"complexity", 10, 1000, &P::complexity}, objectsKey,
          {"numislands", 1, 20, &P::numIslands}},
         {"width", "height", "complexity", "numislands", "objects"},
-        [](P& p) {
-            p.width = 1920;
-            p.height = 696;
-            rand();
-            p.numIslands = 1;
-            p.complexity = 50;
-            p.objects = 80;
-        },
+        [](P& p) { presetLandscape(p, 80); },
         nothingAfter, true,
         {"Island",
          {C::Objects, C::ObjectsLabel, C::IslandsValue, C::IslandsLabel, C::Islands, C::ComplexityLabel, C::Complexity},

@@ -56,11 +56,11 @@ int countFrom(int first, const std::function<fs::path(int)>& file) {
 // A tile as a true-colour picture whose black is transparent.
 ImagePtr loadTile(const fs::path& path) {
     ImagePtr loaded = loadObjectArt(path);
-    if (!loaded) return nullptr;
-    ImagePtr tile = tryCreateTrueColour(loaded->sx, loaded->sy);
+    ImagePtr tile = trueColourCopy(loaded.get());
     if (!tile) return nullptr;
-    for (int y = 0; y < loaded->sy; ++y)
-        for (int x = 0; x < loaded->sx; ++x) tile->tpixels[y][x] = trueColourAt(loaded.get(), x, y) & 0xFFFFFF;
+    // Colours are compared as opaque values.
+    for (int y = 0; y < tile->sy; ++y)
+        for (int x = 0; x < tile->sx; ++x) tile->tpixels[y][x] &= 0xFFFFFF;
     tile->transparent = 0;
     return tile;
 }
@@ -76,13 +76,9 @@ bool isLand(int c) { return c != 0 && c != CYAN && c != TEAL; }
 
 // A picture whose colour 0 is transparent (palette index 0, or black).
 ImagePtr withBlackTransparent(ImagePtr picture) {
-    if (!picture) return nullptr;
-    ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);
+    ImagePtr copy = trueColourCopy(picture.get());
     if (!copy) return nullptr;
-    const int key = picture->trueColor ? 0 : gdTrueColorAlpha(picture->red[0], picture->green[0], picture->blue[0], picture->alpha[0]);
-    for (int y = 0; y < picture->sy; ++y)
-        for (int x = 0; x < picture->sx; ++x) copy->tpixels[y][x] = trueColourAt(picture.get(), x, y);
-    copy->transparent = key;
+    copy->transparent = picture->trueColor ? 0 : gdTrueColorAlpha(picture->red[0], picture->green[0], picture->blue[0], picture->alpha[0]);
     return copy;
 }
 

@@ -80,6 +80,17 @@ std::vector<unsigned char> encodePng(gdImagePtr im, int level) {
     return bytes;
 }
 
+ImagePtr trueColourCopy(gdImagePtr picture) {
+    if (!picture) return nullptr;
+    ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);
+    if (!copy) return nullptr;
+    for (int y = 0; y < picture->sy; ++y) {
+        int* out = copy->tpixels[y];
+        for (int x = 0; x < picture->sx; ++x) out[x] = trueColourAt(picture, x, y);
+    }
+    return copy;
+}
+
 int trueColourAt(gdImagePtr im, int x, int y) {
     if (im->trueColor) return im->tpixels[y][x];
     const int c = im->pixels[y][x];

@@ -66,6 +66,10 @@ std::vector<unsigned char> encodePng(gdImagePtr im, int level = -1);
 // decides between blending and replacing, exactly as libgd's per-pixel copy does.
 void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
 
+// A true-colour copy of a picture of either kind, pixel for pixel, without a transparent colour
+// (palette artwork cannot safely take one); none when it cannot be made.
+ImagePtr trueColourCopy(gdImagePtr picture);
+
 // The true-colour value libgd would read from a pixel of either kind of picture.
 int trueColourAt(gdImagePtr im, int x, int y);
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
 
 #include "generators/Fort.h"
 #include "map/Files.h"
@@ -36,6 +37,17 @@ void TempWorkspace::TearDown() {
     setWarningSink({});
     setThemeListHook({});
     setTypeListHook({});
+}
+
+void useBuildArtwork(const fs::path& root, std::initializer_list<const char*> shared,
+                     std::initializer_list<const char*> installed) {
+    fs::create_directories(root / "data" / "temp");
+    for (const char* folder : shared)
+        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / folder, root / "data" / folder);
+    for (const char* type : installed) {
+        fs::create_directories(root / "data" / type);
+        std::ofstream(root / "data" / type / "filecheck.dat");
+    }
 }
 
 fs::path writePng(gdImagePtr im, const fs::path& path) {

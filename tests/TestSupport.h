@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 #include "map/GdImage.h"
@@ -33,6 +34,11 @@ bool samePixels(gdImagePtr a, gdImagePtr b);
 // Pairs of non-adjacent segments of an outline that cross (the closing segment counts as
 // adjacent to the first when `closed`).
 int crossingPairs(const std::vector<Point>& points, bool closed);
+
+// A start folder for window and command-line tests: data/temp, the build's `shared` data
+// folders linked in, and the marker of each type in `installed`.
+void useBuildArtwork(const std::filesystem::path& root, std::initializer_list<const char*> shared,
+                     std::initializer_list<const char*> installed);
 
 // Creates data/temp under the working directory so previews can be written.
 void makeTempFolder();

@@ -43,13 +43,7 @@ class MainWindowTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        fs::create_directories(root / "data" / "temp");
-        for (const char* shared : {"generic", "interface"})
-            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
-        for (const char* type : {"cavern", "island"}) {
-            fs::create_directories(root / "data" / type);
-            std::ofstream(root / "data" / type / "filecheck.dat");
-        }
+        test::useBuildArtwork(root, {"generic", "interface"}, {"cavern", "island"});
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((root / "config").string()));
         detectInstalledTypes();
         countThemes();

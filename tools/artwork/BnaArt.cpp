@@ -25,8 +25,8 @@ Canvas::Shader sphere(Colour base, float cx, float cy, float r) {
         const float dx = (x - cx) / r, dy = (y - cy) / r;
         const float nz = std::sqrt(std::max(0.0f, 1.0f - dx * dx - dy * dy));
         Colour c = shade(base, 0.35f + 0.85f * lambert(dx, dy, nz));
-        const float spec = std::pow(std::max(0.0f, lambert(dx, dy, nz)), 24.0f);
-        return mix(c, rgb(0xFFFFFF), spec * 0.7f);
+        const float shine = std::pow(std::max(0.0f, lambert(dx, dy, nz)), 24.0f);
+        return mix(c, rgb(0xFFFFFF), shine * 0.7f);
     };
 }
 
