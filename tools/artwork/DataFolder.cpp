@@ -223,7 +223,8 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
     width = std::max(width, margin * 2 + 16 + 16 * (tileW + 6));
     const int themesHeight = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
     const int bnaRow = 24 + 60;
-    const int height = themesHeight + 2 * (tileRow + margin) + bnaRow + margin;
+    const int artRow = 24 + 100;
+    const int height = themesHeight + 2 * (tileRow + margin) + bnaRow + margin + 3 * (artRow + margin);
     brambex::ImagePtr sheet = brambex::createTrueColour(width, height);
     const int back = gdImageColorAllocate(sheet.get(), 58, 60, 66);
     const int panel = gdImageColorAllocate(sheet.get(), 84, 88, 96);
@@ -295,6 +296,27 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
                 x += pictures[static_cast<std::size_t>(i)]->sx + 4;
             }
             x += 18;
+        }
+    }
+    // Fort, SuperSheep Race and Walk for Weapons: their own pictures, each at most 100 high.
+    {
+        const std::pair<const char*, std::vector<brambex::ImagePtr>> rows[] = {
+            {"Fort: bricks and pieces", fortSamples()},
+            {"SuperSheep Race: banner and markers", ssraceSamples()},
+            {"Walk for Weapons: tiles, pads and nodes", wforwSamples()}};
+        int top = themesHeight + 2 * (tileRow + margin) + bnaRow + margin;
+        for (const auto& [label, pictures] : rows) {
+            gdImageFilledRectangle(sheet.get(), margin, top, width - margin - 1, top + artRow - 1, panel);
+            drawText(sheet.get(), gdFontGetMediumBold(), margin + 8, top + 4, label, dim);
+            int x = margin + 8;
+            for (const auto& p : pictures) {
+                const double k = std::min(1.0, 96.0 / p->sy);
+                const int w = std::max(1, static_cast<int>(p->sx * k)), h = std::max(1, static_cast<int>(p->sy * k));
+                if (x + w > width - margin) break;
+                gdImageCopyResampled(sheet.get(), p.get(), x, top + 20, 0, 0, w, h, p->sx, p->sy);
+                x += w + 6;
+            }
+            top += artRow + margin;
         }
     }
     if (scale >= 1.0) return sheet;

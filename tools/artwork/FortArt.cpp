@@ -210,6 +210,15 @@ brambex::ImagePtr grassTuft(int n) {
 
 }  // namespace
 
+std::vector<brambex::ImagePtr> fortSamples() {
+    std::vector<brambex::ImagePtr> out;
+    for (int k = 0; k < 3; ++k) out.push_back(brick(k));
+    out.push_back(topPiece(5));
+    out.push_back(middlePiece(1, 2));
+    out.push_back(bottomPiece(2, 0));
+    return out;
+}
+
 void writeFortArt(const std::filesystem::path& folder) {
     writeArtPng(folder / "grass" / "land.png", landStrip().get());
     for (int n = 1; n <= 4; ++n) writeArtPng(folder / "grass" / ("grass" + std::to_string(n) + ".png"), grassTuft(n).get());

@@ -77,6 +77,14 @@ brambex::ImagePtr marker(bool start) {
 
 }  // namespace
 
+std::vector<brambex::ImagePtr> ssraceSamples() {
+    std::vector<brambex::ImagePtr> out;
+    out.push_back(banner());
+    out.push_back(marker(true));
+    out.push_back(marker(false));
+    return out;
+}
+
 void writeSsraceArt(const std::filesystem::path& folder) {
     writeArtPng(folder / "0.png", brush().get());
     writeArtPng(folder / "start.png", banner().get());

@@ -150,10 +150,31 @@ brambex::ImagePtr pad(int folder, int n) {
 
 }  // namespace
 
+namespace {
+std::vector<brambex::ImagePtr> wforwTiles() {
+    std::vector<brambex::ImagePtr> tiles;
+    tiles.push_back(corridor(140, false));
+    tiles.push_back(corridor(220, true));
+    tiles.push_back(hall());
+    tiles.push_back(shaft(160));
+    tiles.push_back(shaft(100));
+    tiles.push_back(stairs(true));
+    tiles.push_back(stairs(false));
+    tiles.push_back(landing());
+    return tiles;
+}
+}  // namespace
+
+std::vector<brambex::ImagePtr> wforwSamples() {
+    std::vector<brambex::ImagePtr> out = wforwTiles();
+    for (int f = 0; f < 9; ++f) out.push_back(pad(f, 0));
+    for (int n = 1; n <= 4; ++n) out.push_back(node(n));
+    return out;
+}
+
 void writeWforwArt(const std::filesystem::path& folder) {
-    const brambex::ImagePtr tiles[] = {corridor(140, false), corridor(220, true), hall(), shaft(160), shaft(100),
-                                       stairs(true), stairs(false), landing()};
-    for (std::size_t n = 0; n < std::size(tiles); ++n) writeArtPng(folder / "tiles" / (std::to_string(n) + ".png"), tiles[n].get());
+    const std::vector<brambex::ImagePtr> tiles = wforwTiles();
+    for (std::size_t n = 0; n < tiles.size(); ++n) writeArtPng(folder / "tiles" / (std::to_string(n) + ".png"), tiles[n].get());
     for (int k = 0; k < 5; ++k) {
         writeArtPng(folder / "blocks" / (std::to_string(k) + ".png"), brick(k, false).get());
         writeArtPng(folder / "blocks" / (std::to_string(k) + "d.png"), brick(k, true).get());
