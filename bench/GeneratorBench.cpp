@@ -7,6 +7,7 @@
 #include "generators/Island.h"
 #include "generators/RR.h"
 #include "generators/Roper.h"
+#include "generators/Shopper.h"
 #include "generators/SuperSheepRace.h"
 #include "generators/WforW.h"
 #include "generators/SuperSheeper.h"
@@ -102,6 +103,24 @@ static void BM_WalkForWeaponsRun(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WalkForWeaponsRun)->Arg(50)->Arg(60)->Unit(benchmark::kMillisecond);
+
+// Shopper is always 1920 x 696: City (0) or Maze (1), seeds 1 to 8 in turn. Target: at most
+// 3 x BM_WritePreviews at 1920 x 696.
+static void BM_ShopperRun(benchmark::State& state) {
+    bench::useBuildData();
+    params.shopperLayout = static_cast<int>(state.range(0));
+    params.objects = 50;
+    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
+    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    std::uint32_t seed = 0;
+    for (auto _ : state) {
+        mapState.mapSeed = 1 + seed++ % 8;
+        Shopper g;
+        g.generate();
+        benchmark::DoNotOptimize(g.image->tpixels[0][0]);
+    }
+}
+BENCHMARK(BM_ShopperRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Carving alone on the largest grid the settings allow: 28664 x 30552 in 174 px cells.
 static void BM_CarveLargestMaze(benchmark::State& state) {

@@ -23,21 +23,6 @@ struct Frame {
     int x, y, first, tried;
 };
 
-// A tile stretched by nearest neighbour; its transparent colour stays transparent.
-ImagePtr stretched(gdImagePtr src, int w, int h) {
-    ImagePtr out = tryCreateTrueColour(w, h);
-    if (!out) return nullptr;
-    gdImageAlphaBlending(out.get(), 0);
-    const int t = src->transparent;
-    if (t >= 0) {
-        const int key = src->trueColor ? t : gdTrueColorAlpha(src->red[t], src->green[t], src->blue[t], src->alpha[t]);
-        gdImageFilledRectangle(out.get(), 0, 0, w - 1, h - 1, key);
-        out->transparent = key;
-    }
-    gdImageCopyResized(out.get(), src, 0, 0, 0, 0, w, h, src->sx, src->sy);
-    return out;
-}
-
 }  // namespace
 
 int TileMaze::passages() const {
@@ -112,7 +97,7 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
             tried[slot] = true;
             ImagePtr picture = loadPng((start ? tiles / "start" : tiles) / (std::to_string(number) + ".png"));
             if (picture && (picture->sx != tileWidth || picture->sy != tileHeight))
-                picture = stretched(picture.get(), tileWidth, tileHeight);
+                picture = stretchedCopy(picture.get(), tileWidth, tileHeight);
             cache[slot] = std::move(picture);
         }
         return cache[slot].get();

@@ -6,6 +6,7 @@
 #include "generators/Island.h"
 #include "generators/RR.h"
 #include "generators/Roper.h"
+#include "generators/Shopper.h"
 #include "generators/SuperSheepRace.h"
 #include "generators/SuperSheeper.h"
 #include "generators/WforW.h"
@@ -102,7 +103,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
          {{C::PathSize, 174, 522}}, {}, {}, 696},
     },
     {
-        MapType::Shopper, "Shopper", nullptr, true,
+        MapType::Shopper, "Shopper", make<Shopper>, true,
         {objectsKey},
         {"objects"},
         [](P& p) {
@@ -177,7 +178,7 @@ std::optional<MapType> typeAtListPosition(int listPosition) {
 
 Generator* createGenerator(int listPosition) {
     const TypeRow& row = typeRow(typeAtListPosition(listPosition).value_or(MapType::BnA));
-    currentGenerator = row.make ? row.make(true) : nullptr;
+    currentGenerator = row.make(true);
     return currentGenerator.get();
 }
 

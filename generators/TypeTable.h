@@ -103,7 +103,7 @@ struct TypeRow {
     std::string_view className;
 
     // A new generator, sized from the current parameters; `windowForm` is the window's factory,
-    // which makes the fixed-size types at 1920 x 696. None: this build has no generator for it.
+    // which makes the fixed-size types at 1920 x 696.
     std::unique_ptr<Generator> (*make)(bool windowForm);
     bool windowFixedSize;  // the window makes it at 1920 x 696 whatever the sliders say
 
@@ -122,7 +122,6 @@ struct TypeRow {
     WindowLayout window;
 
     const MapTypeInfo& info() const { return mapTypeInfo[static_cast<int>(type)]; }
-    bool hasGenerator() const { return make != nullptr; }
 };
 
 // The ten rows, in Game Type list order.
@@ -139,8 +138,7 @@ extern const std::array<MapType, MAP_TYPE_COUNT> commandLineOrder;
 std::optional<MapType> typeAtListPosition(int listPosition);
 
 // The factory of Generate and Load Map: a generator of the installed type at `listPosition`
-// (Bow and Arrow when none has it), made in the window's form. It becomes currentGenerator
-// (none while that type has no generator in this build).
+// (Bow and Arrow when none has it), made in the window's form. It becomes currentGenerator.
 Generator* createGenerator(int listPosition);
 
 }  // namespace brambex

@@ -80,6 +80,21 @@ std::vector<unsigned char> encodePng(gdImagePtr im, int level) {
     return bytes;
 }
 
+ImagePtr stretchedCopy(gdImagePtr src, int w, int h) {
+    if (!src || w <= 0 || h <= 0) return nullptr;
+    ImagePtr out = tryCreateTrueColour(w, h);
+    if (!out) return nullptr;
+    gdImageAlphaBlending(out.get(), 0);
+    const int t = src->transparent;
+    if (t >= 0) {
+        const int key = src->trueColor ? t : gdTrueColorAlpha(src->red[t], src->green[t], src->blue[t], src->alpha[t]);
+        gdImageFilledRectangle(out.get(), 0, 0, w - 1, h - 1, key);
+        out->transparent = key;
+    }
+    gdImageCopyResized(out.get(), src, 0, 0, 0, 0, w, h, src->sx, src->sy);
+    return out;
+}
+
 ImagePtr trueColourCopy(gdImagePtr picture) {
     if (!picture) return nullptr;
     ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);

@@ -70,6 +70,10 @@ void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
 // (palette artwork cannot safely take one); none when it cannot be made.
 ImagePtr trueColourCopy(gdImagePtr picture);
 
+// A true-colour copy stretched (or shrunk) to w x h by nearest neighbour; the source's transparent
+// colour stays transparent. None when it cannot be made.
+ImagePtr stretchedCopy(gdImagePtr src, int w, int h);
+
 // The true-colour value libgd would read from a pixel of either kind of picture.
 int trueColourAt(gdImagePtr im, int x, int y);
 

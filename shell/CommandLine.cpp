@@ -189,7 +189,7 @@ int generateNamed(const std::string& name, const Options& options) {
     for (MapType type : commandLineOrder) {
         const TypeRow& row = typeRow(type);
         if (name != row.info().commandName) continue;
-        if (installedTypes.installed(type) && row.hasGenerator()) {
+        if (installedTypes.installed(type)) {
             result = std::max(result, generateType(row, options));
             made = true;
         }

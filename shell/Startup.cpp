@@ -21,7 +21,7 @@ std::string detectInstalledTypes() {
     for (int i = 0; i < MAP_TYPE_COUNT; ++i) {
         const auto type = static_cast<MapType>(i);
         const auto marker = dataFile(std::filesystem::path(std::string(typeFolder(type))) / "filecheck.dat");
-        const bool installed = fileOpens(marker) && typeRow(type).hasGenerator();
+        const bool installed = fileOpens(marker);
         installedTypes.typeInstalled[i] = installed;
         installedTypes.typeListIndex[i] = installed ? next++ : 0;
         if (installed) types += mapTypeInfo[i].registryEntry;

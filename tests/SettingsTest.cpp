@@ -163,12 +163,14 @@ TEST_F(SettingsTest, InstalledTypesGetConsecutivePositions) {
         fs::create_directories(root / "data" / folder);
         std::ofstream(root / "data" / folder / "filecheck.dat");
     }
-    // Shopper has a marker but no generator in this build: not installed.
-    ASSERT_FALSE(typeRow(MapType::Shopper).hasGenerator()) << "pick a type that has none yet";
-    EXPECT_EQ(detectInstalledTypes(), "cavern=Cavern;island=Island;");
-    EXPECT_TRUE(installedTypes.installed(MapType::Cavern));
-    EXPECT_FALSE(installedTypes.installed(MapType::Shopper));
+    // A type is installed exactly when its marker file opens.
+    EXPECT_EQ(detectInstalledTypes(), "cavern=Cavern;island=Island;shopper=Shopper;");
+    EXPECT_TRUE(installedTypes.installed(MapType::Shopper));
     EXPECT_FALSE(installedTypes.installed(MapType::BnA));
     EXPECT_EQ(installedTypes.listIndex(MapType::Cavern), 0);
     EXPECT_EQ(installedTypes.listIndex(MapType::Island), 1);
+    EXPECT_EQ(installedTypes.listIndex(MapType::Shopper), 2);
+    fs::remove(root / "data" / "island" / "filecheck.dat");
+    EXPECT_EQ(detectInstalledTypes(), "cavern=Cavern;shopper=Shopper;");
+    EXPECT_EQ(installedTypes.listIndex(MapType::Shopper), 1);
 }

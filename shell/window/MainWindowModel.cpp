@@ -530,7 +530,7 @@ bool MainWindowModel::busy() const { return worker.workerThread.joinable(); }
 void MainWindowModel::generate() {
     if (busy()) return;
     const TypeRow* row = selectedRow();
-    if (!row || !row->hasGenerator()) return;
+    if (!row) return;
     previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
     ++pictureVersion_;
     recountThemes();

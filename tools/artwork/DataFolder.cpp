@@ -106,12 +106,8 @@ void writeDataFolder(const fs::path& root, const std::vector<ThemeArt>& themes) 
     writePng(data / "interface" / "about-strip.png", aboutPicture(279, 13, 64, "").get());
     fs::create_directories(data / "temp");
     for (const TypeArtwork& art : typeArtwork()) art.write(data / std::string(brambex::typeFolder(art.type)));
-    for (int i = 0; i < brambex::MAP_TYPE_COUNT; ++i) {
-        const auto type = static_cast<brambex::MapType>(i);
-        const fs::path marker = data / std::string(brambex::typeFolder(type)) / "filecheck.dat";
-        if (brambex::typeRow(type).hasGenerator()) writeText(marker, "");
-        else if (fs::exists(marker)) fs::remove(marker);  // a type this build cannot make
-    }
+    for (int i = 0; i < brambex::MAP_TYPE_COUNT; ++i)
+        writeText(data / std::string(brambex::typeFolder(static_cast<brambex::MapType>(i))) / "filecheck.dat", "");
 }
 
 namespace {

@@ -8,6 +8,7 @@ const std::vector<TypeArtwork>& typeArtwork() {
         {brambex::MapType::BnA, writeBnaArt},
         {brambex::MapType::Fort, writeFortArt},
         {brambex::MapType::RR, writeRopeRaceTiles},
+        {brambex::MapType::Shopper, writeShopperArt},
         {brambex::MapType::SuperSheepRace, writeSsraceArt},
         {brambex::MapType::SuperSheeper, writeSuperSheeperTiles},
         {brambex::MapType::WforW, writeWforwArt},

@@ -36,10 +36,14 @@ void writeSsraceArt(const std::filesystem::path& typeFolder);
 // Walk for Weapons' tiles, block stamps, nodes and weapon pads.
 void writeWforwArt(const std::filesystem::path& typeFolder);
 
+// Shopper's buildings, roof-line and wall pieces, signs, ceiling objects and arcade tiles.
+void writeShopperArt(const std::filesystem::path& typeFolder);
+
 // Samples of each type's own art for the contact sheet.
 std::vector<brambex::ImagePtr> fortSamples();
 std::vector<brambex::ImagePtr> ssraceSamples();
 std::vector<brambex::ImagePtr> wforwSamples();
+std::vector<brambex::ImagePtr> shopperSamples();
 
 // Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
 // file cannot be written.
