@@ -317,3 +317,23 @@ TEST_F(CommandLineTest, WalkForWeaponsReadsItsPadsSetting) {
     EXPECT_EQ(map->sx, 1920);
     EXPECT_EQ(map->sy, 696);
 }
+
+TEST_F(CommandLineTest, ShopperMakesItsFixedSizeMapWithTheMarkerPixel) {
+    fs::create_directories(root / "data" / "shopper");
+    for (const char* part : {"objects", "tile"})
+        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "shopper" / part, root / "data" / "shopper" / part);
+    std::ofstream(root / "data" / "shopper" / "filecheck.dat");
+    std::ofstream(root / "data" / "shopper" / "settings.dat") << "width 3000\nobjects 70\n";
+    Outcome r = run("-t shopper --seed 4 --out a.png");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Shopper, 1920 x 696, seed 4"), std::string::npos) << r.out;
+    Outcome info = run("--info a.png");
+    EXPECT_NE(info.out.find("Marker: column 959, row 695"), std::string::npos) << info.out;
+    int type = -1;
+    ASSERT_TRUE(readSmallChunk(bytes(root / "a.png"), "bxRk", nullptr, &type, nullptr));
+    EXPECT_EQ(type, 2) << "after Cavern and Island in the list";
+    ASSERT_EQ(run("-t shopper --seed 4 --out b.png").code, 0);
+    ImagePtr a = loadPng(root / "a.png"), b = loadPng(root / "b.png");
+    ASSERT_TRUE(a && b);
+    EXPECT_TRUE(test::samePixels(a.get(), b.get()));
+}

@@ -14,6 +14,7 @@
 #include "map/Themes.h"
 #include "map/WinException.h"
 #include "map/Worker.h"
+#include "generators/Shopper.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapLoader.h"
 #include "shell/Startup.h"
@@ -402,6 +403,33 @@ TEST_F(WindowModelTest, SuperSheeperComesUpTallAndRopeRaceWide) {
     EXPECT_TRUE(c(C::NoTopSoil).shown);
     EXPECT_FALSE(c(C::Padding).shown);
     EXPECT_FALSE(c(C::Objects).shown);
+}
+
+TEST_F(WindowModelTest, ShopperOffersItsLayoutsInManualModeAndMakesTheChosenOne) {
+    fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "shopper", root / "data" / "shopper");
+    detectInstalledTypes();
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    ASSERT_EQ(c(C::GameType).items, (std::vector<std::string>{"Cavern", "Island", "Shopper"}));
+    model->select(C::GameType, 2);
+    EXPECT_EQ(c(C::Status).text, "Shopper");
+    EXPECT_TRUE(c(C::Layout).shown);
+    EXPECT_FALSE(c(C::Layout).enabled) << "the layout is drawn in Random mode";
+    EXPECT_EQ(c(C::Layout).items, (std::vector<std::string>{"City", "Maze"}));
+    EXPECT_TRUE(c(C::Objects).shown);
+    EXPECT_FALSE(c(C::Width).shown);
+    model->setChecked(C::Manual, true);
+    EXPECT_TRUE(c(C::Layout).enabled);
+    for (const auto layout : {Shopper::Layout::Maze, Shopper::Layout::City}) {
+        model->select(C::Layout, static_cast<int>(layout));
+        model->press(C::Generate);
+        finish();
+        auto* shopper = dynamic_cast<Shopper*>(currentGenerator.get());
+        ASSERT_NE(shopper, nullptr);
+        EXPECT_EQ(shopper->layout, layout);
+        EXPECT_EQ(shopper->image->sx, 1920);
+        EXPECT_EQ(shopper->image->sy, 696);
+    }
 }
 
 }  // namespace

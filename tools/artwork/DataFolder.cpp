@@ -220,7 +220,7 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
     const int themesHeight = margin + static_cast<int>(themes.size()) * (rowHeight + margin);
     const int bnaRow = 24 + 60;
     const int artRow = 24 + 100;
-    const int height = themesHeight + 2 * (tileRow + margin) + bnaRow + margin + 3 * (artRow + margin);
+    const int height = themesHeight + 2 * (tileRow + margin) + bnaRow + margin + 5 * (artRow + margin);
     brambex::ImagePtr sheet = brambex::createTrueColour(width, height);
     const int back = gdImageColorAllocate(sheet.get(), 58, 60, 66);
     const int panel = gdImageColorAllocate(sheet.get(), 84, 88, 96);
@@ -294,12 +294,14 @@ brambex::ImagePtr contactSheet(const std::vector<ThemeArt>& themes, double scale
             x += 18;
         }
     }
-    // Fort, SuperSheep Race and Walk for Weapons: their own pictures, each at most 100 high.
+    // Fort, SuperSheep Race, Walk for Weapons and Shopper: their own pictures, each at most 96 high.
     {
         const std::pair<const char*, std::vector<brambex::ImagePtr>> rows[] = {
             {"Fort: bricks and pieces", fortSamples()},
             {"SuperSheep Race: banner and markers", ssraceSamples()},
-            {"Walk for Weapons: tiles, pads and nodes", wforwSamples()}};
+            {"Walk for Weapons: tiles, pads and nodes", wforwSamples()},
+            {"Shopper: shops, roof-line pieces and wall pieces", shopperSamples(true)},
+            {"Shopper: signs, ceiling objects and arcade tiles", shopperSamples(false)}};
         int top = themesHeight + 2 * (tileRow + margin) + bnaRow + margin;
         for (const auto& [label, pictures] : rows) {
             gdImageFilledRectangle(sheet.get(), margin, top, width - margin - 1, top + artRow - 1, panel);

@@ -880,12 +880,14 @@ void writeShopperArt(const std::filesystem::path& typeFolder) {
     }
 }
 
-std::vector<brambex::ImagePtr> shopperSamples() {
-    std::vector<brambex::ImagePtr> v = largeBuildings();
-    for (auto* set : {&roofLinePieces, &wallPieces, &extras, &ceilingObjects})
+std::vector<brambex::ImagePtr> shopperSamples(bool buildings) {
+    std::vector<brambex::ImagePtr> v = buildings ? largeBuildings() : extras();
+    for (auto* set : buildings ? std::vector{&roofLinePieces, &wallPieces} : std::vector{&ceilingObjects})
         for (auto& picture : (*set)()) v.push_back(std::move(picture));
-    v.push_back(arcadeTile(15, true, 1u));
-    v.push_back(arcadeTile(TILE_OPENINGS[5], false, 2u));
+    if (!buildings) {
+        v.push_back(arcadeTile(15, true, 1u));
+        v.push_back(arcadeTile(TILE_OPENINGS[5], false, 2u));
+    }
     return v;
 }
 

@@ -43,7 +43,8 @@ void writeShopperArt(const std::filesystem::path& typeFolder);
 std::vector<brambex::ImagePtr> fortSamples();
 std::vector<brambex::ImagePtr> ssraceSamples();
 std::vector<brambex::ImagePtr> wforwSamples();
-std::vector<brambex::ImagePtr> shopperSamples();
+// Shopper: shops with their roof-line and wall pieces, or signs, ceiling objects and tiles.
+std::vector<brambex::ImagePtr> shopperSamples(bool buildings);
 
 // Writing helpers the type art shares with the theme art; they throw std::runtime_error when a
 // file cannot be written.
