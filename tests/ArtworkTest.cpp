@@ -166,8 +166,96 @@ TEST(Artwork, InterfacePicturesMarkersAndScratchFolder) {
         EXPECT_TRUE(im) << name;
     }
     EXPECT_TRUE(fs::is_directory(data / "temp"));
-    EXPECT_TRUE(fs::exists(data / "cavern" / "filecheck.dat"));
-    EXPECT_TRUE(fs::exists(data / "island" / "filecheck.dat"));
+    for (const char* type : {"bna", "cavern", "fort", "island", "roper", "rr", "shopper", "ssrace", "supersheeper", "wfw"})
+        EXPECT_TRUE(fs::exists(data / type / "filecheck.dat")) << type;
+}
+
+namespace {
+
+std::vector<ImagePtr> numberedPictures(const fs::path& folder) {
+    std::vector<ImagePtr> v;
+    for (int n = 0; fs::exists(folder / (std::to_string(n) + ".png")); ++n) {
+        v.push_back(loadPng(folder / (std::to_string(n) + ".png")));
+        if (!v.back()) ADD_FAILURE() << folder << " " << n;
+        else if (!v.back()->trueColor) gdImagePaletteToTrueColor(v.back().get());
+    }
+    return v;
+}
+
+int pixel(gdImagePtr im, int x, int y) { return im->tpixels[y][x] & 0xFFFFFF; }
+
+}  // namespace
+
+// Where the Shopper map puts each kind of picture, and what must hold for it to look right there.
+TEST(Artwork, ShopperPiecesFitWhereTheMapPutsThem) {
+    const fs::path objects = data / "shopper" / "objects";
+    for (const char* folder : {"large", "city/top", "city/side", "city/side/extras", "roof"})
+        EXPECT_GE(numberedPictures(objects / folder).size(), 4u) << folder;
+    // Whole shops: at most 500 wide, standing on solid ground in their bottom row.
+    for (const auto& im : numberedPictures(objects / "large")) {
+        EXPECT_LE(im->sx, 500);
+        EXPECT_EQ(pixel(im.get(), im->sx / 2, im->sy - 1), 0xFFFFFF);
+    }
+    // Roof-line pieces and the filler between them: 130 high, land along the whole bottom row.
+    auto tops = numberedPictures(objects / "city/top");
+    tops.push_back(loadPng(objects / "city/top/blank.png"));
+    for (const auto& im : tops) {
+        ASSERT_TRUE(im);
+        EXPECT_EQ(im->sy, 130);
+        for (int x = 0; x < im->sx; ++x) EXPECT_EQ(pixel(im.get(), x, 129), 0xFFFFFF) << x;
+    }
+    // Wall pieces cut air into the building's outer edge (column 0) and end in plain wall.
+    for (const auto& im : numberedPictures(objects / "city/side")) {
+        bool cut = false;
+        for (int y = 0; y < im->sy; ++y) {
+            cut = cut || pixel(im.get(), 0, y) == 0;
+            EXPECT_EQ(pixel(im.get(), im->sx - 1, y), 0xFFFFFF) << y;
+        }
+        EXPECT_TRUE(cut);
+    }
+    // Signs hang from their right edge, ceiling objects from their top row; they keep their
+    // colours (no land white, nothing reserved).
+    for (const auto& [folder, attached] : {std::pair{"city/side/extras", 'r'}, std::pair{"roof", 't'}}) {
+        for (const auto& im : numberedPictures(objects / folder)) {
+            bool touches = false;
+            for (int y = 0; y < im->sy; ++y)
+                for (int x = 0; x < im->sx; ++x) {
+                    const int c = pixel(im.get(), x, y);
+                    if (c == 0) continue;
+                    ASSERT_FALSE(isReserved(c)) << folder << " " << x << "," << y;
+                    touches = touches || (attached == 'r' ? x == im->sx - 1 : y == 0);
+                }
+            EXPECT_TRUE(touches) << folder;
+        }
+    }
+    // Arcade tiles: 320 x 232; every border is solid or has the same opening, so any two
+    // facing tiles join (start tiles too).
+    const unsigned openings[16] = {0, 1, 3, 11, 7, 5, 13, 9, 2, 6, 14, 10, 4, 12, 8, 15};
+    std::string edges[4];  // the air pattern of an open top, right, bottom and left border
+    for (const char* folder : {"tile", "tile/start"}) {
+        const auto tiles = numberedPictures(data / "shopper" / folder);
+        ASSERT_EQ(tiles.size(), 16u) << folder;
+        for (int k = 0; k < 16; ++k) {
+            gdImagePtr t = tiles[static_cast<std::size_t>(k)].get();
+            ASSERT_EQ(t->sx, 320);
+            ASSERT_EQ(t->sy, 232);
+            for (int side = 0; side < 4; ++side) {
+                std::string pattern;
+                const int n = side % 2 ? 232 : 320;
+                for (int i = 0; i < n; ++i) {
+                    const int x = side == 1 ? 319 : side == 3 ? 0 : i, y = side == 0 ? 0 : side == 2 ? 231 : i;
+                    pattern += pixel(t, x, y) == 0 ? '.' : '#';
+                }
+                const bool open = openings[k] & (1u << side);
+                EXPECT_EQ(pattern.find('.') != std::string::npos, open) << folder << " " << k << " side " << side;
+                if (!open) continue;
+                if (edges[side].empty()) edges[side] = pattern;
+                EXPECT_EQ(pattern, edges[side]) << folder << " " << k << " side " << side;
+            }
+        }
+    }
+    EXPECT_EQ(edges[0], edges[2]);
+    EXPECT_EQ(edges[1], edges[3]);
 }
 
 TEST(Artwork, DrawingTwiceGivesTheSameBytes) {
