@@ -204,15 +204,17 @@ TEST(Artwork, ShopperPiecesFitWhereTheMapPutsThem) {
         EXPECT_EQ(im->sy, 130);
         for (int x = 0; x < im->sx; ++x) EXPECT_EQ(pixel(im.get(), x, 129), 0xFFFFFF) << x;
     }
-    // Wall pieces cut air into the building's outer edge (column 0) and end in plain wall.
+    // Wall pieces end in plain wall on their inner side, so the building closes behind them.
+    int cutting = 0;
     for (const auto& im : numberedPictures(objects / "city/side")) {
         bool cut = false;
         for (int y = 0; y < im->sy; ++y) {
             cut = cut || pixel(im.get(), 0, y) == 0;
             EXPECT_EQ(pixel(im.get(), im->sx - 1, y), 0xFFFFFF) << y;
         }
-        EXPECT_TRUE(cut);
+        cutting += cut;
     }
+    EXPECT_GE(cutting, 4) << "balconies and bays give the sides places to stand";
     // Signs hang from their right edge, ceiling objects from their top row; they keep their
     // colours (no land white, nothing reserved).
     for (const auto& [folder, attached] : {std::pair{"city/side/extras", 'r'}, std::pair{"roof", 't'}}) {

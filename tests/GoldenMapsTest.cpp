@@ -60,8 +60,8 @@ const GoldenRow goldenRows[] = {
     {MapType::RR, 3, 2, "width=3000 height=1400 pathSize=300 noTopSoil=0", 0x0ac9a3043d54dff0ull},
     {MapType::SuperSheeper, 1, 1, "width=1920 height=696 pathSize=232 padding=1 objects=50", 0x1f4a8e56a5435303ull},
     {MapType::SuperSheeper, 2, 3, "width=1920 height=2880 pathSize=300 padding=2 objects=100", 0xba14c58f3e203b19ull},
-    {MapType::Shopper, 1, 0, "shopperLayout=0 objects=50", 0x1aca6890bec9c428ull},
-    {MapType::Shopper, 2, 3, "shopperLayout=0 objects=100", 0x212d5fb975456805ull},
+    {MapType::Shopper, 1, 0, "shopperLayout=0 objects=50", 0x5c32671fba2e3899ull},
+    {MapType::Shopper, 2, 3, "shopperLayout=0 objects=100", 0xb53cc800c904d042ull},
     {MapType::Shopper, 3, 5, "shopperLayout=1 objects=50", 0xcd88326760da0d32ull},
     {MapType::Shopper, 4, 1, "shopperLayout=1 objects=10", 0x361c87a9f65b58cdull},
 };

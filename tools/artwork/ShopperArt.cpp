@@ -483,6 +483,41 @@ brambex::ImagePtr ledge() {
     return std::move(p.im);
 }
 
+// A small shop at the building's corner: a recessed doorway at the outer edge, a display window
+// with goods, an awning and a sign over both.
+brambex::ImagePtr cornerShop(Emblem goods, int awningColour, int signColour) {
+    Pic p(132, 118, WHITE);
+    p.fill(0, 34, 30, 118, AIR);  // the doorway, deep enough to stand in
+    p.fill(0, 30, 34, 34, C(92, 58, 44));
+    p.fill(38, 52, 124, 108, C(92, 58, 44));
+    p.glass(42, 56, 120, 100);
+    displayGoods(p, 42, 120, 100, goods, signColour, static_cast<std::uint32_t>(awningColour));
+    p.fill(36, 100, 126, 106, C(214, 206, 190));
+    signBoard(p, 34, 2, 128, 24, signColour, goods, CREAM);
+    awning(p, 34, 128, 26, 14, awningColour);
+    return std::move(p.im);
+}
+
+// Two lit windows with shutters, flush with the wall.
+brambex::ImagePtr shutteredWindows(int shutter) {
+    Pic p(104, 76, WHITE);
+    for (int k = 0; k < 2; ++k) {
+        const int x0 = 14 + k * 48;
+        p.fill(x0 - 2, 6, x0 + 26, 58, C(88, 70, 58));
+        if (k == 0) p.litWindow(x0, 8, x0 + 24, 56);
+        else p.glass(x0, 8, x0 + 24, 56);
+        p.fill(x0 + 11, 8, x0 + 13, 56, C(88, 70, 58));
+        p.fill(x0, 30, x0 + 24, 32, C(88, 70, 58));
+        for (int side : {-1, 1}) {
+            const int sx = side < 0 ? x0 - 12 : x0 + 26;
+            p.box(sx, 6, sx + 10, 58, shutter);
+            for (int y = 10; y < 56; y += 5) p.fill(sx + 2, y, sx + 8, y + 1, darker(shutter, 0.7f));
+        }
+        p.fill(x0 - 6, 58, x0 + 30, 63, C(214, 206, 190));
+    }
+    return std::move(p.im);
+}
+
 brambex::ImagePtr lanternNiche() {
     Pic p(64, 74, WHITE);
     p.fill(0, 0, 34, 56, AIR);
@@ -827,6 +862,10 @@ std::vector<brambex::ImagePtr> wallPieces() {
     v.push_back(fireEscape());
     v.push_back(ledge());
     v.push_back(lanternNiche());
+    v.push_back(cornerShop(Emblem::Bag, C(200, 60, 56), C(60, 40, 90)));
+    v.push_back(shutteredWindows(C(70, 120, 90)));
+    v.push_back(cornerShop(Emblem::Cup, C(50, 120, 170), C(110, 60, 40)));
+    v.push_back(shutteredWindows(C(160, 70, 60)));
     return v;
 }
 
