@@ -67,9 +67,13 @@ bool lineFree(gdImagePtr map, int air, bool alongRow, int line, int from, int st
     return true;
 }
 
-// Walks a line of the map from `start` to `end` and calls `cut(first, last)` for every stretch of
-// air longer than 20 pixels that is closed by land; after each piece of land the walk jumps ahead
-// by rand() % `skip`. A stretch still open at the end is left alone.
+// A filler: the blank picture stretched along one direction (keeping its size across it).
+void drawFiller(gdImagePtr target, gdImagePtr blank, int x, int y, int w, int h) {
+    if (ImagePtr piece = stretchedCopy(blank, w, h)) copyPicture(target, piece.get(), x, y);
+}
+
+}  // namespace
+
 void findOpenings(int start, int end, int skip, const std::function<bool(int)>& air,
                   const std::function<void(int, int)>& cut) {
     int first = -1, last = -1;
@@ -84,13 +88,6 @@ void findOpenings(int start, int end, int skip, const std::function<bool(int)>& 
         r += rand() % skip;
     }
 }
-
-// A filler: the blank picture stretched along one direction (keeping its size across it).
-void drawFiller(gdImagePtr target, gdImagePtr blank, int x, int y, int w, int h) {
-    if (ImagePtr piece = stretchedCopy(blank, w, h)) copyPicture(target, piece.get(), x, y);
-}
-
-}  // namespace
 
 Shopper::Shopper() : Generator(MapType::Shopper, MAP_W, MAP_H) {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "map/Generator.h"
@@ -64,5 +65,11 @@ private:
     void buildWall(bool right);
     void buildCeiling();
 };
+
+// The opening walk along a wall or the ceiling: from `start` to `end`, calls `cut(first, last)`
+// for every stretch of air longer than 20 pixels (last - first > 20) that land closes; after each
+// piece of land the walk jumps ahead by rand() % `skip`. A stretch still open at the end is left.
+void findOpenings(int start, int end, int skip, const std::function<bool(int)>& air,
+                  const std::function<void(int, int)>& cut);
 
 }  // namespace brambex

@@ -303,3 +303,12 @@ TEST_F(ShopperTest, SameSeedSameMapInEveryThemeWithTheReservedPixels) {
         EXPECT_FALSE(test::samePixels(run(11, layout)->image.get(), run(12, layout)->image.get()));
     }
 }
+
+TEST(ShopperOpenings, OnlyStretchesLongerThan20ClosedByLandAreCut) {
+    // Air 10..30 (last - first = 20), land at 31, air 32..53 (21), land at 54, air to the end.
+    auto air = [](int r) { return r != 31 && r != 54 && r >= 10; };
+    std::vector<std::pair<int, int>> cuts;
+    brambex::srand(1);
+    findOpenings(0, 100, 1, air, [&](int first, int last) { cuts.emplace_back(first, last); });
+    EXPECT_EQ(cuts, (std::vector<std::pair<int, int>>{{32, 53}})) << "55..99 is still open at the end";
+}
