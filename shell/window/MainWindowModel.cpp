@@ -438,7 +438,8 @@ void MainWindowModel::dropFile(const fs::path& path) {
 void MainWindowModel::setSeedText(const std::string& text) { seedText_ = text; }
 
 std::optional<std::uint32_t> MainWindowModel::shownSeed() const {
-    if (!currentGenerator || !currentGenerator->image || busy()) return std::nullopt;
+    // While the worker runs it owns the generator's picture: not even the pointer is read.
+    if (busy() || !currentGenerator || !currentGenerator->image) return std::nullopt;
     return mapState.mapSeed;
 }
 
@@ -553,9 +554,10 @@ void MainWindowModel::generate() {
         params.keepSeed = true;
         mapState.mapSeed = static_cast<std::uint32_t>(seed);
         const auto preset = row->commandLinePreset;
-        seedRandom = [seed, preset] {
+        // The preset only spends its draws here; its copy of the parameters is taken now, on this
+        // thread, because the window may change the live ones while the worker runs.
+        seedRandom = [seed, preset, scratch = params]() mutable {
             srand(static_cast<std::uint32_t>(seed));
-            GenerationParameters scratch = params;
             preset(scratch);
         };
     }
