@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <cstdarg>
 #include <cstdio>
@@ -142,6 +144,14 @@ UserError writeError(const fs::path& path, int reason) {
     if (reason != 0 && reason != EACCES && reason != EPERM && reason != EROFS)
         text += formatText(" (%s)", std::strerror(reason));
     return {"File write error", text};
+}
+
+bool parseWholeNumber(const char* text, unsigned long long max, unsigned long long& value) {
+    if (!*text || !std::isdigit(static_cast<unsigned char>(*text))) return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return errno == 0 && *end == '\0' && value <= max;
 }
 
 std::string formatText(const char* format, ...) {

@@ -40,6 +40,9 @@ std::filesystem::path followLinks(std::filesystem::path path);
 // reason (errno) after it when that says more than "read only".
 UserError writeError(const std::filesystem::path& path, int reason = 0);
 
+// A decimal whole number from 0 to `max` and nothing else (no sign, spaces or trailing text).
+bool parseWholeNumber(const char* text, unsigned long long max, unsigned long long& value);
+
 // printf-style formatting into a std::string.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

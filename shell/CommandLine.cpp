@@ -45,28 +45,20 @@ struct Options {
     std::optional<fs::path> sheet;    // --sheet FILE: their previews on one picture
 };
 
-bool parseNumber(const char* text, unsigned long long max, unsigned long long& value) {
-    if (!*text || !std::isdigit(static_cast<unsigned char>(*text))) return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoull(text, &end, 10);
-    return errno == 0 && *end == '\0' && value <= max;
-}
-
 bool parseOptions(int argc, char** argv, int from, Options& options, std::string& error) {
     for (int i = from; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         unsigned long long value = 0;
         if (arg == "--seed") {
-            if (!hasValue || !parseNumber(argv[i + 1], 0xFFFFFFFFull, value)) {
+            if (!hasValue || !parseWholeNumber(argv[i + 1], 0xFFFFFFFFull, value)) {
                 error = "--seed needs a number from 0 to 4294967295";
                 return false;
             }
             options.seed = static_cast<std::uint32_t>(value);
             ++i;
         } else if (arg == "--theme") {
-            if (!hasValue || !parseNumber(argv[i + 1], 99999, value)) {
+            if (!hasValue || !parseWholeNumber(argv[i + 1], 99999, value)) {
                 error = "--theme needs a theme number";
                 return false;
             }
@@ -86,7 +78,7 @@ bool parseOptions(int argc, char** argv, int from, Options& options, std::string
         } else if (arg == "--full-colour") {
             options.fullColour = true;
         } else if (arg == "--count") {
-            if (!hasValue || !parseNumber(argv[i + 1], 10000, value) || value == 0) {
+            if (!hasValue || !parseWholeNumber(argv[i + 1], 10000, value) || value == 0) {
                 error = "--count needs a number of maps from 1 to 10000";
                 return false;
             }

@@ -31,10 +31,7 @@ protected:
         params.bnaObjects = objects;
         params.bnaAlgorithm = algorithm;
         mapState.mapSeed = seed;
-        auto g = std::make_unique<BnA>();
-        brambex::srand(1);
-        g->generate();
-        return g;
+        return test::runGenerator<BnA>();
     }
 };
 

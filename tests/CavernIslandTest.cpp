@@ -37,10 +37,7 @@ protected:
     template <typename T>
     std::unique_ptr<T> run(std::uint32_t seed, unsigned threadSeed = 1) {
         mapState.mapSeed = seed;
-        auto g = std::make_unique<T>();
-        brambex::srand(threadSeed);  // the draws made before the map's own seeding
-        g->generate();
-        return g;
+        return test::runGenerator<T>(threadSeed);
     }
 };
 

@@ -52,6 +52,27 @@ protected:
         return ss.str();
     }
     fs::path temp() const { return root / "data" / "temp" / "temp.png"; }
+    // Installs a type with the build's art: its parts linked one by one, so that the settings file
+    // the test writes lands in this folder and not in the build's data.
+    void installFromBuild(const char* type, std::initializer_list<const char*> parts) {
+        fs::create_directories(root / "data" / type);
+        for (const char* part : parts)
+            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / type / part, root / "data" / type / part);
+        std::ofstream(root / "data" / type / "filecheck.dat");
+    }
+    // Runs the command and checks that it wrote a temp.png map of the given size; its output.
+    Outcome expectMap(const std::string& args, int width, int height) {
+        Outcome r = run(args);
+        EXPECT_EQ(r.code, 0) << args << ": " << r.err;
+        ImagePtr map = loadPng(temp());
+        EXPECT_TRUE(map) << args;
+        if (map) {
+            EXPECT_EQ(map->sx, width) << args;
+            EXPECT_EQ(map->sy, height) << args;
+        }
+        fs::remove(temp());
+        return r;
+    }
     static Bytes bytes(const fs::path& p) {
         Bytes b;
         readWholeFile(p, b);
@@ -132,11 +153,7 @@ TEST_F(CommandLineTest, BadOptionsAreRefusedBeforeAnythingIsMade) {
 
 TEST_F(CommandLineTest, SettingsFileOverridesThePresets) {
     std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 800\nheight 400\n";
-    ASSERT_EQ(run("-t cavern").code, 0);
-    ImagePtr map = loadPng(temp());
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->sx, 800);
-    EXPECT_EQ(map->sy, 400);
+    expectMap("-t cavern", 800, 400);
 }
 
 TEST_F(CommandLineTest, UnwritableOutputFailsWithTheMessage) {
@@ -188,26 +205,11 @@ TEST_F(CommandLineTest, HelpAndInfo) {
 }
 
 TEST_F(CommandLineTest, MazeTypesUseTheirPresets) {
-    for (const char* type : {"rr", "supersheeper"}) {
-        fs::create_directories(root / "data" / type);
-        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / type / "tile", root / "data" / type / "tile");
-        std::ofstream(root / "data" / type / "filecheck.dat");
-    }
-    Outcome r = run("-t ss --seed 3");
-    ASSERT_EQ(r.code, 0) << r.err;
-    ImagePtr map = loadPng(temp());
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->sx, 1920);
-    EXPECT_EQ(map->sy, 2880);
-    EXPECT_NE(r.out.find("SuperSheeper"), std::string::npos);
+    for (const char* type : {"rr", "supersheeper"}) installFromBuild(type, {"tile"});
+    EXPECT_NE(expectMap("-t ss --seed 3", 1920, 2880).out.find("SuperSheeper"), std::string::npos);
     // Rope Race: 232-pixel cells and No Top Soil, unless its settings file says otherwise.
     std::ofstream(root / "data" / "rr" / "settings.dat") << "width 2400\nsoil 0\n";
-    r = run("-t rr --seed 3");
-    ASSERT_EQ(r.code, 0) << r.err;
-    map = loadPng(temp());
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->sx, 2400);
-    EXPECT_EQ(map->sy, 696);
+    expectMap("-t rr --seed 3", 2400, 696);
 }
 
 TEST_F(CommandLineTest, SuperSheepRaceAndRoperUseTheirPresets) {
@@ -216,18 +218,8 @@ TEST_F(CommandLineTest, SuperSheepRaceAndRoperUseTheirPresets) {
         std::ofstream(root / "data" / type / "filecheck.dat");
     }
     fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "ssrace" / "0.png", root / "data" / "ssrace" / "0.png");
-    Outcome r = run("-t ssrace --seed 2");
-    ASSERT_EQ(r.code, 0) << r.err;
-    ImagePtr map = loadPng(temp());
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->sx, 1920);
-    EXPECT_EQ(map->sy, 2880);
-    r = run("-t roper --seed 2");
-    ASSERT_EQ(r.code, 0) << r.err;
-    map = loadPng(temp());
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->sx, 1920);
-    EXPECT_EQ(map->sy, 696);
+    expectMap("-t ssrace --seed 2", 1920, 2880);
+    expectMap("-t roper --seed 2", 1920, 696);
 }
 
 TEST_F(CommandLineTest, ManyMapsAtOnceWithTheirSeedsInTheirNamesAndASheet) {
@@ -305,24 +297,13 @@ TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolde
 }
 
 TEST_F(CommandLineTest, WalkForWeaponsReadsItsPadsSetting) {
-    fs::create_directories(root / "data" / "wfw");
-    for (const char* part : {"tiles", "nodes", "blocks", "pads"})
-        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "wfw" / part, root / "data" / "wfw" / part);
-    std::ofstream(root / "data" / "wfw" / "filecheck.dat");
+    installFromBuild("wfw", {"tiles", "nodes", "blocks", "pads"});
     std::ofstream(root / "data" / "wfw" / "settings.dat") << "pads 60\n";
-    Outcome r = run("-t wfw --seed 8");
-    ASSERT_EQ(r.code, 0) << r.err;
-    ImagePtr map = loadPng(temp());
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->sx, 1920);
-    EXPECT_EQ(map->sy, 696);
+    expectMap("-t wfw --seed 8", 1920, 696);
 }
 
 TEST_F(CommandLineTest, ShopperMakesItsFixedSizeMapWithTheMarkerPixel) {
-    fs::create_directories(root / "data" / "shopper");
-    for (const char* part : {"objects", "tile"})
-        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "shopper" / part, root / "data" / "shopper" / part);
-    std::ofstream(root / "data" / "shopper" / "filecheck.dat");
+    installFromBuild("shopper", {"objects", "tile"});
     std::ofstream(root / "data" / "shopper" / "settings.dat") << "width 3000\nobjects 70\n";
     Outcome r = run("-t shopper --seed 4 --out a.png");
     ASSERT_EQ(r.code, 0) << r.err;

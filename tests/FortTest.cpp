@@ -37,10 +37,7 @@ protected:
     std::unique_ptr<Fort> run(unsigned seed, bool keep = false, bool grass = false) {
         params.keepSeed = keep;
         params.fortGrass = grass;
-        auto g = std::make_unique<Fort>();
-        brambex::srand(seed);
-        g->generate();
-        return g;
+        return test::runGenerator<Fort>(seed);
     }
     static int at(const Fort& g, int x, int y) { return g.image->tpixels[y][x] & 0xFFFFFF; }
 };

@@ -129,9 +129,7 @@ class RRTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
-        for (const char* shared : {"generic", "rr"})
-            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
+        test::useBuildArtwork(root, {"generic", "rr"}, {});
         countThemes();
         params.keepSeed = true;
         params.manualMode = true;
@@ -142,10 +140,7 @@ protected:
         params.height = h;
         params.pathSize = path;
         params.noTopSoil = noTopSoil;
-        auto g = std::make_unique<RR>();
-        brambex::srand(1);
-        g->generate();
-        return g;
+        return test::runGenerator<RR>();
     }
 };
 

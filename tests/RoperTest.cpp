@@ -22,10 +22,7 @@ protected:
     }
     std::unique_ptr<Roper> run(std::uint32_t seed) {
         mapState.mapSeed = seed;
-        auto g = std::make_unique<Roper>();
-        brambex::srand(1);
-        g->generate();
-        return g;
+        return test::runGenerator<Roper>();
     }
 };
 

@@ -26,11 +26,9 @@ protected:
         test::makeTempFolder();
     }
     fs::path shopperFolder() const { return root / "data" / "shopper"; }
-    void useBuildArt() {
-        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "shopper", shopperFolder());
-    }
+    void useBuildArt() { test::useBuildArtwork(root, {"shopper"}, {}); }
     void useBuildThemes() {
-        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "generic", root / "data" / "generic");
+        test::useBuildArtwork(root, {"generic"}, {});
         countThemes();
     }
     void art(const fs::path& relative, int w, int h, int colour) {
@@ -42,9 +40,7 @@ protected:
         mapState.mapSeed = seed;
         params.manualMode = manual.has_value();
         params.shopperLayout = manual ? static_cast<int>(*manual) : 0;
-        auto g = std::make_unique<Shopper>();
-        g->generate();
-        return g;
+        return test::runGenerator<Shopper>();
     }
 };
 
@@ -124,8 +120,11 @@ TEST_F(ShopperTest, TheShopRowStopsAtFiveBuildingsOrWhen410ColumnsOrFewerRemain)
         EXPECT_LE(fromFile, 1);
         largeSeen += fromFile;
         const int remaining = 1920 - right;
-        if (static_cast<int>(shops.size()) < g->city.wanted) EXPECT_LE(remaining, 410);
-        else if (g->city.wanted < 5) EXPECT_LE(remaining, 600) << "room for another: the row should have grown";
+        if (static_cast<int>(shops.size()) < g->city.wanted) {
+            EXPECT_LE(remaining, 410);
+        } else if (g->city.wanted < 5) {
+            EXPECT_LE(remaining, 600) << "room for another: the row should have grown";
+        }
     }
     EXPECT_GT(largeSeen, 0);
 }

@@ -17,9 +17,7 @@ class SuperSheepRaceTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
-        for (const char* shared : {"generic", "ssrace"})
-            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
+        test::useBuildArtwork(root, {"generic", "ssrace"}, {});
         countThemes();
         params.keepSeed = true;
         params.manualMode = true;
@@ -31,10 +29,7 @@ protected:
         params.complexity = complexity;
         params.pathSize = path;
         params.smoothing = smoothing;
-        auto g = std::make_unique<SuperSheepRace>();
-        brambex::srand(1);
-        g->generate();
-        return g;
+        return test::runGenerator<SuperSheepRace>();
     }
     // Air reached from the course's start at the left edge (4-connected); whether it reaches the right edge.
     static bool airCrossesTheMap(const Generator& g, int startY) {

@@ -15,9 +15,7 @@ class SuperSheeperTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
-        for (const char* shared : {"generic", "supersheeper"})
-            fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / shared, root / "data" / shared);
+        test::useBuildArtwork(root, {"generic", "supersheeper"}, {});
         countThemes();
         params.keepSeed = true;
         params.manualMode = true;
@@ -29,10 +27,7 @@ protected:
         params.height = h;
         params.pathSize = path;
         params.padding = padding;
-        auto g = std::make_unique<SuperSheeper>();
-        brambex::srand(1);
-        g->generate();
-        return g;
+        return test::runGenerator<SuperSheeper>();
     }
     static int airIn(const Generator& g, int y0, int y1) {
         int n = 0;

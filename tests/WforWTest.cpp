@@ -14,15 +14,11 @@ class WforWTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
-        fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "wfw", root / "data" / "wfw");
+        test::useBuildArtwork(root, {"wfw"}, {});
     }
     std::unique_ptr<WforW> run(unsigned seed, int pads = 50) {
         params.pads = pads;
-        auto g = std::make_unique<WforW>();
-        brambex::srand(seed);
-        g->generate();
-        return g;
+        return test::runGenerator<WforW>(seed);
     }
 };
 

@@ -376,6 +376,14 @@ TEST_F(WindowModelTest, ATypedSeedMakesTheCommandLinesMap) {
     EXPECT_FALSE(model->busy());
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].caption, "Seed");
+    // and the map on screen stays as it was.
+    EXPECT_EQ(model->shownSeed(), 4243u);
+    EXPECT_EQ(model->previewPicture(), paths.previewPath);
+    for (const char* bad : {"-1", " 5", "4294967296"}) {
+        model->setSeedText(bad);
+        model->press(C::Generate);
+        EXPECT_FALSE(model->busy()) << bad;
+    }
 }
 
 }  // namespace

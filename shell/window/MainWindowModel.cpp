@@ -341,6 +341,11 @@ void MainWindowModel::setManualMode() {
     for (Control c : CHOICE_LISTS) control(c).enabled = true;
 }
 
+void MainWindowModel::applyMode() {
+    if (control(C::Manual).checked) setManualMode();
+    else setRandomMode();
+}
+
 void MainWindowModel::refreshParameters() {
     params.bnaObjects = control(C::BnaObjects).value;
     params.pads = control(C::Pads).value;
@@ -532,6 +537,12 @@ void MainWindowModel::generate() {
     if (busy()) return;
     const TypeRow* row = selectedRow();
     if (!row) return;
+    unsigned long long typedSeed = 0;
+    const bool seedTyped = !seedText_.empty();
+    if (seedTyped && !parseWholeNumber(seedText_.c_str(), 0xFFFFFFFFull, typedSeed)) {
+        services_.showMessage({"Seed", "The seed must be a whole number from 0 to 4294967295."});
+        return;
+    }
     previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
     ++pictureVersion_;
     recountThemes();
@@ -541,23 +552,15 @@ void MainWindowModel::generate() {
     // A typed seed makes the map `brambex -t <type> --seed N` makes: the map's seed, and the
     // draws made before it (the command line's discarded ones, then the random theme).
     std::function<void()> seedRandom;
-    if (!seedText_.empty()) {
-        char* end = nullptr;
-        errno = 0;
-        const unsigned long long seed = std::strtoull(seedText_.c_str(), &end, 10);
-        if (*end != '\0' || errno == ERANGE || seed > 0xFFFFFFFFull || !std::isdigit(static_cast<unsigned char>(seedText_[0]))) {
-            services_.showMessage({"Seed", "The seed must be a whole number from 0 to 4294967295."});
-            previewPicture_ = mapShown_ ? paths.previewPath : fs::path();
-            ++pictureVersion_;
-            return;
-        }
+    if (seedTyped) {
+        const auto seed = static_cast<std::uint32_t>(typedSeed);
         params.keepSeed = true;
-        mapState.mapSeed = static_cast<std::uint32_t>(seed);
+        mapState.mapSeed = seed;
         const auto preset = row->commandLinePreset;
         // The preset only spends its draws here; its copy of the parameters is taken now, on this
         // thread, because the window may change the live ones while the worker runs.
         seedRandom = [seed, preset, scratch = params]() mutable {
-            srand(static_cast<std::uint32_t>(seed));
+            srand(seed);
             preset(scratch);
         };
     }
@@ -641,8 +644,7 @@ void MainWindowModel::generationFinished() {
         previewPicture_.clear();
         ++pictureVersion_;
         showTypeLayout(mapState.currentTypeIndex);
-        if (control(C::Manual).checked) setManualMode();
-        else setRandomMode();
+        applyMode();
         services_.showMessage({"Exception", text});
         return;
     }
@@ -654,8 +656,7 @@ void MainWindowModel::generationFinished() {
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;
     control(C::Grass).enabled = control(C::Modify).checked;
-    if (control(C::Manual).checked) setManualMode();
-    else setRandomMode();
+    applyMode();
 }
 
 void MainWindowModel::reloadPreviews() {
@@ -693,11 +694,8 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
     currentGenerator.reset();
     int type = 0;
     readSmallChunk(file, "bXRK", nullptr, &type, nullptr);
-    // A map of a type this build cannot make is still shown, as the first installed type.
-    if (!createGenerator(type) && !createGenerator(0)) {
-        services_.showMessage({"Load Map", "No map type is installed to load the map into."});
-        return;
-    }
+    // A list position no installed type has gives the factory's fallback (Bow and Arrow).
+    createGenerator(type);
     resetMapEditor();
     if (!loadMapFromBytes(*currentGenerator, file, true)) {
         currentGenerator.reset();
@@ -722,8 +720,7 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
     if (control(C::Theme).value != currentGenerator->themeNumber &&
         currentGenerator->themeNumber < static_cast<int>(control(C::Theme).items.size()))
         control(C::Theme).value = currentGenerator->themeNumber;
-    if (control(C::Manual).checked) setManualMode();
-    else setRandomMode();
+    applyMode();
     rebuildThemePreview();
 }
 

@@ -71,6 +71,7 @@ public:
     void disableAll();
     void setRandomMode();
     void setManualMode();
+    void applyMode();  // the choice lists follow the Manual box
     void refreshParameters();
     void setStatus(const std::string& text);
 
