@@ -32,15 +32,6 @@ ImagePtr grassPiece(int n, int key) {
     return piece;
 }
 
-// Left to right, pixel for pixel.
-ImagePtr mirrored(gdImagePtr picture) {
-    ImagePtr out = tryCreateTrueColour(picture->sx, picture->sy);
-    if (!out) return nullptr;
-    for (int y = 0; y < picture->sy; ++y)
-        for (int x = 0; x < picture->sx; ++x) out->tpixels[y][x] = picture->tpixels[y][picture->sx - 1 - x];
-    return out;
-}
-
 int countFiles(const fs::path& folder) {
     int n = 0;
     while (fileOpens(folder / (std::to_string(n) + ".png"))) ++n;
@@ -150,7 +141,7 @@ void Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr bric
     ImagePtr result = trueColourCopy(brick);
     piece->transparent = packColour(255, 255, 255);
     copyPicture(result.get(), piece.get(), 0, 0);
-    if (mirror) result = mirrored(result.get());
+    if (mirror) result = mirroredCopy(result.get());
     if (result) gdImageCopy(half, result.get(), x, y, 0, 0, PIECE_W, PIECE_H);
 }
 
@@ -195,7 +186,7 @@ void Fort::generate() {
 
     // The two halves: column 1919 - k shows column k; 875..1044 stay air.
     gdImageCopy(image.get(), half.get(), 0, 0, 0, 0, HALF_W, MAP_H);
-    if (ImagePtr mirror = mirrored(half.get())) gdImageCopy(image.get(), mirror.get(), MAP_W - HALF_W, 0, 0, 0, HALF_W, MAP_H);
+    if (ImagePtr mirror = mirroredCopy(half.get())) gdImageCopy(image.get(), mirror.get(), MAP_W - HALF_W, 0, 0, 0, HALF_W, MAP_H);
 
     setReservedPixels(*this);
     finishRun(*this);

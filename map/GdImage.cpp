@@ -95,6 +95,13 @@ ImagePtr stretchedCopy(gdImagePtr src, int w, int h) {
     return out;
 }
 
+ImagePtr mirroredCopy(gdImagePtr picture) {
+    ImagePtr copy = trueColourCopy(picture);
+    if (copy)
+        for (int y = 0; y < copy->sy; ++y) std::reverse(copy->tpixels[y], copy->tpixels[y] + copy->sx);
+    return copy;
+}
+
 ImagePtr trueColourCopy(gdImagePtr picture) {
     if (!picture) return nullptr;
     ImagePtr copy = tryCreateTrueColour(picture->sx, picture->sy);

@@ -74,6 +74,9 @@ ImagePtr trueColourCopy(gdImagePtr picture);
 // colour stays transparent. None when it cannot be made.
 ImagePtr stretchedCopy(gdImagePtr src, int w, int h);
 
+// A true-colour copy (as trueColourCopy) flipped left to right; none when it cannot be made.
+ImagePtr mirroredCopy(gdImagePtr picture);
+
 // The true-colour value libgd would read from a pixel of either kind of picture.
 int trueColourAt(gdImagePtr im, int x, int y);
 

@@ -33,15 +33,7 @@ void normaliseObjectPicture(ImagePtr& slot) {
 }
 
 ImagePtr mirrorObjectPicture(gdImagePtr picture) {
-    if (!picture) return nullptr;
-    ImagePtr mirror = tryCreateTrueColour(picture->sx, picture->sy);
-    if (!mirror) return nullptr;
-    const int w = picture->sx;
-    for (int y = 0; y < picture->sy; ++y) {
-        const int* in = picture->tpixels[y];
-        int* out = mirror->tpixels[y];
-        for (int x = 0; x < w; ++x) out[x] = in[w - 1 - x];
-    }
+    ImagePtr mirror = mirroredCopy(picture);
     normaliseObjectPicture(mirror);
     return mirror;
 }
