@@ -21,6 +21,11 @@ void useBuildData(int theme) {
     mapState.chosenTheme = theme;
 }
 
+void previewsInTempFolder() {
+    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
+    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+}
+
 void useNoData() {
     resetProcessState();
     setWorkingDirectory("/nonexistent-brambex-bench");

@@ -10,6 +10,9 @@ namespace brambex::bench {
 // seed, so every benchmark measures the same work.
 void useBuildData(int theme = 0);
 
+// The run's two previews go to the system's temporary folder (not into the build's data).
+void previewsInTempFolder();
+
 // Points the program at an empty folder: no themes, so a Cavern run leaves a plain white
 // silhouette on black.
 void useNoData();

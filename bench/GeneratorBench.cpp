@@ -30,8 +30,7 @@ void wholeRun(benchmark::State& state, int count) {
     params.pathSize = state.range(0) > 1920 ? 174 : 232;
     params.padding = 1;
     params.noTopSoil = false;
-    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
-    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    bench::previewsInTempFolder();
     for (auto _ : state) {
         T g;
         brambex::srand(1);
@@ -76,8 +75,7 @@ static void BM_SuperSheepRaceRun(benchmark::State& state) {
     params.height = static_cast<int>(state.range(1));
     params.complexity = static_cast<int>(state.range(2));
     params.pathSize = 70;
-    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
-    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    bench::previewsInTempFolder();
     for (auto _ : state) {
         SuperSheepRace g;
         brambex::srand(1);
@@ -93,8 +91,7 @@ BENCHMARK(BM_SuperSheepRaceRun)->Args({1920, 2880, 20})->Args({1920, 2880, 50})-
 static void BM_WalkForWeaponsRun(benchmark::State& state) {
     bench::useBuildData();
     params.pads = static_cast<int>(state.range(0));
-    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
-    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    bench::previewsInTempFolder();
     for (auto _ : state) {
         WforW g;
         brambex::srand(1);
@@ -110,8 +107,7 @@ static void BM_ShopperRun(benchmark::State& state) {
     bench::useBuildData();
     params.shopperLayout = static_cast<int>(state.range(0));
     params.objects = 50;
-    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
-    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    bench::previewsInTempFolder();
     std::uint32_t seed = 0;
     for (auto _ : state) {
         mapState.mapSeed = 1 + seed++ % 8;

@@ -65,8 +65,7 @@ static void BM_WritePreviews(benchmark::State& state) {
     Cavern map;
     map.image = bench::copyOf(bench::caveSilhouette(params.width, params.height));
     bench::useBuildData();
-    paths.previewPath = std::filesystem::temp_directory_path() / "brambex-bench-preview.png";
-    paths.previewPath2 = std::filesystem::temp_directory_path() / "brambex-bench-preview2.png";
+    bench::previewsInTempFolder();
     for (auto _ : state) benchmark::DoNotOptimize(writePreviews(map.image.get(), map.width, map.height));
     std::remove(paths.previewPath.c_str());
     std::remove(paths.previewPath2.c_str());
