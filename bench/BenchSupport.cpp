@@ -18,7 +18,6 @@ void useBuildData(int theme) {
     params.themeChoice = theme;
     params.keepSeed = true;
     mapState.mapSeed = 12345;
-    mapState.chosenTheme = theme;
 }
 
 void previewsInTempFolder() {

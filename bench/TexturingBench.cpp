@@ -28,8 +28,8 @@ static void BM_GrassRootsAndObjects(benchmark::State& state) {
         ImagePtr edges = buildEdgeMap(g.image.get(), 0, 0xFFFFFF, top, bottom, left, right);
         brambex::srand(7);
         state.ResumeTiming();
-        applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2);
-        placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0, {mapState.chosenTheme, 50, w, h});
+        applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2, currentFolders(), 0);
+        placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0, {currentFolders(), 0, 50, w, h});
     }
 }
 BENCHMARK(BM_GrassRootsAndObjects) BRAMBEX_SIZES->Unit(benchmark::kMillisecond);

@@ -3,7 +3,6 @@
 #include "map/Generator.h"
 #include "map/GdImage.h"
 #include "map/ProcessState.h"
-#include "map/WindowHooks.h"
 #include "mapfile/MapInfo.h"
 #include "mapfile/MapLoader.h"
 
@@ -11,7 +10,7 @@ namespace {
 
 class Loaded : public brambex::Generator {
 public:
-    Loaded() : Generator(brambex::MapType::Cavern, 8, 8) {}
+    Loaded() : Generator(brambex::MapType::Cavern, brambex::params, 8, 8) {}
     void refreshTypeIndex() override {}
 };
 

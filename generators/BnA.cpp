@@ -14,7 +14,7 @@ namespace {
 const char* const STYLE_FOLDERS[] = {"ball", "matrix", "pool", "rugby", "smilies", "space"};
 }  // namespace
 
-BnA::BnA() : Generator(MapType::BnA) {}
+BnA::BnA(const GenerationParameters& p) : Generator(MapType::BnA, p) {}
 
 const char* BnA::styleFolder(int style) { return STYLE_FOLDERS[style >= 0 && style < 6 ? style : 0]; }
 
@@ -23,7 +23,7 @@ int BnA::pictureCount(int width, int height, int objects) {
 }
 
 void BnA::prepareObjects() {
-    const std::filesystem::path folder = paths.workingDirectory / "data" / "bna" / styleFolder(parameters.bnaStyle);
+    const std::filesystem::path folder = folders.file("bna") / styleFolder(parameters.bnaStyle);
     int count = 0;
     while (fileOpens(folder / (std::to_string(count) + ".png"))) ++count;
     stylePictureCount = count;

@@ -10,7 +10,8 @@ namespace brambex {
 // the Gradient algorithm, denser towards the bottom.
 class BnA : public Generator {
 public:
-    BnA();
+    // Made from `parameters` (by default this process's current ones).
+    explicit BnA(const GenerationParameters& parameters = params);
     void generate() override;
     void prepareObjects() override;
 

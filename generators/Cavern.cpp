@@ -9,7 +9,7 @@
 
 namespace brambex {
 
-Cavern::Cavern() : Generator(MapType::Cavern) {}
+Cavern::Cavern(const GenerationParameters& p) : Generator(MapType::Cavern, p) {}
 
 bool Cavern::hasRoof() const { return true; }
 

@@ -8,7 +8,8 @@ namespace brambex {
 // quadrilateral of air. The only map type with a roof.
 class Cavern : public Generator {
 public:
-    Cavern();
+    // Made from `parameters` (by default this process's current ones).
+    explicit Cavern(const GenerationParameters& parameters = params);
     void generate() override;
     bool hasRoof() const override;
 

@@ -5,7 +5,6 @@
 
 #include "generators/RunSteps.h"
 #include "map/Files.h"
-#include "map/ProcessState.h"
 #include "map/Random.h"
 
 namespace brambex {
@@ -17,11 +16,9 @@ namespace {
 constexpr int MAP_W = 1920, MAP_H = 696, HALF_W = 875;
 constexpr int PIECE_W = 280, PIECE_H = 170;
 
-fs::path fortFile(const fs::path& relative) { return paths.workingDirectory / "data" / "fort" / relative; }
-
 // A grass piece with its transparent colour: index or value `key` of the file.
-ImagePtr grassPiece(int n, int key) {
-    ImagePtr loaded = loadArt(fortFile("grass/grass" + std::to_string(n) + ".png"));
+ImagePtr grassPiece(const fs::path& path, int key) {
+    ImagePtr loaded = loadArt(path);
     if (!loaded) return nullptr;
     const int transparent = loaded->trueColor ? key
                             : key < loaded->colorsTotal
@@ -40,12 +37,7 @@ int countFiles(const fs::path& folder) {
 
 }  // namespace
 
-FortMemory& fortMemory() {
-    static FortMemory memory;
-    return memory;
-}
-
-Fort::Fort() : Generator(MapType::Fort, MAP_W, MAP_H) {}
+Fort::Fort(const GenerationParameters& p) : Generator(MapType::Fort, p, MAP_W, MAP_H) {}
 
 std::vector<std::pair<int, int>> Fort::hillProfile() {
     std::list<std::pair<int, int>> points{{1, MAP_H}, {769, MAP_H}};
@@ -87,7 +79,7 @@ void Fort::swapColours(gdImagePtr piece, int swap) {
 }
 
 void Fort::drawLand(gdImagePtr half, const std::array<int, 768>& heights) const {
-    ImagePtr land = loadArt(fortFile("grass/land.png"));
+    ImagePtr land = loadArt(file("grass/land.png"));
     if (!land) return;
     const int rows = std::min(200, land->sy);
     for (int k = 0; k < 768; ++k) {
@@ -99,7 +91,8 @@ void Fort::drawLand(gdImagePtr half, const std::array<int, 768>& heights) const 
 }
 
 void Fort::drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const {
-    ImagePtr pieces[4] = {grassPiece(1, 0), grassPiece(2, 3), grassPiece(3, 3), grassPiece(4, 0)};
+    auto grass = [&](int n, int key) { return grassPiece(file("grass/grass" + std::to_string(n) + ".png"), key); };
+    ImagePtr pieces[4] = {grass(1, 0), grass(2, 3), grass(3, 3), grass(4, 0)};
     auto put = [&](int n, int x, int y) {
         if (pieces[n]) gdImageCopy(half, pieces[n].get(), x, y, 0, 0, 9, 8);
     };
@@ -113,8 +106,9 @@ void Fort::drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const
     }
 }
 
-void Fort::choosePieces(FortMemory& m, bool reuse) const {
-    if (reuse) return;
+fs::path Fort::file(const fs::path& relative) const { return folders.file("fort") / relative; }
+
+void Fort::drawPieces(FortMemory& m) const {
     m.topLeft = rand() % 8;
     m.topRight = rand() % 4 + (m.topLeft > 3 ? 4 : 0);
     m.middle1Left = rand() % 8;
@@ -124,18 +118,17 @@ void Fort::choosePieces(FortMemory& m, bool reuse) const {
     m.bottomSet = rand() % 2;
     const int extra = m.bottomSet == 0 ? 4 : 0;
     // A bottom folder without pictures leaves its piece empty (no draw: there is nothing to choose).
-    const int leftCount = countFiles(fortFile("bottom/" + std::to_string(folderOf(m.middle2Left) + extra)));
+    const int leftCount = countFiles(file("bottom/" + std::to_string(folderOf(m.middle2Left) + extra)));
     m.bottomLeft = leftCount > 0 ? rand() % leftCount : -1;
-    const int rightCount = countFiles(fortFile("bottom/" + std::to_string(folderOf(m.middle2Right) + extra)));
+    const int rightCount = countFiles(file("bottom/" + std::to_string(folderOf(m.middle2Right) + extra)));
     m.bottomRight = rightCount > 0 ? rand() % rightCount : -1;
 }
 
 void Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr brick, int x, int y, bool mirror,
-                     FortMemory& memory, bool reuse) const {
+                     int swap) const {
     ImagePtr piece = createTrueColour(PIECE_W, PIECE_H);
     if (ImagePtr loaded = piecePath.empty() ? nullptr : loadArt(piecePath)) copyPicture(piece.get(), loaded.get(), 0, 0);
-    if (!reuse) memory.colourSwap = rand() % 2;
-    swapColours(piece.get(), memory.colourSwap);
+    swapColours(piece.get(), swap);
     if (!brick) return;
     // The brick shows where the piece is white; the piece's other colours (black: air) cover it.
     ImagePtr result = trueColourCopy(brick);
@@ -152,37 +145,51 @@ void Fort::generate() {
     colourBlack = 0;
     colourWhite = packColour(255, 255, 255);
 
-    FortMemory& memory = fortMemory();
+    // Modify keeps the remembered hill (unless Grass asks for a new one) and pieces.
     const bool reuse = parameters.keepSeed && memory.valid;
+    const FortMemory kept = memory;
     std::array<int, 768> heights = hillHeights(hillProfile());
-    if (reuse && !parameters.fortGrass) heights = memory.heights;
-    else memory.heights = heights;
+    if (reuse && !parameters.fortGrass) heights = kept.heights;
+    memory.heights = heights;
 
     drawLand(half.get(), heights);
     drawGrass(half.get(), heights);
-    choosePieces(memory, reuse);
+    stopPoint();
+    drawPieces(memory);
+    if (reuse) {
+        const std::array<int, 768> hill = memory.heights;
+        memory = kept;
+        memory.heights = hill;
+    }
     memory.valid = true;
     const int brickNumber = parameters.manualMode ? parameters.fortBrick : rand() % 3;
 
-    ImagePtr brick = loadArt(fortFile("brick/" + std::to_string(brickNumber) + ".png"));
+    ImagePtr brick = loadArt(file("brick/" + std::to_string(brickNumber) + ".png"));
     const int extra = memory.bottomSet == 0 ? 4 : 0;
-    auto top = [](int c) { return fs::path("top") / std::to_string(c) / "0.png"; };
-    auto middle = [](int folder, int c) { return fs::path("middle") / std::to_string(folder) / std::to_string(c) / "0.png"; };
+    auto top = [&](int c) { return file(fs::path("top") / std::to_string(c) / "0.png"); };
+    auto middle = [&](int folder, int c) {
+        return file(fs::path("middle") / std::to_string(folder) / std::to_string(c) / "0.png");
+    };
     auto bottom = [&](int folder, int c) {
-        return c < 0 ? fs::path() : fortFile(fs::path("bottom") / std::to_string(folder + extra) / (std::to_string(c) + ".png"));
+        return c < 0 ? fs::path() : file(fs::path("bottom") / std::to_string(folder + extra) / (std::to_string(c) + ".png"));
     };
     const fs::path rows[4][2] = {
-        {fortFile(top(memory.topLeft)), fortFile(top(memory.topRight))},
-        {fortFile(middle(folderOf(memory.topLeft), memory.middle1Left)),
-         fortFile(middle(folderOf(memory.topRight), memory.middle1Right))},
-        {fortFile(middle(folderOf(memory.middle1Left), memory.middle2Left)),
-         fortFile(middle(folderOf(memory.middle1Right), memory.middle2Right))},
+        {top(memory.topLeft), top(memory.topRight)},
+        {middle(folderOf(memory.topLeft), memory.middle1Left), middle(folderOf(memory.topRight), memory.middle1Right)},
+        {middle(folderOf(memory.middle1Left), memory.middle2Left),
+         middle(folderOf(memory.middle1Right), memory.middle2Right)},
         {bottom(folderOf(memory.middle2Left), memory.bottomLeft), bottom(folderOf(memory.middle2Right), memory.bottomRight)},
     };
     const int rowY[4] = {2, 172, 342, 512};
     for (int r = 0; r < 4; ++r)
-        for (int side = 0; side < 2; ++side)
-            drawPiece(half.get(), rows[r][side], brick.get(), 100 + PIECE_W * side, rowY[r], side == 1, memory, reuse);
+        for (int side = 0; side < 2; ++side) {
+            // Every piece draws its colour swap; a reused fort keeps each piece's remembered one.
+            int& swap = memory.colourSwaps[static_cast<std::size_t>(r * 2 + side)];
+            const int drawn = rand() % 2;
+            if (!reuse) swap = drawn;
+            drawPiece(half.get(), rows[r][side], brick.get(), 100 + PIECE_W * side, rowY[r], side == 1, swap);
+        }
+    stopPoint();
 
     // The two halves: column 1919 - k shows column k; 875..1044 stay air.
     gdImageCopy(image.get(), half.get(), 0, 0, 0, 0, HALF_W, MAP_H);

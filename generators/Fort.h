@@ -8,20 +8,22 @@
 
 namespace brambex {
 
-// What "Modify" rebuilds: the hill and the fort's pieces of the last run that did not reuse them.
+// What "Modify" keeps: the hill and the fort's pieces of a run. The window keeps it with the map
+// it came from and hands it back to a Modify run of the same seed.
 struct FortMemory {
     bool valid = false;  // a run has stored something
     std::array<int, 768> heights{};
     int topLeft = 0, topRight = 0, middle1Left = 0, middle1Right = 0, middle2Left = 0, middle2Right = 0;
-    int bottomSet = 0, bottomLeft = 0, bottomRight = 0, colourSwap = 0;
+    int bottomSet = 0, bottomLeft = 0, bottomRight = 0;
+    std::array<int, 8> colourSwaps{};  // each piece's, rows from the top, left piece first
 };
-FortMemory& fortMemory();
 
 // Fort: a 1920 x 696 duel map of two mirrored halves, each a rolling hill of land with grass and
 // a fort stacked from 280 x 170 pieces in a brick. Its artwork is its own (data/fort), not a theme.
 class Fort : public Generator {
 public:
-    Fort();
+    // Made from `parameters` (by default this process's current ones).
+    explicit Fort(const GenerationParameters& parameters = params);
     void generate() override;
 
     // The hill's 129 points (x 1..769, 6 apart), by midpoint displacement; the draws as stated.
@@ -33,12 +35,20 @@ public:
     // Pure green and pure blue made black or white: swap 1 makes green air and blue brick.
     static void swapColours(gdImagePtr piece, int swap);
 
+    // In: the memory a Modify run (keepSeed) reuses, when valid. Out: this run's hill and pieces.
+    // Every value is drawn in every run, reused or not, so the draws after them (the brick) and
+    // the map of a seed never depend on what was remembered.
+    FortMemory memory;
+
+    // Draws the fort's pieces into `drawn`, in the recipe's order.
+    void drawPieces(FortMemory& drawn) const;
+
 private:
+    std::filesystem::path file(const std::filesystem::path& relative) const;
     void drawLand(gdImagePtr half, const std::array<int, 768>& heights) const;
     void drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const;
-    void choosePieces(FortMemory& choice, bool reuse) const;
     void drawPiece(gdImagePtr half, const std::filesystem::path& piecePath, gdImagePtr brick, int x, int y,
-                   bool mirror, FortMemory& memory, bool reuse) const;
+                   bool mirror, int swap) const;
 };
 
 }  // namespace brambex

@@ -19,7 +19,7 @@ int drawBelow(int n) {
 
 }  // namespace
 
-Island::Island() : Generator(MapType::Island) {}
+Island::Island(const GenerationParameters& p) : Generator(MapType::Island, p) {}
 
 std::vector<Point> Island::pointCloud(int left, int slotWidth, int centre, bool gaps) const {
     const int wanted = std::max(parameters.complexity, 0);

@@ -11,7 +11,8 @@ namespace brambex {
 // filled.
 class Island : public Generator {
 public:
-    Island();
+    // Made from `parameters` (by default this process's current ones).
+    explicit Island(const GenerationParameters& parameters = params);
     void generate() override;
 
     // Steps of one island, public for tests (all draw from rand() in the order of the run).

@@ -7,7 +7,7 @@
 
 namespace brambex {
 
-RR::RR() : Generator(MapType::RR) {}
+RR::RR(const GenerationParameters& p) : Generator(MapType::RR, p) {}
 
 void RR::generate() {
     // At least 3 x 3 cells, so the start cell can be off the border.
@@ -15,7 +15,7 @@ void RR::generate() {
     width = std::max(width, 3 * size);
     height = std::max(height, 3 * size);
     beginRun();
-    buildTileMaze(image.get(), size, size, typeFolder(MapType::RR));
+    buildTileMaze(image.get(), size, size, folders.file(typeFolder(MapType::RR)));
     if (!parameters.noTopSoil) textureLand(*this, 1, false);
     applyThemeSoil(*this);
     setReservedPixels(*this);

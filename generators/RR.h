@@ -8,7 +8,8 @@ namespace brambex {
 // border; grass and roots on its land unless "No Top Soil" is set.
 class RR : public Generator {
 public:
-    RR();
+    // Made from `parameters` (by default this process's current ones).
+    explicit RR(const GenerationParameters& parameters = params);
     void generate() override;
 
     // The cell size of a run: the path size, 174 when it is 0.

@@ -49,7 +49,7 @@ double Roper::clearance(const Rock& a, const Rock& b) {
     return std::hypot(dx, s.y - t.y) - s.radius - t.radius;
 }
 
-Roper::Roper() : Generator(MapType::Roper, MAP_W, MAP_H) {}
+Roper::Roper(const GenerationParameters& p) : Generator(MapType::Roper, p, MAP_W, MAP_H) {}
 
 void Roper::placeRocks() {
     rocks.clear();

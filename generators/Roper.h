@@ -10,7 +10,8 @@ namespace brambex {
 // Roper: open air with rocks to swing from on a rope. See Roper.cpp for the design.
 class Roper : public Generator {
 public:
-    Roper();
+    // Made from `parameters` (by default this process's current ones).
+    explicit Roper(const GenerationParameters& parameters = params);
     void generate() override;
 
     // One rock: where it is and how far it reaches (its outline stays inside this circle).

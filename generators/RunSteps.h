@@ -14,11 +14,10 @@ void textureLand(Generator& g, int grassMode, bool withObjects);
 void applyThemeSoil(Generator& g);
 
 // (0,0) empty, and the marker pixel at the bottom row, left of centre (its position kept in the
-// map state).
+// generator).
 void setReservedPixels(Generator& g);
 
-// The theme's settings and the two preview files; a preview that cannot be written is kept in
-// the generator's runProblems for the shell to show.
+// The theme's settings and the two previews, made in memory (the shell writes them).
 void finishRun(Generator& g);
 
 }  // namespace brambex

@@ -30,8 +30,8 @@ constexpr int SIDE_START = 220;   // where a generated building's side pieces be
 constexpr int MAX_SHOPS = 5;
 constexpr int ROW_STOP = 410;     // no building is added once this little room remains
 
-fs::path objectsFolder(const char* relative) {
-    return paths.workingDirectory / "data" / std::string(typeFolder(MapType::Shopper)) / "objects" / relative;
+fs::path objectsFolder(const DataFolders& folders, const char* relative) {
+    return folders.file(typeFolder(MapType::Shopper)) / "objects" / relative;
 }
 fs::path numbered(const fs::path& folder, int n) { return folder / (std::to_string(n) + ".png"); }
 
@@ -89,16 +89,16 @@ void findOpenings(int start, int end, int skip, const std::function<bool(int)>& 
     }
 }
 
-Shopper::Shopper() : Generator(MapType::Shopper, MAP_W, MAP_H) {}
+Shopper::Shopper(const GenerationParameters& p) : Generator(MapType::Shopper, p, MAP_W, MAP_H) {}
 
 void Shopper::generate() {
     beginRun();
-    pickTheme(parameters);  // chosen once more, as the recipe always has
-    inventory.large = countPictures(objectsFolder("large"));
-    inventory.cityTop = countPictures(objectsFolder("city/top"));
-    inventory.citySide = countPictures(objectsFolder("city/side"));
-    inventory.sideExtras = countPictures(objectsFolder("city/side/extras"));
-    inventory.roof = countPictures(objectsFolder("roof"));
+    pickTheme();  // chosen once more, as the recipe always has
+    inventory.large = countPictures(objectsFolder(folders, "large"));
+    inventory.cityTop = countPictures(objectsFolder(folders, "city/top"));
+    inventory.citySide = countPictures(objectsFolder(folders, "city/side"));
+    inventory.sideExtras = countPictures(objectsFolder(folders, "city/side/extras"));
+    inventory.roof = countPictures(objectsFolder(folders, "roof"));
     // Drawn in manual mode too, so a seed makes the same later draws in both modes.
     const int layoutDraw = rand();
     if (parameters.manualMode) layout = parameters.shopperLayout == 1 ? Layout::Maze : Layout::City;
@@ -107,7 +107,7 @@ void Shopper::generate() {
     image = createTrueColour(MAP_W, MAP_H);
     allocateKeyColours();
     if (layout == Layout::City) buildCity();
-    else buildTileMaze(image.get(), 300, 200, typeFolder(MapType::Shopper));  // 6 x 3 tiles of 320 x 232
+    else buildTileMaze(image.get(), 300, 200, folders.file(typeFolder(MapType::Shopper)));  // 6 x 3 tiles of 320 x 232
 
     textureLand(*this, 2, true);
     applyThemeSoil(*this);
@@ -154,7 +154,7 @@ void Shopper::addBuilding(ShopRow& row) {
     slot.x = row.cursor + gap;
     slot.fromFile = false;
     if (tryLarge) {
-        ImagePtr large = randomPicture(objectsFolder("large"), inventory.large);
+        ImagePtr large = randomPicture(objectsFolder(folders, "large"), inventory.large);
         if (large && large->sx <= widest) {
             slot.w = large->sx;
             slot.h = large->sy;
@@ -183,8 +183,8 @@ void Shopper::addBuilding(ShopRow& row) {
 ImagePtr Shopper::buildingPicture(int x, int w, int h) {
     ImagePtr building = createTrueColour(w, h);
     fillRect(building.get(), 0, ROOF_BAND, w, h - ROOF_BAND, colourWhite);
-    const ImagePtr topBlank = loadObjectArt(objectsFolder("city/top/blank.png"));
-    const ImagePtr sideBlank = loadObjectArt(objectsFolder("city/side/blank.png"));
+    const ImagePtr topBlank = loadObjectArt(objectsFolder(folders, "city/top/blank.png"));
+    const ImagePtr sideBlank = loadObjectArt(objectsFolder(folders, "city/side/blank.png"));
     auto topFiller = [&](int start, int length) {
         if (topBlank && length > 0 && start + topBlank->sx < w)
             drawFiller(building.get(), topBlank.get(), start, 0, length, topBlank->sy);
@@ -198,7 +198,7 @@ ImagePtr Shopper::buildingPicture(int x, int w, int h) {
     int a = rand() % 75;
     topFiller(0, a);
     for (int t = 0; t < 11 && a <= w; ++t) {
-        ImagePtr piece = randomPicture(objectsFolder("city/top"), inventory.cityTop);
+        ImagePtr piece = randomPicture(objectsFolder(folders, "city/top"), inventory.cityTop);
         if (!piece || a + piece->sx >= w) continue;
         copyPicture(building.get(), piece.get(), a, 0);
         a += piece->sx;
@@ -215,8 +215,8 @@ ImagePtr Shopper::buildingPicture(int x, int w, int h) {
         for (int t = 0; t < 11 && y <= h; ++t) {
             const int kind = (rand() % 10) / 5;
             ImagePtr piece;
-            if (kind == 0) piece = randomPicture(objectsFolder("city/side"), inventory.citySide);
-            else piece = randomPicture(objectsFolder("city/side/extras"), inventory.sideExtras);
+            if (kind == 0) piece = randomPicture(objectsFolder(folders, "city/side"), inventory.citySide);
+            else piece = randomPicture(objectsFolder(folders, "city/side/extras"), inventory.sideExtras);
             if (!piece || y + piece->sy >= h) continue;
             const int pw = piece->sx, ph = piece->sy;
             if (kind == 0) {
@@ -249,7 +249,7 @@ void Shopper::buildWall(bool right) {
 
     int y = 100 + rand() % 175;
     for (int t = 0; t < 11 && y <= MAP_H; ++t) {
-        ImagePtr sign = randomPicture(objectsFolder("city/side/extras"), inventory.sideExtras);
+        ImagePtr sign = randomPicture(objectsFolder(folders, "city/side/extras"), inventory.sideExtras);
         if (!sign || y + sign->sy >= MAP_H) continue;
         const int pw = sign->sx, ph = sign->sy;
         const int probe = right ? MAP_W - 1 - (pw + 80) : pw + 80;
@@ -281,7 +281,7 @@ void Shopper::buildCeiling() {
     fillRect(image.get(), 2, 2, MAP_W - 4, STRIP, colourWhite);
     int x = 100 + rand() % 175;
     for (int t = 0; t < 11 && x <= MAP_W; ++t) {
-        ImagePtr lamp = randomPicture(objectsFolder("roof"), inventory.roof);
+        ImagePtr lamp = randomPicture(objectsFolder(folders, "roof"), inventory.roof);
         if (!lamp || x + lamp->sx >= MAP_W) continue;
         const int pw = lamp->sx, ph = lamp->sy;
         if (lineFree(image.get(), colourBlack, true, ph + 80, x - 50, (pw + 99) / 10)) {

@@ -49,7 +49,8 @@ public:
         std::vector<Placement> wallOpenings[2], ceilingOpenings;  // [0] left wall, [1] right wall
     };
 
-    Shopper();
+    // Made from `parameters` (by default this process's current ones).
+    explicit Shopper(const GenerationParameters& parameters = params);
     void generate() override;
 
     bool largeUsed = false;

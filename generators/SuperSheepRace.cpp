@@ -52,7 +52,7 @@ void densify(std::vector<Point>& course, double step) {
 
 }  // namespace
 
-SuperSheepRace::SuperSheepRace() : Generator(MapType::SuperSheepRace) {}
+SuperSheepRace::SuperSheepRace(const GenerationParameters& p) : Generator(MapType::SuperSheepRace, p) {}
 
 std::string SuperSheepRace::caption(int width, int height, int pathSize) {
     return std::string(PROGRAM_CAPTION) + " " + std::to_string(width) + "x" + std::to_string(height) + "x" +
@@ -232,7 +232,7 @@ double closestApproach(const std::vector<Point>& c, int apart) {
 }
 
 void SuperSheepRace::carve(int p) {
-    ImagePtr loaded = loadArt(paths.workingDirectory / "data" / "ssrace" / "0.png");
+    ImagePtr loaded = loadArt(folders.file("ssrace") / "0.png");
     if (!loaded || p <= 0) return;
     ImagePtr brush = tryCreateTrueColour(p, p);
     if (!brush) return;
@@ -284,7 +284,7 @@ void SuperSheepRace::carve(int p) {
 }
 
 void SuperSheepRace::stampMarkers(int p) {
-    const std::filesystem::path folder = paths.workingDirectory / "data" / "ssrace";
+    const std::filesystem::path folder = folders.file("ssrace");
     const int white = packColour(255, 255, 255);
     if (ImagePtr banner = loadArt(folder / "start.png")) gdImageCopy(image.get(), banner.get(), 50, 16, 0, 0, 300, 50);
     if (course.empty()) return;

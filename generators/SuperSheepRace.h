@@ -12,7 +12,8 @@ namespace brambex {
 // with a round brush along a course of way points that never comes close to itself.
 class SuperSheepRace : public Generator {
 public:
-    SuperSheepRace();
+    // Made from `parameters` (by default this process's current ones).
+    explicit SuperSheepRace(const GenerationParameters& parameters = params);
     void generate() override;
 
     // Way points scattered over the map: n of them, kept apart by a distance that shrinks with

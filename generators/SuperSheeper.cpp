@@ -9,7 +9,7 @@
 
 namespace brambex {
 
-SuperSheeper::SuperSheeper() : Generator(MapType::SuperSheeper) {}
+SuperSheeper::SuperSheeper(const GenerationParameters& p) : Generator(MapType::SuperSheeper, p) {}
 
 int SuperSheeper::paddedRows(int rows, int padding) {
     for (int i = 0; i < padding && rows > 3; ++i) --rows;
@@ -27,7 +27,7 @@ void SuperSheeper::generate() {
     const int cols = width / p, allRows = height / p;
     const int tileWidth = width / cols, tileHeight = height / allRows;
     const TileMaze maze = carveMaze(cols, paddedRows(allRows, parameters.padding), MazeLoops::OneInSixteen);
-    drawTileMaze(image.get(), maze, tileWidth, tileHeight, typeFolder(MapType::SuperSheeper), false);
+    drawTileMaze(image.get(), maze, tileWidth, tileHeight, folders.file(typeFolder(MapType::SuperSheeper)), false);
 
     // The empty strip at the right and the padding rows (the air joined to the bottom-right
     // corner) become land.

@@ -9,7 +9,8 @@ namespace brambex {
 // grass, roots and theme objects.
 class SuperSheeper : public Generator {
 public:
-    SuperSheeper();
+    // Made from `parameters` (by default this process's current ones).
+    explicit SuperSheeper(const GenerationParameters& parameters = params);
     void generate() override;
 
     // Rows of tiles after padding: lowered one at a time, at most `padding` times, never below 3.

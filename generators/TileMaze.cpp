@@ -85,12 +85,12 @@ int tileNumber(std::uint32_t openings) {
     return 0;
 }
 
-void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int tileHeight, std::string_view folder,
+void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int tileHeight, const std::filesystem::path& folder,
                   bool startTiles) {
     // Each tile file is read once per run: the same file gives the same picture every time.
     std::array<ImagePtr, 32> cache;
     std::array<bool, 32> tried{};
-    const std::filesystem::path tiles = paths.workingDirectory / "data" / std::string(folder) / "tile";
+    const std::filesystem::path tiles = folder / "tile";
     auto tile = [&](int number, bool start) -> gdImagePtr {
         const int slot = number + (start ? 16 : 0);
         if (!tried[slot]) {
@@ -112,7 +112,7 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
         }
 }
 
-void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, std::string_view folder) {
+void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, const std::filesystem::path& folder) {
     const int cols = image->sx / cellWidth, rows = image->sy / cellHeight;
     const int tileWidth = image->sx / cols, tileHeight = image->sy / rows;
     const TileMaze maze = carveMaze(cols, rows, MazeLoops::Never);

@@ -47,14 +47,14 @@ TileMaze carveMaze(int cols, int rows, MazeLoops loops);
 int tileNumber(std::uint32_t openings);
 
 // Draws every visited cell, column by column and top to bottom within a column, with
-// data/<folder>/tile/<n>.png (data/<folder>/tile/start/<n>.png for the start cell when
+// <folder>/tile/<n>.png (<folder>/tile/start/<n>.png for the start cell when
 // `startTiles`), stretched to tileWidth x tileHeight by nearest neighbour when its size differs,
 // its transparent colour skipped. A missing tile leaves its cell as it was.
-void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int tileHeight, std::string_view folder,
+void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int tileHeight, const std::filesystem::path& folder,
                   bool startTiles);
 
 // The maze step of Rope Race (and of Shopper's maze layout, with its own folder): cols = width / a,
 // rows = height / b, tiles width / cols x height / rows, then carveMaze and drawTileMaze.
-void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, std::string_view folder);
+void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, const std::filesystem::path& folder);
 
 }  // namespace brambex

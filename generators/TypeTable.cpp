@@ -20,8 +20,8 @@ using P = GenerationParameters;
 using C = Control;
 
 template <typename T>
-std::unique_ptr<Generator> make(bool) {
-    return std::make_unique<T>();
+std::unique_ptr<Generator> make(const GenerationParameters& parameters) {
+    return std::make_unique<T>(parameters);
 }
 
 // Setting keys shared by several types.
@@ -29,49 +29,48 @@ constexpr SettingKey widthKey(int max) { return {"width", 640, max, &P::width}; 
 constexpr SettingKey heightKey(int max) { return {"height", 32, max, &P::height}; }
 constexpr SettingKey objectsKey{"objects", 0, 100, &P::objects};
 
-void noPreset(P&) {}
+void noPreset(P&, std::uint32_t) {}
+void noOverride(P&) {}
 
-// Cavern's and Island's command-line start: the standard size, a discarded draw, one cave or
-// island of complexity 50, and the type's object density.
+// Cavern's and Island's command-line start: the standard size, one cave or island of
+// complexity 50, and the type's object density.
 void presetLandscape(P& p, int objects) {
     p.width = 1920;
     p.height = 696;
-    rand();
     p.numIslands = 1;
     p.complexity = 50;
     p.objects = objects;
 }
-void nothingAfter(Generator&) {}
 
 const std::array<TypeRow, MAP_TYPE_COUNT> table{{
     {
         MapType::BnA, "BnA", make<BnA>, false,
         {widthKey(28664), heightKey(30552), {"objects", 0, 50, &P::bnaObjects}},
         {"width", "height", "objects"},
-        [](P& p) {
+        [](P& p, std::uint32_t) {
             p.width = 3840;
             p.height = 1392;
         },
-        [](Generator& g) {
-            g.parameters.bnaStyle = 0;
-            g.parameters.bnaObjects = 25;
+        [](P& p) {
+            p.bnaStyle = 0;
+            p.bnaObjects = 25;
         },
-        false,
+        0, false,
         {"Bow n Arrow", {C::Style, C::Algorithm, C::BnaObjectsLabel, C::BnaObjects}, {}, true, false, {}, {}, {}, 696},
     },
     {
         MapType::Cavern, "Cavern", make<Cavern>, false,
         {widthKey(32760), heightKey(32600), {"complexity", 100, 1000, &P::complexity}, objectsKey},
         {"width", "height", "complexity", "objects"},
-        [](P& p) { presetLandscape(p, 50); },
-        nothingAfter, false,
+        [](P& p, std::uint32_t) { presetLandscape(p, 50); },
+        noOverride, 1, false,
         {"Cavern",
          {C::Objects, C::ObjectsLabel, C::ComplexityLabel, C::Complexity, C::IslandsValue, C::CavesLabel, C::Islands},
          {}, true, true, {}, {{C::Complexity, 1, 100}}, {{C::Complexity, 50}}, 696},
     },
     {
         MapType::Fort, "Fort", make<Fort>, true, {}, {},
-        noPreset, nothingAfter, true,
+        noPreset, noOverride, 0, false,
         {"Fort", {C::Grass}, {C::Brick}, false, false, {}, {}, {}, 0},
     },
     {
@@ -79,26 +78,26 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {widthKey(28664), heightKey(30552), {"complexity", 10, 1000, &P::complexity}, objectsKey,
          {"numislands", 1, 20, &P::numIslands}},
         {"width", "height", "complexity", "numislands", "objects"},
-        [](P& p) { presetLandscape(p, 80); },
-        nothingAfter, true,
+        [](P& p, std::uint32_t) { presetLandscape(p, 80); },
+        noOverride, 1, false,
         {"Island",
          {C::Objects, C::ObjectsLabel, C::IslandsValue, C::IslandsLabel, C::Islands, C::ComplexityLabel, C::Complexity},
          {}, true, true, {}, {{C::Complexity, 10, 150}}, {{C::Complexity, 150}}, 696},
     },
     {
         MapType::Roper, "Roper", make<Roper>, true, {}, {},
-        noPreset, nothingAfter, false,
+        noPreset, noOverride, 0, false,
         {"Roper", {}, {}, false, true, {}, {}, {}, 0},
     },
     {
         MapType::RR, "RR", make<RR>, false,
         {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"soil", INT32_MIN, INT32_MAX, nullptr}},
         {"width", "height", "path", "soil"},
-        [](P& p) {
+        [](P& p, std::uint32_t) {
             p.pathSize = 232;
             p.noTopSoil = true;
         },
-        nothingAfter, false,
+        noOverride, 0, false,
         {"Rope Race", {C::PathSize, C::PathSizeValue, C::PathSizeLabel, C::NoTopSoil}, {}, true, true,
          {{C::PathSize, 174, 522}}, {}, {}, 696},
     },
@@ -106,11 +105,13 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         MapType::Shopper, "Shopper", make<Shopper>, true,
         {objectsKey},
         {"objects"},
-        [](P& p) {
+        // The layout a manual-theme run uses is the first draw of the map's seed.
+        [](P& p, std::uint32_t seed) {
+            srand(seed);
             p.shopperLayout = rand() % 2;
             p.objects = 10;
         },
-        nothingAfter, false,
+        noOverride, 1, false,
         {"Shopper", {C::Objects, C::ObjectsLabel}, {C::Layout}, false, true, {}, {}, {}, 0},
     },
     {
@@ -118,14 +119,12 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {widthKey(28664), heightKey(32600), {"path", 50, 200, &P::pathSize}, {"complexity", 10, 1000, &P::complexity},
          {"smoothing", 0, 2, &P::smoothing}},
         {"width", "height", "path", "complexity", "smoothing"},
-        [](P& p) {
+        [](P& p, std::uint32_t) {
             p.width = 1920;
             p.height = 2880;
             p.pathSize = 70;
         },
-        // The theme is chosen once more, as a run does, before the run chooses it again.
-        [](Generator& g) { pickTheme(g.parameters); },
-        false,
+        noOverride, 0, true,
         {"Super Sheep Race",
          {C::Smoothing, C::ComplexityLabel, C::Complexity, C::PathSize, C::PathSizeValue, C::PathSizeLabel},
          {}, true, true,
@@ -135,12 +134,12 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         MapType::SuperSheeper, "SuperSheeper", make<SuperSheeper>, false,
         {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"padding", 0, 5, &P::padding}, objectsKey},
         {"width", "height", "path", "padding", "objects"},
-        [](P& p) {
+        [](P& p, std::uint32_t) {
             p.width = 1920;
             p.height = 2880;
             p.pathSize = 300;
         },
-        nothingAfter, false,
+        noOverride, 0, false,
         {"SuperSheeper",
          {C::PathSize, C::PathSizeValue, C::PathSizeLabel, C::PaddingLabel, C::Padding, C::Objects, C::ObjectsLabel},
          {}, true, true, {{C::PathSize, 174, 522}}, {}, {}, 2880},
@@ -149,37 +148,26 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         MapType::WforW, "WforW", make<WforW>, true,
         {{"pads", 40, 60, &P::pads}},
         {"pads"},
-        noPreset, nothingAfter, false,
+        noPreset, noOverride, 0, false,
         {"Walk for Weapons", {C::PadsLabel, C::Pads}, {}, false, false, {}, {}, {}, 0},
     },
 }};
 
 }  // namespace
 
-const std::array<MapType, MAP_TYPE_COUNT> factoryOrder{
-    MapType::BnA,   MapType::Cavern, MapType::Fort, MapType::Roper,        MapType::Shopper,
-    MapType::WforW, MapType::Island, MapType::RR,   MapType::SuperSheeper, MapType::SuperSheepRace,
-};
-
-const std::array<MapType, MAP_TYPE_COUNT> commandLineOrder{
-    MapType::Fort,  MapType::Island, MapType::Cavern,         MapType::BnA,         MapType::Shopper,
-    MapType::RR,    MapType::Roper,  MapType::WforW,          MapType::SuperSheepRace, MapType::SuperSheeper,
-};
-
 const std::array<TypeRow, MAP_TYPE_COUNT>& typeTable() { return table; }
 
 const TypeRow& typeRow(MapType type) { return table[static_cast<int>(type)]; }
 
 std::optional<MapType> typeAtListPosition(int listPosition) {
-    for (MapType type : factoryOrder)
-        if (installedTypes.installed(type) && installedTypes.listIndex(type) == listPosition) return type;
+    // Installed types have distinct positions: at most one matches.
+    for (const TypeRow& row : table)
+        if (installedTypes.installed(row.type) && installedTypes.listIndex(row.type) == listPosition) return row.type;
     return std::nullopt;
 }
 
-Generator* createGenerator(int listPosition) {
-    const TypeRow& row = typeRow(typeAtListPosition(listPosition).value_or(MapType::BnA));
-    currentGenerator = row.make(true);
-    return currentGenerator.get();
+std::unique_ptr<Generator> createGenerator(int listPosition) {
+    return typeRow(typeAtListPosition(listPosition).value_or(MapType::BnA)).make(params);
 }
 
 }  // namespace brambex

@@ -102,22 +102,25 @@ struct TypeRow {
     MapType type;
     std::string_view className;
 
-    // A new generator, sized from the current parameters; `windowForm` is the window's factory,
-    // which makes the fixed-size types at 1920 x 696.
-    std::unique_ptr<Generator> (*make)(bool windowForm);
-    bool windowFixedSize;  // the window makes it at 1920 x 696 whatever the sliders say
+    // A new generator made from `parameters` (the fixed-size types ignore the size in them).
+    std::unique_ptr<Generator> (*make)(const GenerationParameters& parameters);
+    bool windowFixedSize;  // always 1920 x 696 whatever the sliders say
 
     // The settings file: keys in the order the reader tries them, and the order they are written.
     // No keys: the file is written empty and never read.
     std::vector<SettingKey> readerKeys;
     std::vector<std::string_view> writerOrder;
 
-    // Command line, "-t <commandName>": parameters set before the settings file is read (it may
-    // draw random numbers, in order), what is done to the new generator, and whether later names
-    // are still compared after this one matched.
-    void (*commandLinePreset)(GenerationParameters&);
-    void (*commandLineAfterCreate)(Generator&);
-    bool commandLineContinues;
+    // Command line, "-t <commandName>": parameters set before the settings file is read (from the
+    // map's seed where the type has always drawn one there), and parameters set after it.
+    void (*commandLinePreset)(GenerationParameters&, std::uint32_t seed);
+    void (*commandLineOverride)(GenerationParameters&);
+
+    // Draws every run of this type makes after the source is seeded and before the type's own
+    // recipe starts: the ones the command line has always made and discarded, and a theme
+    // chosen once more before the run chooses it. They keep the maps old seeds stand for.
+    int discardedDraws;
+    bool themeDrawnBeforeRun;
 
     WindowLayout window;
 
@@ -128,17 +131,11 @@ struct TypeRow {
 const std::array<TypeRow, MAP_TYPE_COUNT>& typeTable();
 const TypeRow& typeRow(MapType type);
 
-// The order the window's factory compares list positions in, and the order the command line
-// compares type names in.
-extern const std::array<MapType, MAP_TYPE_COUNT> factoryOrder;
-extern const std::array<MapType, MAP_TYPE_COUNT> commandLineOrder;
-
-// The installed type at a Game Type list position, compared in factory order; none when no
-// installed type has it.
+// The installed type at a Game Type list position; none when no installed type has it.
 std::optional<MapType> typeAtListPosition(int listPosition);
 
-// The factory of Generate and Load Map: a generator of the installed type at `listPosition`
-// (Bow and Arrow when none has it), made in the window's form. It becomes currentGenerator.
-Generator* createGenerator(int listPosition);
+// The factory of Load Map: a generator of the installed type at `listPosition` (Bow and Arrow
+// when none has it), made from the current parameters.
+std::unique_ptr<Generator> createGenerator(int listPosition);
 
 }  // namespace brambex

@@ -7,7 +7,6 @@
 
 #include "generators/RunSteps.h"
 #include "map/Files.h"
-#include "map/ProcessState.h"
 #include "map/Random.h"
 
 // The geometry (ours; the rules leave it open):
@@ -38,8 +37,6 @@ constexpr int CYAN = packColour(0, 255, 255), TEAL = packColour(0, 128, 128);
 constexpr int WHITE = packColour(255, 255, 255), YELLOW = packColour(255, 255, 0);
 constexpr int STEP_X[4] = {1, -1, 0, 0};
 constexpr int STEP_Y[4] = {0, 0, 1, -1};
-
-fs::path wfwFile(const fs::path& relative) { return paths.workingDirectory / "data" / "wfw" / relative; }
 
 fs::path padFile(int folder, int n) {
     std::string name(1, 'F');
@@ -84,35 +81,42 @@ ImagePtr withBlackTransparent(ImagePtr picture) {
 
 }  // namespace
 
-WforW::WforW() : Generator(MapType::WforW, MAP_W, MAP_H) {}
+WforW::WforW(const GenerationParameters& p) : Generator(MapType::WforW, p, MAP_W, MAP_H) {}
 
-void WforW::generate() {
-    prepareObjects();
-    image = tryCreateTrueColour(MAP_W, MAP_H);
-    if (!image) return;
-    colourBlack = gdImageColorAllocate(image.get(), 0, 0, 0);
-    colourBackground = gdImageColorAllocate(image.get(), 242, 24, 204);
-    colourWhite = WHITE;
+fs::path WforW::file(const fs::path& relative) const { return folders.file("wfw") / relative; }
 
-    // Artwork counts, tiles, grid, the set number (drawn before any placement).
-    int padCounts[9];
+WforW::Artwork WforW::countAndLoadArtwork() {
+    Artwork art;
     for (int f = 0; f < 9; ++f)
-        padCounts[f] = countFrom(0, [f](int n) { return wfwFile(padFile(f, n)); });
-    nodeSets = countFrom(1, [](int n) { return wfwFile(fs::path("nodes") / (std::to_string(n) + ".png")); });
-    const int tileCount = countFrom(0, [](int n) { return wfwFile(fs::path("tiles") / (std::to_string(n) + ".png")); });
-    std::vector<ImagePtr> tiles;
-    std::vector<std::array<bool, 4>> tileHas;  // which connection types a tile has
+        art.padCounts[static_cast<std::size_t>(f)] = countFrom(0, [&](int n) { return file(padFile(f, n)); });
+    nodeSets = countFrom(1, [&](int n) { return file(fs::path("nodes") / (std::to_string(n) + ".png")); });
+    const int tileCount = countFrom(0, [&](int n) { return file(fs::path("tiles") / (std::to_string(n) + ".png")); });
     for (int n = 0; n < tileCount; ++n) {
-        tiles.push_back(loadTile(wfwFile(fs::path("tiles") / (std::to_string(n) + ".png"))));
+        art.tiles.push_back(loadTile(file(fs::path("tiles") / (std::to_string(n) + ".png"))));
         std::array<bool, 4> has{};
-        if (tiles.back())
-            for (int type = 0; type < 4; ++type) has[static_cast<std::size_t>(type)] = hasColour(tiles.back().get(), MARKERS[type]);
-        tileHas.push_back(has);
+        if (art.tiles.back())
+            for (int type = 0; type < 4; ++type)
+                has[static_cast<std::size_t>(type)] = hasColour(art.tiles.back().get(), MARKERS[type]);
+        art.tileHas.push_back(has);
     }
-    std::vector<unsigned char> grid(static_cast<std::size_t>(MAP_W) * MAP_H, 0);
-    setNumber = rand() % nodeSets;
+    return art;
+}
 
-    ImagePtr work = createTrueColour(MAP_W, MAP_H);
+int WforW::chooseTile(const Artwork& art, int want) const {
+    // From a random start, the next tile (cyclically) with a point of the wanted type; the start
+    // when none has one.
+    const int count = static_cast<int>(art.tiles.size());
+    const int start = rand() % count;
+    for (int k = 1; k <= count; ++k) {
+        const int t = (start + k) % count;
+        if (art.tileHas[static_cast<std::size_t>(t)][static_cast<std::size_t>(want)]) return t;
+    }
+    return start;
+}
+
+void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
+    const int tileCount = static_cast<int>(art.tiles.size());
+    std::vector<unsigned char> grid(static_cast<std::size_t>(MAP_W) * MAP_H, 0);
     const int pieces = parameters.pads + 5;
     placed.clear();
     points.clear();
@@ -120,7 +124,14 @@ void WforW::generate() {
     nodeSpots.clear();
     long failures = 0, relaxedFailures = 0;
     bool relaxed = false;
+    // Tries of every kind since the last accepted tile, whatever made them fail (a tile larger
+    // than the map fails the bounds check every time without meeting a cell): the placement
+    // ends when no tile has fitted for this many.
+    constexpr long MAX_TRIES_WITHOUT_PROGRESS = 2000000;
+    long triesWithoutProgress = 0;
     while (static_cast<int>(placed.size()) < pieces && tileCount > 0) {
+        if (++triesWithoutProgress > MAX_TRIES_WITHOUT_PROGRESS) break;
+        if ((triesWithoutProgress & 0xFFFF) == 0) stopPoint();
         // a. Attach to an open point (three in four), or a random position.
         int open = -1;
         if (rand() % 4 != 0 && !points.empty() && !relaxed) {
@@ -136,24 +147,14 @@ void WforW::generate() {
         int x = 0, y = 0, number;
         const bool attached = open >= 0;
         if (attached) {
-            // b. A tile with a point of the complementary type: from a random start, the next one
-            // (cyclically) that has one; the start when none has.
-            const int want = complementOf(points[static_cast<std::size_t>(open)].type);
-            const int start = rand() % tileCount;
-            number = start;
-            for (int k = 1; k <= tileCount; ++k) {
-                const int t = (start + k) % tileCount;
-                if (tileHas[static_cast<std::size_t>(t)][static_cast<std::size_t>(want)]) {
-                    number = t;
-                    break;
-                }
-            }
+            // b. A tile with a point of the complementary type.
+            number = chooseTile(art, complementOf(points[static_cast<std::size_t>(open)].type));
         } else {
             x = rand() % MAP_W;
             y = rand() % MAP_H;
             number = rand() % tileCount;
         }
-        gdImagePtr tile = tiles[static_cast<std::size_t>(number)].get();
+        gdImagePtr tile = art.tiles[static_cast<std::size_t>(number)].get();
         if (!tile) break;  // a tile that could not be read ends the placement
         if (attached) {
             const Point& p = points[static_cast<std::size_t>(open)];
@@ -191,7 +192,7 @@ void WforW::generate() {
         if (relaxedFailures >= 1000001) break;
         if (rejected) continue;
         // d. Accepted: drawn, marked, its points and spots recorded.
-        gdImageCopy(work.get(), tile, x, y, 0, 0, tile->sx, tile->sy);
+        gdImageCopy(work, tile, x, y, 0, 0, tile->sx, tile->sy);
         for (int ty = 0; ty < tile->sy; ++ty)
             for (int tx = 0; tx < tile->sx; ++tx) {
                 const int c = tile->tpixels[ty][tx];
@@ -205,29 +206,30 @@ void WforW::generate() {
             }
         if (attached) {
             // The tile's own point that met the open one is taken too.
+            const Point met = points[static_cast<std::size_t>(open)];
             for (Point& q : points)
-                if (q.x == points[static_cast<std::size_t>(open)].x + STEP_X[points[static_cast<std::size_t>(open)].type] &&
-                    q.y == points[static_cast<std::size_t>(open)].y + STEP_Y[points[static_cast<std::size_t>(open)].type])
-                    q.taken = true;
+                if (q.x == met.x + STEP_X[met.type] && q.y == met.y + STEP_Y[met.type]) q.taken = true;
         }
         placed.push_back({x, y, number, attached});
         failures = relaxedFailures = 0;
+        triesWithoutProgress = 0;
     }
+}
 
-    // Clean-up: the two marker colours of the pads and nodes become air.
-    ImagePtr once = createTrueColour(MAP_W, MAP_H), twice = createTrueColour(MAP_W, MAP_H);
-    work->transparent = CYAN;
-    gdImageCopy(once.get(), work.get(), 0, 0, 0, 0, MAP_W, MAP_H);
-    once->transparent = TEAL;
-    gdImageCopy(twice.get(), once.get(), 0, 0, 0, 0, MAP_W, MAP_H);
-    twice->transparent = -1;
-    gdImageCopy(image.get(), twice.get(), 0, 0, 0, 0, MAP_W, MAP_H);
+void WforW::copyWithoutMarkers(gdImagePtr work) {
+    // The pad and node marker colours become air; everything else is taken as it is.
+    for (int y = 0; y < MAP_H; ++y) {
+        const int* from = work->tpixels[y];
+        int* to = image->tpixels[y];
+        for (int x = 0; x < MAP_W; ++x) to[x] = (from[x] == CYAN || from[x] == TEAL) ? 0 : from[x];
+    }
+}
 
-    // Stamps, nodes, pads.
-    ImagePtr block = loadArt(wfwFile(fs::path("blocks") / (std::to_string(setNumber) + ".png")));
-    ImagePtr node = withBlackTransparent(loadArt(wfwFile(fs::path("nodes") / (std::to_string(setNumber) + ".png"))));
-    ImagePtr second = withBlackTransparent(loadArt(wfwFile(fs::path("blocks") / (std::to_string(setNumber) + "d.png"))));
+void WforW::stampBlocks() {
+    ImagePtr block = loadArt(file(fs::path("blocks") / (std::to_string(setNumber) + ".png")));
+    ImagePtr second = withBlackTransparent(loadArt(file(fs::path("blocks") / (std::to_string(setNumber) + "d.png"))));
     gdImagePtr secondStamp = second ? second.get() : block.get();
+    // The visit sees the stamps it has drawn already.
     for (int y = 0; y < MAP_H; ++y)
         for (int x = 0; x < MAP_W; ++x) {
             const int c = image->tpixels[y][x] & 0xFFFFFF;
@@ -238,18 +240,41 @@ void WforW::generate() {
         for (int y = 0; y < MAP_H; ++y)
             for (int x = 0; x < MAP_W; ++x)
                 if ((image->tpixels[y][x] & 0xFFFFFF) == YELLOW) gdImageCopy(image.get(), block.get(), x - 3, y - 4, 0, 0, 7, 9);
-    if (node)
+}
+
+void WforW::drawNodesAndPads(const Artwork& art) {
+    if (ImagePtr node = withBlackTransparent(loadArt(file(fs::path("nodes") / (std::to_string(setNumber) + ".png")))))
         for (const auto& [x, y] : nodeSpots) gdImageCopy(image.get(), node.get(), x - 8, y - 8, 0, 0, 17, 17);
     // Each pad picture is read once (the same file gives the same picture).
     std::map<std::pair<int, int>, ImagePtr> padPictures;
     for (std::size_t n = 0; n < padSpots.size(); ++n) {
         const int folder = static_cast<int>(n % 9);
-        if (padCounts[folder] == 0) continue;
-        const int file = static_cast<int>(n / 9) % padCounts[folder];
-        auto [it, fresh] = padPictures.try_emplace({folder, file});
-        if (fresh) it->second = withBlackTransparent(loadArt(wfwFile(padFile(folder, file))));
+        const int count = art.padCounts[static_cast<std::size_t>(folder)];
+        if (count == 0) continue;
+        const int number = static_cast<int>(n / 9) % count;
+        auto [it, fresh] = padPictures.try_emplace({folder, number});
+        if (fresh) it->second = withBlackTransparent(loadArt(file(padFile(folder, number))));
         if (it->second) gdImageCopy(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, 0, 0, 30, 30);
     }
+}
+
+void WforW::generate() {
+    prepareObjects();
+    image = tryCreateTrueColour(MAP_W, MAP_H);
+    if (!image) return;
+    colourBlack = gdImageColorAllocate(image.get(), 0, 0, 0);
+    colourBackground = gdImageColorAllocate(image.get(), 242, 24, 204);
+    colourWhite = WHITE;
+
+    const Artwork art = countAndLoadArtwork();
+    setNumber = nodeSets > 0 ? rand() % nodeSets : 0;  // drawn before any placement
+    ImagePtr work = createTrueColour(MAP_W, MAP_H);
+    placeTiles(art, work.get());
+    stopPoint();
+    copyWithoutMarkers(work.get());
+    work.reset();
+    stampBlocks();
+    drawNodesAndPads(art);
     setReservedPixels(*this);
     finishRun(*this);
 }

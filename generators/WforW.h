@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <filesystem>
 #include <vector>
 
 #include "map/Generator.h"
@@ -10,7 +12,8 @@ namespace brambex {
 // stamps of one block set, with nodes and weapon pads. See WforW.cpp for the geometry.
 class WforW : public Generator {
 public:
-    WforW();
+    // Made from `parameters` (by default this process's current ones).
+    explicit WforW(const GenerationParameters& parameters = params);
     void generate() override;
 
     // A connection point of a placed tile, in map coordinates.
@@ -29,6 +32,21 @@ public:
     int nodeSets = 0, setNumber = 0;
 
     static int complementOf(int type) { return type ^ 1; }
+
+private:
+    // The artwork a run counts and reads before it draws anything.
+    struct Artwork {
+        std::array<int, 9> padCounts{};
+        std::vector<ImagePtr> tiles;                 // none where a file could not be read
+        std::vector<std::array<bool, 4>> tileHas;    // which connection types each tile has
+    };
+    std::filesystem::path file(const std::filesystem::path& relative) const;
+    Artwork countAndLoadArtwork();
+    int chooseTile(const Artwork& art, int want) const;
+    void placeTiles(const Artwork& art, gdImagePtr work);
+    void copyWithoutMarkers(gdImagePtr work);
+    void stampBlocks();
+    void drawNodesAndPads(const Artwork& art);
 };
 
 }  // namespace brambex

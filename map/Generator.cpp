@@ -6,17 +6,17 @@
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Themes.h"
-#include "map/WindowHooks.h"
 
 namespace brambex {
 
-std::unique_ptr<Generator> currentGenerator;
+Generator::Generator(MapType type, const GenerationParameters& p) : Generator(type, p, p.width, p.height) {}
 
-Generator::Generator(MapType type) : Generator(type, params.width, params.height) {}
-
-Generator::Generator(MapType type, int fixedWidth, int fixedHeight)
-    : width(fixedWidth), height(fixedHeight), parameters(params), type_(type) {
+Generator::Generator(MapType type, const GenerationParameters& p, int fixedWidth, int fixedHeight)
+    : width(fixedWidth), height(fixedHeight), parameters(p), type_(type) {
     typeIndex = installedTypes.listIndex(type);
+    seed = p.keepSeed ? mapState.mapSeed : static_cast<std::uint32_t>(std::time(nullptr));
+    themeCount = mapState.themeCount;
+    folders = currentFolders();
 }
 
 Generator::~Generator() = default;
@@ -29,12 +29,10 @@ void Generator::refreshTypeIndex() { typeIndex = installedTypes.listIndex(type_)
 
 bool Generator::hasRoof() const { return false; }
 
-int pickTheme(const GenerationParameters& parameters) {
-    const int theme = (parameters.manualMode || mapState.themeCount <= 0) ? parameters.themeChoice
-                                                                          : rand() % mapState.themeCount;
-    mapState.chosenTheme = theme;
-    selectThemeInList(theme);
-    return theme;
+int Generator::pickTheme() {
+    chosenTheme = (parameters.manualMode || themeCount <= 0) ? parameters.themeChoice : rand() % themeCount;
+    themeChosen = true;
+    return chosenTheme;
 }
 
 void Generator::allocateKeyColours() {
@@ -44,9 +42,8 @@ void Generator::allocateKeyColours() {
 }
 
 void Generator::beginRun() {
-    pickTheme(parameters);
-    if (!parameters.keepSeed) mapState.mapSeed = static_cast<std::uint32_t>(std::time(nullptr));
-    srand(mapState.mapSeed);
+    pickTheme();
+    srand(seed);
     image = createTrueColour(width, height);
     allocateKeyColours();
 }
@@ -65,8 +62,8 @@ void Generator::subdividePointList(PointList& list, double spacing, int xMin, in
 }
 
 void Generator::loadThemeSettings() {
-    themeId = readThemeId(themeNumber, themeId);
-    if (typeIndex == 4) levelKind = 2;
+    themeId = readThemeId(folders, themeNumber, themeId);
+    if (type_ == MapType::Roper) levelKind = 2;
 }
 
 void Generator::applySoil(const std::filesystem::path& soilPath) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -12,10 +14,16 @@
 
 namespace brambex {
 
-// One map type. A generator owns its picture and knows the map's type, theme and water colour;
-// one is alive at a time (currentGenerator). Each type overrides generate with its recipe; the
-// shared steps of a run are plain functions (map/Themes.h, map/ThemeObjects.h,
-// generators/RunSteps.h) that take the picture and values they need.
+// A run stopped at a step boundary because the shell asked it to (the window's Cancel).
+struct RunCancelled {};
+
+// One map type. A generator owns its picture and knows the map's type, theme and water colour.
+// A run reads only what the generator holds (its parameters, seed, theme count and data
+// folders, copied in before the run) and leaves everything it makes in the generator: the
+// picture, the file identity (seed, type, theme, water, marker, IndiMask), the previews in
+// memory and the problems to show. Each type overrides generate with its recipe; the shared
+// steps of a run are plain functions (map/Themes.h, map/ThemeObjects.h, generators/RunSteps.h)
+// that take the picture and values they need.
 class Generator {
 public:
     virtual ~Generator();
@@ -32,12 +40,20 @@ public:
 
     // Common start of every run: theme, seed, picture and key colours.
     void beginRun();
+    // The theme step of beginRun on its own: the manual choice, or rand() % themeCount; kept in
+    // chosenTheme.
+    int pickTheme();
+    // Ends the run with RunCancelled when the shell asked it to stop (called between steps).
+    void stopPoint() const {
+        if (stop && stop->load(std::memory_order_relaxed)) throw RunCancelled{};
+    }
 
     // Fills the polygon through the list's points, in list order, on `image`.
     void fillPointList(const PointList& list, int colour);
     // Roughens a closed outline; a negative maximum means this picture's width or height.
     void subdividePointList(PointList& list, double spacing, int xMin, int xMax, int yMin, int yMax) const;
-    // themeId from the settings of theme themeNumber; levelKind 2 for list position 4.
+    // themeId from the settings of theme themeNumber; levelKind 2 for Roper, the type a full
+    // install lists at position 4.
     void loadThemeSettings();
     // Replaces `image` by the soil-textured map (nothing when the soil picture is missing).
     void applySoil(const std::filesystem::path& soilPath);
@@ -54,31 +70,41 @@ public:
     int width = 0;
     int height = 0;
 
-    // The parameters this map is made from: a copy of the process-wide values taken when the
-    // generator was made (Generate, or the command line). The window may change the live values
-    // while the worker runs; the run only ever reads this copy.
+    // The parameters this map is made from, copied in when the generator was made. The window
+    // may change its own values while the worker runs; the run only ever reads this copy.
     GenerationParameters parameters;
 
-    // What went wrong during the run that the user should hear of (an unwritable preview file);
-    // the shell shows it after the run. The map itself is still made.
+    // What the run is given besides the parameters.
+    std::uint32_t seed = 12345;  // the random source is seeded with it: the map's identity
+    int themeCount = 0;          // installed themes the random choice picks from
+    DataFolders folders;         // where the artwork is read
+    std::shared_ptr<const std::atomic<bool>> stop;  // set by the shell to end the run early
+
+    // What the run (or a load) leaves besides the picture.
+    int chosenTheme = 0;         // the theme this run chose (its theme list shows it afterwards)
+    bool themeChosen = false;    // the recipe chose a theme (Fort and Walk for Weapons do not)
+    int markerX = -1;            // the marker pixel; -1 when none is known
+    int markerY = -1;
+    bool indiMask = false;       // the marker carries the IndiMask colour
+    bool hasIdentity = true;     // false for a loaded picture without our chunks: it has no seed
+    ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
+
+    // What went wrong during the run that the user should hear of; the shell shows it after the
+    // run. The map itself is still made.
     std::vector<UserError> runProblems;
 
 protected:
-    // Fields cleared, no picture, size from the current parameters.
-    explicit Generator(MapType type);
-    // Used by the types that always make 1920 x 696 maps from the window.
-    Generator(MapType type, int fixedWidth, int fixedHeight);
+    // Fields cleared, no picture, size from `parameters`. The seed, theme count and folders start
+    // as this process's (the seed the stored one when keepSeed is set, else the time); a run
+    // made by runMap replaces them with its request's.
+    Generator(MapType type, const GenerationParameters& parameters);
+    // Used by the types that always make 1920 x 696 maps.
+    Generator(MapType type, const GenerationParameters& parameters, int fixedWidth, int fixedHeight);
     // Allocates the three key colours on `image` (true colour: the values do not depend on order).
     void allocateKeyColours();
 
 private:
     MapType type_;
 };
-
-// The theme step of beginRun on its own: the manual choice, or rand() % themeCount.
-int pickTheme(const GenerationParameters& parameters);
-
-// The live generator, owned by the shell (window or command line).
-extern std::unique_ptr<Generator> currentGenerator;
 
 }  // namespace brambex

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "map/Generator.h"
 
 namespace brambex {
 
@@ -29,7 +28,6 @@ void setDataFolders(const std::filesystem::path& directory, const std::filesyste
 }
 
 void resetProcessState() {
-    currentGenerator.reset();
     params = GenerationParameters{};
     mapState = MapState{};
     installedTypes = InstalledTypes{};
@@ -37,14 +35,20 @@ void resetProcessState() {
     setWorkingDirectory(std::filesystem::path("."));
 }
 
-std::filesystem::path themeFile(int theme, const std::filesystem::path& name) {
+std::filesystem::path DataFolders::themeFile(int theme, const std::filesystem::path& name) const {
     // A theme folder the user added to their own data folder is found beside the installed ones.
-    if (!paths.userDataDirectory.empty()) {
-        const auto own = paths.userDataDirectory / "generic" / "themes" / std::to_string(theme);
+    if (!userData.empty()) {
+        const auto own = userData / "generic" / "themes" / std::to_string(theme);
         std::error_code ec;
         if (std::filesystem::is_directory(own, ec)) return own / name;
     }
-    return paths.workingDirectory / "data" / "generic" / "themes" / std::to_string(theme) / name;
+    return data / "generic" / "themes" / std::to_string(theme) / name;
+}
+
+DataFolders currentFolders() { return {paths.workingDirectory / "data", paths.userDataDirectory}; }
+
+std::filesystem::path themeFile(int theme, const std::filesystem::path& name) {
+    return currentFolders().themeFile(theme, name);
 }
 
 std::filesystem::path dataFile(const std::filesystem::path& relative) {

@@ -31,18 +31,27 @@ struct GenerationParameters {
     bool keepSeed = false;
 };
 
-// The current map's identity and the flags that travel with it. Written by the worker during a
-// run and read by the window thread only after the worker has been joined.
+// The shell's own state between runs (the window's or the command line's): the seed a Generate
+// without one starts from, the installed theme count, the type shown. A run never reads it: the
+// shell copies what a run needs into its request, and a map's identity lives in its generator.
 struct MapState {
     std::uint32_t mapSeed = 12345;
-    int chosenTheme = 0;
     int themeCount = 0;
     bool themesWarned = false;
-    int markerX = -1;
-    int markerY = -1;
-    bool indiMaskEnabled = false;
     bool showTransparency = false;
     int currentTypeIndex = 0;
+};
+
+// Where a run reads its artwork: the data folder and, in an installed layout, the user's own
+// data folder whose theme folders stand beside (or replace) the installed ones.
+struct DataFolders {
+    std::filesystem::path data;      // <parent>/data
+    std::filesystem::path userData;  // the user's data folder, or empty
+
+    // <data>/generic/themes/<theme>/<name>, from the user's folder when it has that theme.
+    std::filesystem::path themeFile(int theme, const std::filesystem::path& name) const;
+    // <data>/<relative>
+    std::filesystem::path file(const std::filesystem::path& relative) const { return data / relative; }
 };
 
 // Paths fixed at start-up from the start directory.
@@ -74,6 +83,9 @@ void setDataFolders(const std::filesystem::path& dataParent, const std::filesyst
 // Puts every process-wide value back to its start-up state, the live generator included (tests
 // use this between cases).
 void resetProcessState();
+
+// The folders a run of this process reads, from `paths`.
+DataFolders currentFolders();
 
 // workingDirectory/data/generic/themes/<theme>/<name>
 std::filesystem::path themeFile(int theme, const std::filesystem::path& name);

@@ -40,8 +40,8 @@ ImagePtr mirrorObjectPicture(gdImagePtr picture) {
 
 namespace {
 
-std::vector<ImagePtr> loadFolder(int theme, const std::string& folder) {
-    const auto directory = themeFile(theme, std::filesystem::path("objects") / folder);
+std::vector<ImagePtr> loadFolder(const DataFolders& folders, int theme, const std::string& folder) {
+    const auto directory = folders.themeFile(theme, std::filesystem::path("objects") / folder);
     int count = 0;
     while (fileOpens(directory / (std::to_string(count) + ".png"))) ++count;
     std::vector<ImagePtr> pictures;
@@ -280,11 +280,11 @@ void placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, in
     int counter = 0;
 
     const int theme = placement.theme;
-    ObjectSet floorSet = pairWithMirrors(loadFolder(theme, "floor"));
-    ObjectSet roofSet = pairWithMirrors(loadFolder(theme, "roof"));
+    ObjectSet floorSet = pairWithMirrors(loadFolder(placement.folders, theme, "floor"));
+    ObjectSet roofSet = pairWithMirrors(loadFolder(placement.folders, theme, "roof"));
     // Left set: left pictures, then right pictures mirrored. Right set: the mirror of each.
-    ObjectSet leftSet = loadFolder(theme, "left");
-    for (auto& picture : loadFolder(theme, "right")) leftSet.push_back(mirrorObjectPicture(picture.get()));
+    ObjectSet leftSet = loadFolder(placement.folders, theme, "left");
+    for (auto& picture : loadFolder(placement.folders, theme, "right")) leftSet.push_back(mirrorObjectPicture(picture.get()));
     ObjectSet rightSet;
     for (const auto& picture : leftSet) rightSet.push_back(mirrorObjectPicture(picture.get()));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/GdImage.h"
+#include "map/ProcessState.h"
 
 namespace brambex {
 
@@ -26,6 +27,7 @@ ObjectProbe probeObjectPicture(gdImagePtr picture, ObjectKind kind);
 // map and merges them behind the land. `objects` (0-100) is the chance in 1000 per considered
 // marker pixel; `mapWidth` and `mapHeight` are the generator's size. Changes both pictures.
 struct ObjectPlacement {
+    DataFolders folders;
     int theme = 0;
     int objects = 0;
     int mapWidth = 0;

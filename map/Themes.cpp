@@ -27,9 +27,9 @@ int countThemes() {
     return n;
 }
 
-int readThemeId(int theme, int current) {
+int readThemeId(const DataFolders& folders, int theme, int current) {
     int themeId = current;
-    if (std::FILE* f = openForReading(themeFile(theme, "settings.txt"))) {
+    if (std::FILE* f = openForReading(folders.themeFile(theme, "settings.txt"))) {
         // Read in pieces of at most 31 characters, each parsed as "word number".
         char piece[32];
         while (std::fgets(piece, sizeof piece, f)) {
@@ -95,10 +95,11 @@ void drawStrip(gdImagePtr picture, const int* column, int n, int x, int startRow
 
 }  // namespace
 
-void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int bottomColour, int mode) {
+void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int bottomColour, int mode,
+                        const DataFolders& folders, int theme) {
     const int black = 0;
-    ImagePtr grassPicture = loadArt(themeFile(mapState.chosenTheme, "grass.png"));
-    ImagePtr rootsPicture = loadArt(themeFile(mapState.chosenTheme, "roots.png"));
+    ImagePtr grassPicture = loadArt(folders.themeFile(theme, "grass.png"));
+    ImagePtr rootsPicture = loadArt(folders.themeFile(theme, "roots.png"));
     if (!grassPicture || !rootsPicture || !picture->trueColor) return;
 
     double grassFactor = 0.0, rootsFactor = 1.0;

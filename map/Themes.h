@@ -6,6 +6,7 @@
 #include <string>
 
 #include "map/GdImage.h"
+#include "map/ProcessState.h"
 #include "map/UserError.h"
 
 namespace brambex {
@@ -19,7 +20,7 @@ UserError missingThemesWarning();
 
 // The "themeid:" value of a theme's settings.txt (the last such line wins; a number that does not
 // parse gives 0), or `current` when the theme has no settings file.
-int readThemeId(int theme, int current);
+int readThemeId(const DataFolders& folders, int theme, int current);
 
 // The soil picture tiled over a width x height picture with `map` copied over it, the map's
 // `land` colour letting the soil show through. None when the soil picture is missing or
@@ -29,6 +30,7 @@ ImagePtr soilTextured(gdImagePtr map, const std::filesystem::path& soilPath, int
 // Draws grass strips down from top edges and roots strips up from bottom edges of `picture`,
 // using the textures of the chosen theme. `mode` 0, 1 or 2 sets where the strips sit
 // (grass above the surface, half and half, or grass and roots inside the land).
-void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int bottomColour, int mode);
+void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int bottomColour, int mode,
+                        const DataFolders& folders, int theme);
 
 }  // namespace brambex

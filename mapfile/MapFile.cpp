@@ -3,7 +3,6 @@
 #include "map/Files.h"
 #include "map/PngReader.h"
 #include "map/Generator.h"
-#include "map/ProcessState.h"
 
 namespace brambex {
 
@@ -14,16 +13,17 @@ std::filesystem::path withPngExtension(const std::filesystem::path& path) {
 
 MapIdentity mapIdentity(const Generator& generator) {
     MapIdentity id;
-    id.seed = mapState.mapSeed;
+    id.hasSeed = generator.hasIdentity;
+    id.seed = generator.hasIdentity ? generator.seed : 0;
     id.typeIndex = generator.typeIndex;
     id.themeNumber = generator.themeNumber;
     id.themeId = generator.themeId;
     id.levelKind = generator.levelKind;
     id.waterColour = generator.waterColour;
     id.hasRoof = generator.hasRoof();
-    id.markerX = mapState.markerX;
-    id.markerY = mapState.markerY;
-    id.indiMask = mapState.indiMaskEnabled;
+    id.markerX = generator.markerX;
+    id.markerY = generator.markerY;
+    id.indiMask = generator.indiMask;
     return id;
 }
 
@@ -73,7 +73,7 @@ Bytes levelChunk(const MapIdentity& id) {
     appendLittleEndian32(data, 0);
     appendLittleEndian32(data, id.hasRoof ? 1 : 0);
     appendLittleEndian32(data, 0);
-    appendLittleEndian32(data, id.typeIndex != 4 ? 1 : 0);
+    appendLittleEndian32(data, id.levelKind != 2 ? 1 : 0);  // 0 for Roper, as its level kind
     appendLittleEndian32(data, 0);
     appendLittleEndian32(data, 0);
     appendLittleEndian32(data, static_cast<std::uint32_t>(id.levelKind));
@@ -133,7 +133,8 @@ void applyPaletteConventions(gdImagePtr im, const MapIdentity& id, bool freshlyQ
 
 Bytes withChunks(Bytes png, const MapIdentity& id) {
     insertBeforeIend(png, levelChunk(id));
-    insertBeforeIend(png, smallChunk("bxRk", id.seed, id.typeIndex, id.themeNumber));
+    // A picture that came without our chunks has no seed: none is invented for it.
+    if (id.hasSeed) insertBeforeIend(png, smallChunk("bxRk", id.seed, id.typeIndex, id.themeNumber));
     if (id.indiMask) insertBeforeIend(png, smallChunk("inDI", 0, 0, 0));
     return png;
 }
@@ -175,9 +176,8 @@ Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem
     return {};
 }
 
-Failure saveMap(std::filesystem::path path, bool forceFullColour) {
-    if (!currentGenerator) return {};
-    return saveMap(currentGenerator->image.get(), mapIdentity(*currentGenerator), std::move(path), forceFullColour);
+Failure saveMap(const Generator& generator, std::filesystem::path path, bool forceFullColour) {
+    return saveMap(generator.image.get(), mapIdentity(generator), std::move(path), forceFullColour);
 }
 
 namespace {

@@ -14,8 +14,9 @@ namespace brambex {
 class Generator;
 
 // Everything a map file records besides the pixels: what the chunks hold and where the marker
-// pixel is. Taken from the generator and the process-wide map state when a map is saved.
+// pixel is. Taken from the generator when a map is saved.
 struct MapIdentity {
+    bool hasSeed = true;  // false: a plain picture, saved without the seed chunk
     std::uint32_t seed = 0;
     int typeIndex = 0;    // Game Type list position
     int themeNumber = 0;
@@ -28,7 +29,7 @@ struct MapIdentity {
     bool indiMask = false;
 };
 
-// The identity of `generator`'s map as it stands (seed, marker and IndiMask from the map state).
+// The identity of `generator`'s map as it stands.
 MapIdentity mapIdentity(const Generator& generator);
 
 // Writes a map to `path` (".png" is appended when the path has none): a palette of at most 64
@@ -38,8 +39,8 @@ MapIdentity mapIdentity(const Generator& generator);
 // save leaves the old file. The error to show when nothing was written.
 Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem::path path, bool forceFullColour);
 
-// The same for currentGenerator (nothing happens without one).
-Failure saveMap(std::filesystem::path path, bool forceFullColour);
+// The same for a generator's map and identity.
+Failure saveMap(const Generator& generator, std::filesystem::path path, bool forceFullColour);
 
 // The file bytes saveMap writes (no disk access), or why there are none.
 struct EncodedMap {

@@ -3,8 +3,7 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/PngReader.h"
-#include "map/ProcessState.h"
-#include "map/WindowHooks.h"
+#include "generators/TypeTable.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/Preview.h"
 
@@ -24,16 +23,6 @@ bool readLevelChunk(const Bytes& file, std::int32_t* water) {
     if (!m.found) return false;
     if (water) *water = static_cast<std::int32_t>(readLittleEndian32(file, m.offset + 44));
     return true;
-}
-
-bool readSmallChunk(std::string_view type, std::uint32_t* seed, int* byte1, int* byte2) {
-    Bytes file;
-    return readPngFile(paths.currentMapPath, file) && readSmallChunk(file, type, seed, byte1, byte2);
-}
-
-bool readLevelChunk(std::int32_t* water) {
-    Bytes file;
-    return readPngFile(paths.currentMapPath, file) && readLevelChunk(file, water);
 }
 
 bool findMarkerPixel(gdImagePtr im, int& column, int& row, int& red) {
@@ -62,45 +51,42 @@ bool findMarker(gdImagePtr picture, int& column, int& row) {
     return picture && findMarkerPixel(picture, column, row, red) && red == 240;
 }
 
-bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreviewFiles) {
+bool loadMapFromBytes(Generator& generator, const Bytes& file, bool makePreviewPictures) {
     generator.image = decodePng(file);
     if (!generator.image) return false;
 
     generator.width = generator.image->sx;
     generator.height = generator.image->sy;
     int column = -1, row = -1;
-    mapState.indiMaskEnabled = findMarker(generator.image.get(), column, row);
-    mapState.markerX = column;
-    mapState.markerY = row;
+    generator.indiMask = findMarker(generator.image.get(), column, row);
+    generator.markerX = column;
+    generator.markerY = row;
 
-    int type = 0, theme = 0;
-    readSmallChunk(file, "bXRK", &mapState.mapSeed, &type, &theme);
+    int type = generator.typeIndex, theme = 0;
+    std::uint32_t seed = 0;
+    // Without our chunks the picture has no seed, type or theme of its own (a screenshot, a
+    // picture from elsewhere): it is shown as it is and never given a seed.
+    generator.hasIdentity = readSmallChunk(file, "bXRK", &seed, &type, &theme);
+    generator.seed = generator.hasIdentity ? seed : 0;
     std::int32_t water = generator.waterColour;
     if (readLevelChunk(file, &water)) generator.waterColour = water;
-    if (readSmallChunk(file, "inDI", nullptr, nullptr, nullptr)) mapState.indiMaskEnabled = true;
+    if (readSmallChunk(file, "inDI", nullptr, nullptr, nullptr)) generator.indiMask = true;
 
     generator.themeNumber = theme;
+    generator.chosenTheme = theme;
     generator.loadThemeSettings();
     generator.typeIndex = type;
-    mapState.currentTypeIndex = type;
-    selectTypeInList(type);
-    selectThemeInList(theme);
-
-    if (writePreviewFiles) {
-        if (Failure problem = writePreviews(generator.image.get(), generator.width, generator.height))
-            generator.runProblems.push_back(*problem);
-    }
+    if (makePreviewPictures) makePreviews(generator);
     return true;
 }
 
-bool loadMap() {
-    paths.currentMapPath = withPngExtension(paths.currentMapPath);
-    Bytes file;
-    if (!readPngFile(paths.currentMapPath, file)) {
-        currentGenerator->image.reset();
-        return false;
-    }
-    return loadMapFromBytes(*currentGenerator, file, true);
+std::unique_ptr<Generator> loadMapFile(const Bytes& file) {
+    int type = 0;
+    readSmallChunk(file, "bXRK", nullptr, &type, nullptr);
+    // A list position no installed type has gives the factory's fallback (Bow and Arrow).
+    std::unique_ptr<Generator> map = createGenerator(type);
+    if (!loadMapFromBytes(*map, file, true)) return nullptr;
+    return map;
 }
 
 }  // namespace brambex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include <gd.h>
@@ -17,10 +18,6 @@ class Generator;
 bool readSmallChunk(const Bytes& file, std::string_view type, std::uint32_t* seed, int* byte1, int* byte2);
 bool readLevelChunk(const Bytes& file, std::int32_t* water);
 
-// The same on the file at currentMapPath.
-bool readSmallChunk(std::string_view type, std::uint32_t* seed, int* byte1, int* byte2);
-bool readLevelChunk(std::int32_t* water);
-
 // The first pixel, row by row from the top and left to right in a row, whose colour is a marker
 // colour, (242,24,204) or (240,24,204); gives its position and red value. False when there is none.
 bool findMarkerPixel(gdImagePtr picture, int& column, int& row, int& red);
@@ -29,14 +26,15 @@ bool findMarkerPixel(gdImagePtr picture, int& column, int& row, int& red);
 // false when it is (242,24,204) or absent (then the out-parameters are left alone).
 bool findMarker(gdImagePtr picture, int& column, int& row);
 
-// Loads currentMapPath into currentGenerator (already created for the file's type by the
-// caller, with the marker reset) and restores seed, type, theme, water colour and IndiMask
-// state, then writes the previews. A missing, damaged or oversized file leaves the generator
-// without a picture and restores nothing. True when a picture was loaded.
-bool loadMap();
+// Restores a map from a file's bytes into `generator`: the picture, its size, the marker and
+// IndiMask, and the seed, type, theme and water colour its chunks record (a picture without
+// them has no identity: hasIdentity false, seed 0); with `makePreviewPictures` the previews in
+// memory. False, and nothing restored but the picture's absence, when the bytes are not a
+// picture that can be read.
+bool loadMapFromBytes(Generator& generator, const Bytes& file, bool makePreviewPictures);
 
-// The same from a file's bytes already read: restores the state into `generator` and, when
-// `writePreviewFiles`, writes the previews.
-bool loadMapFromBytes(Generator& generator, const Bytes& file, bool writePreviewFiles);
+// A generator of the type the file's chunks name (the factory's fallback when none is
+// installed at that position), with the file's map loaded; none when it cannot be read.
+std::unique_ptr<Generator> loadMapFile(const Bytes& file);
 
 }  // namespace brambex

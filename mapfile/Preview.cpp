@@ -2,6 +2,7 @@
 
 #include "map/FloodFill.h"
 #include "map/Files.h"
+#include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
 
@@ -41,13 +42,14 @@ void showEmptyAsWhite(gdImagePtr canvas) {
 
 }  // namespace
 
-ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight) {
+ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
+                       bool emptyAsWhite) {
     ImagePtr canvas = tryCreateTrueColour(canvasWidth, canvasHeight);
     if (!canvas || mapWidth <= 0 || mapHeight <= 0) return nullptr;
     floodFill(canvas.get(), 0, 0, packColour(45, 45, 45));
     const PreviewGeometry g = previewGeometry(canvasWidth, canvasHeight, mapWidth, mapHeight);
     gdImageCopyResampled(canvas.get(), picture, g.x, g.y, 0, 0, g.width, g.height, mapWidth, mapHeight);
-    if (mapState.showTransparency) showEmptyAsWhite(canvas.get());
+    if (emptyAsWhite) showEmptyAsWhite(canvas.get());
     return canvas;
 }
 
@@ -58,6 +60,37 @@ Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int ca
     if (!canvas) return writeError(path);
     if (Failure failed = replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
     return {};
+}
+
+void makePreviews(Generator& g) {
+    g.preview.reset();
+    g.preview2.reset();
+    if (!g.image) return;
+    g.preview = renderPreview(g.image.get(), g.width, g.height, PREVIEW_WIDTH, PREVIEW_HEIGHT);
+    g.preview2 = renderPreview(g.image.get(), g.width, g.height, PREVIEW2_WIDTH, PREVIEW2_HEIGHT);
+}
+
+Failure writePreviewFiles(const Generator& g, bool emptyAsWhite) {
+    const std::pair<gdImagePtr, const std::filesystem::path*> files[2] = {{g.preview.get(), &paths.previewPath},
+                                                                          {g.preview2.get(), &paths.previewPath2}};
+    Failure first;
+    for (const auto& [picture, path] : files) {
+        if (!picture) continue;
+        ImagePtr shown;
+        gdImagePtr written = picture;
+        if (emptyAsWhite) {
+            shown = trueColourCopy(picture);
+            if (!shown) {
+                if (!first) first = writeError(*path);
+                continue;
+            }
+            showEmptyAsWhite(shown.get());
+            written = shown.get();
+        }
+        Failure failed = replaceFileContents(*path, encodePng(written, PREVIEW_ZLIB_LEVEL), false);
+        if (failed && !first) first = failed;
+    }
+    return first;
 }
 
 Failure writePreviews(gdImagePtr picture, int mapWidth, int mapHeight) {

@@ -7,6 +7,8 @@
 
 namespace brambex {
 
+class Generator;
+
 struct PreviewGeometry {
     int x = 0, y = 0, width = 0, height = 0;  // where the map lands on the canvas
 };
@@ -15,17 +17,25 @@ struct PreviewGeometry {
 // (single precision, as every preview has always been computed).
 PreviewGeometry previewGeometry(int canvasWidth, int canvasHeight, int mapWidth, int mapHeight);
 
-// The preview canvas: (45,45,45) with the map resampled into it; with showTransparency the
-// empty (black) pixels show white. None when it cannot be made.
-ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight);
+// The preview canvas: (45,45,45) with the map resampled into it; with `emptyAsWhite` the empty
+// (black) pixels show white. None when it cannot be made.
+ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
+                       bool emptyAsWhite = false);
 
 // Writes a preview file (fast compression: the window reads it back at once); the
 // "File write error" to show when it cannot be written.
 Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
                          const std::filesystem::path& path);
 
-// The two previews every run and every load writes: 400 x 145 to previewPath, then 960 x 737 to
-// previewPath2. The first failure, if any.
+// The two previews every run and every load makes, in memory: 400 x 145 and 960 x 737, kept in
+// the generator (none when there is no picture or they cannot be made).
+void makePreviews(Generator& g);
+
+// The shell's side: the generator's two previews to previewPath and previewPath2, empty pixels
+// white when `emptyAsWhite` (Show Transparency). The first failure, if any.
+Failure writePreviewFiles(const Generator& g, bool emptyAsWhite);
+
+// Renders and writes both previews of `picture` at once (the first failure, if any).
 Failure writePreviews(gdImagePtr picture, int mapWidth, int mapHeight);
 
 // Re-colours a preview file in place after "Show Transparency" changed. A missing or unreadable

@@ -21,7 +21,9 @@
 #include "map/PngReader.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
-#include "map/Worker.h"
+#include "map/WinException.h"
+#include "generators/Run.h"
+#include "mapfile/Preview.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapInfo.h"
 #include "shell/ContactSheet.h"
@@ -127,72 +129,70 @@ void presetParameters() {
 }
 
 void applyOptions(const Options& options) {
-    if (options.seed) {
-        mapState.mapSeed = *options.seed;
-        params.keepSeed = true;
-    }
     if (options.theme) {
         params.manualMode = true;
         params.themeChoice = *options.theme;
     }
 }
 
-// Runs the current generator on this thread and writes the map; the exit code.
-int runAndWrite(const Options& options) {
-    runGenerator(*currentGenerator);
-    showRunProblems(*currentGenerator);
+// Runs the request on this thread and writes the map and its previews; the exit code.
+int runAndWrite(const RunRequest& request, const Options& options) {
+    RunResult result = runMap(request);
+    if (!result.map) {
+        std::fprintf(stderr, "Exception: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
+        return 1;
+    }
+    Generator& g = *result.map;
+    showRunProblems(g);
+    if (Failure problem = writePreviewFiles(g, false)) showWarning(*problem);
     const fs::path out = options.out ? *options.out : paths.tempDirectory / "temp.png";
-    if (Failure error = saveMap(out, options.fullColour)) {
+    if (Failure error = saveMap(g, out, options.fullColour)) {
         showWarning(*error);
         return 1;
     }
-    const Generator& g = *currentGenerator;
     std::printf("Wrote %s: %s, %d x %d, seed %u, theme %d\n", withPngExtension(out).c_str(),
-                std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, mapState.mapSeed, g.themeNumber);
+                std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, g.seed, g.themeNumber);
     return 0;
 }
 
 // Makes one map of `row`'s type: its preset, its settings file over it, the options, the run.
+// A run without --seed gets one here, before anything is drawn, so the seed the file records
+// always makes the same map again.
 int generateType(const TypeRow& row, const Options& options) {
-    row.commandLinePreset(params);
+    const std::uint32_t seed = options.seed ? *options.seed : freshSeed();
+    row.commandLinePreset(params, seed);
     mapState.currentTypeIndex = installedTypes.listIndex(row.type);
     loadTypeSettings(row.type);
     applyOptions(options);
-    currentGenerator = row.make(false);
-    row.commandLineAfterCreate(*currentGenerator);
+    row.commandLineOverride(params);
+    RunRequest request;
+    request.type = row.type;
+    request.parameters = params;
+    request.parameters.keepSeed = true;
+    request.seed = seed;
+    request.themeCount = mapState.themeCount;
+    request.typeIndex = installedTypes.listIndex(row.type);
+    request.folders = currentFolders();
+    const std::unique_ptr<Generator> sized = row.make(request.parameters);
     // Said before the run: a map too large for 64 colours would otherwise be refused only after
     // minutes of work.
-    if (!options.fullColour && !fitsPalette(currentGenerator->width, currentGenerator->height)) {
-        std::fprintf(stderr, "brambex: %s\n",
-                     tooLargeForPaletteText(currentGenerator->width, currentGenerator->height, "--full-colour").c_str());
+    if (!options.fullColour && !fitsPalette(sized->width, sized->height)) {
+        std::fprintf(stderr, "brambex: %s\n", tooLargeForPaletteText(sized->width, sized->height, "--full-colour").c_str());
         return 1;
     }
-    return runAndWrite(options);
+    return runAndWrite(request, options);
 }
 
 std::string installedNames();
 
-// The names are compared in the command line's order. Fort and Island go on to the later names
-// after a match; any other match, installed or not, ends the comparisons. A name that makes no
-// map says so: a script must not take an old temp.png for the new map.
+// The installed type called `name` on the command line. A name that makes no map says so: a
+// script must not take an old temp.png for the new map.
 int generateNamed(const std::string& name, const Options& options) {
-    int result = 0;
-    bool made = false;
-    for (MapType type : commandLineOrder) {
-        const TypeRow& row = typeRow(type);
-        if (name != row.info().commandName) continue;
-        if (installedTypes.installed(type)) {
-            result = std::max(result, generateType(row, options));
-            made = true;
-        }
-        if (!row.commandLineContinues) break;
-    }
-    if (!made) {
-        std::fprintf(stderr, "brambex: no installed map type is called \"%s\" (installed: %s)\n", name.c_str(),
-                     installedNames().c_str());
-        return 1;
-    }
-    return result;
+    for (const TypeRow& row : typeTable())
+        if (name == row.info().commandName && installedTypes.installed(row.type)) return generateType(row, options);
+    std::fprintf(stderr, "brambex: no installed map type is called \"%s\" (installed: %s)\n", name.c_str(),
+                 installedNames().c_str());
+    return 1;
 }
 
 // The command-line names of the installed types, in list order; "none" without any.
@@ -264,9 +264,6 @@ int batchChild(const std::string& name, Options options, std::uint32_t seed, con
     options.seed = seed;
     options.out = file;
     options.count = 0;
-    mapState.mapSeed = seed;
-    params.keepSeed = true;
-    srand(seed);
     if (std::freopen("/dev/null", "w", stdout) == nullptr) return 1;
     try {
         return generateNamed(name, options);
@@ -354,10 +351,7 @@ int runCommandLine(int argc, char** argv) {
         std::fprintf(stderr, "brambex: %s\n", error.c_str());
         return 2;
     }
-    // A given seed also fixes the draws made before the map's own seeding (the random theme,
-    // Island's gaps), so the same command makes the same map.
     if (options.count > 0) return runBatch(argv[2], options);
-    if (options.seed) srand(*options.seed);
     try {
         return generateNamed(argv[2], options);
     } catch (const WinException& e) {

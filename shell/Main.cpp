@@ -70,6 +70,5 @@ int main(int argc, char** argv) {
         startUp();
         code = runCommandLine(argc, argv);
     }
-    currentGenerator.reset();
     return code;
 }

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "generators/Cavern.h"
+#include "generators/Run.h"
 #include "generators/TypeTable.h"
+#include "map/Files.h"
 #include "generators/Island.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
@@ -196,19 +198,22 @@ TEST_F(GeneratorsTest, ASavedMapLoadsBackAsTheSameType) {
     installedTypes.typeListIndex[static_cast<int>(MapType::Island)] = 1;
     params.width = 800;
     params.height = 400;
-    mapState.mapSeed = 31;
-    createGenerator(1);
-    currentGenerator->generate();
-    ASSERT_EQ(saveMap(root / "island.png", false), std::nullopt);
+    RunRequest request;
+    request.type = MapType::Island;
+    request.parameters = params;
+    request.seed = 31;
+    request.typeIndex = 1;
+    request.folders = currentFolders();
+    RunResult made = runMap(request);
+    ASSERT_TRUE(made.map);
+    ASSERT_EQ(saveMap(*made.map, root / "island.png", false), std::nullopt);
 
-    mapState.mapSeed = 0;
-    paths.currentMapPath = root / "island.png";
-    int type = -1;
-    ASSERT_TRUE(readSmallChunk("bXRK", nullptr, &type, nullptr));
-    ASSERT_NE(createGenerator(type), nullptr);
-    EXPECT_EQ(currentGenerator->mapType(), MapType::Island);
-    ASSERT_TRUE(loadMap());
-    EXPECT_EQ(mapState.mapSeed, 31u);
-    EXPECT_EQ(currentGenerator->width, 800);
-    EXPECT_EQ(mapState.markerX, 399);
+    Bytes file;
+    ASSERT_TRUE(readWholeFile(root / "island.png", file));
+    std::unique_ptr<Generator> loaded = loadMapFile(file);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->mapType(), MapType::Island);
+    EXPECT_EQ(loaded->seed, 31u);
+    EXPECT_EQ(loaded->width, 800);
+    EXPECT_EQ(loaded->markerX, 399);
 }

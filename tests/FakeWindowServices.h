@@ -23,11 +23,10 @@ public:
     std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override { return savePath(proposed); }
     std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override { return loadPath(folder); }
     void showMessage(const UserError& m) override { messages.push_back(m); }
-    void runEditor() override { ++editorRuns; }
+    void runEditor(MapEditorModel&) override { ++editorRuns; }
     void runAbout() override { ++aboutRuns; }
     bool runSettings(bool& removeBackground, bool& useModule) override { return settings(removeBackground, useModule); }
     void quit() override { ++quits; }
-    void processEvents() override { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 };
 
 }  // namespace brambex::test

@@ -34,10 +34,15 @@ protected:
         params.manualMode = true;
         params.fortBrick = 1;
     }
-    std::unique_ptr<Fort> run(unsigned seed, bool keep = false, bool grass = false) {
+    // A run of `seed`; a Modify run (`keep`) is handed the memory of an earlier one.
+    std::unique_ptr<Fort> run(unsigned seed, bool keep = false, bool grass = false, const FortMemory* memory = nullptr) {
         params.keepSeed = keep;
         params.fortGrass = grass;
-        return test::runGenerator<Fort>(seed);
+        auto g = std::make_unique<Fort>();
+        if (memory) g->memory = *memory;
+        brambex::srand(seed);
+        g->generate();
+        return g;
     }
     static int at(const Fort& g, int x, int y) { return g.image->tpixels[y][x] & 0xFFFFFF; }
 };
@@ -96,15 +101,49 @@ TEST_F(FortTest, AlwaysTheStandardSizeAndSymmetricWithTheFortInPlace) {
 
 TEST_F(FortTest, ModifyRebuildsTheSameFortAndGrassMakesANewHill) {
     auto first = run(5);
-    auto again = run(77, true, false);
+    auto again = run(77, true, false, &first->memory);
     EXPECT_TRUE(test::samePixels(first->image.get(), again->image.get()));
-    const auto pieces = fortMemory();
-    auto grassy = run(78, true, true);
+    auto grassy = run(78, true, true, &first->memory);
     EXPECT_FALSE(test::samePixels(first->image.get(), grassy->image.get())) << "a new hill";
-    EXPECT_EQ(fortMemory().topLeft, pieces.topLeft);
-    EXPECT_EQ(fortMemory().bottomRight, pieces.bottomRight);
+    EXPECT_EQ(grassy->memory.topLeft, first->memory.topLeft);
+    EXPECT_EQ(grassy->memory.bottomRight, first->memory.bottomRight);
+    EXPECT_EQ(grassy->memory.colourSwaps, first->memory.colourSwaps);
+    EXPECT_NE(grassy->memory.heights, first->memory.heights) << "Grass keeps the new hill";
     auto fresh = run(79);
     EXPECT_FALSE(test::samePixels(first->image.get(), fresh->image.get()));
+    auto forgetful = run(79, true);
+    EXPECT_TRUE(test::samePixels(fresh->image.get(), forgetful->image.get())) << "Modify without a memory is a fresh run";
+}
+
+TEST_F(FortTest, AModifyRunOfTheSameSeedDrawsAsAFreshRunSoItsSeedStillMakesIt) {
+    // Random brick: the brick is drawn after the pieces, so a Modify run that skipped the piece
+    // draws would pick another brick than the fresh run of its seed.
+    params.manualMode = false;
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        auto fresh = run(seed);
+        auto modified = run(seed, true, false, &fresh->memory);
+        EXPECT_TRUE(test::samePixels(fresh->image.get(), modified->image.get())) << "seed " << seed;
+        auto grassy = run(seed, true, true, &fresh->memory);
+        EXPECT_TRUE(test::samePixels(fresh->image.get(), grassy->image.get())) << "seed " << seed << " with Grass";
+    }
+}
+
+TEST(FortRules, RightPiecesComeFromTheLeftPiecesFamily) {
+    // Choices 0-3 and 4-7 are two families of pieces; the right piece of a row always comes
+    // from its left piece's family.
+    int secondFamily = 0;
+    for (unsigned seed = 0; seed < 300; ++seed) {
+        const Fort g;
+        FortMemory m;
+        brambex::srand(seed);
+        g.drawPieces(m);
+        for (auto [left, right] : {std::pair{m.topLeft, m.topRight}, std::pair{m.middle1Left, m.middle1Right},
+                                   std::pair{m.middle2Left, m.middle2Right}}) {
+            ASSERT_EQ(left > 3, right > 3) << "seed " << seed << ": left " << left << ", right " << right;
+            secondFamily += left == 4;
+        }
+    }
+    EXPECT_GT(secondFamily, 0) << "the boundary choice 4 was drawn";
 }
 
 TEST_F(FortTest, PiecesShowBrickWhereWhiteAndAirWhereBlackAndMissingOnesStayEmpty) {

@@ -9,8 +9,9 @@
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
-#include "map/WindowHooks.h"
-#include "map/Worker.h"
+#include "generators/Run.h"
+#include "generators/Worker.h"
+#include "map/WinException.h"
 #include "generators/RunSteps.h"
 #include "tests/TestSupport.h"
 
@@ -21,7 +22,7 @@ namespace {
 // A map type for exercising the framework: random white dots drawn after beginRun.
 class Dots : public Generator {
 public:
-    Dots() : Generator(MapType::Cavern) {}
+    Dots() : Generator(MapType::Cavern, params) {}
     void generate() override {
         beginRun();
         for (int i = 0; i < 200; ++i) gdImageSetPixel(image.get(), brambex::rand() % width, brambex::rand() % height, colourWhite);
@@ -57,8 +58,8 @@ TEST_F(GeneratorTest, ReservedPixelsSitAtTopLeftAndBottomRowLeftOfCentre) {
         params.height = 696;
         Dots g;
         g.generate();
-        EXPECT_EQ(mapState.markerX, expectedX);
-        EXPECT_EQ(mapState.markerY, 695);
+        EXPECT_EQ(g.markerX, expectedX);
+        EXPECT_EQ(g.markerY, 695);
         EXPECT_EQ(g.image->tpixels[695][expectedX], g.colourBackground);
         EXPECT_EQ(g.image->tpixels[0][0], g.colourBlack);
     }
@@ -70,15 +71,15 @@ TEST_F(GeneratorTest, KeepSeedUsesTheStoredSeedAndTimeOtherwise) {
     params.keepSeed = true;
     Dots first;
     first.generate();
-    EXPECT_EQ(mapState.mapSeed, 12345u);
+    EXPECT_EQ(first.seed, 12345u);
 
     params.keepSeed = false;
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
     Dots second;
     second.generate();
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
-    EXPECT_GE(mapState.mapSeed, before);
-    EXPECT_LE(mapState.mapSeed, after);
+    EXPECT_GE(second.seed, before);
+    EXPECT_LE(second.seed, after);
 }
 
 TEST_F(GeneratorTest, SameSeedGivesTheSamePictureWhateverThemeWasDrawn) {
@@ -90,46 +91,40 @@ TEST_F(GeneratorTest, SameSeedGivesTheSamePictureWhateverThemeWasDrawn) {
     brambex::srand(1);
     Dots a;
     a.generate();
-    const int themeA = mapState.chosenTheme;
+    const int themeA = a.chosenTheme;
     brambex::srand(2);
     Dots b;
     b.generate();
     EXPECT_TRUE(test::samePixels(a.image.get(), b.image.get()));
-    EXPECT_EQ(mapState.mapSeed, 4242u);
+    EXPECT_EQ(b.seed, 4242u);
     brambex::srand(1);
     Dots c;
     c.generate();
-    EXPECT_EQ(mapState.chosenTheme, themeA);
+    EXPECT_EQ(c.chosenTheme, themeA);
 }
 
 TEST_F(GeneratorTest, ThemeChoiceWithoutThemesUsesTheListAndDrawsNothing) {
     params.width = 50;
     params.height = 50;
     params.themeChoice = 3;
-    mapState.themeCount = 0;
+    Dots g;
+    g.themeCount = 0;
     brambex::srand(77);
-    EXPECT_EQ(pickTheme(params), 3);
+    EXPECT_EQ(g.pickTheme(), 3);
     const int next = brambex::rand();
     brambex::srand(77);
     EXPECT_EQ(next, brambex::rand()) << "no draw was made";
 
-    mapState.themeCount = 5;
-    params.manualMode = true;
-    EXPECT_EQ(pickTheme(params), 3);
-    params.manualMode = false;
+    g.themeCount = 5;
+    g.parameters.manualMode = true;
+    EXPECT_EQ(g.pickTheme(), 3);
+    g.parameters.manualMode = false;
     brambex::srand(9);
     const int expected = brambex::rand() % 5;
     brambex::srand(9);
-    EXPECT_EQ(pickTheme(params), expected);
-    EXPECT_EQ(mapState.chosenTheme, expected);
-}
-
-TEST_F(GeneratorTest, ThemeListHookHearsTheChosenTheme) {
-    int shown = -1;
-    setThemeListHook([&](int theme) { shown = theme; });
-    params.themeChoice = 2;
-    pickTheme(params);
-    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(g.pickTheme(), expected);
+    EXPECT_EQ(g.chosenTheme, expected);
+    EXPECT_TRUE(g.themeChosen);
 }
 
 TEST_F(GeneratorTest, FillPointListFillsThePolygonInListOrder) {
@@ -146,18 +141,39 @@ TEST_F(GeneratorTest, FillPointListFillsThePolygonInListOrder) {
     EXPECT_EQ(g.image->tpixels[20][35], 0);
 }
 
-TEST_F(GeneratorTest, WorkerRunsTheGeneratorAndIsJoinedOnce) {
-    params.width = 120;
-    params.height = 60;
-    Dots g;
-    ASSERT_TRUE(startWorker(&g));
-    EXPECT_FALSE(startWorker(&g)) << "a second start is refused while the worker is joinable";
-    while (worker.workerBusy) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    joinWorker();
-    EXPECT_EQ(g.runs, 1);
-    EXPECT_TRUE(g.image);
-    EXPECT_FALSE(worker.failure);
-    EXPECT_THROW(joinWorker(), std::system_error);
+TEST_F(GeneratorTest, WorkerRunsOneRequestAtATimeAndSaysWhenItEnds) {
+    RunRequest request;
+    request.type = MapType::Cavern;
+    request.parameters.width = 640;
+    request.parameters.height = 200;
+    request.seed = 77;
+    request.folders = currentFolders();
+    Worker worker;
+    std::atomic<int> ended{0};
+    ASSERT_TRUE(worker.start(request, [&] { ++ended; }));
+    EXPECT_TRUE(worker.busy());
+    EXPECT_FALSE(worker.start(request)) << "a second start is refused until the result is taken";
+    RunResult result = worker.take();
+    EXPECT_EQ(ended.load(), 1) << "the end is told before the result is handed over";
+    ASSERT_TRUE(result.map);
+    EXPECT_EQ(result.map->seed, 77u);
+    EXPECT_FALSE(worker.busy());
+    EXPECT_FALSE(worker.take().map) << "nothing to take twice";
+    ASSERT_TRUE(worker.start(request)) << "free again once the result is taken";
+    EXPECT_TRUE(test::samePixels(worker.take().map->image.get(), result.map->image.get()));
+}
+
+TEST_F(GeneratorTest, AStoppedRunEndsAtItsNextStepWithoutAMap) {
+    RunRequest request;
+    request.type = MapType::Cavern;
+    request.parameters.width = 640;
+    request.parameters.height = 200;
+    auto stop = std::make_shared<std::atomic<bool>>(true);
+    request.stop = stop;
+    const RunResult result = runMap(request);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.map);
+    EXPECT_TRUE(result.failure.empty());
 }
 
 TEST_F(GeneratorTest, APictureTooLargeForMemoryEndsTheRunWithOutOfMemory) {
@@ -165,16 +181,18 @@ TEST_F(GeneratorTest, APictureTooLargeForMemoryEndsTheRunWithOutOfMemory) {
     params.height = 46341;  // width x height overflows: libgd refuses to make the picture
     Dots g;
     try {
-        runGenerator(g);
+        g.generate();
         FAIL() << "no exception";
     } catch (const WinException& e) {
         EXPECT_STREQ(e.what(), "Out of memory");
     }
-    ASSERT_TRUE(startWorker(&g));
-    while (worker.workerBusy) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    joinWorker();
-    ASSERT_TRUE(worker.failure);
-    EXPECT_EQ(worker.failure->text(), "Out of memory");
+    RunRequest request;
+    request.type = MapType::Cavern;
+    request.parameters.width = 46341;
+    request.parameters.height = 46341;
+    const RunResult result = runMap(request);
+    EXPECT_FALSE(result.map);
+    EXPECT_EQ(result.failure, "Out of memory");
 }
 
 TEST_F(GeneratorTest, FactoryPicksTheInstalledTypeAtTheListPosition) {
@@ -184,12 +202,11 @@ TEST_F(GeneratorTest, FactoryPicksTheInstalledTypeAtTheListPosition) {
     installedTypes.typeListIndex[static_cast<int>(MapType::Island)] = 1;
     params.width = 640;
     params.height = 480;
-    Generator* g = createGenerator(1);
+    std::unique_ptr<Generator> g = createGenerator(1);
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(g->mapType(), MapType::Island);
     EXPECT_EQ(g->typeIndex, 1);
     EXPECT_EQ(g->width, 640);
-    EXPECT_EQ(currentGenerator.get(), g);
     g = createGenerator(0);
     ASSERT_NE(g, nullptr);
     EXPECT_EQ(g->mapType(), MapType::Cavern);

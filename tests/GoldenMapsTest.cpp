@@ -20,6 +20,7 @@
 #include "generators/Fort.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
+#include "generators/Run.h"
 #include "map/Themes.h"
 #include "tests/TestSupport.h"
 
@@ -43,7 +44,7 @@ const GoldenRow goldenRows[] = {
     {MapType::Cavern, 3, 5, "width=2400 height=1200 complexity=20 numIslands=2 objects=80", 0x54aa8ea39d60b9efull},
     {MapType::Island, 1, 1, "width=1920 height=696 complexity=150 numIslands=1 objects=80", 0xe03b2ef926fc3bbcull},
     {MapType::Island, 4, 4, "width=1920 height=696 complexity=50 numIslands=3 objects=100", 0xaf183e3b950d0f84ull},
-    {MapType::Island, 6, 2, "width=3000 height=1000 complexity=90 numIslands=2 objects=60", 0xa6b15679d00a1870ull},
+    {MapType::Island, 6, 2, "width=3000 height=1000 complexity=90 numIslands=2 objects=60", 0xa7455fc8193c6860ull},
     {MapType::BnA, 1, 0, "width=1920 height=696 bnaObjects=25 bnaStyle=0 bnaAlgorithm=0", 0x7ab7f79eefbd9c1full},
     {MapType::BnA, 2, 0, "width=3840 height=1392 bnaObjects=50 bnaStyle=5 bnaAlgorithm=1", 0xdf58407d51238e7aull},
     {MapType::Fort, 1, 0, "fortBrick=0", 0x9c53f01dfb83a5d3ull},
@@ -64,6 +65,21 @@ const GoldenRow goldenRows[] = {
     {MapType::Shopper, 2, 3, "shopperLayout=0 objects=100", 0xb53cc800c904d042ull},
     {MapType::Shopper, 3, 5, "shopperLayout=1 objects=50", 0xcd88326760da0d32ull},
     {MapType::Shopper, 4, 1, "shopperLayout=1 objects=10", 0x361c87a9f65b58cdull},
+    // Random mode: the theme, Bow and Arrow's algorithm, Fort's brick and Shopper's layout drawn.
+    {MapType::Cavern, 11, 0, "width=1920 height=696 complexity=50 numIslands=1 objects=50 manualMode=0", 0xe9109787f8b22ab1ull},
+    {MapType::Island, 12, 0, "width=1920 height=696 complexity=150 numIslands=1 objects=80 manualMode=0", 0x97231f6adf02ff37ull},
+    {MapType::BnA, 13, 0, "width=1920 height=696 bnaObjects=25 bnaStyle=0 bnaAlgorithm=0 manualMode=0", 0x1f3d4287dcbdd2caull},
+    {MapType::BnA, 14, 0, "width=1920 height=696 bnaObjects=25 bnaStyle=2 bnaAlgorithm=0 manualMode=0", 0xe3734c044ca31053ull},
+    {MapType::Fort, 15, 0, "manualMode=0", 0x1bf44fd273697479ull},
+    {MapType::Fort, 16, 0, "manualMode=0", 0x78d212eb08461d2bull},
+    {MapType::Roper, 17, 0, "manualMode=0", 0xc868676230639bf9ull},
+    {MapType::RR, 18, 0, "width=1920 height=696 pathSize=232 noTopSoil=0 manualMode=0", 0xe15e604ca12062e7ull},
+    {MapType::Shopper, 19, 0, "objects=50 manualMode=0", 0x0454623c505a906eull},
+    {MapType::Shopper, 23, 0, "objects=50 manualMode=0", 0xfee9700a4229b9caull},
+    {MapType::SuperSheepRace, 21, 0, "width=1920 height=696 pathSize=70 complexity=20 smoothing=0 manualMode=0", 0xa232960d434aaa7aull},
+    {MapType::SuperSheeper, 22, 0, "width=1920 height=696 pathSize=232 padding=1 objects=50 manualMode=0", 0x9a67c883bd830668ull},
+    // Smoothing 1, between the two above.
+    {MapType::SuperSheepRace, 4, 3, "width=1920 height=1392 pathSize=70 complexity=20 smoothing=1", 0x20ec4ed6a86a94a7ull},
 };
 // clang-format on
 
@@ -81,16 +97,19 @@ const std::map<std::string, int GenerationParameters::*>& intFields() {
     return fields;
 }
 
+// Rows are made in Manual mode unless they say "manualMode=0".
 GenerationParameters parseParameters(const std::string& text) {
     GenerationParameters p;
+    p.manualMode = true;
     std::istringstream in(text);
     std::string item;
     while (in >> item) {
         const auto eq = item.find('=');
         const std::string key = item.substr(0, eq);
         const int value = std::atoi(item.c_str() + eq + 1);
-        if (key == "noTopSoil") {
-            p.noTopSoil = value != 0;
+        if (key == "noTopSoil" || key == "manualMode" || key == "keepSeed" || key == "fortGrass") {
+            (key == "noTopSoil" ? p.noTopSoil : key == "manualMode" ? p.manualMode : key == "keepSeed" ? p.keepSeed : p.fortGrass) =
+                value != 0;
             continue;
         }
         const auto field = intFields().find(key);
@@ -148,18 +167,17 @@ protected:
         countThemes();
     }
 
-    // Makes the map of a row the way a run from the window or the command line would.
-    std::unique_ptr<Generator> make(const GoldenRow& row) {
-        params = parseParameters(row.parameters);
-        fortMemory() = FortMemory{};  // no Modify memory from an earlier row
-        params.keepSeed = true;
-        params.manualMode = true;
-        params.themeChoice = row.theme;
-        mapState.mapSeed = row.seed;
-        brambex::srand(row.seed);  // the draws some types make before the map's own seeding
-        auto g = typeRow(row.type).make(false);
-        g->generate();
-        return g;
+    // Makes the map of a row the way a run from the window or the command line does.
+    std::unique_ptr<Generator> make(const GoldenRow& row, std::optional<FortMemory> memory = std::nullopt) {
+        RunRequest request;
+        request.type = row.type;
+        request.parameters = parseParameters(row.parameters);
+        request.parameters.themeChoice = row.theme;
+        request.seed = row.seed;
+        request.themeCount = mapState.themeCount;
+        request.folders = currentFolders();
+        request.fortMemory = std::move(memory);
+        return runMap(request).map;
     }
 };
 
@@ -189,6 +207,25 @@ TEST_F(GoldenMapsTest, StoredSeedsStillMakeTheirMaps) {
         if (ImagePtr before = loadPng(passed)) {
             if (!before->trueColor) gdImagePaletteToTrueColor(before.get());
             test::writePng(differencePicture(before.get(), g->image.get()).get(), out / (name + "-difference.png"));
+        }
+    }
+}
+
+// Modify keeps a map's seed, so it remakes the golden map of that seed: with Fort's memory of
+// that map, with and without Grass, and in Random mode, where the brick is drawn after the pieces.
+TEST_F(GoldenMapsTest, FortModifyOfAGoldenMapMakesThatMapAgain) {
+    for (const GoldenRow& row : goldenRows) {
+        if (row.type != MapType::Fort) continue;
+        auto fresh = make(row);
+        ASSERT_TRUE(fresh);
+        const FortMemory memory = dynamic_cast<Fort&>(*fresh).memory;
+        ASSERT_TRUE(memory.valid);
+        for (const char* modify : {" keepSeed=1", " keepSeed=1 fortGrass=1"}) {
+            const std::string parameters = std::string(row.parameters) + modify;
+            const GoldenRow modified{row.type, row.seed, row.theme, parameters.c_str(), row.hash};
+            auto again = make(modified, memory);
+            ASSERT_TRUE(again);
+            EXPECT_EQ(pictureHash(again->image.get()), row.hash) << row.seed << modify;
         }
     }
 }

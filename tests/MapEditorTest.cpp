@@ -17,7 +17,7 @@ namespace {
 // A map of a few land colours in stripes under a band of air, reserved pixels as a run sets them.
 class Striped : public Generator {
 public:
-    Striped(int w, int h, std::vector<int> colours) : Generator(MapType::Cavern, w, h) {
+    Striped(int w, int h, std::vector<int> colours) : Generator(MapType::Cavern, params, w, h) {
         image = createTrueColour(w, h);
         colourBackground = packColour(242, 24, 204);
         colourBlack = 0;
@@ -34,11 +34,11 @@ protected:
     void SetUp() override {
         TempWorkspace::SetUp();
         test::makeTempFolder();
-        resetMapEditor();
     }
     void makeMap(std::vector<int> colours, int w = 200, int h = 80) {
-        currentGenerator = std::make_unique<Striped>(w, h, std::move(colours));
+        map_ = std::make_unique<Striped>(w, h, std::move(colours));
     }
+    std::unique_ptr<Generator> map_;
     static int groupOf(const MapEditorModel& m, Rgb c) {
         for (int g = 0; g < 3; ++g)
             for (const auto& b : m.groups()[g])
@@ -78,9 +78,9 @@ TEST(ColourClasses, NudgingKeepsTheParityAtBothEnds) {
 
 TEST_F(MapEditorTest, ColoursAreListedByClassAndMoveWithUpAndDown) {
     makeMap({packColour(100, 60, 40), packColour(101, 61, 40), packColour(151, 90, 40)});
-    MapEditorModel editor;
+    MapEditorModel editor(map_.get());
     ASSERT_EQ(editor.open(), std::nullopt);
-    gdImagePtr im = currentGenerator->image.get();
+    gdImagePtr im = map_->image.get();
     ASSERT_FALSE(im->trueColor) << "the editor works on a palette";
     EXPECT_EQ(im->red[0] + im->green[0] + im->blue[0], 0);
     EXPECT_EQ(groupOf(editor, {100, 60, 40}), 0);
@@ -104,9 +104,14 @@ TEST_F(MapEditorTest, ColoursAreListedByClassAndMoveWithUpAndDown) {
     editor.nudge(0, 1);
     EXPECT_EQ(im->red[entry], 103);
     EXPECT_EQ(classOf({im->red[entry], im->green[entry], im->blue[entry]}), ColourClass::Tough);
-    // Reopening keeps the selection and its numbers.
-    MapEditorModel again;
+    // Reopening keeps the selection and its numbers; an editor of another map starts afresh.
+    MapEditorModel& again = editor;
     ASSERT_EQ(again.open(), std::nullopt);
+    EXPECT_EQ(again.selectedEntry(), entry);
+    Striped other(40, 40, {packColour(100, 60, 40)});
+    MapEditorModel elsewhere(&other);
+    ASSERT_EQ(elsewhere.open(), std::nullopt);
+    EXPECT_EQ(elsewhere.selectedEntry(), -1);
     EXPECT_EQ(again.info()[0], "103");
     // Picking on the map selects the pixel's colour; black is ignored.
     ASSERT_EQ(again.pickAt(25, 60), std::nullopt);
@@ -117,37 +122,36 @@ TEST_F(MapEditorTest, ColoursAreListedByClassAndMoveWithUpAndDown) {
 
 TEST_F(MapEditorTest, EnableIndiMaskCreatesOrRecoloursTheMarker) {
     makeMap({packColour(100, 60, 40)}, 200, 80);
-    mapState.markerX = mapState.markerY = -1;  // a map whose marker is not known
-    MapEditorModel editor;
+    map_->markerX = map_->markerY = -1;  // a map whose marker is not known
+    MapEditorModel editor(map_.get());
     ASSERT_EQ(editor.open(), std::nullopt);
     editor.setMaskEnabled(true);
-    EXPECT_EQ(mapState.markerX, 99);
-    EXPECT_EQ(mapState.markerY, 79);
-    gdImagePtr im = currentGenerator->image.get();
+    EXPECT_EQ(map_->markerX, 99);
+    EXPECT_EQ(map_->markerY, 79);
+    gdImagePtr im = map_->image.get();
     EXPECT_EQ(trueColourAt(im, 99, 79) & 0xFFFFFF, packColour(240, 24, 204));
     editor.setMaskEnabled(false);
     EXPECT_EQ(trueColourAt(im, 99, 79) & 0xFFFFFF, packColour(242, 24, 204));
-    EXPECT_FALSE(mapState.indiMaskEnabled);
+    EXPECT_FALSE(map_->indiMask);
 }
 
 TEST_F(MapEditorTest, AnEditedMapSavesAndLoadsBackWithItsClassesAndMask) {
     makeMap({packColour(100, 60, 40), packColour(120, 80, 20), packColour(141, 90, 40)});
-    MapEditorModel editor;
+    MapEditorModel editor(map_.get());
     ASSERT_EQ(editor.open(), std::nullopt);
-    ASSERT_EQ(editor.selectEntry(gdImageColorExact(currentGenerator->image.get(), 120, 80, 20)), std::nullopt);
+    ASSERT_EQ(editor.selectEntry(gdImageColorExact(map_->image.get(), 120, 80, 20)), std::nullopt);
     ASSERT_EQ(editor.down(), std::nullopt);
     editor.setMaskEnabled(true);
     const auto before = editor.groups();
     const fs::path path = root / "edited.png";
-    ASSERT_EQ(saveMap(path, false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, path, false), std::nullopt);
     Bytes file;
     ASSERT_TRUE(readWholeFile(path, file));
     EXPECT_TRUE(readSmallChunk(file, "inDI", nullptr, nullptr, nullptr));
-    resetMapEditor();
-    currentGenerator = std::make_unique<Striped>(8, 8, std::vector<int>{0});
-    ASSERT_TRUE(loadMapFromBytes(*currentGenerator, file, false));
-    EXPECT_TRUE(mapState.indiMaskEnabled);
-    MapEditorModel reopened;
+    map_ = std::make_unique<Striped>(8, 8, std::vector<int>{0});
+    ASSERT_TRUE(loadMapFromBytes(*map_, file, false));
+    EXPECT_TRUE(map_->indiMask);
+    MapEditorModel reopened(map_.get());
     ASSERT_EQ(reopened.open(), std::nullopt);
     for (int g = 0; g < 3; ++g) {
         ASSERT_EQ(reopened.groups()[g].size(), before[g].size()) << "group " << g;
@@ -160,10 +164,10 @@ TEST_F(MapEditorTest, A256ColourPaletteOfOneClassListsEveryColour) {
     for (int i = 0; i < 256; ++i) gdImageColorAllocate(palette.get(), i == 0 ? 0 : 1 + (i % 127) * 2, 1 + (i / 127) * 2, i);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 256; ++x) palette->pixels[y][x] = static_cast<unsigned char>(y < 4 ? 0 : x);
-    currentGenerator = std::make_unique<Striped>(8, 8, std::vector<int>{0});
-    currentGenerator->image = std::move(palette);
-    mapState.markerX = mapState.markerY = -1;
-    MapEditorModel editor;
+    map_ = std::make_unique<Striped>(8, 8, std::vector<int>{0});
+    map_->image = std::move(palette);
+    map_->markerX = map_->markerY = -1;
+    MapEditorModel editor(map_.get());
     ASSERT_EQ(editor.open(), std::nullopt);
     EXPECT_EQ(editor.groups()[1].size(), 255u) << "every land colour has its button";
     EXPECT_TRUE(editor.groups()[0].empty());

@@ -15,7 +15,6 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
-#include "map/WindowHooks.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapLoader.h"
 #include "mapfile/Preview.h"
@@ -30,7 +29,7 @@ namespace {
 // A map painted by the test: stripes of a few colours, reserved pixels set as a run sets them.
 class Painted : public Generator {
 public:
-    Painted(int w, int h, bool roof = false) : Generator(MapType::Cavern, w, h), roof_(roof) {
+    Painted(int w, int h, bool roof = false) : Generator(MapType::Cavern, params, w, h), roof_(roof) {
         image = createTrueColour(w, h);
         allocateKeyColours();
         for (int y = 0; y < h; ++y)
@@ -92,9 +91,10 @@ std::vector<std::string> typesOf(const std::vector<Chunk>& chunks) {
 class MapFileTest : public test::TempWorkspace {
 protected:
     Painted& makeMap(int w = 200, int h = 90, bool roof = false) {
-        currentGenerator = std::make_unique<Painted>(w, h, roof);
-        return static_cast<Painted&>(*currentGenerator);
+        map_ = std::make_unique<Painted>(w, h, roof);
+        return *map_;
     }
+    std::unique_ptr<Painted> map_;
 };
 
 }  // namespace
@@ -117,14 +117,14 @@ TEST(MapChunks, PngExtensionRule) {
 
 TEST_F(MapFileTest, SavedMapHasTheChunksInOrderWithValidCrcs) {
     Painted& g = makeMap(200, 90, true);
-    mapState.mapSeed = 0xA1B2C3D4;
+    map_->seed = 0xA1B2C3D4;
     g.typeIndex = 1;
     g.themeNumber = 5;
     g.themeId = 42;
     g.levelKind = 0;
     g.waterColour = 3;
     const fs::path path = root / "cave.png";
-    ASSERT_EQ(saveMap(path, false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, path, false), std::nullopt);
     const auto chunks = chunksOf(fileBytes(path));
     const auto types = typesOf(chunks);
     ASSERT_GE(types.size(), 5u);
@@ -151,8 +151,8 @@ TEST_F(MapFileTest, SavedMapHasTheChunksInOrderWithValidCrcs) {
 
     g.typeIndex = 4;
     g.levelKind = 2;
-    mapState.indiMaskEnabled = true;
-    ASSERT_EQ(saveMap(path, false), std::nullopt);
+    map_->indiMask = true;
+    ASSERT_EQ(saveMap(*map_, path, false), std::nullopt);
     const auto withMask = chunksOf(fileBytes(path));
     const auto maskTypes = typesOf(withMask);
     EXPECT_EQ(maskTypes[maskTypes.size() - 4], "waLV");
@@ -167,9 +167,9 @@ TEST_F(MapFileTest, SavedMapHasTheChunksInOrderWithValidCrcs) {
 TEST_F(MapFileTest, PaletteMapHasBlackAtIndexZeroAndOneMarkerEntry) {
     for (bool mask : {false, true}) {
         makeMap(321, 123);
-        mapState.indiMaskEnabled = mask;
+        map_->indiMask = mask;
         const fs::path path = root / "palette.png";
-        ASSERT_EQ(saveMap(path, false), std::nullopt);
+        ASSERT_EQ(saveMap(*map_, path, false), std::nullopt);
         ImagePtr loaded = loadPng(path);
         ASSERT_TRUE(loaded);
         ASSERT_FALSE(loaded->trueColor);
@@ -196,7 +196,7 @@ TEST_F(MapFileTest, SmallManyColourPicturesKeepBlackAtIndexZero) {
             for (int x = 1; x < w; ++x) g.image->tpixels[y][x] = packColour(x * 6 % 256, y * 11 % 256, (x * y * 7) % 256);
         brambex::setReservedPixels(g);
         const fs::path path = root / "small.png";
-        ASSERT_EQ(saveMap(path, false), std::nullopt);
+        ASSERT_EQ(saveMap(*map_, path, false), std::nullopt);
         ImagePtr loaded = loadPng(path);
         ASSERT_TRUE(loaded);
         ASSERT_FALSE(loaded->trueColor);
@@ -210,9 +210,9 @@ TEST_F(MapFileTest, SmallManyColourPicturesKeepBlackAtIndexZero) {
 
 TEST_F(MapFileTest, ForceFullColourWritesTrueColourWithTheSameChunks) {
     Painted& g = makeMap();
-    mapState.indiMaskEnabled = true;
+    map_->indiMask = true;
     const fs::path path = root / "full";
-    ASSERT_EQ(saveMap(path, true), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, path, true), std::nullopt);
     ASSERT_TRUE(fs::exists(root / "full.png"));
     ImagePtr loaded = loadPng(root / "full.png");
     ASSERT_TRUE(loaded);
@@ -227,37 +227,35 @@ TEST_F(MapFileTest, ForceFullColourWritesTrueColourWithTheSameChunks) {
 
 TEST_F(MapFileTest, SavedMapLoadsBackWithEverythingRestored) {
     Painted& g = makeMap(256, 96, true);
-    mapState.mapSeed = 987654;
+    map_->seed = 987654;
     g.typeIndex = 2;
     g.themeNumber = 3;
     g.waterColour = 4;
     const fs::path path = root / "round.png";
-    ASSERT_EQ(saveMap(path, false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, path, false), std::nullopt);
     ImagePtr saved = loadPng(path);
 
     resetProcessState();
     setWorkingDirectory(root);
-    test::makeTempFolder();
-    currentGenerator = std::make_unique<Painted>(8, 8);
-    currentGenerator->image.reset();
-    paths.currentMapPath = root / "round";  // ".png" is added
-    ASSERT_TRUE(loadMap());
-    Generator& l = *currentGenerator;
+    std::unique_ptr<Generator> loaded = loadMapFile(fileBytes(path));
+    ASSERT_TRUE(loaded);
+    Generator& l = *loaded;
     EXPECT_EQ(l.width, 256);
     EXPECT_EQ(l.height, 96);
-    EXPECT_EQ(mapState.mapSeed, 987654u);
+    EXPECT_TRUE(l.hasIdentity);
+    EXPECT_EQ(l.seed, 987654u);
     EXPECT_EQ(l.typeIndex, 2);
-    EXPECT_EQ(mapState.currentTypeIndex, 2);
     EXPECT_EQ(l.themeNumber, 3);
     EXPECT_EQ(l.waterColour, 4);
-    EXPECT_EQ(mapState.markerX, 127);
-    EXPECT_EQ(mapState.markerY, 95);
-    EXPECT_FALSE(mapState.indiMaskEnabled);
+    EXPECT_EQ(l.markerX, 127);
+    EXPECT_EQ(l.markerY, 95);
+    EXPECT_FALSE(l.indiMask);
     ASSERT_FALSE(l.image->trueColor);
     for (int y = 0; y < 96; ++y)
         for (int x = 0; x < 256; ++x) ASSERT_EQ(gdImageGetPixel(l.image.get(), x, y), gdImageGetPixel(saved.get(), x, y));
-    EXPECT_TRUE(fs::exists(paths.previewPath));
-    EXPECT_TRUE(fs::exists(paths.previewPath2));
+    ASSERT_TRUE(l.preview && l.preview2) << "the previews are made in memory";
+    EXPECT_EQ(l.preview->sx, PREVIEW_WIDTH);
+    EXPECT_EQ(l.preview2->sy, PREVIEW2_HEIGHT);
 }
 
 TEST_F(MapFileTest, UnwritableTargetsKeepWhatWasThereAndSaySo) {
@@ -266,7 +264,7 @@ TEST_F(MapFileTest, UnwritableTargetsKeepWhatWasThereAndSaySo) {
     const fs::path locked = root / "locked.png";
     { std::ofstream(locked) << "old map"; }
     chmod(locked.c_str(), 0444);
-    const Failure refused = saveMap(locked, false);
+    const Failure refused = saveMap(*map_, locked, false);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->caption, "File write error");
     EXPECT_EQ(refused->text, "Unable to open " + locked.string() + " for writing, is file set as read only?");
@@ -274,9 +272,9 @@ TEST_F(MapFileTest, UnwritableTargetsKeepWhatWasThereAndSaySo) {
     std::string content((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(content, "old map");
     // A folder that does not exist, and a path that is a folder.
-    EXPECT_TRUE(saveMap(root / "missing" / "map.png", false));
+    EXPECT_TRUE(saveMap(*map_, root / "missing" / "map.png", false));
     fs::create_directories(root / "folder.png");
-    EXPECT_TRUE(saveMap(root / "folder.png", false));
+    EXPECT_TRUE(saveMap(*map_, root / "folder.png", false));
     EXPECT_FALSE(fs::exists(root / "missing"));
     // No temporary file is left behind.
     int files = 0;
@@ -294,7 +292,7 @@ TEST_F(MapFileTest, ASaveRemovesWhatKilledSavesOfTheSameTargetLeftBehind) {
     leave(".map.png.Zz9Yy8", false);      // another save may still be writing it
     leave(".other.png.a1B2c3", true);     // another target's
     leave(".map.png.toolong1", true);     // not a name the program makes
-    ASSERT_EQ(saveMap(root / "map.png", false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, root / "map.png", false), std::nullopt);
     EXPECT_FALSE(fs::exists(root / ".map.png.a1B2c3"));
     EXPECT_TRUE(fs::exists(root / ".map.png.Zz9Yy8"));
     EXPECT_TRUE(fs::exists(root / ".other.png.a1B2c3"));
@@ -307,8 +305,8 @@ TEST_F(MapFileTest, SavingToALinkWritesTheFileItPointsTo) {
     std::ofstream(root / "maps" / "real.png") << "old";
     fs::create_symlink("maps/real.png", root / "link.png");
     fs::create_symlink(root / "maps" / "new.png", root / "dangling.png");
-    ASSERT_EQ(saveMap(root / "link.png", false), std::nullopt);
-    ASSERT_EQ(saveMap(root / "dangling.png", false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, root / "link.png", false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, root / "dangling.png", false), std::nullopt);
     EXPECT_TRUE(fs::is_symlink(root / "link.png"));
     EXPECT_TRUE(fs::is_symlink(root / "dangling.png"));
     EXPECT_TRUE(loadPng(root / "maps" / "real.png"));
@@ -325,7 +323,7 @@ TEST_F(MapFileTest, AWriteThatRunsOutOfSpaceSaysWhy) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit small{1000, 1000};
         setrlimit(RLIMIT_FSIZE, &small);
-        const Failure f = saveMap(path, true);
+        const Failure f = saveMap(*map_, path, true);
         const bool said = f && f->text.find("is file set as read only? (File too large)") != std::string::npos;
         _exit(said && !fs::exists(path) ? 0 : 1);
     }
@@ -339,7 +337,7 @@ TEST_F(MapFileTest, TooLargeToQuantiseIsRefusedWithAMessage) {
     Painted& g = makeMap(8, 8);
     g.image = createTrueColour(23171, 23171);  // over 2^31 / 4 pixels: NeuQuant cannot take it
     g.width = g.height = 23171;
-    const Failure refused = saveMap(root / "huge.png", false);
+    const Failure refused = saveMap(*map_, root / "huge.png", false);
     EXPECT_FALSE(fs::exists(root / "huge.png"));
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->text.find("too large to be reduced to 64 colours"), std::string::npos);
@@ -365,9 +363,9 @@ TEST_F(MapFileTest, ChunksCanBeAppendedToAnExistingFile) {
 TEST_F(MapFileTest, PngcheckAcceptsSavedMaps) {
     if (std::system("command -v pngcheck > /dev/null 2>&1") != 0) GTEST_SKIP() << "pngcheck is not installed";
     makeMap(300, 100, true);
-    mapState.indiMaskEnabled = true;
-    ASSERT_EQ(saveMap(root / "check.png", false), std::nullopt);
-    ASSERT_EQ(saveMap(root / "checkfull.png", true), std::nullopt);
+    map_->indiMask = true;
+    ASSERT_EQ(saveMap(*map_, root / "check.png", false), std::nullopt);
+    ASSERT_EQ(saveMap(*map_, root / "checkfull.png", true), std::nullopt);
     for (const char* name : {"check.png", "checkfull.png"}) {
         const std::string cmd = "pngcheck -v '" + (root / name).string() + "' > /dev/null 2>&1";
         EXPECT_EQ(std::system(cmd.c_str()), 0) << name;

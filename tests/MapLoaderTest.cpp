@@ -6,6 +6,7 @@
 
 #include "map/Files.h"
 #include "map/Generator.h"
+#include "map/PngReader.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapInfo.h"
@@ -19,7 +20,7 @@ namespace {
 
 class Blank : public Generator {
 public:
-    Blank() : Generator(MapType::Cavern, 8, 8) {}
+    Blank() : Generator(MapType::Cavern, params, 8, 8) {}
 };
 
 Bytes seedData(std::uint32_t seed, int type, int theme) {
@@ -59,11 +60,11 @@ protected:
         return p;
     }
     bool load(const fs::path& p) {
-        currentGenerator = std::make_unique<Blank>();
-        mapState.markerX = mapState.markerY = -1;
-        paths.currentMapPath = p;
-        return loadMap();
+        Bytes file;
+        map_ = readPngFile(p, file) ? loadMapFile(file) : nullptr;
+        return map_ != nullptr;
     }
+    std::unique_ptr<Generator> map_;
 };
 
 }  // namespace
@@ -72,52 +73,59 @@ TEST_F(MapLoaderTest, SeedChunkTypeIgnoresCaseLevelChunkTypeDoesNot) {
     Bytes png = palettePng(40, 20, {{19, 19}});
     insertBeforeIend(png, makeChunk("walv", levelData(3)));
     insertBeforeIend(png, makeChunk("BXRK", seedData(777, 2, 5)));
-    mapState.mapSeed = 1;
     ASSERT_TRUE(load(write(png)));
-    EXPECT_EQ(mapState.mapSeed, 777u);
-    EXPECT_EQ(currentGenerator->typeIndex, 2);
-    EXPECT_EQ(currentGenerator->themeNumber, 5);
-    EXPECT_EQ(currentGenerator->waterColour, 0) << "a level chunk spelt differently is not read";
+    EXPECT_EQ(map_->seed, 777u);
+    EXPECT_EQ(map_->typeIndex, 2);
+    EXPECT_EQ(map_->themeNumber, 5);
+    EXPECT_EQ(map_->waterColour, 0) << "a level chunk spelt differently is not read";
 }
 
-TEST_F(MapLoaderTest, MissingChunksKeepSeedAndGiveListPositionZero) {
-    test::makeTempFolder();
+TEST_F(MapLoaderTest, APictureWithoutOurChunksHasNoSeedAndIsSavedWithoutOne) {
     mapState.mapSeed = 4444;
     ASSERT_TRUE(load(write(palettePng(40, 20, {}))));
-    EXPECT_EQ(mapState.mapSeed, 4444u);
-    EXPECT_EQ(currentGenerator->typeIndex, 0);
-    EXPECT_EQ(currentGenerator->themeNumber, 0);
-    EXPECT_EQ(mapState.markerX, -1);
-    EXPECT_EQ(mapState.markerY, -1);
-    EXPECT_FALSE(mapState.indiMaskEnabled);
+    EXPECT_FALSE(map_->hasIdentity);
+    EXPECT_EQ(map_->seed, 0u) << "no seed is taken from elsewhere";
+    EXPECT_EQ(map_->typeIndex, 0);
+    EXPECT_EQ(map_->themeNumber, 0);
+    EXPECT_EQ(map_->markerX, -1);
+    EXPECT_EQ(map_->markerY, -1);
+    EXPECT_FALSE(map_->indiMask);
+    // Saved again, it still has no seed chunk: none is invented for it.
+    ASSERT_EQ(saveMap(*map_, root / "again.png", false), std::nullopt);
+    Bytes again;
+    ASSERT_TRUE(readWholeFile(root / "again.png", again));
+    EXPECT_FALSE(readSmallChunk(again, "bXRK", nullptr, nullptr, nullptr));
+    EXPECT_TRUE(readLevelChunk(again, nullptr)) << "the water colour is still recorded";
+    ASSERT_TRUE(load(root / "again.png"));
+    EXPECT_FALSE(map_->hasIdentity);
 }
 
 TEST_F(MapLoaderTest, MarkerColourAndChunkBothSetTheIndiMask) {
     // The 240 marker alone (its chunk removed) still means an IndiMask.
     ASSERT_TRUE(load(write(palettePng(40, 20, {{5, 19}}, 240))));
-    EXPECT_TRUE(mapState.indiMaskEnabled);
+    EXPECT_TRUE(map_->indiMask);
     // The chunk alone as well.
     Bytes png = palettePng(40, 20, {{5, 19}}, 242);
     insertBeforeIend(png, makeChunk("inDI", Bytes(8, 0)));
     ASSERT_TRUE(load(write(png)));
-    EXPECT_TRUE(mapState.indiMaskEnabled);
+    EXPECT_TRUE(map_->indiMask);
     ASSERT_TRUE(load(write(palettePng(40, 20, {{5, 19}}, 242))));
-    EXPECT_FALSE(mapState.indiMaskEnabled);
+    EXPECT_FALSE(map_->indiMask);
 }
 
 TEST_F(MapLoaderTest, TheUpperOfTwoMarkersWinsThenTheLeftOne) {
     ASSERT_TRUE(load(write(palettePng(40, 20, {{30, 12}, {7, 12}, {2, 15}}))));
-    EXPECT_EQ(mapState.markerX, 7);
-    EXPECT_EQ(mapState.markerY, 12);
+    EXPECT_EQ(map_->markerX, 7);
+    EXPECT_EQ(map_->markerY, 12);
 }
 
 TEST_F(MapLoaderTest, TrueColourMapsStayTrueColour) {
     auto im = test::solidPicture(30, 10, packColour(10, 20, 30));
     im->tpixels[9][14] = packColour(242, 24, 204);
     ASSERT_TRUE(load(test::writePng(im.get(), root / "tc.png")));
-    EXPECT_TRUE(currentGenerator->image->trueColor);
-    EXPECT_EQ(mapState.markerX, 14);
-    EXPECT_EQ(mapState.markerY, 9);
+    EXPECT_TRUE(map_->image->trueColor);
+    EXPECT_EQ(map_->markerX, 14);
+    EXPECT_EQ(map_->markerY, 9);
 }
 
 TEST_F(MapLoaderTest, BadFilesLoadAsNoPictureAndRestoreNothing) {
@@ -131,12 +139,8 @@ TEST_F(MapLoaderTest, BadFilesLoadAsNoPictureAndRestoreNothing) {
     const std::pair<const char*, Bytes> cases[] = {
         {"truncated", truncated}, {"not a png", notPng}, {"huge", huge}, {"empty", Bytes{}}};
     for (const auto& [name, bytes] : cases) {
-        mapState.mapSeed = 5;
-        mapState.indiMaskEnabled = false;
         EXPECT_FALSE(load(write(bytes, "bad.png"))) << name;
-        EXPECT_FALSE(currentGenerator->image) << name;
-        EXPECT_EQ(mapState.mapSeed, 5u) << name;
-        EXPECT_EQ(mapState.markerX, -1) << name;
+        EXPECT_FALSE(map_) << name;
     }
     EXPECT_FALSE(load(root / "does-not-exist.png"));
     EXPECT_FALSE(load(root));  // a folder

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "map/ProcessState.h"
-#include "map/WindowHooks.h"
 #include "shell/Startup.h"
 #include "shell/TypeSettings.h"
 #include "generators/TypeTable.h"

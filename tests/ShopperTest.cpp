@@ -291,8 +291,8 @@ TEST_F(ShopperTest, SameSeedSameMapInEveryThemeWithTheReservedPixels) {
             EXPECT_EQ(a->image->sy, 696);
             EXPECT_EQ(at(*a, 0, 0), 0);
             EXPECT_EQ(at(*a, 959, 695), MARKER);
-            EXPECT_EQ(mapState.markerX, 959);
-            EXPECT_EQ(mapState.markerY, 695);
+            EXPECT_EQ(a->markerX, 959);
+            EXPECT_EQ(a->markerY, 695);
             // Land was textured: hardly any plain white is left.
             int white = 0;
             for (int y = 0; y < 696; y += 4)

@@ -9,7 +9,6 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
-#include "map/WindowHooks.h"
 #include "shell/Messages.h"
 
 namespace brambex::test {
@@ -21,22 +20,15 @@ void TempWorkspace::SetUp() {
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     root = pattern;
     resetProcessState();
-    fortMemory() = FortMemory{};  // what Modify rebuilds, kept between runs of one process
-    currentGenerator.reset();
     setWorkingDirectory(root);
     setWarningSink({});
-    setThemeListHook({});
-    setTypeListHook({});
 }
 
 void TempWorkspace::TearDown() {
-    currentGenerator.reset();
     std::error_code ec;
     fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(root, ec);
     setWarningSink({});
-    setThemeListHook({});
-    setTypeListHook({});
 }
 
 void useBuildArtwork(const fs::path& root, std::initializer_list<const char*> shared,

@@ -11,7 +11,6 @@
 #include "map/Random.h"
 #include "map/ThemeObjects.h"
 #include "map/Themes.h"
-#include "map/WindowHooks.h"
 #include "shell/Messages.h"
 #include "tests/TestSupport.h"
 
@@ -25,8 +24,7 @@ constexpr int GRASS = 0x22AA22, ROOTS = 0x885522;
 
 class Canvas : public Generator {
 public:
-    Canvas(int w, int h, int typeIndexValue = 0) : Generator(MapType::Cavern, w, h) {
-        typeIndex = typeIndexValue;
+    Canvas(int w, int h, MapType type = MapType::Cavern) : Generator(type, params, w, h) {
         image = createTrueColour(w, h);
         allocateKeyColours();
     }
@@ -85,9 +83,11 @@ TEST_F(ThemesTest, CountStopsAtTheFirstGapAndWarnsOnceWhenThereAreNone) {
     fs::create_directories(theme(2) / "soil.png");  // a folder is not a soil picture
     EXPECT_EQ(countThemes(), 2);
     EXPECT_EQ(mapState.themeCount, 2);
+    Canvas g(10, 10);
+    EXPECT_EQ(g.themeCount, 2) << "a new map starts with the installed count";
     for (unsigned seed = 0; seed < 200; ++seed) {
         brambex::srand(seed);
-        EXPECT_LT(pickTheme(params), 2);
+        EXPECT_LT(g.pickTheme(), 2);
     }
 }
 
@@ -113,8 +113,10 @@ TEST_F(ThemesTest, ThemeIdComesFromTheLastWellFormedLine) {
     EXPECT_EQ(g.themeId, 44);
 }
 
-TEST_F(ThemesTest, LevelKindTwoAtListPositionFourEvenWithoutSettings) {
-    Canvas roper(10, 10, 4), other(10, 10, 3);
+TEST_F(ThemesTest, LevelKindTwoForRoperWhateverItsListPositionEvenWithoutSettings) {
+    Canvas roper(10, 10, MapType::Roper), other(10, 10, MapType::Island);
+    roper.typeIndex = 3;  // a partial install lists Roper earlier
+    other.typeIndex = 4;
     roper.themeNumber = other.themeNumber = 7;  // no such theme
     roper.loadThemeSettings();
     other.loadThemeSettings();
@@ -182,7 +184,7 @@ TEST_F(ThemesTest, GrassRunsHalfTheLayerDownFromTheAirPixel) {
     g.land(0, 10, 29, 15);  // a layer 6 pixels thick, air above (row 9) and below
     int top, bottom, left, right;
     auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
-    applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2);
+    applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2, currentFolders(), 0);
     // Grass: 3 pixels from the air pixel at row 9; roots: 3 pixels ending at row 15.
     EXPECT_EQ(g.at(12, 9), GRASS + 0);
     EXPECT_EQ(g.at(12, 10), GRASS + 1);
@@ -202,7 +204,7 @@ TEST_F(ThemesTest, ModesMoveTheStripsAndThickLandTakesWholeTextures) {
         g.land(0, 20, 19, 59);  // 40 thick: whole textures fit
         int top, bottom, left, right;
         auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
-        applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, mode);
+        applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, mode, currentFolders(), 0);
         // Grass above the surface (mode 0), half above (1), or from the air pixel down (2).
         const int grassStart = 19 - (mode == 0 ? 6 : mode == 1 ? 3 : 0);
         for (int k = 0; k < 6; ++k) EXPECT_EQ(g.at(5, grassStart + k), GRASS + k) << "mode " << mode << " row " << k;
@@ -221,7 +223,7 @@ TEST_F(ThemesTest, StripsAreClippedAtThePictureEdgeAndSkipTransparentPixels) {
     g.land(0, 2, 11, 39);  // land to the bottom edge
     int top, bottom, left, right;
     auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
-    applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 0);
+    applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 0, currentFolders(), 0);
     // n = 10; the strip would start at row 1 - 10: rows below 0 are dropped, rows 5..9 of the
     // texture are transparent and leave what was there.
     EXPECT_EQ(g.at(3, 0), 0);
@@ -234,7 +236,7 @@ TEST_F(ThemesTest, StripsAreClippedAtThePictureEdgeAndSkipTransparentPixels) {
     Canvas low(12, 20);
     low.land(0, 14, 11, 19);  // surface air at row 13, six land rows below
     edges = buildEdgeMap(low.image.get(), 0, WHITE, top, bottom, left, right);
-    applyGrassAndRoots(low.image.get(), edges.get(), top, bottom, 2);
+    applyGrassAndRoots(low.image.get(), edges.get(), top, bottom, 2, currentFolders(), 0);
     EXPECT_EQ(low.at(3, 13), GRASS + 0);
     EXPECT_EQ(low.at(3, 15), GRASS + 2);
     EXPECT_EQ(low.at(3, 16), WHITE) << "(20 - 13) / 2 = 3 rows";
@@ -246,7 +248,7 @@ TEST_F(ThemesTest, MissingTexturesDrawNothing) {
     g.land(0, 10, 11, 20);
     int top, bottom, left, right;
     auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
-    applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2);
+    applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, 2, currentFolders(), 0);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 12; ++x) ASSERT_EQ(g.at(x, y), y >= 10 && y <= 20 ? WHITE : 0) << x << "," << y;
 }
@@ -299,7 +301,7 @@ protected:
         auto edges = buildEdgeMap(g.image.get(), 0, WHITE, top, bottom, left, right);
         brambex::srand(seed);
         placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, 0,
-                          {mapState.chosenTheme, params.objects, g.width, g.height});
+                          {currentFolders(), 0, params.objects, g.width, g.height});
     }
     static int count(const Canvas& g, int colour) {
         int n = 0;

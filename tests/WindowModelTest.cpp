@@ -13,7 +13,7 @@
 #include "map/ProcessState.h"
 #include "map/Themes.h"
 #include "map/WinException.h"
-#include "map/Worker.h"
+#include "generators/Worker.h"
 #include "generators/Shopper.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapLoader.h"
@@ -163,7 +163,7 @@ TEST_F(WindowModelTest, ResetAllKeepsTheTypeAndTheOtherSliders) {
     EXPECT_FALSE(c(C::Theme).enabled);
     EXPECT_TRUE(c(C::ShowTransparency).checked);
     EXPECT_FALSE(model->mapShown());
-    EXPECT_EQ(currentGenerator, nullptr);
+    EXPECT_EQ(model->map(), nullptr);
 }
 
 TEST_F(WindowModelTest, ManualModeEnablesTheChoiceListsAndTheThemePreview) {
@@ -187,9 +187,8 @@ TEST_F(WindowModelTest, AGenerationRunsOnTheWorkerAndShowsItsPreviews) {
     EXPECT_FALSE(c(C::Generate).enabled) << "everything is disabled while the map is made";
     EXPECT_FALSE(c(C::Width).enabled);
     EXPECT_EQ(model->previewPicture(), paths.busyPicturePath[0]);
-    Generator* running = currentGenerator.get();
     model->press(C::Generate);  // refused: the button is disabled and a worker exists
-    EXPECT_EQ(currentGenerator.get(), running);
+    EXPECT_TRUE(model->busy());
     finish();
     EXPECT_TRUE(model->mapShown());
     EXPECT_EQ(model->previewPicture(), paths.previewPath);
@@ -272,14 +271,15 @@ TEST_F(WindowModelTest, LoadMapShowsTheMapsTypeThemeAndWater) {
     model->select(C::Theme, 2);
     model->press(C::Generate);
     finish();
-    currentGenerator->waterColour = 1;
-    ASSERT_EQ(saveMap(root / "island.png", false), std::nullopt);
+    MapIdentity red = mapIdentity(*model->map());
+    red.waterColour = 1;
+    ASSERT_EQ(saveMap(model->map()->image.get(), red, root / "island.png", false), std::nullopt);
     model->press(C::ResetAll);
     model->select(C::GameType, 0);
     services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "island.png"; };
     model->press(C::LoadMap);
-    ASSERT_NE(currentGenerator, nullptr);
-    EXPECT_EQ(currentGenerator->mapType(), MapType::Island);
+    ASSERT_NE(model->map(), nullptr);
+    EXPECT_EQ(model->map()->mapType(), MapType::Island);
     EXPECT_EQ(c(C::GameType).value, 1);
     EXPECT_EQ(c(C::Status).text, "Island");
     EXPECT_EQ(c(C::Theme).value, 2);
@@ -293,11 +293,11 @@ TEST_F(WindowModelTest, LoadMapShowsTheMapsTypeThemeAndWater) {
     services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "junk.png"; };
     model->press(C::LoadMap);
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(currentGenerator->mapType(), MapType::Island);
+    EXPECT_EQ(model->map()->mapType(), MapType::Island);
     // A dropped file loads like a chosen one.
     model->press(C::ResetAll);
     model->dropFile(root / "island.png");
-    ASSERT_NE(currentGenerator, nullptr);
+    ASSERT_NE(model->map(), nullptr);
     EXPECT_EQ(c(C::GameType).value, 1);
 }
 
@@ -366,7 +366,7 @@ TEST_F(WindowModelTest, ATypedSeedMakesTheCommandLinesMap) {
     model->press(C::Generate);
     finish();
     ASSERT_EQ(model->shownSeed(), 4243u);
-    ASSERT_EQ(saveMap(root / "window.png", false), std::nullopt);
+    ASSERT_EQ(saveMap(*model->map(), root / "window.png", false), std::nullopt);
     ImagePtr cli = loadPng(root / "cli.png"), window = loadPng(root / "window.png");
     ASSERT_TRUE(cli && window);
     EXPECT_TRUE(test::samePixels(cli.get(), window.get()));
@@ -432,7 +432,7 @@ TEST_F(WindowModelTest, ShopperOffersItsLayoutsInManualModeAndMakesTheChosenOne)
         model->select(C::Layout, static_cast<int>(layout));
         model->press(C::Generate);
         finish();
-        auto* shopper = dynamic_cast<Shopper*>(currentGenerator.get());
+        auto* shopper = dynamic_cast<const Shopper*>(model->map());
         ASSERT_NE(shopper, nullptr);
         EXPECT_EQ(shopper->layout, layout);
         EXPECT_EQ(shopper->image->sx, 1920);

@@ -25,7 +25,6 @@
 #include <QVBoxLayout>
 
 #include "map/ProcessState.h"
-#include "map/WindowHooks.h"
 #include "shell/Messages.h"
 #include "shell/qt/CandidatesDialog.h"
 #include "shell/qt/Dialogs.h"
@@ -121,8 +120,8 @@ void QtWindowServices::showMessage(const UserError& message) {
     QMessageBox::warning(parent_, qtText(message.caption), qtText(message.text));
 }
 
-void QtWindowServices::runEditor() {
-    MapEditorDialog dialog([this](const UserError& e) { showMessage(e); }, parent_);
+void QtWindowServices::runEditor(MapEditorModel& editor) {
+    MapEditorDialog dialog(editor, [this](const UserError& e) { showMessage(e); }, parent_);
     dialog.exec();
 }
 
@@ -143,10 +142,6 @@ void QtWindowServices::quit() {
     QApplication::quit();
 }
 
-void QtWindowServices::processEvents() {
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
-}
 
 // ---------------------------------------------------------------- the window
 
@@ -165,14 +160,15 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
     buildMenus();
     connectInput();
 
-    // The worker's theme choice: handed to this thread, and the worker waits until it is shown.
-    setThemeListHook([this](int theme) {
-        auto show = [this, theme] {
-            model_->showThemeInList(theme);
-            syncFromModel();
-        };
-        if (QThread::currentThread() == thread()) show();
-        else QMetaObject::invokeMethod(this, show, Qt::BlockingQueuedConnection);
+    // The end of a run reaches this thread as a queued call; the worker never waits for it.
+    model_->setRunEndedNotifier([this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                model_->poll();
+                syncFromModel();
+            },
+            Qt::QueuedConnection);
     });
     setWarningSink([this](const UserError& e) { services_->showMessage(e); });
 
@@ -182,19 +178,12 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
     if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(980, 620);
 
     background_->setPicture(loadPicture(model_->backgroundPicture()));
-    poll_.setInterval(5);
-    connect(&poll_, &QTimer::timeout, this, [this] {
-        model_->poll();
-        if (!model_->busy()) poll_.stop();
-        syncFromModel();
-    });
     model_->initialise();
     syncFromModel();
 }
 
 MainWindow::~MainWindow() {
     model_->waitForWorker();
-    setThemeListHook({});
     setWarningSink({});
 }
 
@@ -453,7 +442,6 @@ void MainWindow::connectInput() {
 }
 
 void MainWindow::after() {
-    if (model_->busy() && !poll_.isActive()) poll_.start();
     syncFromModel();
 }
 

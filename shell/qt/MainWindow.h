@@ -22,11 +22,10 @@ public:
     std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override;
     std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override;
     void showMessage(const UserError& message) override;
-    void runEditor() override;
+    void runEditor(MapEditorModel& editor) override;
     void runAbout() override;
     bool runSettings(bool& removeBackground, bool& useModule) override;
     void quit() override;
-    void processEvents() override;
 
 private:
     QWidget* parent_;
@@ -76,7 +75,6 @@ private:
     PictureArea* stylePreview_ = nullptr;
     QLineEdit* seedField_ = nullptr;
     QLineEdit* currentSeed_ = nullptr;
-    QTimer poll_;
     int pictureVersion_ = -1;
 };
 

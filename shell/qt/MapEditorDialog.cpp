@@ -31,7 +31,7 @@ public:
     }
     // Where in the map a point of this widget lies (none outside the map).
     std::optional<QPoint> mapPoint(QPoint at) const {
-        gdImagePtr im = currentGenerator ? currentGenerator->image.get() : nullptr;
+        gdImagePtr im = dialog_->model().map() ? dialog_->model().map()->image.get() : nullptr;
         if (!im) return std::nullopt;
         // The map sits in the 960 x 737 picture as the preview writer places it.
         const PreviewGeometry g = previewGeometry(PREVIEW2_WIDTH, PREVIEW2_HEIGHT, im->sx, im->sy);
@@ -59,8 +59,9 @@ const char* const GROUP_TITLES[3] = {"Destructable", "Tough", "Indestructable"};
 const char* const COMPONENTS[3] = {"Red:", "Green:", "Blue:"};
 }  // namespace
 
-MapEditorDialog::MapEditorDialog(std::function<void(const UserError&)> showMessage, QWidget* parent)
-    : QDialog(parent), showMessage_(std::move(showMessage)) {
+MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const UserError&)> showMessage,
+                                 QWidget* parent)
+    : QDialog(parent), model_(model), showMessage_(std::move(showMessage)) {
     setWindowTitle("Edit Map");
     auto* whole = new QHBoxLayout(this);
     picture_ = new EditorPicture(this);

@@ -24,7 +24,9 @@ class MapEditorDialog : public QDialog {
     Q_OBJECT
 public:
     // `showMessage` reports what cannot be done (a map too large to edit).
-    MapEditorDialog(std::function<void(const UserError&)> showMessage, QWidget* parent = nullptr);
+    // `model` is the window's editor of the map on screen; it outlives the dialog.
+    MapEditorDialog(MapEditorModel& model, std::function<void(const UserError&)> showMessage,
+                    QWidget* parent = nullptr);
 
     MapEditorModel& model() { return model_; }
     // Redraws buttons, numbers and picture from the model.
@@ -36,7 +38,7 @@ private:
     void report(Failure failure);
     void rebuildButtons();
 
-    MapEditorModel model_;
+    MapEditorModel& model_;
     std::function<void(const UserError&)> showMessage_;
     EditorPicture* picture_;
     std::array<QLineEdit*, 3> numbers_{};

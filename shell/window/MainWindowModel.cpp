@@ -17,8 +17,7 @@
 #include "map/Random.h"
 #include "map/Themes.h"
 #include "map/WinException.h"
-#include "map/WindowHooks.h"
-#include "map/Worker.h"
+#include "generators/Run.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapLoader.h"
 #include "mapfile/Preview.h"
@@ -142,16 +141,9 @@ MainWindowModel::MainWindowModel(WindowServices& services) : services_(services)
     addControl(C::LoadMap, K::Button, "&Load Map");
     addControl(C::EditMap, K::Button);
     control(C::StylePreview).shown = false;
-
-    // The worker's theme choice and the loader's type reach the lists through the window hooks;
-    // the view hands worker calls to the window thread before they arrive here.
-    setTypeListHook([this](int position) { showTypeInList(position); });
 }
 
-MainWindowModel::~MainWindowModel() {
-    setTypeListHook({});
-    setThemeListHook({});
-}
+MainWindowModel::~MainWindowModel() = default;
 
 void MainWindowModel::addControl(Control c, ControlState::Kind kind, std::string text) {
     ControlState s;
@@ -321,7 +313,7 @@ void MainWindowModel::showTypeLayout(int position) {
     }
     for (Control c : ENABLED_AFTER_LAYOUT) control(c).enabled = true;
     // Saving and editing need a map.
-    const bool haveMap = currentGenerator && currentGenerator->image;
+    const bool haveMap = map_ && map_->image;
     control(C::SaveMap).enabled = haveMap;
     control(C::EditMap).enabled = haveMap;
     refreshParameters();
@@ -429,7 +421,7 @@ void MainWindowModel::menu(MenuCommand m) {
             if (!busy()) loadMap(std::nullopt);
             break;
         case MenuCommand::IndiMask:
-            if (!busy() && currentGenerator && currentGenerator->image) command(C::EditMap);
+            if (!busy() && map_ && map_->image) command(C::EditMap);
             break;
         }
     });
@@ -443,9 +435,9 @@ void MainWindowModel::dropFile(const fs::path& path) {
 void MainWindowModel::setSeedText(const std::string& text) { seedText_ = text; }
 
 std::optional<std::uint32_t> MainWindowModel::shownSeed() const {
-    // While the worker runs it owns the generator's picture: not even the pointer is read.
-    if (busy() || !currentGenerator || !currentGenerator->image) return std::nullopt;
-    return mapState.mapSeed;
+    // A picture loaded without our chunks has no seed, and none is made up for it.
+    if (busy() || !map_ || !map_->image || !map_->hasIdentity) return std::nullopt;
+    return map_->seed;
 }
 
 void MainWindowModel::command(Control c) {
@@ -453,7 +445,7 @@ void MainWindowModel::command(Control c) {
     case C::ResetAll: resetAll(); break;
     case C::GameType: gameTypeChanged(); break;
     case C::Water:
-        if (currentGenerator) currentGenerator->waterColour = std::max(0, control(C::Water).value);
+        if (map_) map_->waterColour = std::max(0, control(C::Water).value);
         break;
     case C::SaveMap: saveMap(); break;
     case C::LoadMap: loadMap(std::nullopt); break;
@@ -473,7 +465,7 @@ void MainWindowModel::command(Control c) {
     case C::Modify: control(C::Grass).enabled = control(C::Modify).checked; break;
     case C::EditMap:
         control(C::ForceFullColour).enabled = false;
-        services_.runEditor();
+        services_.runEditor(editor_);
         break;
     case C::SaveSettings:
         refreshParameters();
@@ -531,7 +523,7 @@ void MainWindowModel::readAllControls() {
     params.noTopSoil = control(C::NoTopSoil).checked;
 }
 
-bool MainWindowModel::busy() const { return worker.workerThread.joinable(); }
+bool MainWindowModel::busy() const { return worker_.busy(); }
 
 void MainWindowModel::generate() {
     if (busy()) return;
@@ -547,59 +539,53 @@ void MainWindowModel::generate() {
     ++pictureVersion_;
     recountThemes();
     readAllControls();
-    resetMapEditor();
 
-    // A typed seed makes the map `brambex -t <type> --seed N` makes: the map's seed, and the
-    // draws made before it (the command line's discarded ones, then the random theme).
-    std::function<void()> seedRandom;
-    if (seedTyped) {
-        const auto seed = static_cast<std::uint32_t>(typedSeed);
-        params.keepSeed = true;
-        mapState.mapSeed = seed;
-        const auto preset = row->commandLinePreset;
-        // The preset only spends its draws here; its copy of the parameters is taken now, on this
-        // thread, because the window may change the live ones while the worker runs.
-        seedRandom = [seed, preset, scratch = params]() mutable {
-            srand(seed);
-            preset(scratch);
-        };
-    }
+    // The seed is decided here, before the run: a typed one, the shown map's (Modify), or a new
+    // one. The run is then the same as `brambex -t <type> --seed N`, so the seed the map records
+    // always makes it again.
+    RunRequest request;
+    request.type = row->type;
+    request.parameters = params;
+    if (seedTyped) request.seed = static_cast<std::uint32_t>(typedSeed);
+    else if (params.keepSeed && map_ && map_->hasIdentity) request.seed = map_->seed;
+    else request.seed = freshSeed();
+    request.parameters.keepSeed = params.keepSeed || seedTyped;
+    request.themeCount = mapState.themeCount;
+    request.typeIndex = installedTypes.listIndex(row->type);
+    request.folders = currentFolders();
+    // Fort's memory belongs to the Fort map of its seed; a Modify run of that seed reuses it.
+    if (row->type == MapType::Fort && params.keepSeed && fortMemory_ && fortMemorySeed_ == request.seed)
+        request.fortMemory = fortMemory_;
+    mapState.mapSeed = request.seed;
 
     // The previous map goes with the worker: freeing a picture of hundreds of megabytes takes
     // longer than the window may stand still.
-    std::shared_ptr<Generator> previous(currentGenerator.release());
-    currentGenerator = row->make(true);
-    currentGenerator->refreshTypeIndex();
+    std::shared_ptr<Generator> previous(map_.release());
+    editor_ = MapEditorModel(nullptr);
     disableAll();
-    auto prelude = [previous, seedRandom = std::move(seedRandom)]() mutable {
-        previous.reset();
-        if (seedRandom) seedRandom();
-        else srand(static_cast<std::uint32_t>(std::time(nullptr)));
-    };
-    if (!startWorker(currentGenerator.get(), std::move(prelude))) return;
+    worker_.start(std::move(request), runEnded_, [previous]() mutable { previous.reset(); });
 }
 
 void MainWindowModel::poll() {
-    if (!busy() || worker.workerBusy) return;
-    joinWorker();
-    guarded([&] { generationFinished(); });
+    if (!busy() || !worker_.done()) return;
+    RunResult result = worker_.take();
+    guarded([&] { generationFinished(std::move(result)); });
 }
 
 void MainWindowModel::waitForWorker() {
-    // The worker may be waiting for the window thread (its theme choice): keep events going.
-    while (busy() && worker.workerBusy) services_.processEvents();
-    if (busy()) {
-        joinWorker();
-        guarded([&] { generationFinished(); });
-    }
+    if (!busy()) return;
+    RunResult result = worker_.take();
+    guarded([&] { generationFinished(std::move(result)); });
 }
+
+void MainWindowModel::cancelRun() { worker_.requestStop(); }
 
 void MainWindowModel::generateCandidates(int count) {
     if (busy() || count <= 0) return;
     guarded([&] {
         candidates_.clear();
         candidatesWanted_ = count;
-        candidateBase_ = static_cast<std::uint32_t>(std::time(nullptr));
+        candidateBase_ = freshSeed();
         nextCandidate();
     });
 }
@@ -620,34 +606,48 @@ void MainWindowModel::pickCandidate(int index) {
     seedText_ = typed;
 }
 
-void MainWindowModel::generationFinished() {
-    if (currentGenerator) showRunProblems(*currentGenerator);
-    if (candidatesWanted_ > 0 && !worker.failure) {
+void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
+    map_ = std::move(map);
+    editor_ = MapEditorModel(map_.get());
+    if (!map_) return;
+    if (auto* fort = dynamic_cast<Fort*>(map_.get()); fort && fort->memory.valid) {
+        fortMemory_ = fort->memory;
+        fortMemorySeed_ = fort->seed;
+    }
+    showRunProblems(*map_);
+    if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
+}
+
+void MainWindowModel::generationFinished(RunResult result) {
+    const bool failed = !result.map;
+    if (!failed) setMap(std::move(result.map));
+    if (candidatesWanted_ > 0 && !failed) {
         // Keep this candidate's preview under a name of its own, then make the next one.
         const std::size_t k = candidates_.size();
         const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", k);
         std::error_code ec;
         fs::copy_file(paths.previewPath, kept, fs::copy_options::overwrite_existing, ec);
-        candidates_.push_back({mapState.mapSeed, kept});
+        candidates_.push_back({map_->seed, kept});
         if (static_cast<int>(candidates_.size()) < candidatesWanted_) {
             nextCandidate();
             if (busy()) return;
         }
         candidatesWanted_ = 0;
-    } else if (worker.failure) {
+    } else if (failed) {
         candidatesWanted_ = 0;
     }
-    if (worker.failure) {
-        const std::string text = worker.failure->what();
-        worker.failure.reset();
-        currentGenerator.reset();
+    if (failed) {
         previewPicture_.clear();
+        mapShown_ = false;
         ++pictureVersion_;
         showTypeLayout(mapState.currentTypeIndex);
         applyMode();
-        services_.showMessage({"Exception", text});
+        if (result.cancelled) setStatus("Generation cancelled");
+        else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
         return;
     }
+    // The theme the run chose is shown in the list (Manual mode shows the one picked already).
+    if (map_->themeChosen) showThemeInList(map_->chosenTheme);
     params.manualMode = control(C::Manual).checked;
     mapShown_ = true;
     reloadPreviews();
@@ -665,7 +665,7 @@ void MainWindowModel::reloadPreviews() {
 }
 
 fs::path MainWindowModel::proposedMapName(const fs::path& folder) const {
-    const MapType type = currentGenerator ? currentGenerator->mapType() : MapType::Cavern;
+    const MapType type = map_ ? map_->mapType() : MapType::Cavern;
     for (int n = 1;; ++n) {
         const fs::path candidate = folder / formatText("Brambex_%s_%d.png", std::string(typeFolder(type)).c_str(), n);
         std::error_code ec;
@@ -674,11 +674,11 @@ fs::path MainWindowModel::proposedMapName(const fs::path& folder) const {
 }
 
 void MainWindowModel::saveMap() {
-    if (!currentGenerator || !currentGenerator->image) return;
+    if (!map_ || !map_->image) return;
     const std::optional<fs::path> chosen = services_.askSavePath(proposedMapName(lastFolder_));
     if (!chosen) return;
     lastFolder_ = chosen->parent_path();
-    if (Failure failed = brambex::saveMap(*chosen, control(C::ForceFullColour).checked)) services_.showMessage(*failed);
+    if (Failure failed = brambex::saveMap(*map_, *chosen, control(C::ForceFullColour).checked)) services_.showMessage(*failed);
 }
 
 void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
@@ -691,35 +691,46 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
         return;
     }
-    currentGenerator.reset();
-    int type = 0;
-    readSmallChunk(file, "bXRK", nullptr, &type, nullptr);
-    // A list position no installed type has gives the factory's fallback (Bow and Arrow).
-    createGenerator(type);
-    resetMapEditor();
-    if (!loadMapFromBytes(*currentGenerator, file, true)) {
-        currentGenerator.reset();
+    std::unique_ptr<Generator> loaded = loadMapFile(file);
+    if (!loaded) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
         return;
     }
-    showRunProblems(*currentGenerator);
+    map_.reset();
+    setMap(std::move(loaded));
     mapShown_ = true;
     reloadPreviews();
+    // The type, theme and size the file records go onto the controls, so Modify and Generate
+    // go on from this map. A picture without our chunks keeps the controls as they are.
+    if (map_->hasIdentity) {
+        if (installedTypes.installed(map_->mapType())) mapState.currentTypeIndex = installedTypes.listIndex(map_->mapType());
+        showTypeInList(mapState.currentTypeIndex);
+        showThemeInList(map_->themeNumber);
+    }
     if (mapState.currentTypeIndex >= static_cast<int>(control(C::GameType).items.size())) mapState.currentTypeIndex = 0;
     showTypeLayout(mapState.currentTypeIndex);
     if (const TypeRow* row = selectedRow()) {
         loadTypeSettings(row->type);
         loadSettingsIntoControls();
+        if (map_->hasIdentity && !row->windowFixedSize && control(C::Width).shown) {
+            ControlState& w = control(C::Width);
+            ControlState& h = control(C::Height);
+            w.max = std::max(w.max, map_->width);
+            h.max = std::max(h.max, map_->height);
+            w.value = std::clamp(map_->width, w.min, w.max);
+            h.value = std::clamp(map_->height, h.min, h.max);
+            refreshParameters();
+        }
     }
+    if (!map_->hasIdentity)
+        setStatus(formatText("%s has no map record: it carries no seed, type or theme.",
+                             paths.currentMapPath.filename().c_str()));
     // Full colour is offered only for a map that is full colour already.
-    const bool trueColour = currentGenerator->image->trueColor != 0;
+    const bool trueColour = map_->image->trueColor != 0;
     control(C::ForceFullColour).enabled = trueColour;
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;
-    control(C::Water).value = std::clamp(currentGenerator->waterColour, 0, 4);
-    if (control(C::Theme).value != currentGenerator->themeNumber &&
-        currentGenerator->themeNumber < static_cast<int>(control(C::Theme).items.size()))
-        control(C::Theme).value = currentGenerator->themeNumber;
+    control(C::Water).value = std::clamp(map_->waterColour, 0, 4);
     applyMode();
     rebuildThemePreview();
 }
@@ -753,7 +764,7 @@ void MainWindowModel::resetAll() {
     mapShown_ = false;
     previewPicture_.clear();
     ++pictureVersion_;
-    currentGenerator.reset();
+    setMap(nullptr);
     setRandomMode();
     rebuildThemePreview();
 }
@@ -772,9 +783,8 @@ void MainWindowModel::styleChanged() {
 
 void MainWindowModel::showTransparencyChanged() {
     mapState.showTransparency = control(C::ShowTransparency).checked;
-    if (!currentGenerator || !currentGenerator->image) return;
-    for (const fs::path& p : {paths.previewPath, paths.previewPath2})
-        if (Failure failed = rewritePreview(p)) services_.showMessage(*failed);
+    if (!map_ || !map_->image) return;
+    if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
     reloadPreviews();
 }
 

@@ -2,13 +2,17 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "generators/Fort.h"
 #include "generators/TypeTable.h"
+#include "generators/Worker.h"
 #include "map/UserError.h"
+#include "shell/window/MapEditorModel.h"
 
 namespace brambex {
 
@@ -39,15 +43,14 @@ public:
     // The Load Map dialog starting in `folder`; none when cancelled.
     virtual std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) = 0;
     virtual void showMessage(const UserError& message) = 0;
-    // The map editor (its own dialog); the About and Settings dialogs.
-    virtual void runEditor() = 0;
+    // The map editor (its own dialog) on the window's editor of the map on screen; the About
+    // and Settings dialogs.
+    virtual void runEditor(MapEditorModel& editor) = 0;
     virtual void runAbout() = 0;
     // Shows the Settings dialog with the two flags; true when the user pressed OK.
     virtual bool runSettings(bool& removeBackground, bool& useModule) = 0;
     // Ends the program's event loop.
     virtual void quit() = 0;
-    // Keeps the window responsive while it waits for the worker (handles pending events).
-    virtual void processEvents() = 0;
 };
 
 // The main window's behaviour without a toolkit: its controls, their states and every command.
@@ -91,14 +94,23 @@ public:
     // The current map's seed, for the window to show (none without a map).
     std::optional<std::uint32_t> shownSeed() const;
 
-    // Called regularly by the view's event loop: notices the end of a run (join, then the
-    // generation-finished step).
+    // Called on the worker's thread when a run has ended: the view posts a call of poll() to its
+    // own thread with it (a queued signal). Tests call poll() or waitForWorker() themselves.
+    void setRunEndedNotifier(std::function<void()> notify) { runEnded_ = std::move(notify); }
+    // Takes the result of a run that has ended (the view calls it when the worker says so):
+    // the generation-finished step. Nothing happens while the run goes on.
     void poll();
     bool busy() const;
-    // Waits for a running worker while keeping the window's events going (close and Exit).
+    // Waits for a running worker and takes its result (close and Exit).
     void waitForWorker();
+    // Asks a running run to stop at its next step; the map shown before it stays.
+    void cancelRun();
 
-    // Called by the worker's theme choice and the loader (through the window hooks, on the window thread).
+    // The map on screen (none before the first Generate or Load Map, and during a run).
+    const Generator* map() const { return map_.get(); }
+    // The map editor of the map on screen.
+    MapEditorModel& mapEditor() { return editor_; }
+
     void showThemeInList(int theme);
     void showTypeInList(int listPosition);
 
@@ -147,7 +159,8 @@ private:
     void command(Control c);
     void gameTypeChanged();
     void generate();
-    void generationFinished();
+    void generationFinished(RunResult result);
+    void setMap(std::unique_ptr<Generator> map);
     void saveMap();
     void loadMap(std::optional<std::filesystem::path> chosen);
     void resetAll();
@@ -173,6 +186,14 @@ private:
     int candidatesWanted_ = 0;
     std::uint32_t candidateBase_ = 0;
     void nextCandidate();
+
+    std::unique_ptr<Generator> map_;  // the map on screen
+    MapEditorModel editor_;           // the editor of map_
+    // Fort's Modify memory and the seed of the Fort map it belongs to.
+    std::optional<FortMemory> fortMemory_;
+    std::uint32_t fortMemorySeed_ = 0;
+    std::function<void()> runEnded_;
+    Worker worker_;                   // last: its run ends before the rest goes
 };
 
 }  // namespace brambex

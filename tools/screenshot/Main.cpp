@@ -59,17 +59,13 @@ int main(int argc, char** argv) {
         QThread::msleep(10);
     }
     if (editorShot) {
-        MapEditorDialog editor([](const UserError&) {});
+        MapEditorDialog editor(model.mapEditor(), [](const UserError&) {});
         editor.show();
         for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
         auto* picture = editor.findChild<QWidget*>("editorPicture");
         for (int y = picture->height() * 3 / 5; y < picture->height(); y += 7) editor.clickPicture(QPoint(picture->width() / 3, y));
         for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-        const bool saved = editor.grab().save(argv[1]);
-        currentGenerator.reset();
-        return saved ? 0 : 1;
+        return editor.grab().save(argv[1]) ? 0 : 1;
     }
-    const bool saved = window.grab().save(argv[1]);
-    currentGenerator.reset();
-    return saved ? 0 : 1;
+    return window.grab().save(argv[1]) ? 0 : 1;
 }

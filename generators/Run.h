@@ -1,0 +1,46 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "generators/Fort.h"
+#include "map/Generator.h"
+#include "map/MapTypes.h"
+#include "map/ProcessState.h"
+
+namespace brambex {
+
+// One run of a map type, as a value: everything it depends on goes in, everything it makes
+// comes out. The same request always gives the same map; nothing process-wide is read on the
+// way, and nothing is written to disk or shown (the shell writes the previews, shows the theme
+// and reports the problems afterwards).
+struct RunRequest {
+    MapType type = MapType::Cavern;
+    GenerationParameters parameters;  // a snapshot of the controls (or the command line's values)
+    std::uint32_t seed = 12345;       // the map's identity: the random source is seeded with it
+    int themeCount = 0;               // installed themes a random theme is drawn from
+    int typeIndex = 0;                // the type's Game Type list position, stored in the file
+    DataFolders folders;              // where the artwork is read
+    std::optional<FortMemory> fortMemory;  // Fort's Modify memory, when the run should reuse it
+    // Set by the shell to end the run at its next step boundary.
+    std::shared_ptr<const std::atomic<bool>> stop;
+};
+
+struct RunResult {
+    std::unique_ptr<Generator> map;  // the finished map and its identity; none on failure or cancel
+    std::string failure;             // what ended the run ("Out of memory"), empty otherwise
+    bool cancelled = false;
+};
+
+// Makes the map a request stands for, on the calling thread. The random source is seeded here,
+// once, for every type: then come the draws the type has always made before its recipe (see
+// TypeRow), then the recipe.
+RunResult runMap(const RunRequest& request);
+
+// A seed for a map the user gave none: the time, as the program has always used.
+std::uint32_t freshSeed();
+
+}  // namespace brambex
