@@ -14,7 +14,15 @@ namespace {
 const char* const STYLE_FOLDERS[] = {"ball", "matrix", "pool", "rugby", "smilies", "space"};
 }  // namespace
 
-BnA::BnA(const GenerationParameters& p) : Generator(MapType::BnA, p) {}
+BnA::BnA(const GenerationParameters& p) : Generator(MapType::BnA, p, p.width, p.height), settings(settingsFrom(p)) {}
+
+BnA::Settings BnA::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.bnaObjects = p.bnaObjects;
+    s.bnaStyle = p.bnaStyle;
+    s.bnaAlgorithm = p.bnaAlgorithm;
+    return s;
+}
 
 const char* BnA::styleFolder(int style) { return STYLE_FOLDERS[style >= 0 && style < 6 ? style : 0]; }
 
@@ -23,7 +31,7 @@ int BnA::pictureCount(int width, int height, int objects) {
 }
 
 void BnA::prepareObjects() {
-    const std::filesystem::path folder = folders.file("bna") / styleFolder(parameters.bnaStyle);
+    const std::filesystem::path folder = folders.file("bna") / styleFolder(settings.bnaStyle);
     int count = 0;
     while (fileOpens(folder / (std::to_string(count) + ".png"))) ++count;
     stylePictureCount = count;
@@ -43,8 +51,8 @@ void BnA::prepareObjects() {
 void BnA::generate() {
     prepareObjects();
     beginRun();
-    const bool gradient = parameters.manualMode ? parameters.bnaAlgorithm == 0 : rand() % 2 == 0;
-    const int count = pictureCount(width, height, parameters.bnaObjects);
+    const bool gradient = common.manualMode ? settings.bnaAlgorithm == 0 : rand() % 2 == 0;
+    const int count = pictureCount(width, height, settings.bnaObjects);
     placed.clear();
     if (!stylePictures.empty() && count > 0) {
         double best = 10000.0;

@@ -10,8 +10,17 @@ namespace brambex {
 // the Gradient algorithm, denser towards the bottom.
 class BnA : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int bnaObjects = 25;   // pictures per map, 0-50
+        int bnaStyle = 0;      // the style folder
+        int bnaAlgorithm = 0;  // Manual mode: 0 spread by a gradient, 1 at random
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit BnA(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
     void prepareObjects() override;
 

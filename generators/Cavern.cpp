@@ -9,7 +9,15 @@
 
 namespace brambex {
 
-Cavern::Cavern(const GenerationParameters& p) : Generator(MapType::Cavern, p) {}
+Cavern::Cavern(const GenerationParameters& p) : Generator(MapType::Cavern, p, p.width, p.height), settings(settingsFrom(p)) {}
+
+Cavern::Settings Cavern::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.complexity = p.complexity;
+    s.numIslands = p.numIslands;
+    s.objects = p.objects;
+    return s;
+}
 
 bool Cavern::hasRoof() const { return true; }
 
@@ -40,8 +48,8 @@ void Cavern::generate() {
     beginRun();
     floodFill(image.get(), 0, 0, colourWhite);
 
-    const int caves = std::max(parameters.numIslands, 1);
-    const int spacing = spacingFor(parameters.complexity);
+    const int caves = std::max(settings.numIslands, 1);
+    const int spacing = spacingFor(settings.complexity);
     const int bandHeight = height / caves;
     const int margin = marginFor(bandHeight);
     const int shift = rand() % 2 == 0 ? 100 : 0;  // 100 opens the caves at both sides
@@ -55,7 +63,7 @@ void Cavern::generate() {
         bandTop += bandHeight;
     }
 
-    textureLand(*this, 2, true);
+    textureLand(*this, 2, true, settings.objects);
     // Cut into the rock in the empty colour, beside the last cave's first corner.
     if (outline.first)
         drawCaption(image.get(), outline.first->x + 32, outline.first->y - 32, sizeCaption(width, height),

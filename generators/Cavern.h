@@ -8,8 +8,17 @@ namespace brambex {
 // quadrilateral of air. The only map type with a roof.
 class Cavern : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int complexity = 50;
+        int numIslands = 1;  // caves, one above the other
+        int objects = 50;    // theme objects per 1000 edge pixels
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit Cavern(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
     bool hasRoof() const override;
 

@@ -37,7 +37,14 @@ int countFiles(const fs::path& folder) {
 
 }  // namespace
 
-Fort::Fort(const GenerationParameters& p) : Generator(MapType::Fort, p, MAP_W, MAP_H) {}
+Fort::Fort(const GenerationParameters& p) : Generator(MapType::Fort, p, MAP_W, MAP_H), settings(settingsFrom(p)) {}
+
+Fort::Settings Fort::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.fortBrick = p.fortBrick;
+    s.fortGrass = p.fortGrass;
+    return s;
+}
 
 std::vector<std::pair<int, int>> Fort::hillProfile() {
     std::list<std::pair<int, int>> points{{1, MAP_H}, {769, MAP_H}};
@@ -146,10 +153,10 @@ void Fort::generate() {
     colourWhite = packColour(255, 255, 255);
 
     // Modify keeps the remembered hill (unless Grass asks for a new one) and pieces.
-    const bool reuse = parameters.keepSeed && memory.valid;
+    const bool reuse = common.keepSeed && memory.valid;
     const FortMemory kept = memory;
     std::array<int, 768> heights = hillHeights(hillProfile());
-    if (reuse && !parameters.fortGrass) heights = kept.heights;
+    if (reuse && !settings.fortGrass) heights = kept.heights;
     memory.heights = heights;
 
     drawLand(half.get(), heights);
@@ -162,7 +169,7 @@ void Fort::generate() {
         memory.heights = hill;
     }
     memory.valid = true;
-    const int brickNumber = parameters.manualMode ? parameters.fortBrick : rand() % 3;
+    const int brickNumber = common.manualMode ? settings.fortBrick : rand() % 3;
 
     ImagePtr brick = loadArt(file("brick/" + std::to_string(brickNumber) + ".png"));
     const int extra = memory.bottomSet == 0 ? 4 : 0;

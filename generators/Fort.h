@@ -22,8 +22,16 @@ struct FortMemory {
 // a fort stacked from 280 x 170 pieces in a brick. Its artwork is its own (data/fort), not a theme.
 class Fort : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int fortBrick = 0;       // Manual mode: 0 "Brick", 1 "Granite", 2 "White Stone"
+        bool fortGrass = false;  // with Modify: a new hill
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit Fort(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     // The hill's 129 points (x 1..769, 6 apart), by midpoint displacement; the draws as stated.

@@ -19,10 +19,18 @@ int drawBelow(int n) {
 
 }  // namespace
 
-Island::Island(const GenerationParameters& p) : Generator(MapType::Island, p) {}
+Island::Island(const GenerationParameters& p) : Generator(MapType::Island, p, p.width, p.height), settings(settingsFrom(p)) {}
+
+Island::Settings Island::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.complexity = p.complexity;
+    s.numIslands = p.numIslands;
+    s.objects = p.objects;
+    return s;
+}
 
 std::vector<Point> Island::pointCloud(int left, int slotWidth, int centre, bool gaps) const {
-    const int wanted = std::max(parameters.complexity, 0);
+    const int wanted = std::max(settings.complexity, 0);
     const long long gapRange = static_cast<long long>(height) * height + static_cast<long long>(centre) * centre;
     std::vector<Point> cloud;
     cloud.reserve(static_cast<std::size_t>(wanted));
@@ -124,7 +132,7 @@ void Island::generate() {
     beginRun();
     floodFill(image.get(), 0, 0, colourBlack);
 
-    const int islands = std::max(parameters.numIslands, 1);
+    const int islands = std::max(settings.numIslands, 1);
     const int slotWidth = width / islands;
     Point captionPoint{};
     PointList outline;
@@ -135,7 +143,7 @@ void Island::generate() {
         if (i == 0 && outline.first) captionPoint = {outline.first->x, outline.first->y, 0};
     }
 
-    textureLand(*this, 2, true);
+    textureLand(*this, 2, true, settings.objects);
     drawCaption(image.get(), captionPoint.x + 32, captionPoint.y - 32, sizeCaption(width, height), colourBlack);
     applyThemeSoil(*this);
     setReservedPixels(*this);

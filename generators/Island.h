@@ -11,8 +11,17 @@ namespace brambex {
 // filled.
 class Island : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int complexity = 150;
+        int numIslands = 1;
+        int objects = 80;
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit Island(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     // Steps of one island, public for tests (all draw from rand() in the order of the run).

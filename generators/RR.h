@@ -8,8 +8,16 @@ namespace brambex {
 // border; grass and roots on its land unless "No Top Soil" is set.
 class RR : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int pathSize = 232;
+        bool noTopSoil = false;  // soil only, no grass or roots
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit RR(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     // The cell size of a run: the path size, 174 when it is 0.

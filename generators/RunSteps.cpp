@@ -7,7 +7,7 @@
 
 namespace brambex {
 
-void textureLand(Generator& g, int grassMode, bool withObjects) {
+void textureLand(Generator& g, int grassMode, bool withObjects, int objects) {
     g.stopPoint();
     int top = 0, bottom = 0, left = 0, right = 0;
     ImagePtr edges = buildEdgeMap(g.image.get(), g.colourBlack, g.colourWhite, top, bottom, left, right);
@@ -16,7 +16,7 @@ void textureLand(Generator& g, int grassMode, bool withObjects) {
     applyGrassAndRoots(g.image.get(), edges.get(), top, bottom, grassMode, g.folders, g.chosenTheme);
     g.stopPoint();
     if (withObjects) {
-        const ObjectPlacement placement{g.folders, g.chosenTheme, g.parameters.objects, g.width, g.height};
+        const ObjectPlacement placement{g.folders, g.chosenTheme, objects, g.width, g.height};
         placeThemeObjects(g.image.get(), edges.get(), top, bottom, left, right, g.colourBlack, placement);
     }
 }

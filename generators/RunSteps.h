@@ -7,8 +7,8 @@ namespace brambex {
 // The closing steps most map types share, in the order a recipe calls them.
 
 // Edge map of the land; grass and roots in `grassMode` (0, 1 or 2); theme objects when
-// `withObjects`. Sets themeNumber to the chosen theme. Nothing when the edge map cannot be made.
-void textureLand(Generator& g, int grassMode, bool withObjects);
+// `withObjects`, `objects` in 1000 per edge pixel. Sets themeNumber to the chosen theme. Nothing when the edge map cannot be made.
+void textureLand(Generator& g, int grassMode, bool withObjects, int objects = 0);
 
 // The soil of the chosen theme under all land.
 void applyThemeSoil(Generator& g);

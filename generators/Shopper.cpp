@@ -89,7 +89,14 @@ void findOpenings(int start, int end, int skip, const std::function<bool(int)>& 
     }
 }
 
-Shopper::Shopper(const GenerationParameters& p) : Generator(MapType::Shopper, p, MAP_W, MAP_H) {}
+Shopper::Shopper(const GenerationParameters& p) : Generator(MapType::Shopper, p, MAP_W, MAP_H), settings(settingsFrom(p)) {}
+
+Shopper::Settings Shopper::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.objects = p.objects;
+    s.shopperLayout = p.shopperLayout;
+    return s;
+}
 
 void Shopper::generate() {
     beginRun();
@@ -101,7 +108,7 @@ void Shopper::generate() {
     inventory.roof = countPictures(objectsFolder(folders, "roof"));
     // Drawn in manual mode too, so a seed makes the same later draws in both modes.
     const int layoutDraw = rand();
-    if (parameters.manualMode) layout = parameters.shopperLayout == 1 ? Layout::Maze : Layout::City;
+    if (common.manualMode) layout = settings.shopperLayout == 1 ? Layout::Maze : Layout::City;
     else layout = layoutDraw % 2 == 0 ? Layout::Maze : Layout::City;
 
     image = createTrueColour(MAP_W, MAP_H);
@@ -109,7 +116,7 @@ void Shopper::generate() {
     if (layout == Layout::City) buildCity();
     else buildTileMaze(image.get(), 300, 200, folders.file(typeFolder(MapType::Shopper)));  // 6 x 3 tiles of 320 x 232
 
-    textureLand(*this, 2, true);
+    textureLand(*this, 2, true, settings.objects);
     applyThemeSoil(*this);
     setReservedPixels(*this);
     finishRun(*this);

@@ -49,8 +49,16 @@ public:
         std::vector<Placement> wallOpenings[2], ceilingOpenings;  // [0] left wall, [1] right wall
     };
 
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int objects = 10;
+        int shopperLayout = 0;  // Manual mode: 0 City, 1 Maze
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit Shopper(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     bool largeUsed = false;

@@ -52,7 +52,15 @@ void densify(std::vector<Point>& course, double step) {
 
 }  // namespace
 
-SuperSheepRace::SuperSheepRace(const GenerationParameters& p) : Generator(MapType::SuperSheepRace, p) {}
+SuperSheepRace::SuperSheepRace(const GenerationParameters& p) : Generator(MapType::SuperSheepRace, p, p.width, p.height), settings(settingsFrom(p)) {}
+
+SuperSheepRace::Settings SuperSheepRace::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.pathSize = p.pathSize;
+    s.complexity = p.complexity;
+    s.smoothing = p.smoothing;
+    return s;
+}
 
 std::string SuperSheepRace::caption(int width, int height, int pathSize) {
     return std::string(PROGRAM_CAPTION) + " " + std::to_string(width) + "x" + std::to_string(height) + "x" +
@@ -321,7 +329,7 @@ void SuperSheepRace::stampMarkers(int p) {
 
 void SuperSheepRace::generate() {
     // A path size of 0 cannot come from the window or a settings file (50-200); 50 keeps the rules sound.
-    const int p = parameters.pathSize > 0 ? parameters.pathSize : 50;
+    const int p = settings.pathSize > 0 ? settings.pathSize : 50;
     // The scatter needs more than 120 x 240 pixels and the course room to turn; a settings file
     // may ask for a map as small as 640 x 32.
     width = std::max(width, 360);
@@ -329,7 +337,7 @@ void SuperSheepRace::generate() {
     beginRun();
     floodFill(image.get(), 0, 0, colourWhite);
     const double s = static_cast<double>(height) * width / 1336320.0;
-    const int n = static_cast<int>(parameters.complexity * s);
+    const int n = static_cast<int>(settings.complexity * s);
     rebuilds = 0;
     for (;;) {
         std::vector<Point> c = order(scatter(n, s));
@@ -337,7 +345,7 @@ void SuperSheepRace::generate() {
         // A course that will not settle is scattered afresh; on a map too small for the course
         // the last one is kept rather than trying for ever.
         if (keepApart(c, p, shapingPasses) || rebuilds == MAX_REBUILDS) {
-            course = rounded(c, parameters.smoothing);
+            course = rounded(c, settings.smoothing);
             break;
         }
         ++rebuilds;

@@ -12,8 +12,17 @@ namespace brambex {
 // with a round brush along a course of way points that never comes close to itself.
 class SuperSheepRace : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int pathSize = 70;
+        int complexity = 20;
+        int smoothing = 0;  // 0 none, 1 some corners, 2 every corner
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit SuperSheepRace(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     // Way points scattered over the map: n of them, kept apart by a distance that shrinks with

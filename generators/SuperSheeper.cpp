@@ -9,7 +9,15 @@
 
 namespace brambex {
 
-SuperSheeper::SuperSheeper(const GenerationParameters& p) : Generator(MapType::SuperSheeper, p) {}
+SuperSheeper::SuperSheeper(const GenerationParameters& p) : Generator(MapType::SuperSheeper, p, p.width, p.height), settings(settingsFrom(p)) {}
+
+SuperSheeper::Settings SuperSheeper::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.pathSize = p.pathSize;
+    s.padding = p.padding;
+    s.objects = p.objects;
+    return s;
+}
 
 int SuperSheeper::paddedRows(int rows, int padding) {
     for (int i = 0; i < padding && rows > 3; ++i) --rows;
@@ -18,7 +26,7 @@ int SuperSheeper::paddedRows(int rows, int padding) {
 
 void SuperSheeper::generate() {
     // A path size of 0 (no settings file can give one) would divide by zero.
-    const int p = RR::cellSize(parameters.pathSize);
+    const int p = RR::cellSize(settings.pathSize);
     width = std::max(width, 3 * p);
     height = std::max(height, 3 * p);
     beginRun();
@@ -26,13 +34,13 @@ void SuperSheeper::generate() {
     // The tile size comes from the whole height; the padding rows stay empty below the maze.
     const int cols = width / p, allRows = height / p;
     const int tileWidth = width / cols, tileHeight = height / allRows;
-    const TileMaze maze = carveMaze(cols, paddedRows(allRows, parameters.padding), MazeLoops::OneInSixteen);
+    const TileMaze maze = carveMaze(cols, paddedRows(allRows, settings.padding), MazeLoops::OneInSixteen);
     drawTileMaze(image.get(), maze, tileWidth, tileHeight, folders.file(typeFolder(MapType::SuperSheeper)), false);
 
     // The empty strip at the right and the padding rows (the air joined to the bottom-right
     // corner) become land.
     floodFill(image.get(), width - 1, height - 1, colourWhite);
-    textureLand(*this, 2, true);
+    textureLand(*this, 2, true, settings.objects);
     applyThemeSoil(*this);
     setReservedPixels(*this);
     finishRun(*this);

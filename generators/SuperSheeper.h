@@ -9,8 +9,17 @@ namespace brambex {
 // grass, roots and theme objects.
 class SuperSheeper : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int pathSize = 300;
+        int padding = 1;
+        int objects = 75;
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit SuperSheeper(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     // Rows of tiles after padding: lowered one at a time, at most `padding` times, never below 3.

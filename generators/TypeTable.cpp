@@ -17,7 +17,6 @@ namespace brambex {
 namespace {
 
 using P = GenerationParameters;
-using C = Control;
 
 template <typename T>
 std::unique_ptr<Generator> make(const GenerationParameters& parameters) {
@@ -56,7 +55,6 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.bnaObjects = 25;
         },
         0, false,
-        {"Bow n Arrow", {C::Style, C::Algorithm, C::BnaObjectsLabel, C::BnaObjects}, {}, true, false, {}, {}, {}, 696},
     },
     {
         MapType::Cavern, "Cavern", make<Cavern>, false,
@@ -64,14 +62,10 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {"width", "height", "complexity", "objects"},
         [](P& p, std::uint32_t) { presetLandscape(p, 50); },
         noOverride, 1, false,
-        {"Cavern",
-         {C::Objects, C::ObjectsLabel, C::ComplexityLabel, C::Complexity, C::IslandsValue, C::CavesLabel, C::Islands},
-         {}, true, true, {}, {{C::Complexity, 1, 100}}, {{C::Complexity, 50}}, 696},
     },
     {
         MapType::Fort, "Fort", make<Fort>, true, {}, {},
         noPreset, noOverride, 0, false,
-        {"Fort", {C::Grass}, {C::Brick}, false, false, {}, {}, {}, 0},
     },
     {
         MapType::Island, "Island", make<Island>, false,
@@ -80,14 +74,10 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         {"width", "height", "complexity", "numislands", "objects"},
         [](P& p, std::uint32_t) { presetLandscape(p, 80); },
         noOverride, 1, false,
-        {"Island",
-         {C::Objects, C::ObjectsLabel, C::IslandsValue, C::IslandsLabel, C::Islands, C::ComplexityLabel, C::Complexity},
-         {}, true, true, {}, {{C::Complexity, 10, 150}}, {{C::Complexity, 150}}, 696},
     },
     {
         MapType::Roper, "Roper", make<Roper>, true, {}, {},
         noPreset, noOverride, 0, false,
-        {"Roper", {}, {}, false, true, {}, {}, {}, 0},
     },
     {
         MapType::RR, "RR", make<RR>, false,
@@ -98,8 +88,6 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.noTopSoil = true;
         },
         noOverride, 0, false,
-        {"Rope Race", {C::PathSize, C::PathSizeValue, C::PathSizeLabel, C::NoTopSoil}, {}, true, true,
-         {{C::PathSize, 174, 522}}, {}, {}, 696},
     },
     {
         MapType::Shopper, "Shopper", make<Shopper>, true,
@@ -112,7 +100,6 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.objects = 10;
         },
         noOverride, 1, false,
-        {"Shopper", {C::Objects, C::ObjectsLabel}, {C::Layout}, false, true, {}, {}, {}, 0},
     },
     {
         MapType::SuperSheepRace, "SuperSheepRace", make<SuperSheepRace>, false,
@@ -125,10 +112,6 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.pathSize = 70;
         },
         noOverride, 0, true,
-        {"Super Sheep Race",
-         {C::Smoothing, C::ComplexityLabel, C::Complexity, C::PathSize, C::PathSizeValue, C::PathSizeLabel},
-         {}, true, true,
-         {{C::Complexity, 15, 50}, {C::PathSize, 50, 200}}, {}, {{C::Complexity, 20}, {C::PathSize, 70}}, 2880},
     },
     {
         MapType::SuperSheeper, "SuperSheeper", make<SuperSheeper>, false,
@@ -140,16 +123,12 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.pathSize = 300;
         },
         noOverride, 0, false,
-        {"SuperSheeper",
-         {C::PathSize, C::PathSizeValue, C::PathSizeLabel, C::PaddingLabel, C::Padding, C::Objects, C::ObjectsLabel},
-         {}, true, true, {{C::PathSize, 174, 522}}, {}, {}, 2880},
     },
     {
         MapType::WforW, "WforW", make<WforW>, true,
         {{"pads", 40, 60, &P::pads}},
         {"pads"},
         noPreset, noOverride, 0, false,
-        {"Walk for Weapons", {C::PadsLabel, C::Pads}, {}, false, false, {}, {}, {}, 0},
     },
 }};
 

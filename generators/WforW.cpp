@@ -81,7 +81,13 @@ ImagePtr withBlackTransparent(ImagePtr picture) {
 
 }  // namespace
 
-WforW::WforW(const GenerationParameters& p) : Generator(MapType::WforW, p, MAP_W, MAP_H) {}
+WforW::WforW(const GenerationParameters& p) : Generator(MapType::WforW, p, MAP_W, MAP_H), settings(settingsFrom(p)) {}
+
+WforW::Settings WforW::settingsFrom(const GenerationParameters& p) {
+    Settings s;
+    s.pads = p.pads;
+    return s;
+}
 
 fs::path WforW::file(const fs::path& relative) const { return folders.file("wfw") / relative; }
 
@@ -117,7 +123,7 @@ int WforW::chooseTile(const Artwork& art, int want) const {
 void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
     const int tileCount = static_cast<int>(art.tiles.size());
     std::vector<unsigned char> grid(static_cast<std::size_t>(MAP_W) * MAP_H, 0);
-    const int pieces = parameters.pads + 5;
+    const int pieces = settings.pads + 5;
     placed.clear();
     points.clear();
     padSpots.clear();

@@ -12,8 +12,15 @@ namespace brambex {
 // stamps of one block set, with nodes and weapon pads. See WforW.cpp for the geometry.
 class WforW : public Generator {
 public:
+    // What this type reads of the parameters, taken when it is made.
+    struct Settings {
+        int pads = 50;  // weapon pads wanted; the building aims at pads + 5 pieces
+    };
+    static Settings settingsFrom(const GenerationParameters& parameters);
+
     // Made from `parameters` (by default this process's current ones).
     explicit WforW(const GenerationParameters& parameters = params);
+    const Settings settings;
     void generate() override;
 
     // A connection point of a placed tile, in map coordinates.

@@ -12,7 +12,7 @@ namespace brambex {
 Generator::Generator(MapType type, const GenerationParameters& p) : Generator(type, p, p.width, p.height) {}
 
 Generator::Generator(MapType type, const GenerationParameters& p, int fixedWidth, int fixedHeight)
-    : width(fixedWidth), height(fixedHeight), parameters(p), type_(type) {
+    : width(fixedWidth), height(fixedHeight), common{p.themeChoice, p.manualMode, p.keepSeed}, type_(type) {
     typeIndex = installedTypes.listIndex(type);
     seed = p.keepSeed ? mapState.mapSeed : static_cast<std::uint32_t>(std::time(nullptr));
     themeCount = mapState.themeCount;
@@ -30,7 +30,7 @@ void Generator::refreshTypeIndex() { typeIndex = installedTypes.listIndex(type_)
 bool Generator::hasRoof() const { return false; }
 
 int Generator::pickTheme() {
-    chosenTheme = (parameters.manualMode || themeCount <= 0) ? parameters.themeChoice : rand() % themeCount;
+    chosenTheme = (common.manualMode || themeCount <= 0) ? common.themeChoice : rand() % themeCount;
     themeChosen = true;
     return chosenTheme;
 }

@@ -14,6 +14,13 @@
 
 namespace brambex {
 
+// What every map type reads of the parameters: the theme list's choice, Manual mode, Modify.
+struct CommonSettings {
+    int themeChoice = 0;
+    bool manualMode = false;
+    bool keepSeed = false;
+};
+
 // A run stopped at a step boundary because the shell asked it to (the window's Cancel).
 struct RunCancelled {};
 
@@ -70,9 +77,10 @@ public:
     int width = 0;
     int height = 0;
 
-    // The parameters this map is made from, copied in when the generator was made. The window
-    // may change its own values while the worker runs; the run only ever reads this copy.
-    GenerationParameters parameters;
+    // The choices every type reads, copied in when the generator was made (each type keeps its
+    // own settings beside them). The window may change its own values while the worker runs;
+    // the run only ever reads these copies.
+    CommonSettings common;
 
     // What the run is given besides the parameters.
     std::uint32_t seed = 12345;  // the random source is seeded with it: the map's identity

@@ -116,9 +116,9 @@ TEST_F(GeneratorTest, ThemeChoiceWithoutThemesUsesTheListAndDrawsNothing) {
     EXPECT_EQ(next, brambex::rand()) << "no draw was made";
 
     g.themeCount = 5;
-    g.parameters.manualMode = true;
+    g.common.manualMode = true;
     EXPECT_EQ(g.pickTheme(), 3);
-    g.parameters.manualMode = false;
+    g.common.manualMode = false;
     brambex::srand(9);
     const int expected = brambex::rand() % 5;
     brambex::srand(9);

@@ -136,9 +136,9 @@ std::uint64_t pictureHash(gdImagePtr im) {
     return h;
 }
 
-std::string rowName(const GoldenRow& row, const GenerationParameters& p) {
+std::string rowName(const GoldenRow& row, const Generator& g) {
     return std::string(typeFolder(row.type)) + "_seed" + std::to_string(row.seed) + "_theme" +
-           std::to_string(row.theme) + "_" + std::to_string(p.width) + "x" + std::to_string(p.height);
+           std::to_string(row.theme) + "_" + std::to_string(g.width) + "x" + std::to_string(g.height);
 }
 
 // The changed pixels in magenta over a dimmed copy of the new map.
@@ -191,7 +191,7 @@ TEST_F(GoldenMapsTest, StoredSeedsStillMakeTheirMaps) {
         auto g = make(row);
         ASSERT_TRUE(g->image) << row.parameters;
         const std::uint64_t hash = pictureHash(g->image.get());
-        const std::string name = rowName(row, g->parameters);
+        const std::string name = rowName(row, *g);
         const fs::path passed = out / "passed" / (name + ".png");
         if (print) {
             std::printf("    {MapType::%s, %u, %d, \"%s\", 0x%016llxull},\n", std::string(typeRow(row.type).className).c_str(),

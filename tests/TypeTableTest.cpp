@@ -5,6 +5,7 @@
 #include <string>
 
 #include "generators/TypeTable.h"
+#include "shell/window/TypeLayouts.h"
 #include "tests/TestSupport.h"
 
 namespace brambex {
@@ -47,7 +48,7 @@ TEST_F(TypeTableTest, EveryWrittenKeyIsReadBackByTheSameKeyAndNoReadKeyIsNeverWr
 TEST_F(TypeTableTest, WindowPositionsSetOnChangeLieInsideTheRangesSetAtTheSameTime) {
     for (const TypeRow& row : typeTable()) {
         SCOPED_TRACE(std::string(row.className));
-        const WindowLayout& w = row.window;
+        const WindowLayout& w = windowLayout(row.type);
         EXPECT_FALSE(w.statusText.empty());
         for (const SliderPosition& pos : w.positionsOnChange) {
             std::vector<SliderRange> ranges = w.rangesOnChange;

@@ -271,7 +271,7 @@ void MainWindowModel::showTypeLayout(int position) {
     if (!type) {
         setStatus("Error in Game Type");
     } else {
-        const WindowLayout& w = typeRow(*type).window;
+        const WindowLayout& w = windowLayout(*type);
         setStatus(std::string(w.statusText));
         for (Control c : w.shown) {
             control(c).shown = true;

@@ -10,6 +10,7 @@
 
 #include "generators/Fort.h"
 #include "generators/TypeTable.h"
+#include "shell/window/TypeLayouts.h"
 #include "generators/Worker.h"
 #include "map/UserError.h"
 #include "shell/window/MapEditorModel.h"
