@@ -38,7 +38,7 @@ void BnA::prepareObjects() {
     stylePictures.clear();
     stylePictures.resize(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        ImagePtr loaded = loadObjectArt(folder / (std::to_string(i) + ".png"));
+        ImagePtr loaded = loadSmallArt(folder / (std::to_string(i) + ".png"));
         if (!loaded) continue;
         // Black is never drawn: as a true-colour picture its transparent colour is simply 0.
         ImagePtr picture = trueColourCopy(loaded.get());

@@ -18,7 +18,7 @@ constexpr int PIECE_W = 280, PIECE_H = 170;
 
 // A grass piece with its transparent colour: index or value `key` of the file.
 ImagePtr grassPiece(const fs::path& path, int key) {
-    ImagePtr loaded = loadArt(path);
+    ImagePtr loaded = loadSmallArt(path);
     if (!loaded) return nullptr;
     const int transparent = loaded->trueColor ? key
                             : key < loaded->colorsTotal
@@ -86,7 +86,7 @@ void Fort::swapColours(gdImagePtr piece, int swap) {
 }
 
 void Fort::drawLand(gdImagePtr half, const std::array<int, 768>& heights) const {
-    ImagePtr land = loadArt(file("grass/land.png"));
+    ImagePtr land = loadTileArt(file("grass/land.png"));
     if (!land) return;
     const int rows = std::min(200, land->sy);
     for (int k = 0; k < 768; ++k) {
@@ -134,7 +134,7 @@ void Fort::drawPieces(FortMemory& m) const {
 void Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr brick, int x, int y, bool mirror,
                      int swap) const {
     ImagePtr piece = createTrueColour(PIECE_W, PIECE_H);
-    if (ImagePtr loaded = piecePath.empty() ? nullptr : loadArt(piecePath)) copyPicture(piece.get(), loaded.get(), 0, 0);
+    if (ImagePtr loaded = piecePath.empty() ? nullptr : loadTileArt(piecePath)) copyPicture(piece.get(), loaded.get(), 0, 0);
     swapColours(piece.get(), swap);
     if (!brick) return;
     // The brick shows where the piece is white; the piece's other colours (black: air) cover it.
@@ -171,7 +171,7 @@ void Fort::generate() {
     memory.valid = true;
     const int brickNumber = common.manualMode ? settings.fortBrick : rand() % 3;
 
-    ImagePtr brick = loadArt(file("brick/" + std::to_string(brickNumber) + ".png"));
+    ImagePtr brick = loadTileArt(file("brick/" + std::to_string(brickNumber) + ".png"));
     const int extra = memory.bottomSet == 0 ? 4 : 0;
     auto top = [&](int c) { return file(fs::path("top") / std::to_string(c) / "0.png"); };
     auto middle = [&](int folder, int c) {

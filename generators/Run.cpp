@@ -31,6 +31,9 @@ RunResult runMap(const RunRequest& request) {
             return result;
         }
         result.map = std::move(map);
+    } catch (const MissingArtwork& missing) {
+        result.failure = missing.text;
+        result.missingArtwork = true;
     } catch (const RunCancelled&) {
         result.cancelled = true;
     } catch (const std::bad_alloc&) {

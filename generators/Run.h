@@ -32,6 +32,7 @@ struct RunRequest {
 struct RunResult {
     std::unique_ptr<Generator> map;  // the finished map and its identity; none on failure or cancel
     std::string failure;             // what ended the run ("Out of memory"), empty otherwise
+    bool missingArtwork = false;     // the failure is artwork the type cannot do without
     bool cancelled = false;
 };
 

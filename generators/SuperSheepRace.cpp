@@ -240,8 +240,13 @@ double closestApproach(const std::vector<Point>& c, int apart) {
 }
 
 void SuperSheepRace::carve(int p) {
-    ImagePtr loaded = loadArt(folders.file("ssrace") / "0.png");
-    if (!loaded || p <= 0) return;
+    const std::filesystem::path brushFile = folders.file("ssrace") / "0.png";
+    ImagePtr loaded = loadTileArt(brushFile);
+    // Without its brush no course is carved: the map would be solid rock.
+    if (!loaded)
+        throw MissingArtwork{"The course brush " + brushFile.string() + " is missing, damaged or larger than " +
+                             std::to_string(MAX_TILE_SIZE) + " pixels."};
+    if (p <= 0) return;
     ImagePtr brush = tryCreateTrueColour(p, p);
     if (!brush) return;
     // Stretched pixel for pixel: a blended rim would paint grey over the tunnel already carved.
@@ -294,9 +299,9 @@ void SuperSheepRace::carve(int p) {
 void SuperSheepRace::stampMarkers(int p) {
     const std::filesystem::path folder = folders.file("ssrace");
     const int white = packColour(255, 255, 255);
-    if (ImagePtr banner = loadArt(folder / "start.png")) gdImageCopy(image.get(), banner.get(), 50, 16, 0, 0, 300, 50);
+    if (ImagePtr banner = loadTileArt(folder / "start.png")) gdImageCopy(image.get(), banner.get(), 50, 16, 0, 0, 300, 50);
     if (course.empty()) return;
-    if (ImagePtr start = loadArt(folder / "s.png")) {
+    if (ImagePtr start = loadTileArt(folder / "s.png")) {
         int x0 = course[0].x, y0 = course[0].y;
         if (course.size() < 2) {
             y0 += p;
@@ -313,7 +318,7 @@ void SuperSheepRace::stampMarkers(int p) {
             gdImageCopy(image.get(), marker.get(), x0, y0, 0, 0, 100, 100);
         }
     }
-    if (ImagePtr end = loadArt(folder / "e.png")) {
+    if (ImagePtr end = loadTileArt(folder / "e.png")) {
         int y = course.back().y;
         if (course.size() < 2) y += p;
         else if (course[course.size() - 2].y < y) y += p;

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 
@@ -95,21 +96,29 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
         const int slot = number + (start ? 16 : 0);
         if (!tried[slot]) {
             tried[slot] = true;
-            ImagePtr picture = loadPng((start ? tiles / "start" : tiles) / (std::to_string(number) + ".png"));
+            ImagePtr picture = loadTileArt((start ? tiles / "start" : tiles) / (std::to_string(number) + ".png"));
             if (picture && (picture->sx != tileWidth || picture->sy != tileHeight))
                 picture = stretchedCopy(picture.get(), tileWidth, tileHeight);
             cache[slot] = std::move(picture);
         }
         return cache[slot].get();
     };
+    bool anyTile = false;
     for (int x = 0; x < maze.cols; ++x)
         for (int y = 0; y < maze.rows; ++y) {
             const TileMaze::Cell& cell = maze.at(x, y);
             if (!(cell.state & TileMaze::Visited)) continue;
             const bool start = startTiles && (cell.state & TileMaze::Start);
-            if (gdImagePtr picture = tile(tileNumber(cell.openings), start))
+            if (gdImagePtr picture = tile(tileNumber(cell.openings), start)) {
                 copyPicture(image, picture, x * tileWidth, y * tileHeight);
+                anyTile = true;
+            }
         }
+    // A missing tile leaves its cell as it was; without any the map would be no maze at all.
+    if (!anyTile)
+        throw MissingArtwork{"No maze tile could be read in " + tiles.string() +
+                             " (the files are missing, damaged or larger than " + std::to_string(MAX_TILE_SIZE) +
+                             " pixels)."};
 }
 
 void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, const std::filesystem::path& folder) {

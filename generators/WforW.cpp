@@ -1,5 +1,6 @@
 #include "generators/WforW.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -52,7 +53,7 @@ int countFrom(int first, const std::function<fs::path(int)>& file) {
 
 // A tile as a true-colour picture whose black is transparent.
 ImagePtr loadTile(const fs::path& path) {
-    ImagePtr loaded = loadObjectArt(path);
+    ImagePtr loaded = loadTileArt(path);
     ImagePtr tile = trueColourCopy(loaded.get());
     if (!tile) return nullptr;
     // Colours are compared as opaque values.
@@ -232,8 +233,8 @@ void WforW::copyWithoutMarkers(gdImagePtr work) {
 }
 
 void WforW::stampBlocks() {
-    ImagePtr block = loadArt(file(fs::path("blocks") / (std::to_string(setNumber) + ".png")));
-    ImagePtr second = withBlackTransparent(loadArt(file(fs::path("blocks") / (std::to_string(setNumber) + "d.png"))));
+    ImagePtr block = loadSmallArt(file(fs::path("blocks") / (std::to_string(setNumber) + ".png")));
+    ImagePtr second = withBlackTransparent(loadSmallArt(file(fs::path("blocks") / (std::to_string(setNumber) + "d.png"))));
     gdImagePtr secondStamp = second ? second.get() : block.get();
     // The visit sees the stamps it has drawn already.
     for (int y = 0; y < MAP_H; ++y)
@@ -249,7 +250,7 @@ void WforW::stampBlocks() {
 }
 
 void WforW::drawNodesAndPads(const Artwork& art) {
-    if (ImagePtr node = withBlackTransparent(loadArt(file(fs::path("nodes") / (std::to_string(setNumber) + ".png")))))
+    if (ImagePtr node = withBlackTransparent(loadSmallArt(file(fs::path("nodes") / (std::to_string(setNumber) + ".png")))))
         for (const auto& [x, y] : nodeSpots) gdImageCopy(image.get(), node.get(), x - 8, y - 8, 0, 0, 17, 17);
     // Each pad picture is read once (the same file gives the same picture).
     std::map<std::pair<int, int>, ImagePtr> padPictures;
@@ -259,7 +260,7 @@ void WforW::drawNodesAndPads(const Artwork& art) {
         if (count == 0) continue;
         const int number = static_cast<int>(n / 9) % count;
         auto [it, fresh] = padPictures.try_emplace({folder, number});
-        if (fresh) it->second = withBlackTransparent(loadArt(file(padFile(folder, number))));
+        if (fresh) it->second = withBlackTransparent(loadSmallArt(file(padFile(folder, number))));
         if (it->second) gdImageCopy(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, 0, 0, 30, 30);
     }
 }
@@ -273,9 +274,17 @@ void WforW::generate() {
     colourWhite = WHITE;
 
     const Artwork art = countAndLoadArtwork();
+    const bool anyTile = std::any_of(art.tiles.begin(), art.tiles.end(), [](const ImagePtr& t) { return t != nullptr; });
+    if (!anyTile)
+        throw MissingArtwork{"No building tile could be read in " + file("tiles").string() +
+                             " (the files are missing, damaged or larger than " + std::to_string(MAX_TILE_SIZE) +
+                             " pixels)."};
     setNumber = nodeSets > 0 ? rand() % nodeSets : 0;  // drawn before any placement
     ImagePtr work = createTrueColour(MAP_W, MAP_H);
     placeTiles(art, work.get());
+    if (placed.empty())
+        throw MissingArtwork{"No building tile in " + file("tiles").string() + " fits a " + std::to_string(MAP_W) + " x " +
+                             std::to_string(MAP_H) + " map."};
     stopPoint();
     copyWithoutMarkers(work.get());
     work.reset();

@@ -36,9 +36,10 @@ ImagePtr tryCreateTrueColour(int width, int height);
 // Reads the width and height from a PNG header; false when the bytes are not a PNG.
 bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int& height);
 
-// Theme art larger than this is treated as missing: no texture or object needs more, and a
-// damaged or hostile theme file must not ask for gigabytes.
-constexpr int MAX_ART_SIZE = 8192;
+// Artwork is read with a limit that fits what it is for, a few times its designed size: a file
+// over its limit counts as missing, so a damaged or hostile file cannot ask for gigabytes.
+// Theme textures (soil, grass, roots; designed 64 to 256 pixels).
+constexpr int MAX_ART_SIZE = 2048;
 
 // Decodes a PNG held in memory. None when it is not a PNG, is damaged, or is larger than the
 // limits (checked from the header before decoding, so a small file cannot ask for gigabytes).
@@ -52,10 +53,20 @@ ImagePtr loadPng(const std::filesystem::path& path, int maxWidth = MAX_PICTURE_W
 // A theme texture (soil, grass, roots), at most MAX_ART_SIZE each way.
 inline ImagePtr loadArt(const std::filesystem::path& path) { return loadPng(path, MAX_ART_SIZE, MAX_ART_SIZE); }
 
-// Theme objects are many and each is held twice (with its mirror): larger ones count as missing.
-constexpr int MAX_OBJECT_SIZE = 2048;
+// Theme objects and shop pictures are many and each is held twice (with its mirror).
+constexpr int MAX_OBJECT_SIZE = 1024;
 inline ImagePtr loadObjectArt(const std::filesystem::path& path) {
     return loadPng(path, MAX_OBJECT_SIZE, MAX_OBJECT_SIZE);
+}
+
+// Tiles, fort pieces and bricks, brushes and banners (designed 140 to 320 pixels).
+constexpr int MAX_TILE_SIZE = 1024;
+inline ImagePtr loadTileArt(const std::filesystem::path& path) { return loadPng(path, MAX_TILE_SIZE, MAX_TILE_SIZE); }
+
+// Stamps, nodes, pads, grass pieces and style pictures (designed 7 to 30 pixels).
+constexpr int MAX_SMALL_ART_SIZE = 256;
+inline ImagePtr loadSmallArt(const std::filesystem::path& path) {
+    return loadPng(path, MAX_SMALL_ART_SIZE, MAX_SMALL_ART_SIZE);
 }
 
 // Encodes a picture as PNG bytes at the given zlib level (-1 = libgd's default).

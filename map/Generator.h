@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "map/GdImage.h"
@@ -19,6 +20,13 @@ struct CommonSettings {
     int themeChoice = 0;
     bool manualMode = false;
     bool keepSeed = false;
+};
+
+// A run that cannot make its type's map because the artwork it is made of (a whole tile set, the
+// brush that carves the course) is missing or unusable: the shell reports `text`, and no map is
+// written. A single missing picture only leaves its part of the map plain.
+struct MissingArtwork {
+    std::string text;
 };
 
 // A run stopped at a step boundary because the shell asked it to (the window's Cancel).

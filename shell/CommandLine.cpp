@@ -139,7 +139,9 @@ void applyOptions(const Options& options) {
 int runAndWrite(const RunRequest& request, const Options& options) {
     RunResult result = runMap(request);
     if (!result.map) {
-        std::fprintf(stderr, "Exception: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
+        // Nothing is written: an old map file stays as it was.
+        if (result.missingArtwork) std::fprintf(stderr, "brambex: %s No map was written.\n", result.failure.c_str());
+        else std::fprintf(stderr, "Exception: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
         return 1;
     }
     Generator& g = *result.map;

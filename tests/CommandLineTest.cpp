@@ -318,3 +318,17 @@ TEST_F(CommandLineTest, ShopperMakesItsFixedSizeMapWithTheMarkerPixel) {
     ASSERT_TRUE(a && b);
     EXPECT_TRUE(test::samePixels(a.get(), b.get()));
 }
+
+// A type whose whole tile set is gone makes no map: a message naming the folder, exit 1, and
+// the map file already there stays as it was.
+TEST_F(CommandLineTest, MissingTilesAreAnErrorAndTheOldMapStays) {
+    fs::create_directories(root / "data" / "rr" / "tile");
+    std::ofstream(root / "data" / "rr" / "filecheck.dat");
+    std::ofstream(temp()) << "the old map";
+    const Outcome r = run("-t rr --seed 3");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("brambex: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find((root / "data" / "rr" / "tile").string()), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("Wrote"), std::string::npos) << r.out;
+    EXPECT_EQ(slurp(temp()), "the old map");
+}

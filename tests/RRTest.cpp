@@ -173,14 +173,28 @@ TEST_F(RRTest, APathSizeOverAThirdOfTheMapEnlargesItToThreeCells) {
     EXPECT_EQ(again->height, 696) << "path 0 means 174";
 }
 
-TEST_F(RRTest, AMissingTileLeavesItsCellsAir) {
+TEST_F(RRTest, AMissingTileLeavesItsCellsAirAndNoTilesAtAllMakeNoMap) {
     fs::remove(root / "data" / "rr");
     fs::create_directories(root / "data" / "rr" / "tile");
-    auto g = run(1920, 696, 232);
-    int land = 0;
+    EXPECT_THROW(run(1920, 696, 232), MissingArtwork) << "an all-air map is no maze";
+    // Tiles over the size limit count as missing.
+    for (int n = 0; n < 16; ++n)
+        test::writePng(test::solidPicture(MAX_TILE_SIZE + 1, 4, 0xFFFFFF).get(), root / "data" / "rr" / "tile" / (std::to_string(n) + ".png"));
+    EXPECT_THROW(run(1920, 696, 232), MissingArtwork);
+    // One usable tile: its cells are drawn, the others stay air.
+    for (int n = 0; n < 16; ++n)
+        test::writePng(test::solidPicture(240, 232, 0xFFFFFF).get(), root / "data" / "rr" / "tile" / (std::to_string(n) + ".png"));
+    auto full = run(1920, 696, 232);
+    fs::remove(root / "data" / "rr" / "tile" / "5.png");
+    auto partial = run(1920, 696, 232);
+    int fullLand = 0, land = 0;
     for (int y = 1; y < 695; ++y)
-        for (int x = 0; x < 1920; ++x) land += g->image->tpixels[y][x] != g->colourBlack;
-    EXPECT_EQ(land, 0);
+        for (int x = 0; x < 1920; ++x) {
+            fullLand += full->image->tpixels[y][x] != full->colourBlack;
+            land += partial->image->tpixels[y][x] != partial->colourBlack;
+        }
+    EXPECT_GT(land, 0);
+    EXPECT_LE(land, fullLand);
 }
 
 TEST_F(RRTest, GrassAndRootsOnlyWithoutNoTopSoil) {

@@ -66,6 +66,7 @@ void expectOnlyKeyColours(const Shopper& g) {
 }  // namespace
 
 TEST_F(ShopperTest, TheLayoutDrawIsMadeInBothModesAndAnEvenDrawGivesTheMaze) {
+    for (int n = 0; n < 16; ++n) art(fs::path("tile") / (std::to_string(n) + ".png"), 320, 232, WHITE);
     std::set<Layout> seen;
     unsigned citySeed = 0;
     for (unsigned seed = 1; seed <= 12; ++seed) {
@@ -220,7 +221,9 @@ TEST_F(ShopperTest, MissingOrBrokenArtworkGivesTheBareBox) {
         EXPECT_FALSE(g->city.wallOpenings[0].empty() && g->city.wallOpenings[1].empty() && g->city.ceilingOpenings.empty());
     };
     bareCity(3);
-    // A missing tile leaves its cell empty.
+    // Without any maze tile there is no maze, and no map; a missing tile leaves its cell empty.
+    EXPECT_THROW(run(3, Layout::Maze), MissingArtwork);
+    for (int n = 0; n < 15; ++n) art(fs::path("tile") / (std::to_string(n) + ".png"), 320, 232, WHITE);
     expectOnlyKeyColours(*run(3, Layout::Maze));
 
     // Folders that exist but are empty, and files that are counted but do not load.

@@ -107,15 +107,13 @@ TEST_F(SuperSheepRaceTest, TheTunnelRunsFromTheLeftEdgeToTheRightUnderAnAirStrip
     EXPECT_TRUE(test::samePixels(g->image.get(), again->image.get()));
 }
 
-TEST_F(SuperSheepRaceTest, WithoutTheBrushTheMapStaysSolid) {
+TEST_F(SuperSheepRaceTest, WithoutTheBrushThereIsNoCourseAndNoMap) {
     fs::remove(root / "data" / "ssrace");
     fs::create_directories(root / "data" / "ssrace");
-    auto g = run(1920, 696, 20);
-    EXPECT_FALSE(airCrossesTheMap(*g, 120));
-    int air = 0;
-    for (int y = 100; y < 695; ++y)
-        for (int x = 0; x < 1920; ++x) air += g->image->tpixels[y][x] == g->colourBlack;
-    EXPECT_EQ(air, 0);
+    EXPECT_THROW(run(1920, 696, 20), MissingArtwork) << "a solid map is no race";
+    // A brush far larger than any brush counts as missing too.
+    test::writePng(test::solidPicture(MAX_TILE_SIZE + 1, 8, 0).get(), root / "data" / "ssrace" / "0.png");
+    EXPECT_THROW(run(1920, 696, 20), MissingArtwork);
 }
 
 TEST_F(SuperSheepRaceTest, SmoothingModesRoundTheCorners) {

@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 #include "generators/WforW.h"
 #include "map/ProcessState.h"
@@ -85,9 +90,37 @@ TEST_F(WforWTest, SameSeedSameMapAndMissingArtworkIsSkipped) {
     auto a = run(4), b = run(4);
     EXPECT_TRUE(test::samePixels(a->image.get(), b->image.get()));
     fs::remove(root / "data" / "wfw");
-    auto empty = run(4);
-    EXPECT_TRUE(empty->placed.empty());
-    EXPECT_EQ(empty->nodeSets, 1);
+    EXPECT_THROW(run(4), MissingArtwork) << "no tiles: no building, and no map";
+}
+
+// Tiles larger than the map fail the bounds check on every try without meeting a cell: the
+// placement must still end, and say why there is no map. Run in a child so a hang cannot stall
+// the suite.
+TEST_F(WforWTest, TilesLargerThanTheMapEndTheRunWithAMessage) {
+    fs::remove(root / "data" / "wfw");
+    for (int n = 0; n < 4; ++n)
+        test::writePng(test::solidPicture(700, 700, 0xFFFFFF).get(), root / "data" / "wfw" / "tiles" / (std::to_string(n) + ".png"));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            run(7);
+        } catch (const MissingArtwork& e) {
+            _exit(e.text.find("fits") != std::string::npos ? 0 : 2);
+        }
+        _exit(3);
+    }
+    int status = 0;
+    pid_t done = 0;
+    for (int waited = 0; waited < 600 && (done = waitpid(child, &status, WNOHANG)) == 0; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (done == 0) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        FAIL() << "the placement did not end within a minute";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: another message, 3: a map was made";
 }
 
 // Tiles that soon fill the map: every further attempt meets land, the failures mount, the

@@ -643,6 +643,7 @@ void MainWindowModel::generationFinished(RunResult result) {
         showTypeLayout(mapState.currentTypeIndex);
         applyMode();
         if (result.cancelled) setStatus("Generation cancelled");
+        else if (result.missingArtwork) services_.showMessage({"Missing files", result.failure});
         else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
         return;
     }
