@@ -57,7 +57,9 @@ SuperSheepRace::SuperSheepRace(const GenerationParameters& p) : Generator(MapTyp
 SuperSheepRace::Settings SuperSheepRace::settingsFrom(const GenerationParameters& p) {
     Settings s;
     s.pathSize = p.pathSize;
-    s.complexity = p.complexity;
+    // The course's way points grow with complexity times area; past what the window offers a large
+    // map takes minutes, so no run asks for more.
+    s.complexity = std::clamp(p.complexity, 1, MAX_RACE_COMPLEXITY);
     s.smoothing = p.smoothing;
     return s;
 }
@@ -141,6 +143,7 @@ bool SuperSheepRace::keepApart(std::vector<Point>& c, int p, int& passes) const 
     int fewest = INT32_MAX, sinceFewest = 0;
     while (passes < MAX_PASSES) {
         ++passes;
+        stopPoint();
         densify(c, step);
         // The points by grid cell (cells of 1.5 p), as linked lists in flat arrays.
         head.assign(static_cast<std::size_t>(gridW) * gridH, -1);
@@ -349,6 +352,7 @@ void SuperSheepRace::generate() {
         untangleCourse(c);
         // A course that will not settle is scattered afresh; on a map too small for the course
         // the last one is kept rather than trying for ever.
+        stopPoint();
         if (keepApart(c, p, shapingPasses) || rebuilds == MAX_REBUILDS) {
             course = rounded(c, settings.smoothing);
             break;

@@ -10,6 +10,10 @@ namespace brambex {
 
 // SuperSheep Race: solid land with one winding tunnel from the left edge to the right edge, carved
 // with a round brush along a course of way points that never comes close to itself.
+// The most complexity a run takes (the window's slider stops there; a settings file may not
+// ask for more).
+constexpr int MAX_RACE_COMPLEXITY = 50;
+
 class SuperSheepRace : public Generator {
 public:
     // What this type reads of the parameters, taken when it is made.

@@ -103,7 +103,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
     },
     {
         MapType::SuperSheepRace, "SuperSheepRace", make<SuperSheepRace>, false,
-        {widthKey(28664), heightKey(32600), {"path", 50, 200, &P::pathSize}, {"complexity", 10, 1000, &P::complexity},
+        {widthKey(28664), heightKey(32600), {"path", 50, 200, &P::pathSize}, {"complexity", 10, MAX_RACE_COMPLEXITY, &P::complexity},
          {"smoothing", 0, 2, &P::smoothing}},
         {"width", "height", "path", "complexity", "smoothing"},
         [](P& p, std::uint32_t) {

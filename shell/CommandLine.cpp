@@ -1,9 +1,14 @@
 #include "shell/CommandLine.h"
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <memory>
 #include <cctype>
 #include <ctime>
 #include <map>
@@ -45,7 +50,45 @@ struct Options {
     bool fullColour = false;
     int count = 0;                    // --count N: N maps into the folder --out names
     std::optional<fs::path> sheet;    // --sheet FILE: their previews on one picture
+    bool showProgress = true;         // a line with the time taken while a long run goes on
 };
+
+// Set by Ctrl+C (SIGINT) or SIGTERM during a run: the run stops at its next step and nothing is
+// written. A lock-free atomic is safe to set from a signal handler.
+std::shared_ptr<std::atomic<bool>> stopRequested = std::make_shared<std::atomic<bool>>(false);
+
+extern "C" void requestStop(int) { stopRequested->store(true); }
+
+// Runs the request on a thread of its own while this one shows, on a terminal, how long the run
+// has taken once it takes more than a moment.
+RunResult runWithProgress(RunRequest request, bool showProgress) {
+    stopRequested->store(false);
+    request.stop = stopRequested;
+    struct sigaction action {}, oldInt{}, oldTerm{};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &oldInt);
+    sigaction(SIGTERM, &action, &oldTerm);
+    std::promise<RunResult> promise;
+    std::future<RunResult> future = promise.get_future();
+    std::thread run([&promise, &request] { promise.set_value(runMap(request)); });
+    const bool onTerminal = showProgress && isatty(STDERR_FILENO) != 0;
+    const auto started = std::chrono::steady_clock::now();
+    bool shown = false;
+    while (future.wait_for(std::chrono::milliseconds(250)) != std::future_status::ready) {
+        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
+        if (!onTerminal || seconds < 2) continue;
+        std::fprintf(stderr, "\rMaking the %s map (%d x %d): %llds, Ctrl+C stops ",
+                     std::string(typeRow(request.type).info().listText).c_str(), request.parameters.width,
+                     request.parameters.height, static_cast<long long>(seconds));
+        shown = true;
+    }
+    run.join();
+    if (shown) std::fprintf(stderr, "\r\033[K");
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    return future.get();
+}
 
 bool parseOptions(int argc, char** argv, int from, Options& options, std::string& error) {
     for (int i = from; i < argc; ++i) {
@@ -137,7 +180,11 @@ void applyOptions(const Options& options) {
 
 // Runs the request on this thread and writes the map and its previews; the exit code.
 int runAndWrite(const RunRequest& request, const Options& options) {
-    RunResult result = runMap(request);
+    RunResult result = runWithProgress(request, options.showProgress);
+    if (result.cancelled) {
+        std::fprintf(stderr, "brambex: stopped; no map was written.\n");
+        return 130;
+    }
     if (!result.map) {
         // Nothing is written: an old map file stays as it was.
         if (result.missingArtwork) std::fprintf(stderr, "brambex: %s No map was written.\n", result.failure.c_str());
@@ -266,6 +313,7 @@ int batchChild(const std::string& name, Options options, std::uint32_t seed, con
     options.seed = seed;
     options.out = file;
     options.count = 0;
+    options.showProgress = false;  // the batch shows its own
     if (std::freopen("/dev/null", "w", stdout) == nullptr) return 1;
     try {
         return generateNamed(name, options);

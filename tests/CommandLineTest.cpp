@@ -2,6 +2,11 @@
 #include <QSettings>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 #include <cstdlib>
 #include <fstream>
@@ -331,4 +336,27 @@ TEST_F(CommandLineTest, MissingTilesAreAnErrorAndTheOldMapStays) {
     EXPECT_NE(r.err.find((root / "data" / "rr" / "tile").string()), std::string::npos) << r.err;
     EXPECT_EQ(r.out.find("Wrote"), std::string::npos) << r.out;
     EXPECT_EQ(slurp(temp()), "the old map");
+}
+
+// Ctrl+C during a long run stops it at its next step: exit 130, nothing written.
+TEST_F(CommandLineTest, AnInterruptedRunWritesNothing) {
+    installFromBuild("ssrace", {"0.png", "s.png", "e.png", "start.png"});
+    std::ofstream(root / "data" / "ssrace" / "settings.dat") << "width 12000\nheight 12000\ncomplexity 50\n";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (chdir(root.c_str()) != 0) _exit(99);
+        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+        if (!freopen("/dev/null", "w", stdout) || !freopen((root / "err.txt").c_str(), "w", stderr)) _exit(99);
+        execl(BRAMBEX_EXE, BRAMBEX_EXE, "-t", "ssrace", "--seed", "5", "--out", "long.png", static_cast<char*>(nullptr));
+        _exit(98);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the program handles the interrupt itself";
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    EXPECT_FALSE(fs::exists(root / "long.png"));
+    EXPECT_NE(slurp(root / "err.txt").find("no map was written"), std::string::npos) << slurp(root / "err.txt");
 }

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "generators/SuperSheepRace.h"
+#include "generators/TypeTable.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Themes.h"
@@ -124,4 +125,19 @@ TEST_F(SuperSheepRaceTest, SmoothingModesRoundTheCorners) {
     EXPECT_GT(some->course.size(), sharp->course.size());
     EXPECT_LT(some->course.size(), round->course.size());
     EXPECT_TRUE(airCrossesTheMap(*round, 120));
+}
+
+// Way points grow with complexity times area: no run takes more complexity than the window
+// offers, and a settings file asking for more is not taken.
+TEST(SuperSheepRaceRules, ComplexityStopsWhereTheWindowsSliderStops) {
+    GenerationParameters p;
+    p.complexity = 1000;
+    EXPECT_EQ(SuperSheepRace(p).settings.complexity, MAX_RACE_COMPLEXITY);
+    p.complexity = 35;
+    EXPECT_EQ(SuperSheepRace(p).settings.complexity, 35);
+    const SettingKey* key = nullptr;
+    for (const SettingKey& k : typeRow(MapType::SuperSheepRace).readerKeys)
+        if (k.key == "complexity") key = &k;
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->max, MAX_RACE_COMPLEXITY);
 }
