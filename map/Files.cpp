@@ -48,6 +48,16 @@ bool readWholeFile(const fs::path& path, std::vector<unsigned char>& bytes) {
     return ok;
 }
 
+std::optional<std::string> readTextStart(const fs::path& path, std::size_t maxBytes) {
+    std::FILE* f = openForReading(path);
+    if (!f) return std::nullopt;
+    std::string text(maxBytes, '\0');
+    const std::size_t got = std::fread(text.data(), 1, maxBytes, f);
+    std::fclose(f);
+    text.resize(got);
+    return text;
+}
+
 bool targetWritable(const fs::path& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) == 0) {

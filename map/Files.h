@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ bool fileOpens(const std::filesystem::path& path);
 
 // Reads a whole regular file; false when it cannot be read.
 bool readWholeFile(const std::filesystem::path& path, std::vector<unsigned char>& bytes);
+
+// The first `maxBytes` bytes of a small text file (a theme's settings or name); none when it is
+// no regular file that opens. Whatever follows is never read, however large the file.
+constexpr std::size_t MAX_TEXT_FILE = 4096;
+std::optional<std::string> readTextStart(const std::filesystem::path& path, std::size_t maxBytes = MAX_TEXT_FILE);
 
 // True when `path` may be replaced: it is absent (and its folder exists) or it is a regular
 // file whose permission bits allow writing.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "map/Files.h"
+
 
 namespace brambex {
 
@@ -37,12 +39,25 @@ void resetProcessState() {
 
 std::filesystem::path DataFolders::themeFile(int theme, const std::filesystem::path& name) const {
     // A theme folder the user added to their own data folder is found beside the installed ones.
+    // A user theme whose soil does not open (missing, a pipe, a link to a device or in a loop) is
+    // no theme: the installed one of its number stays in use.
     if (!userData.empty()) {
         const auto own = userData / "generic" / "themes" / std::to_string(theme);
         std::error_code ec;
-        if (std::filesystem::is_directory(own, ec)) return own / name;
+        if (std::filesystem::is_directory(own, ec) && fileOpens(own / "soil.png")) return own / name;
     }
     return data / "generic" / "themes" / std::to_string(theme) / name;
+}
+
+std::vector<std::filesystem::path> DataFolders::unusableUserThemes(int upTo) const {
+    std::vector<std::filesystem::path> broken;
+    if (userData.empty()) return broken;
+    for (int theme = 0; theme <= upTo; ++theme) {
+        const auto own = userData / "generic" / "themes" / std::to_string(theme);
+        std::error_code ec;
+        if (std::filesystem::is_directory(own, ec) && !fileOpens(own / "soil.png")) broken.push_back(own);
+    }
+    return broken;
 }
 
 DataFolders currentFolders() { return {paths.workingDirectory / "data", paths.userDataDirectory}; }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "map/MapTypes.h"
 
@@ -48,8 +49,12 @@ struct DataFolders {
     std::filesystem::path data;      // <parent>/data
     std::filesystem::path userData;  // the user's data folder, or empty
 
-    // <data>/generic/themes/<theme>/<name>, from the user's folder when it has that theme.
+    // <data>/generic/themes/<theme>/<name>, from the user's folder when it has that theme (a
+    // folder whose soil.png opens).
     std::filesystem::path themeFile(int theme, const std::filesystem::path& name) const;
+    // The user's theme folders that are no usable theme (their soil.png does not open), among
+    // numbers 0 to `upTo`.
+    std::vector<std::filesystem::path> unusableUserThemes(int upTo) const;
     // <data>/<relative>
     std::filesystem::path file(const std::filesystem::path& relative) const { return data / relative; }
 };

@@ -29,16 +29,22 @@ int countThemes() {
 
 int readThemeId(const DataFolders& folders, int theme, int current) {
     int themeId = current;
-    if (std::FILE* f = openForReading(folders.themeFile(theme, "settings.txt"))) {
-        // Read in pieces of at most 31 characters, each parsed as "word number".
-        char piece[32];
-        while (std::fgets(piece, sizeof piece, f)) {
-            char word[32] = {0};
-            int number = 0;
-            if (std::sscanf(piece, "%31s %d", word, &number) >= 1 && std::strcmp(word, "themeid:") == 0)
-                themeId = number;
-        }
-        std::fclose(f);
+    // Only the start of the file is read: a theme's settings are a few lines, and a huge file
+    // (a downloaded theme may hold anything) must not keep a run busy.
+    const std::optional<std::string> text = readTextStart(folders.themeFile(theme, "settings.txt"));
+    if (!text) return themeId;
+    // Read in pieces of at most 31 characters (to the end of a line), each parsed as "word number".
+    std::size_t at = 0;
+    while (at < text->size()) {
+        std::size_t end = std::min(text->find('\n', at), text->size());
+        if (end != text->size()) ++end;  // the line's end belongs to its piece
+        end = std::min(end, at + 31);
+        const std::string piece = text->substr(at, end - at);
+        at = end;
+        char word[32] = {0};
+        int number = 0;
+        if (std::sscanf(piece.c_str(), "%31s %d", word, &number) >= 1 && std::strcmp(word, "themeid:") == 0)
+            themeId = number;
     }
     return themeId;
 }

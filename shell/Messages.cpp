@@ -1,5 +1,8 @@
 #include "shell/Messages.h"
 
+#include <filesystem>
+#include <set>
+
 #include <cstdio>
 
 #include "map/ProcessState.h"
@@ -28,6 +31,12 @@ void showRunProblems(Generator& generator) {
 
 int recountThemes() {
     const int n = countThemes();
+    // A broken theme folder of the user's is skipped, and said once.
+    static std::set<std::filesystem::path> told;
+    for (const auto& folder : currentFolders().unusableUserThemes(n))
+        if (told.insert(folder).second)
+            showWarning({"Missing files", "The theme folder " + folder.string() +
+                                              " has no soil.png that can be read; the installed theme of its number is used."});
     if (n == 0 && !mapState.themesWarned) {
         showWarning(missingThemesWarning());
         mapState.themesWarned = true;

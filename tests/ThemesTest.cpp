@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <set>
 #include <string>
@@ -451,4 +453,47 @@ TEST(ObjectPictures, NormalisingBlendsOverBlackAndMirroringFlips) {
     ImagePtr m = mirrorObjectPicture(im.get());
     EXPECT_EQ(m->tpixels[0][3], packColour(200, 100, 50));
     EXPECT_EQ(m->tpixels[0][0], packColour(10, 20, 30));
+}
+
+// Only the start of a theme's settings.txt is read: a huge file (a downloaded theme may hold
+// anything) costs nothing, and a line far down is never seen.
+TEST_F(ThemesTest, OnlyTheStartOfAThemesSettingsIsRead) {
+    writeText(theme(2) / "settings.txt", "themeid: 7\n" + std::string(10000, ' ') + "\nthemeid: 9\n");
+    Canvas g(10, 10);
+    g.themeNumber = 2;
+    g.loadThemeSettings();
+    EXPECT_EQ(g.themeId, 7);
+    // A sparse file of 2 GiB: read no further than its start.
+    writeText(theme(3) / "settings.txt", "themeid: 5\n");
+    fs::resize_file(theme(3) / "settings.txt", 2ull << 30);
+    g.themeNumber = 3;
+    g.loadThemeSettings();
+    EXPECT_EQ(g.themeId, 5);
+}
+
+// A broken theme of the user's (its soil a pipe, a link to a device, a link in a loop) is
+// skipped: the installed themes all stay, and the shell says which folder it skipped.
+TEST_F(ThemesTest, ABrokenUserThemeNeverHidesTheInstalledOnes) {
+    for (int n = 0; n < 3; ++n) makeSoil(n);
+    paths.userDataDirectory = root / "user";
+    const fs::path mine = root / "user" / "generic" / "themes";
+    fs::create_directories(mine / "0");
+    ASSERT_EQ(mkfifo((mine / "0" / "soil.png").c_str(), 0600), 0);
+    fs::create_directories(mine / "1");
+    fs::create_symlink("/dev/zero", mine / "1" / "soil.png");
+    fs::create_directories(mine / "2");
+    fs::create_symlink(mine / "2" / "soil.png", mine / "2" / "soil.png");
+    EXPECT_EQ(countThemes(), 3);
+    EXPECT_EQ(themeFile(0, "soil.png"), theme(0) / "soil.png");
+    std::vector<UserError> told;
+    setWarningSink([&](const UserError& e) { told.push_back(e); });
+    EXPECT_EQ(recountThemes(), 3);
+    ASSERT_EQ(told.size(), 3u);
+    EXPECT_NE(told[0].text.find((mine / "0").string()), std::string::npos) << told[0].text;
+    recountThemes();
+    EXPECT_EQ(told.size(), 3u) << "said once";
+    // A good user theme still replaces the installed one of its number.
+    fs::remove(mine / "1" / "soil.png");
+    test::writePng(test::solidPicture(8, 8, 0x445566).get(), mine / "1" / "soil.png");
+    EXPECT_EQ(themeFile(1, "soil.png"), mine / "1" / "soil.png");
 }

@@ -78,11 +78,10 @@ std::optional<Control> controlOfKey(const TypeRow& row, const SettingKey& key) {
 
 // The first word of a theme's name.txt.
 std::optional<std::string> themeName(int theme) {
-    std::FILE* f = openForReading(themeFile(theme, "name.txt"));
-    if (!f) return std::nullopt;
+    const std::optional<std::string> text = readTextStart(themeFile(theme, "name.txt"));
+    if (!text) return std::nullopt;
     char word[256] = {0};
-    const int got = std::fscanf(f, "%255s", word);
-    std::fclose(f);
+    const int got = std::sscanf(text->c_str(), "%255s", word);
     return got == 1 ? std::string(word) : std::string();
 }
 
