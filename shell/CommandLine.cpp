@@ -1,10 +1,12 @@
 #include "shell/CommandLine.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -308,7 +310,7 @@ int printMapInfo(const char* path) {
 
 namespace {
 
-// One map of a batch, in a process of its own (every run has process-wide state).
+// One map of a batch, in a process of its own (the library keeps some state per process).
 int batchChild(const std::string& name, Options options, std::uint32_t seed, const fs::path& file) {
     options.seed = seed;
     options.out = file;
@@ -323,30 +325,68 @@ int batchChild(const std::string& name, Options options, std::uint32_t seed, con
     }
 }
 
+// SIGINT or SIGTERM to the batch: no new maps are started, the running ones are stopped, and the
+// batch says what it wrote.
+volatile std::sig_atomic_t batchSignal = 0;
+extern "C" void stopBatch(int signal) { batchSignal = signal; }
+
 // Up to one map per core at a time; a progress line per map on stderr.
 int runBatch(const std::string& name, const Options& options) {
+    // Refused before any folder is made or any map started.
+    const bool known = std::any_of(typeTable().begin(), typeTable().end(), [&](const TypeRow& row) {
+        return name == row.info().commandName && installedTypes.installed(row.type);
+    });
+    if (!known) {
+        std::fprintf(stderr, "brambex: no installed map type is called \"%s\" (installed: %s)\n", name.c_str(),
+                     installedNames().c_str());
+        return 1;
+    }
     std::error_code ec;
     fs::create_directories(*options.out, ec);
     if (!fs::is_directory(*options.out)) {
         std::fprintf(stderr, "brambex: %s is not a folder the maps can be written to\n", options.out->c_str());
         return 1;
     }
-    const std::uint32_t first = options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
+    const std::uint32_t first = options.seed ? *options.seed : freshSeed();
     const int cores = std::max(1u, std::thread::hardware_concurrency());
-    std::map<pid_t, std::pair<std::uint32_t, fs::path>> running;
-    std::vector<std::pair<std::uint32_t, fs::path>> written;
-    int failed = 0, done = 0;
+    std::map<pid_t, std::pair<int, fs::path>> running;  // child: its map's place and file
+    std::optional<ContactSheet> sheet;
+    if (options.sheet) sheet.emplace(options.count);
+    int failed = 0, done = 0, written = 0;
     const bool onTerminal = isatty(STDERR_FILENO) != 0;
+
+    struct sigaction action {}, oldInt{}, oldTerm{};
+    action.sa_handler = stopBatch;
+    sigemptyset(&action.sa_mask);  // no SA_RESTART: a waiting waitpid returns at once
+    batchSignal = 0;
+    sigaction(SIGINT, &action, &oldInt);
+    sigaction(SIGTERM, &action, &oldTerm);
+    bool stopping = false;
+    auto stopChildren = [&] {
+        if (stopping) return;
+        stopping = true;
+        for (const auto& [pid, map] : running) kill(pid, SIGTERM);
+    };
+
     auto reap = [&] {
         int status = 0;
         const pid_t pid = waitpid(-1, &status, 0);
-        if (pid <= 0) return;
-        const auto [seed, file] = running[pid];
+        if (pid <= 0) {
+            if (batchSignal) stopChildren();
+            return;
+        }
+        const auto [k, file] = running[pid];
         running.erase(pid);
+        const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
         ++done;
         const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        if (ok) written.emplace_back(seed, file);
-        else ++failed;
+        if (ok) {
+            ++written;
+            if (sheet) sheet->add(k, seed, file);
+        } else if (!stopping) {
+            ++failed;
+        }
+        if (stopping) return;
         if (!ok || !onTerminal) {
             if (onTerminal) std::fputc('\n', stderr);
             std::fprintf(stderr, "[%d/%d] seed %u: %s\n", done, options.count, seed, ok ? file.c_str() : "FAILED");
@@ -362,29 +402,45 @@ int runBatch(const std::string& name, const Options& options) {
     };
     std::fflush(stdout);
     std::fflush(stderr);
-    for (int k = 0; k < options.count; ++k) {
-        while (static_cast<int>(running.size()) >= cores) reap();
+    const pid_t parent = getpid();
+    for (int k = 0; k < options.count && !batchSignal; ++k) {
+        while (static_cast<int>(running.size()) >= cores && !batchSignal) reap();
+        if (batchSignal) break;
         const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
         const fs::path file = *options.out / formatText("brambex_%s_%u.png", name.c_str(), seed);
         const pid_t pid = fork();
-        if (pid == 0) _exit(batchChild(name, options, seed, file));
+        if (pid == 0) {
+            // A child never outlives the batch: killed with it, however the batch ends (its map
+            // is written in one step at its end, so nothing half-written is left).
+            sigaction(SIGINT, &oldInt, nullptr);
+            sigaction(SIGTERM, &oldTerm, nullptr);
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (getppid() != parent) _exit(1);
+            _exit(batchChild(name, options, seed, file));
+        }
         if (pid < 0) {
             ++failed;
             std::fprintf(stderr, "brambex: could not start the run of seed %u\n", seed);
             continue;
         }
-        running[pid] = {seed, file};
+        running[pid] = {k, file};
     }
+    if (batchSignal) stopChildren();
     while (!running.empty()) reap();
-    std::sort(written.begin(), written.end());
-    if (options.sheet) {
-        if (Failure f = writeContactSheet(written, *options.sheet)) {
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    if (stopping && onTerminal) std::fputc('\n', stderr);
+    if (sheet && written > 0) {
+        if (Failure f = sheet->write(*options.sheet)) {
             showWarning(*f);
             return 1;
         }
-        std::printf("Wrote %s: %zu maps\n", withPngExtension(*options.sheet).c_str(), written.size());
+        std::printf("Wrote %s: %d maps\n", withPngExtension(*options.sheet).c_str(), written);
     }
-    std::printf("%zu of %d maps written to %s\n", written.size(), options.count, options.out->c_str());
+    std::printf("%d of %d maps written to %s%s\n", written, options.count, options.out->c_str(),
+                stopping ? " (stopped)" : "");
+    std::fflush(stdout);
+    if (stopping) return 128 + static_cast<int>(batchSignal);
     return failed == 0 ? 0 : 1;
 }
 

@@ -16,6 +16,7 @@
 #include "map/Files.h"
 #include "map/GdImage.h"
 #include "mapfile/MapLoader.h"
+#include "shell/ContactSheet.h"
 #include "tests/TestSupport.h"
 
 using namespace brambex;
@@ -359,4 +360,72 @@ TEST_F(CommandLineTest, AnInterruptedRunWritesNothing) {
     EXPECT_EQ(WEXITSTATUS(status), 130);
     EXPECT_FALSE(fs::exists(root / "long.png"));
     EXPECT_NE(slurp(root / "err.txt").find("no map was written"), std::string::npos) << slurp(root / "err.txt");
+}
+
+TEST(ContactSheetLayout, ManyMapsMakeASheetOfSmallTilesThatCanBeOpened) {
+    EXPECT_EQ(ContactSheet(3).columns(), 3);
+    EXPECT_EQ(ContactSheet(12).tileWidth(), 320);
+    const ContactSheet many(10000);
+    EXPECT_GT(many.columns(), 50);
+    EXPECT_LE(many.columns() * (many.tileWidth() + 10), 6500) << "the sheet stays a picture that opens";
+    EXPECT_GE(many.tileWidth(), 64);
+}
+
+// A batch with a type that is not installed says so once, before any folder or map is made.
+TEST_F(CommandLineTest, ABatchOfAnUnknownTypeIsRefusedBeforeAnythingIsMade) {
+    const Outcome r = run("-t nosuchtype --count 5 --out made");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(fs::exists(root / "made"));
+    std::size_t said = 0;
+    for (std::size_t at = r.err.find("nosuchtype"); at != std::string::npos; at = r.err.find("nosuchtype", at + 1)) ++said;
+    EXPECT_EQ(said, 1u) << r.err;
+}
+
+// A batch stopped by SIGTERM stops its running maps too and says what it wrote; a batch killed
+// outright takes its running maps with it.
+TEST_F(CommandLineTest, ABatchStopsWithItsMapsAndKillingItKillsThem) {
+    installFromBuild("ssrace", {"0.png", "s.png", "e.png", "start.png"});
+    std::ofstream(root / "data" / "ssrace" / "settings.dat") << "width 12000\nheight 12000\ncomplexity 50\n";
+    auto start = [&](const char* folder) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (chdir(root.c_str()) != 0) _exit(99);
+            setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+            if (!freopen((root / (std::string(folder) + ".out")).c_str(), "w", stdout) ||
+                !freopen((root / (std::string(folder) + ".err")).c_str(), "w", stderr))
+                _exit(99);
+            execl(BRAMBEX_EXE, BRAMBEX_EXE, "-t", "ssrace", "--count", "4", "--seed", "1", "--out", folder,
+                  static_cast<char*>(nullptr));
+            _exit(98);
+        }
+        return child;
+    };
+    // Any process still running the program with "--out gone" (the pattern's bracket keeps the
+    // shell that runs pgrep from matching itself).
+    auto survivors = [&] {
+        const std::string cmd = "pgrep -f -- '[-]-out gone' > /dev/null 2>&1";
+        return std::system(cmd.c_str()) == 0;
+    };
+
+    const pid_t stopped = start("stopped");
+    ASSERT_GT(stopped, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(stopped, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(stopped, &status, 0), stopped);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+    EXPECT_NE(slurp(root / "stopped.out").find("0 of 4 maps written"), std::string::npos) << slurp(root / "stopped.out");
+    EXPECT_NE(slurp(root / "stopped.out").find("(stopped)"), std::string::npos);
+
+    const pid_t killed = start("gone");
+    ASSERT_GT(killed, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(survivors()) << "the batch and its maps are running";
+    kill(killed, SIGKILL);
+    ASSERT_EQ(waitpid(killed, &status, 0), killed);
+    bool left = true;
+    for (int waited = 0; waited < 50 && (left = survivors()); ++waited) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(left) << "a map of the killed batch runs on";
+    EXPECT_FALSE(fs::exists(root / "gone" / "brambex_ssrace_1.png"));
 }
