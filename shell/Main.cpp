@@ -38,7 +38,10 @@ int runWindow(int argc, char** argv) {
     setWarningSink([](const UserError& e) {
         QMessageBox::warning(nullptr, QString::fromStdString(e.caption), QString::fromStdString(e.text));
     });
-    startUp();
+    if (Failure refused = startUp()) {
+        QMessageBox::warning(nullptr, QString::fromStdString(refused->caption), QString::fromStdString(refused->text));
+        return 1;
+    }
     MainWindow window;
     window.show();
     const int code = QApplication::exec();
@@ -67,7 +70,10 @@ int main(int argc, char** argv) {
         code = runWindow(argc, argv);
     } else {
         setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
-        startUp();
+        if (Failure refused = startUp()) {
+            std::fprintf(stderr, "brambex: %s\n", refused->text.c_str());
+            return 1;
+        }
         code = runCommandLine(argc, argv);
     }
     return code;

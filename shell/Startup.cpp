@@ -1,5 +1,10 @@
 #include "shell/Startup.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <cstdlib>
 #include <filesystem>
@@ -33,11 +38,34 @@ namespace {
 
 bool hasThemes(const std::filesystem::path& parent) { return fileOpens(parent / "data" / "generic" / "themes" / "0" / "soil.png"); }
 
-std::filesystem::path userFolder(const char* variable, const char* fallback) {
+// $VARIABLE/brambex, or $HOME/<fallback>/brambex; none when neither names an absolute folder
+// (no shared folder such as /tmp is ever taken instead: another user could plant links there).
+std::optional<std::filesystem::path> userFolder(const char* variable, const char* fallback) {
     const char* value = std::getenv(variable);
     if (value && *value == '/') return std::filesystem::path(value) / "brambex";
     const char* home = std::getenv("HOME");
-    return std::filesystem::path(home && *home ? home : "/tmp") / fallback / "brambex";
+    if (home && *home == '/') return std::filesystem::path(home) / fallback / "brambex";
+    return std::nullopt;
+}
+
+// A folder the program writes its own files into: made when missing, and then it must be a real
+// folder (not a link) owned by this user, and is kept writable by no one else, so no one else can
+// put a link where a preview or temp.png is written.
+Failure ownPrivateFolder(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    struct stat st {};
+    if (lstat(folder.c_str(), &st) != 0)
+        return UserError{"Missing files", formatText("The folder %s cannot be made: %s", folder.c_str(), std::strerror(errno))};
+    if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode) || st.st_uid != geteuid())
+        return UserError{"Missing files",
+                         formatText("The folder %s is not a folder of your own (a link, or another user's); "
+                                    "nothing is written there.",
+                                    folder.c_str())};
+    // Our own folder: others may not write into it (a umask of 002 would let the group).
+    if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0 && chmod(folder.c_str(), st.st_mode & 07755) != 0)
+        return UserError{"Missing files", formatText("The folder %s cannot be made private: %s", folder.c_str(), std::strerror(errno))};
+    return {};
 }
 
 }  // namespace
@@ -49,7 +77,7 @@ std::optional<std::filesystem::path> installedDataParent() {
     return hasThemes(share) ? std::optional(share) : std::nullopt;
 }
 
-void chooseDataFolders() {
+Failure chooseDataFolders() {
     std::error_code ec;
     std::filesystem::path here = std::filesystem::current_path(ec);
     if (ec) here = ".";
@@ -58,13 +86,18 @@ void chooseDataFolders() {
     const auto installed = hasThemes(here) ? std::nullopt : installedDataParent();
     if (!installed) {
         setWorkingDirectory(here);
-        return;
+        return {};
     }
-    const std::filesystem::path settings = userFolder("XDG_CONFIG_HOME", ".config");
-    const std::filesystem::path temp = userFolder("XDG_CACHE_HOME", ".cache");
-    std::filesystem::create_directories(temp, ec);
-    setDataFolders(*installed, settings, temp);
-    paths.userDataDirectory = userFolder("XDG_DATA_HOME", ".local/share") / "data";
+    const std::optional<std::filesystem::path> settings = userFolder("XDG_CONFIG_HOME", ".config");
+    const std::optional<std::filesystem::path> temp = userFolder("XDG_CACHE_HOME", ".cache");
+    const std::optional<std::filesystem::path> own = userFolder("XDG_DATA_HOME", ".local/share");
+    // Read from the installed data either way; where nothing may be written, say so.
+    setDataFolders(*installed, settings.value_or(std::filesystem::path()), temp.value_or(std::filesystem::path()));
+    paths.userDataDirectory = own ? *own / "data" : std::filesystem::path();
+    if (!settings || !temp)
+        return UserError{"Missing files", "Neither HOME nor XDG_CONFIG_HOME and XDG_CACHE_HOME are set, so there is no "
+                                          "folder of yours for the map, its previews and the settings."};
+    return ownPrivateFolder(*temp);
 }
 
 void locateData() {
@@ -72,12 +105,13 @@ void locateData() {
     detectInstalledTypes();
 }
 
-void startUp() {
+Failure startUp() {
     srand(static_cast<std::uint32_t>(std::time(nullptr)));
-    chooseDataFolders();
+    if (Failure refused = chooseDataFolders()) return refused;
     recountThemes();
     const std::string types = detectInstalledTypes();
     platform::writeRegistryValues(types, platform::executablePath());
+    return {};
 }
 
 }  // namespace brambex

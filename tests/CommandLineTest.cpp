@@ -300,6 +300,23 @@ TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolde
     std::ofstream(root / "home" / "work" / "data" / "cavern" / "filecheck.dat");
     ASSERT_EQ(runInstalled(alice, "-t cavern --seed 6"), 0) << slurp(root / "out.txt");
     EXPECT_TRUE(fs::exists(root / "home" / "work" / "data" / "temp" / "temp.png"));
+    fs::remove_all(root / "home" / "work" / "data");
+
+    // Without HOME and any XDG folder there is no folder of the user's: refused, and nothing is
+    // written to a shared folder instead.
+    const std::string noHome = "cd '" + (root / "home" / "work").string() +
+                               "' && env -u HOME XDG_CONFIG_HOME= XDG_CACHE_HOME= XDG_DATA_HOME= '" +
+                               (prefix / "bin" / "brambex").string() + "' -t cavern --seed 5 > '" + (root / "out.txt").string() + "' 2>&1";
+    const int refused = std::system(noHome.c_str());
+    EXPECT_TRUE(WIFEXITED(refused) && WEXITSTATUS(refused) == 1) << slurp(root / "out.txt");
+    EXPECT_NE(slurp(root / "out.txt").find("HOME"), std::string::npos) << slurp(root / "out.txt");
+    // A cache folder someone replaced by a link is not written through.
+    fs::create_directories(root / "carol" / ".cache");
+    fs::create_directories(root / "elsewhere");
+    fs::create_directory_symlink(root / "elsewhere", root / "carol" / ".cache" / "brambex");
+    const int linked = runInstalled((root / "carol").string(), "-t cavern --seed 5");
+    EXPECT_TRUE(WIFEXITED(linked) && WEXITSTATUS(linked) == 1) << slurp(root / "out.txt");
+    EXPECT_TRUE(fs::is_empty(root / "elsewhere"));
 }
 
 TEST_F(CommandLineTest, WalkForWeaponsReadsItsPadsSetting) {

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     prepareLibraries();
-    startUp();
+    if (startUp()) return 1;
     QApplication app(argc, argv);
     if (std::string(argv[1]) == "--about" && argc >= 3) {
         AboutDialog about;
