@@ -58,18 +58,24 @@ std::optional<std::string> readTextStart(const fs::path& path, std::size_t maxBy
     return text;
 }
 
-bool targetWritable(const fs::path& path) {
+int whyNotWritable(const fs::path& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return false;
+        if (S_ISDIR(st.st_mode)) return EISDIR;
+        if (!S_ISREG(st.st_mode)) return EINVAL;
         // Permission bits, not access(): root may write anything, but a file the user marked
         // read-only must still not be replaced.
-        return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && access(path.c_str(), W_OK) == 0;
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0) return EACCES;
+        return 0;
     }
     fs::path folder = path.parent_path();
     if (folder.empty()) folder = ".";
-    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(folder.c_str(), W_OK) == 0;
+    if (stat(folder.c_str(), &st) != 0) return ENOENT;
+    if (!S_ISDIR(st.st_mode)) return ENOTDIR;
+    return access(folder.c_str(), W_OK) == 0 ? 0 : errno;
 }
+
+bool targetWritable(const fs::path& path) { return whyNotWritable(path) == 0; }
 
 fs::path followLinks(fs::path path) {
     std::error_code ec;
@@ -112,7 +118,7 @@ void removeStaleTempFiles(const fs::path& path, const fs::path& folder, const st
 Failure replaceFileContents(const fs::path& requested, const std::vector<unsigned char>& bytes, bool durable) {
     // Saving to a link writes the file it points to, and keeps the link.
     const fs::path path = followLinks(requested);
-    if (!targetWritable(path)) return writeError(requested);
+    if (const int reason = whyNotWritable(path)) return writeError(requested, reason);
     fs::path folder = path.parent_path();
     if (folder.empty()) folder = ".";
     std::string pattern = (folder / (tempPrefix(path) + "XXXXXX")).string();
@@ -149,11 +155,11 @@ Failure replaceFileContents(const fs::path& requested, const std::vector<unsigne
 }
 
 UserError writeError(const fs::path& path, int reason) {
-    std::string text = formatText("Unable to open %s for writing, is file set as read only?", path.c_str());
-    // The system's own reason when there is one the user can act on (a full disk, a quota).
-    if (reason != 0 && reason != EACCES && reason != EPERM && reason != EROFS)
-        text += formatText(" (%s)", std::strerror(reason));
-    return {"File write error", text};
+    // A file or folder that may not be written: the program's own question fits. Any other
+    // reason (a full disk, a missing folder, a folder in the way) is the system's, said first.
+    if (reason == 0 || reason == EACCES || reason == EPERM || reason == EROFS)
+        return {"File write error", formatText("Unable to open %s for writing, is file set as read only?", path.c_str())};
+    return {"File write error", formatText("%s: %s was not written.", std::strerror(reason), path.c_str())};
 }
 
 bool parseWholeNumber(const char* text, unsigned long long max, unsigned long long& value) {

@@ -29,6 +29,9 @@ std::optional<std::string> readTextStart(const std::filesystem::path& path, std:
 
 // True when `path` may be replaced: it is absent (and its folder exists) or it is a regular
 // file whose permission bits allow writing.
+// 0 when a file may be written at `path` (replacing a regular file, or new in a folder that
+// exists and may be written), else the reason as an errno value.
+int whyNotWritable(const std::filesystem::path& path);
 bool targetWritable(const std::filesystem::path& path);
 
 // Writes `bytes` to a temporary file in the target's folder and renames it over `path`, so a

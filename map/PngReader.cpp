@@ -244,6 +244,34 @@ bool plausiblePng(const PngLayout& layout, int maxWidth, int maxHeight) {
     return layout.imageDataBytes * ZLIB_MAX_RATIO + RATIO_SLACK >= rawImageBytes(layout);
 }
 
+namespace {
+
+// The chunk list of an open PNG file, walked by seeking over the chunk data.
+std::optional<PngLayout> walkFile(std::FILE* f, std::uintmax_t total) {
+    unsigned char start[8 + 8 + 13];
+    if (std::fread(start, 1, sizeof start, f) != sizeof start || std::memcmp(start, SIGNATURE, 8) != 0) return std::nullopt;
+    ChunkWalk walk;
+    if (!walk.step(start + 8, total, start + 16)) return std::nullopt;
+    while (!walk.done) {
+        unsigned char header[8];
+        if (fseeko(f, static_cast<off_t>(walk.offset), SEEK_SET) != 0 || std::fread(header, 1, 8, f) != 8) return std::nullopt;
+        if (!walk.step(header, total, nullptr)) return std::nullopt;
+    }
+    return walk.layout;
+}
+
+}  // namespace
+
+std::optional<PngLayout> scanPngFile(const std::filesystem::path& path) {
+    std::FILE* f = openForReading(path);
+    if (!f) return std::nullopt;
+    std::error_code ec;
+    const std::uintmax_t total = std::filesystem::file_size(path, ec);
+    std::optional<PngLayout> layout = ec ? std::nullopt : walkFile(f, total);
+    std::fclose(f);
+    return layout;
+}
+
 bool readPngFile(const std::filesystem::path& path, std::vector<unsigned char>& bytes, int maxWidth, int maxHeight) {
     bytes.clear();
     std::FILE* f = openForReading(path);
@@ -255,19 +283,10 @@ bool readPngFile(const std::filesystem::path& path, std::vector<unsigned char>& 
     std::error_code ec;
     const std::uintmax_t total = std::filesystem::file_size(path, ec);
     if (ec) return false;
+    const std::optional<PngLayout> layout = walkFile(f, total);
+    if (!layout || !plausiblePng(*layout, maxWidth, maxHeight)) return false;
 
-    unsigned char start[8 + 8 + 13];
-    if (std::fread(start, 1, sizeof start, f) != sizeof start || std::memcmp(start, SIGNATURE, 8) != 0) return false;
-    ChunkWalk walk;
-    if (!walk.step(start + 8, total, start + 16)) return false;
-    while (!walk.done) {
-        unsigned char header[8];
-        if (fseeko(f, static_cast<off_t>(walk.offset), SEEK_SET) != 0 || std::fread(header, 1, 8, f) != 8) return false;
-        if (!walk.step(header, total, nullptr)) return false;
-    }
-    if (!plausiblePng(walk.layout, maxWidth, maxHeight)) return false;
-
-    bytes.resize(walk.layout.fileBytes);
+    bytes.resize(layout->fileBytes);
     if (fseeko(f, 0, SEEK_SET) != 0 || std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
         bytes.clear();
         return false;

@@ -32,6 +32,10 @@ std::optional<PngLayout> scanPng(const unsigned char* data, std::size_t size);
 // that claims a huge picture is refused before anything is allocated.
 bool plausiblePng(const PngLayout& layout, int maxWidth, int maxHeight);
 
+// The chunk list of a PNG file, read by seeking over the chunk data (the file is never read
+// whole); none when it is no PNG or is damaged.
+std::optional<PngLayout> scanPngFile(const std::filesystem::path& path);
+
 // Reads a PNG file up to its IEND after checking its chunk list from the file (seeking over the
 // chunk data) and its plausibility: a file that is not a PNG, is damaged, or claims more than
 // the limits is never read whole.

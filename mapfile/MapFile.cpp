@@ -169,7 +169,7 @@ EncodedMap encodeMap(gdImagePtr image, const MapIdentity& identity, bool forceFu
 Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem::path path, bool forceFullColour) {
     path = withPngExtension(path);
     if (!picture) return {};
-    if (!targetWritable(followLinks(path))) return writeError(path);
+    if (const int reason = whyNotWritable(followLinks(path))) return writeError(path, reason);
     const EncodedMap map = encodeMap(picture, identity, forceFullColour);
     if (!map.error.empty()) return UserError{"File write error", map.error + formatText(" %s was not written.", path.c_str())};
     if (Failure failed = replaceFileContents(path, map.bytes)) return failed;

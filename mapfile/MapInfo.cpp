@@ -2,6 +2,7 @@
 
 #include "map/Files.h"
 #include "map/GdImage.h"
+#include "map/PngReader.h"
 #include "mapfile/MapLoader.h"
 
 namespace brambex {
@@ -16,24 +17,46 @@ std::string waterName(std::int32_t water) {
 
 }  // namespace
 
-std::optional<std::string> describeMapFile(const Bytes& file) {
-    ImagePtr im = decodePng(file);
-    if (!im) return std::nullopt;
-    std::string out = formatText("Size: %d x %d\n", im->sx, im->sy);
-    if (im->trueColor) out += "Colours: true colour\n";
-    else out += formatText("Colours: palette of %d entries\n", im->colorsTotal);
+std::string colourTypeText(int colourType) {
+    switch (colourType) {
+    case 0: return "grey";
+    case 2: return "true colour";
+    case 3: return "palette";
+    case 4: return "grey with alpha";
+    case 6: return "true colour with alpha";
+    default: return "unknown";
+    }
+}
 
-    int column = 0, row = 0, red = 0;
-    if (findMarkerPixel(im.get(), column, row, red))
-        out += formatText("Marker: column %d, row %d, colour (%d, 24, 204)%s\n", column, row, red,
-                          red == 240 ? ", IndiMask" : "");
-    else
-        out += "Marker: absent\n";
+std::optional<std::string> describeMapFile(const Bytes& file) {
+    const std::optional<PngLayout> layout = scanPng(file.data(), file.size());
+    if (!layout || !plausiblePng(*layout, MAX_PICTURE_WIDTH, MAX_PICTURE_HEIGHT)) return std::nullopt;
+    std::string out;
+    const long long pixels = static_cast<long long>(layout->width) * layout->height;
+    if (pixels > MAX_INFO_PIXELS) {
+        // Decoding would cost gigabytes: the header says enough.
+        out = formatText("Size: %d x %d\nColours: %s (from the header)\n", layout->width, layout->height,
+                         colourTypeText(layout->colourType).c_str());
+        out += formatText("Marker: not looked for (the pixels of pictures over %lld million pixels are not read)\n",
+                          MAX_INFO_PIXELS / 1'000'000);
+    } else {
+        ImagePtr im = decodePng(file);
+        if (!im) return std::nullopt;
+        out = formatText("Size: %d x %d\n", im->sx, im->sy);
+        if (im->trueColor) out += "Colours: true colour\n";
+        else out += formatText("Colours: palette of %d entries\n", im->colorsTotal);
+        int column = 0, row = 0, red = 0;
+        if (findMarkerPixel(im.get(), column, row, red))
+            out += formatText("Marker: column %d, row %d, colour (%d, 24, 204)%s\n", column, row, red,
+                              red == 240 ? ", IndiMask" : "");
+        else
+            out += "Marker: absent\n";
+    }
 
     const ChunkMatch level = findChunk(file, "waLV", false, 48);
     if (level.found) {
         auto at = [&](int offset) { return static_cast<std::int32_t>(readLittleEndian32(file, level.offset + offset)); };
-        out += formatText("waLV: seed %u, roof %d, not list position 4 %d, level kind %d, theme id %d, water colour %d (%s)\n",
+        out += formatText("waLV: seed %u, roof %d, not Roper %d, level kind %d, theme id %d, water colour %d (%s)\n",
                           static_cast<std::uint32_t>(at(8)), at(16), at(24), at(36), at(40), at(44),
                           waterName(at(44)).c_str());
     } else {

@@ -294,10 +294,17 @@ int printMapInfo(const char* path) {
         return 1;
     }
     // The chunk list is checked before the file is read whole: a damaged or hostile file
-    // cannot ask for gigabytes.
-    Bytes file;
-    const std::optional<std::string> text =
-        readPngFile(path, file) ? describeMapFile(file) : std::nullopt;
+    // cannot ask for gigabytes, and a file too large to read whole is described from its header.
+    constexpr std::uint64_t MAX_INFO_FILE = 128ull << 20;
+    const std::optional<PngLayout> layout = scanPngFile(path);
+    std::optional<std::string> text;
+    if (layout && layout->fileBytes > MAX_INFO_FILE) {
+        text = formatText("Size: %d x %d\nColours: %s (from the header)\nThe file is %llu MB: only its header was read.\n",
+                          layout->width, layout->height, colourTypeText(layout->colourType).c_str(),
+                          static_cast<unsigned long long>(layout->fileBytes >> 20));
+    } else if (Bytes file; layout && readPngFile(path, file)) {
+        text = describeMapFile(file);
+    }
     if (!text) {
         std::fprintf(stderr, "brambex: %s is not a picture the program can read\n", path);
         return 1;

@@ -208,6 +208,21 @@ TEST_F(CommandLineTest, HelpAndInfo) {
     EXPECT_NE(info.out.find("Marker: column 959, row 695"), std::string::npos) << info.out;
     std::ofstream(root / "junk.png") << "junk";
     EXPECT_EQ(run("--info junk.png").code, 1);
+    // A picture too large to decode for a description: its header and chunks still are.
+    {
+        ImagePtr big(gdImageCreate(6000, 6000));
+        gdImageColorAllocate(big.get(), 0, 0, 0);
+        Bytes png = encodePng(big.get());
+        insertBeforeIend(png, makeChunk("bxRk", Bytes{9, 0, 0, 0, 1, 2, 0, 0}));
+        std::FILE* f = std::fopen((root / "big.png").c_str(), "wb");
+        std::fwrite(png.data(), 1, png.size(), f);
+        std::fclose(f);
+    }
+    Outcome large = run("--info big.png");
+    EXPECT_EQ(large.code, 0) << large.err;
+    EXPECT_NE(large.out.find("Size: 6000 x 6000"), std::string::npos) << large.out;
+    EXPECT_NE(large.out.find("Marker: not looked for"), std::string::npos) << large.out;
+    EXPECT_NE(large.out.find("bxRk: seed 9, list position 1, theme 2"), std::string::npos) << large.out;
 }
 
 TEST_F(CommandLineTest, MazeTypesUseTheirPresets) {

@@ -18,11 +18,17 @@ public:
     std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)> loadPath = [](const std::filesystem::path&) { return std::nullopt; };
     std::function<bool(bool&, bool&)> settings = [](bool&, bool&) { return false; };
     std::vector<UserError> messages;
+    std::vector<UserError> questions;
+    bool answer = true;  // what every question is answered
     int editorRuns = 0, aboutRuns = 0, quits = 0;
 
     std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override { return savePath(proposed); }
     std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override { return loadPath(folder); }
     void showMessage(const UserError& m) override { messages.push_back(m); }
+    bool confirm(const UserError& q) override {
+        questions.push_back(q);
+        return answer;
+    }
     void runEditor(MapEditorModel&) override { ++editorRuns; }
     void runAbout() override { ++aboutRuns; }
     bool runSettings(bool& removeBackground, bool& useModule) override { return settings(removeBackground, useModule); }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <thread>
 
+#include <zlib.h>
+
 #include "map/Files.h"
 #include "map/GdImage.h"
 #include "map/Generator.h"
@@ -17,6 +19,7 @@
 #include "generators/Shopper.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapLoader.h"
+#include "mapfile/PngChunks.h"
 #include "shell/Startup.h"
 #include "shell/window/MainWindowModel.h"
 #include "tests/FakeWindowServices.h"
@@ -467,3 +470,61 @@ TEST_F(WindowModelTest, CandidatesAreMadeOneAfterAnotherAndThePickedOneBecomesTh
 }
 
 }  // namespace
+
+namespace {
+
+// A palette PNG of w x h black pixels, its image data deflated row by row (no picture in memory).
+Bytes blackPalettePng(int w, int h) {
+    Bytes ihdr;
+    auto be32 = [](Bytes& b, std::uint32_t v) {
+        for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<unsigned char>(v >> shift));
+    };
+    be32(ihdr, static_cast<std::uint32_t>(w));
+    be32(ihdr, static_cast<std::uint32_t>(h));
+    ihdr.insert(ihdr.end(), {8, 3, 0, 0, 0});
+    Bytes idat;
+    z_stream z{};
+    deflateInit(&z, 1);
+    std::vector<unsigned char> row(static_cast<std::size_t>(w) + 1, 0), out(1 << 16);
+    for (int y = 0; y <= h; ++y) {
+        z.next_in = row.data();
+        z.avail_in = y < h ? static_cast<uInt>(row.size()) : 0;
+        const int flush = y < h ? Z_NO_FLUSH : Z_FINISH;
+        do {
+            z.next_out = out.data();
+            z.avail_out = static_cast<uInt>(out.size());
+            deflate(&z, flush);
+            idat.insert(idat.end(), out.data(), out.data() + (out.size() - z.avail_out));
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    for (const Bytes& chunk : {makeChunk("IHDR", ihdr), makeChunk("PLTE", Bytes{0, 0, 0}), makeChunk("IDAT", idat),
+                               makeChunk("IEND", Bytes{})})
+        png.insert(png.end(), chunk.begin(), chunk.end());
+    return png;
+}
+
+}  // namespace
+
+// A picture of over a hundred million pixels is decoded only after the user says yes; no
+// changes nothing.
+TEST_F(WindowModelTest, LoadMapAsksBeforeDecodingAHugePicture) {
+    model->press(C::Generate);
+    finish();
+    const std::optional<std::uint32_t> shown = model->shownSeed();
+    ASSERT_TRUE(shown);
+    const Bytes huge = blackPalettePng(10240, 10240);
+    std::FILE* f = std::fopen((root / "huge.png").c_str(), "wb");
+    std::fwrite(huge.data(), 1, huge.size(), f);
+    std::fclose(f);
+    services.answer = false;
+    model->dropFile(root / "huge.png");
+    ASSERT_EQ(services.questions.size(), 1u);
+    EXPECT_NE(services.questions[0].text.find("10240 x 10240"), std::string::npos) << services.questions[0].text;
+    EXPECT_EQ(model->shownSeed(), shown) << "the map on screen stays";
+    // A map of an ordinary size is not asked about.
+    ASSERT_EQ(saveMap(*model->map(), root / "small.png", false), std::nullopt);
+    model->dropFile(root / "small.png");
+    EXPECT_EQ(services.questions.size(), 1u);
+}

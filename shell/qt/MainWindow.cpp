@@ -120,6 +120,11 @@ void QtWindowServices::showMessage(const UserError& message) {
     QMessageBox::warning(parent_, qtText(message.caption), qtText(message.text));
 }
 
+bool QtWindowServices::confirm(const UserError& question) {
+    return QMessageBox::question(parent_, qtText(question.caption), qtText(question.text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtWindowServices::runEditor(MapEditorModel& editor) {
     MapEditorDialog dialog(editor, [this](const UserError& e) { showMessage(e); }, parent_);
     dialog.exec();

@@ -22,6 +22,7 @@ public:
     std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override;
     std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override;
     void showMessage(const UserError& message) override;
+    bool confirm(const UserError& question) override;
     void runEditor(MapEditorModel& editor) override;
     void runAbout() override;
     bool runSettings(bool& removeBackground, bool& useModule) override;

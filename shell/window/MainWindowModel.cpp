@@ -691,6 +691,16 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
         return;
     }
+    // A picture of hundreds of millions of pixels takes gigabytes once decoded: asked first.
+    if (const std::optional<PngLayout> layout = scanPng(file.data(), file.size())) {
+        const long long pixels = static_cast<long long>(layout->width) * layout->height;
+        if (pixels > LARGE_PICTURE_PIXELS &&
+            !services_.confirm({"Load Map", formatText("%s is %d x %d, %lld million pixels: showing it needs about %lld GB "
+                                                       "of memory and may take a while. Load it?",
+                                                       paths.currentMapPath.filename().c_str(), layout->width,
+                                                       layout->height, pixels / 1'000'000, (pixels * 4 * 3 >> 30) + 1)}))
+            return;
+    }
     std::unique_ptr<Generator> loaded = loadMapFile(file);
     if (!loaded) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});

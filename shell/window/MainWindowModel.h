@@ -44,6 +44,8 @@ public:
     // The Load Map dialog starting in `folder`; none when cancelled.
     virtual std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) = 0;
     virtual void showMessage(const UserError& message) = 0;
+    // A yes/no question (`question.caption` as its title); true for yes.
+    virtual bool confirm(const UserError& question) = 0;
     // The map editor (its own dialog) on the window's editor of the map on screen; the About
     // and Settings dialogs.
     virtual void runEditor(MapEditorModel& editor) = 0;
@@ -56,6 +58,9 @@ public:
 
 // The main window's behaviour without a toolkit: its controls, their states and every command.
 // Lives on the window thread; the worker only runs the generator.
+// Load Map asks before it decodes a picture larger than this (a 10000 x 10000 map).
+constexpr long long LARGE_PICTURE_PIXELS = 100'000'000;
+
 class MainWindowModel {
 public:
     explicit MainWindowModel(WindowServices& services);
