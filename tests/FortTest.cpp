@@ -162,3 +162,13 @@ TEST_F(FortTest, PiecesShowBrickWhereWhiteAndAirWhereBlackAndMissingOnesStayEmpt
     EXPECT_TRUE(window == 0 || window == BRICK[1]);
     EXPECT_EQ(at(*g, 300, 600), 0) << "no bottom pictures: the piece stays empty";
 }
+
+// Pieces are 280 x 170 by design: one far larger counts as missing and costs nothing to read.
+TEST_F(FortTest, APieceFarLargerThanDesignedCountsAsMissing) {
+    auto huge = test::solidPicture(MAX_TILE_SIZE + 1, 170, 0xFFFFFF);
+    for (int t = 0; t < 8; ++t) test::writePng(huge.get(), root / "data" / "fort" / "top" / std::to_string(t) / "0.png");
+    auto g = run(9);
+    // A missing piece leaves its 280 x 170 picture black, which is air over the brick.
+    EXPECT_EQ(at(*g, 300, 100), 0) << "the top row is air";
+    EXPECT_EQ(at(*g, 300, 250), BRICK[1]) << "the middle rows are built";
+}
