@@ -20,6 +20,8 @@ public:
     std::vector<UserError> messages;
     std::vector<UserError> questions;
     bool answer = true;  // what every question is answered
+    SaveChoice saveChoice = SaveChoice::Cancel;  // the answer to "save the changes?"
+    int saveQuestions = 0;
     int editorRuns = 0, aboutRuns = 0, quits = 0;
 
     std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override { return savePath(proposed); }
@@ -28,6 +30,10 @@ public:
     bool confirm(const UserError& q) override {
         questions.push_back(q);
         return answer;
+    }
+    SaveChoice askSaveChanges(const std::string&) override {
+        ++saveQuestions;
+        return saveChoice;
     }
     void runEditor(MapEditorModel&) override { ++editorRuns; }
     void runAbout() override { ++aboutRuns; }

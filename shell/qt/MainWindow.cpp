@@ -125,6 +125,18 @@ bool QtWindowServices::confirm(const UserError& question) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveChoice QtWindowServices::askSaveChanges(const std::string& mapName) {
+    QMessageBox box(QMessageBox::Warning, "Brambex", qtText("The map " + mapName + " has changes that are not saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setInformativeText("Save them before the map is replaced?");
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+    }
+}
+
 void QtWindowServices::runEditor(MapEditorModel& editor) {
     MapEditorDialog dialog(editor, [this](const UserError& e) { showMessage(e); }, parent_);
     dialog.exec();

@@ -23,6 +23,7 @@ public:
     std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override;
     void showMessage(const UserError& message) override;
     bool confirm(const UserError& question) override;
+    SaveChoice askSaveChanges(const std::string& mapName) override;
     void runEditor(MapEditorModel& editor) override;
     void runAbout() override;
     bool runSettings(bool& removeBackground, bool& useModule) override;

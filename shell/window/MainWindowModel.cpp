@@ -8,6 +8,7 @@
 #include <memory>
 #include <fstream>
 #include <new>
+#include <thread>
 
 #include "map/Files.h"
 #include "map/GdImage.h"
@@ -402,8 +403,12 @@ void MainWindowModel::menu(MenuCommand m) {
     guarded([&] {
         switch (m) {
         case MenuCommand::Exit:
+            if (!mayReplaceMap()) break;
             waitForWorker();
             services_.quit();
+            break;
+        case MenuCommand::Save:
+            if (!busy()) saveToOwnFile();
             break;
         case MenuCommand::About:
             services_.runAbout();
@@ -468,8 +473,10 @@ void MainWindowModel::command(Control c) {
         break;
     case C::SaveSettings:
         refreshParameters();
-        if (const TypeRow* row = selectedRow())
+        if (const TypeRow* row = selectedRow()) {
             if (Failure failed = saveTypeSettings(row->type)) services_.showMessage(*failed);
+            else setStatus("Settings saved for " + std::string(row->info().listText));
+        }
         break;
     default: break;
     }
@@ -534,8 +541,7 @@ void MainWindowModel::generate() {
         services_.showMessage({"Seed", "The seed must be a whole number from 0 to 4294967295."});
         return;
     }
-    previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
-    ++pictureVersion_;
+    if (!mayReplaceMap()) return;
     recountThemes();
     readAllControls();
 
@@ -555,14 +561,29 @@ void MainWindowModel::generate() {
     // Fort's memory belongs to the Fort map of its seed; a Modify run of that seed reuses it.
     if (row->type == MapType::Fort && params.keepSeed && fortMemory_ && fortMemorySeed_ == request.seed)
         request.fortMemory = fortMemory_;
-    mapState.mapSeed = request.seed;
+    startRun(std::move(request), false);
+}
 
-    // The previous map goes with the worker: freeing a picture of hundreds of megabytes takes
-    // longer than the window may stand still.
-    std::shared_ptr<Generator> previous(map_.release());
-    editor_ = MapEditorModel(nullptr);
+void MainWindowModel::startRun(RunRequest request, bool fromHistory) {
+    mapState.mapSeed = request.seed;
+    previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
+    ++pictureVersion_;
+    const int width = typeRow(request.type).windowFixedSize ? 1920 : request.parameters.width;
+    const int height = typeRow(request.type).windowFixedSize ? 696 : request.parameters.height;
+    runText_ = formatText("Generating %s %d x %d", std::string(typeRow(request.type).info().listText).c_str(), width, height);
+    runStarted_ = std::chrono::steady_clock::now();
+    runFromHistory_ = fromHistory;
+    pendingRequest_ = request;
+    pendingRequest_.stop.reset();
+    setStatus(runText_ + "...");
     disableAll();
-    worker_.start(std::move(request), runEnded_, [previous]() mutable { previous.reset(); });
+    // The map on screen stays until the new one is there (a cancelled run leaves it).
+    worker_.start(std::move(request), runEnded_, {}, prepare_);
+}
+
+double MainWindowModel::runSeconds() const {
+    if (!busy()) return 0;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - runStarted_).count();
 }
 
 void MainWindowModel::poll() {
@@ -606,8 +627,12 @@ void MainWindowModel::pickCandidate(int index) {
 }
 
 void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
+    editor_ = MapEditorModel(map.get());
+    // A large picture is freed off this thread: that takes longer than the window may stand still.
+    if (map_ && static_cast<long long>(map_->width) * map_->height > 4'000'000)
+        std::thread([old = std::move(map_)]() mutable { old.reset(); }).detach();
     map_ = std::move(map);
-    editor_ = MapEditorModel(map_.get());
+    mapFile_.reset();
     if (!map_) return;
     if (auto* fort = dynamic_cast<Fort*>(map_.get()); fort && fort->memory.valid) {
         fortMemory_ = fort->memory;
@@ -619,7 +644,20 @@ void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
 
 void MainWindowModel::generationFinished(RunResult result) {
     const bool failed = !result.map;
-    if (!failed) setMap(std::move(result.map));
+    runText_.clear();
+    if (!failed) {
+        setMap(std::move(result.map));
+        // This session's history: a new map goes after the one shown (what was ahead of it goes).
+        if (!runFromHistory_) {
+            if (historyAt_ + 1 < static_cast<int>(history_.size())) history_.resize(static_cast<std::size_t>(historyAt_ + 1));
+            HistoryEntry entry{pendingRequest_, map_->mapType(), map_->seed, nullptr};
+            entry.request.fortMemory.reset();
+            if (map_->preview) entry.thumbnail = trueColourCopy(map_->preview.get());
+            history_.push_back(std::move(entry));
+            if (history_.size() > HISTORY_SIZE) history_.erase(history_.begin());
+            historyAt_ = static_cast<int>(history_.size()) - 1;
+        }
+    }
     if (candidatesWanted_ > 0 && !failed) {
         // Keep this candidate's preview under a name of its own, then make the next one.
         const std::size_t k = candidates_.size();
@@ -636,11 +674,17 @@ void MainWindowModel::generationFinished(RunResult result) {
         candidatesWanted_ = 0;
     }
     if (failed) {
-        previewPicture_.clear();
-        mapShown_ = false;
+        // The map shown before the run stays.
+        if (map_) previewPicture_ = paths.previewPath;
+        else previewPicture_.clear();
+        mapShown_ = map_ != nullptr;
         ++pictureVersion_;
         showTypeLayout(mapState.currentTypeIndex);
         applyMode();
+        if (map_) {
+            control(C::Modify).enabled = true;
+            control(C::SaveMap).enabled = true;
+        }
         if (result.cancelled) setStatus("Generation cancelled");
         else if (result.missingArtwork) services_.showMessage({"Missing files", result.failure});
         else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
@@ -650,6 +694,7 @@ void MainWindowModel::generationFinished(RunResult result) {
     if (map_->themeChosen) showThemeInList(map_->chosenTheme);
     params.manualMode = control(C::Manual).checked;
     mapShown_ = true;
+    setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);
     control(C::ForceFullColour).enabled = true;
@@ -678,10 +723,78 @@ void MainWindowModel::saveMap() {
     const std::optional<fs::path> chosen = services_.askSavePath(proposedMapName(lastFolder_));
     if (!chosen) return;
     lastFolder_ = chosen->parent_path();
-    if (Failure failed = brambex::saveMap(*map_, *chosen, control(C::ForceFullColour).checked)) services_.showMessage(*failed);
+    saveTo(*chosen);
+}
+
+bool MainWindowModel::saveTo(const fs::path& chosen) {
+    if (Failure failed = brambex::saveMap(*map_, chosen, control(C::ForceFullColour).checked)) {
+        services_.showMessage(*failed);
+        return false;
+    }
+    const fs::path file = withPngExtension(chosen);
+    mapFile_ = file;
+    editor_.markSaved();
+    rememberFile(file);
+    setStatus("Saved " + file.filename().string());
+    return true;
+}
+
+void MainWindowModel::saveToOwnFile() {
+    if (!map_ || !map_->image) return;
+    if (mapFile_) saveTo(*mapFile_);
+    else saveMap();
+}
+
+void MainWindowModel::rememberFile(const fs::path& file) {
+    recent_.erase(std::remove(recent_.begin(), recent_.end(), file), recent_.end());
+    recent_.insert(recent_.begin(), file);
+    if (recent_.size() > 8) recent_.resize(8);
+}
+
+void MainWindowModel::openRecent(int index) {
+    if (busy() || index < 0 || index >= static_cast<int>(recent_.size())) return;
+    const fs::path file = recent_[static_cast<std::size_t>(index)];
+    guarded([&] { loadMap(file); });
+}
+
+std::string MainWindowModel::title() const {
+    const std::string name = map_ && mapFile_ ? mapFile_->filename().string() : "Untitled";
+    return (unsaved() ? "*" : "") + name + " - Brambex";
+}
+
+bool MainWindowModel::mayReplaceMap() {
+    if (!unsaved()) return true;
+    const std::string name = mapFile_ ? mapFile_->filename().string() : "Untitled";
+    switch (services_.askSaveChanges(name)) {
+    case SaveChoice::Save:
+        if (mapFile_) return saveTo(*mapFile_);
+        saveMap();
+        return !unsaved();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+std::string MainWindowModel::mapCaption() const {
+    if (!map_ || busy()) return {};
+    const std::optional<MapType> shown = typeAtListPosition(mapState.currentTypeIndex);
+    if (shown && *shown == map_->mapType()) return {};
+    const std::string type(typeRow(map_->mapType()).info().listText);
+    return map_->hasIdentity ? formatText("%s map, seed %u", type.c_str(), map_->seed) : type + " map, no seed";
+}
+
+void MainWindowModel::goToHistory(int index) {
+    if (busy() || index < 0 || index >= static_cast<int>(history_.size()) || index == historyAt_) return;
+    if (!mayReplaceMap()) return;
+    historyAt_ = index;
+    RunRequest request = history_[static_cast<std::size_t>(index)].request;
+    request.folders = currentFolders();
+    guarded([&] { startRun(std::move(request), true); });
 }
 
 void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
+    if (!mayReplaceMap()) return;
     if (!chosen) chosen = services_.askLoadPath(lastFolder_);
     if (!chosen) return;
     lastFolder_ = chosen->parent_path();
@@ -706,8 +819,9 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
         return;
     }
-    map_.reset();
     setMap(std::move(loaded));
+    mapFile_ = paths.currentMapPath;
+    rememberFile(paths.currentMapPath);
     mapShown_ = true;
     reloadPreviews();
     // The type, theme and size the file records go onto the controls, so Modify and Generate
@@ -746,6 +860,7 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
 }
 
 void MainWindowModel::resetAll() {
+    if (!mayReplaceMap()) return;
     setStatus("State Reset");
     control(C::SaveMap).enabled = false;
     control(C::EditMap).enabled = false;

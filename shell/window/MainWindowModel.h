@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
@@ -32,7 +33,18 @@ struct ControlState {
 };
 
 // The menu's commands.
-enum class MenuCommand { Exit = 40001, About = 40002, Settings = 40003, SaveMap = 40004, LoadMap = 40005, IndiMask = 40006 };
+enum class MenuCommand {
+    Exit = 40001,
+    About = 40002,
+    Settings = 40003,
+    SaveMap = 40004,  // Save As: always asks where
+    LoadMap = 40005,
+    IndiMask = 40006,
+    Save = 40007,     // to the map's own file once it has one
+};
+
+// The answer to "Save the changes to this map?".
+enum class SaveChoice { Save, Discard, Cancel };
 
 // What the window asks of the toolkit: dialogs and messages. Tests give their own, so no dialog
 // ever blocks a test.
@@ -46,6 +58,8 @@ public:
     virtual void showMessage(const UserError& message) = 0;
     // A yes/no question (`question.caption` as its title); true for yes.
     virtual bool confirm(const UserError& question) = 0;
+    // The map on screen has changes not in its file: save them, throw them away, or stay.
+    virtual SaveChoice askSaveChanges(const std::string& mapName) = 0;
     // The map editor (its own dialog) on the window's editor of the map on screen; the About
     // and Settings dialogs.
     virtual void runEditor(MapEditorModel& editor) = 0;
@@ -112,8 +126,50 @@ public:
     // Asks a running run to stop at its next step; the map shown before it stays.
     void cancelRun();
 
-    // The map on screen (none before the first Generate or Load Map, and during a run).
+    // The map on screen (none before the first Generate or Load Map). A run keeps the map shown
+    // before it until the new one is there; a cancelled or failed run leaves it.
     const Generator* map() const { return map_.get(); }
+    // Called on the worker's thread with each finished map, before the run's end is reported: the
+    // view prepares what it will show of the map there.
+    void setMapPreparer(std::function<void(const Generator&)> prepare) { prepare_ = std::move(prepare); }
+
+    // The window's title: the map's file name (or "Untitled"), "*" while the map on screen has
+    // changes not in its file.
+    std::string title() const;
+    // The map has changes (made in the map editor) that are not in its file.
+    bool unsaved() const { return map_ && editor_.unsaved(); }
+    // The file the map on screen was loaded from or last saved to.
+    const std::optional<std::filesystem::path>& mapFile() const { return mapFile_; }
+    // Asks Save / Discard / Cancel when the map on screen has unsaved changes; true when the map
+    // may be replaced (nothing to lose, saved, or discarded).
+    bool mayReplaceMap();
+    // What the preview shows when it is not the selected type's map ("Cavern map, seed 7"), or
+    // empty when it is.
+    std::string mapCaption() const;
+
+    // The run under way: what it makes ("Generating Cavern 1920 x 696") and since when.
+    const std::string& runText() const { return runText_; }
+    double runSeconds() const;
+
+    // This session's maps, newest last: each can be made again from its request.
+    struct HistoryEntry {
+        RunRequest request;
+        MapType type;
+        std::uint32_t seed;
+        ImagePtr thumbnail;  // the 400 x 145 preview
+    };
+    const std::vector<HistoryEntry>& history() const { return history_; }
+    int historyPosition() const { return historyAt_; }
+    // Makes the map of a history entry again (asks first when the map on screen has changes).
+    void goToHistory(int index);
+    void historyBack() { goToHistory(historyAt_ - 1); }
+    void historyForward() { goToHistory(historyAt_ + 1); }
+    static constexpr std::size_t HISTORY_SIZE = 30;
+
+    // Recently loaded or saved map files, newest first (at most 8).
+    const std::vector<std::filesystem::path>& recentFiles() const { return recent_; }
+    void setRecentFiles(std::vector<std::filesystem::path> files) { recent_ = std::move(files); }
+    void openRecent(int index);
     // The map editor of the map on screen.
     MapEditorModel& mapEditor() { return editor_; }
 
@@ -165,8 +221,12 @@ private:
     void command(Control c);
     void gameTypeChanged();
     void generate();
+    void startRun(RunRequest request, bool fromHistory);
     void generationFinished(RunResult result);
     void setMap(std::unique_ptr<Generator> map);
+    bool saveTo(const std::filesystem::path& file);
+    void saveToOwnFile();
+    void rememberFile(const std::filesystem::path& file);
     void saveMap();
     void loadMap(std::optional<std::filesystem::path> chosen);
     void resetAll();
@@ -199,6 +259,15 @@ private:
     std::optional<FortMemory> fortMemory_;
     std::uint32_t fortMemorySeed_ = 0;
     std::function<void()> runEnded_;
+    std::function<void(const Generator&)> prepare_;
+    std::optional<std::filesystem::path> mapFile_;
+    std::string runText_;
+    std::chrono::steady_clock::time_point runStarted_;
+    std::vector<HistoryEntry> history_;
+    int historyAt_ = -1;
+    bool runFromHistory_ = false;
+    RunRequest pendingRequest_;
+    std::vector<std::filesystem::path> recent_;
     Worker worker_;                   // last: its run ends before the rest goes
 };
 

@@ -80,7 +80,98 @@ std::array<std::string, 3> MapEditorModel::info() const {
     return {std::to_string(c.r), std::to_string(c.g), std::to_string(c.b)};
 }
 
-Failure MapEditorModel::open() { return rebuild(); }
+Failure MapEditorModel::open() {
+    if (gdImagePtr im = picture()) {
+        openedPicture_.reset(gdImageClone(im));
+        opened_ = snapshot();
+        openedUndo_ = undo_;
+    }
+    return rebuild();
+}
+
+void MapEditorModel::accept() { openedPicture_.reset(); }
+
+void MapEditorModel::cancel() {
+    if (!map_ || !openedPicture_) return;
+    map_->image = std::move(openedPicture_);
+    restore(opened_);
+    state_ = opened_.state;
+    undo_ = openedUndo_;
+    redo_.clear();
+    rebuild();
+}
+
+MapEditorModel::Snapshot MapEditorModel::snapshot() const {
+    Snapshot s;
+    s.state = state_;
+    if (!map_) return s;
+    s.indiMask = map_->indiMask;
+    s.markerX = map_->markerX;
+    s.markerY = map_->markerY;
+    gdImagePtr im = picture();
+    if (!im) return s;
+    s.colorsTotal = im->colorsTotal;
+    for (int i = 0; i < 256; ++i) {
+        s.red[i] = im->red[i];
+        s.green[i] = im->green[i];
+        s.blue[i] = im->blue[i];
+        s.alpha[i] = im->alpha[i];
+        s.open[i] = im->open[i];
+    }
+    s.pixelX = markerKnown(im) ? s.markerX : im->sx / 2 - 1;
+    s.pixelY = markerKnown(im) ? s.markerY : im->sy - 1;
+    if (s.pixelX >= 0 && s.pixelY >= 0)
+        s.pixel = im->trueColor ? im->tpixels[s.pixelY][s.pixelX] : im->pixels[s.pixelY][s.pixelX];
+    return s;
+}
+
+void MapEditorModel::restore(const Snapshot& s) {
+    if (!map_) return;
+    // The marker pixel of the state being left goes back to what it was in the restored one.
+    gdImagePtr im = picture();
+    if (im && s.pixel >= 0 && s.pixelX >= 0 && s.pixelY >= 0 && s.pixelX < im->sx && s.pixelY < im->sy) {
+        if (im->trueColor) im->tpixels[s.pixelY][s.pixelX] = s.pixel;
+        else im->pixels[s.pixelY][s.pixelX] = static_cast<unsigned char>(s.pixel);
+    }
+    map_->indiMask = s.indiMask;
+    map_->markerX = s.markerX;
+    map_->markerY = s.markerY;
+    if (!im) return;
+    im->colorsTotal = s.colorsTotal;
+    for (int i = 0; i < 256; ++i) {
+        im->red[i] = s.red[i];
+        im->green[i] = s.green[i];
+        im->blue[i] = s.blue[i];
+        im->alpha[i] = s.alpha[i];
+        im->open[i] = s.open[i];
+    }
+}
+
+void MapEditorModel::changing() {
+    undo_.push_back(snapshot());
+    redo_.clear();
+    state_ = nextState_++;
+}
+
+void MapEditorModel::undo() {
+    if (undo_.empty()) return;
+    redo_.push_back(snapshot());
+    const Snapshot back = undo_.back();
+    undo_.pop_back();
+    restore(back);
+    state_ = back.state;
+    rebuild();
+}
+
+void MapEditorModel::redo() {
+    if (redo_.empty()) return;
+    undo_.push_back(snapshot());
+    const Snapshot forward = redo_.back();
+    redo_.pop_back();
+    restore(forward);
+    state_ = forward.state;
+    rebuild();
+}
 
 Failure MapEditorModel::rebuild() {
     for (auto& g : groups_) g.clear();
@@ -151,6 +242,7 @@ Failure MapEditorModel::pickAt(int x, int y) {
 Failure MapEditorModel::up() {
     gdImagePtr im = picture();
     if (!im || im->trueColor || selected_ < 0) return {};
+    changing();
     setEntry(im, selected_, softer(entryColour(im, selected_)));
     return rebuild();
 }
@@ -158,6 +250,7 @@ Failure MapEditorModel::up() {
 Failure MapEditorModel::down() {
     gdImagePtr im = picture();
     if (!im || im->trueColor || selected_ < 0) return {};
+    changing();
     setEntry(im, selected_, harder(entryColour(im, selected_)));
     return rebuild();
 }
@@ -165,6 +258,7 @@ Failure MapEditorModel::down() {
 void MapEditorModel::nudge(int component, int steps) {
     gdImagePtr im = picture();
     if (!im || im->trueColor || selected_ < 0 || component < 0 || component > 2) return;
+    changing();
     Rgb c = entryColour(im, selected_);
     int* value = component == 0 ? &c.r : component == 1 ? &c.g : &c.b;
     *value = nudged(*value, steps);
@@ -177,6 +271,7 @@ void MapEditorModel::nudge(int component, int steps) {
 void MapEditorModel::setMaskEnabled(bool enabled) {
     gdImagePtr im = picture();
     if (!im) return;
+    changing();
     map_->indiMask = enabled;
     const Rgb c = markerColour();
     if (markerKnown(im)) {

@@ -67,7 +67,34 @@ public:
     // "Enable IndiMask": recolours the marker pixel's entry, or creates the marker.
     void setMaskEnabled(bool enabled);
 
+    // Every change above (Up, Down, a nudge, the IndiMask) can be undone and redone, in order.
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    void undo();
+    void redo();
+    // The editor dialog: open() keeps the map as it is; OK keeps every change, Cancel puts the
+    // map back as it was when the dialog opened (the palette reduction of a full-colour map too).
+    void accept();
+    void cancel();
+    // Whether the map differs from its last saved (or first shown) state; markSaved after a save.
+    bool unsaved() const { return state_ != savedState_; }
+    void markSaved() { savedState_ = state_; }
+
 private:
+    // What a change can touch: the palette, the marker's place, its pixel and the IndiMask flag.
+    struct Snapshot {
+        int state = 0;
+        std::array<int, 256> red{}, green{}, blue{}, alpha{}, open{};
+        int colorsTotal = 0;
+        int markerX = -1, markerY = -1;
+        // The marker's pixel (or, without a marker, the pixel where one would be made).
+        int pixelX = -1, pixelY = -1, pixel = -1;
+        bool indiMask = false;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& s);
+    void changing();  // before a change: its undo step
+
     gdImagePtr picture() const;
     bool markerKnown(gdImagePtr im) const;
     Rgb markerColour() const;
@@ -75,6 +102,12 @@ private:
     Generator* map_;
     int selected_ = -1;
     std::array<std::vector<Button>, 3> groups_;
+    std::vector<Snapshot> undo_, redo_;
+    int state_ = 0, savedState_ = 0, nextState_ = 1;
+    // The map as the dialog found it, for Cancel.
+    ImagePtr openedPicture_;
+    Snapshot opened_;
+    std::vector<Snapshot> openedUndo_;
 };
 
 }  // namespace brambex

@@ -1,0 +1,237 @@
+#include "shell/qt/MapView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <cstring>
+
+namespace brambex {
+
+namespace {
+
+// Half the size (rounded down, at least 1), each pixel the mean of the 2 x 2 block it covers.
+QImage halved(const QImage& from) {
+    const int w = std::max(1, from.width() / 2), h = std::max(1, from.height() / 2);
+    QImage to(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const auto* a = reinterpret_cast<const quint32*>(from.constScanLine(std::min(2 * y, from.height() - 1)));
+        const auto* b = reinterpret_cast<const quint32*>(from.constScanLine(std::min(2 * y + 1, from.height() - 1)));
+        auto* out = reinterpret_cast<quint32*>(to.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int x0 = std::min(2 * x, from.width() - 1), x1 = std::min(2 * x + 1, from.width() - 1);
+            const quint32 p[4] = {a[x0], a[x1], b[x0], b[x1]};
+            quint32 r = 0, g = 0, bl = 0;
+            for (quint32 c : p) {
+                r += (c >> 16) & 0xFF;
+                g += (c >> 8) & 0xFF;
+                bl += c & 0xFF;
+            }
+            out[x] = 0xFF000000u | ((r + 2) / 4 << 16) | ((g + 2) / 4 << 8) | ((bl + 2) / 4);
+        }
+    }
+    return to;
+}
+
+}  // namespace
+
+QImage imageOfPicture(gdImagePtr im) {
+    if (!im || im->sx <= 0 || im->sy <= 0) return {};
+    QImage image(im->sx, im->sy, QImage::Format_RGB32);
+    if (image.isNull()) return {};
+    quint32 palette[gdMaxColors] = {};
+    if (!im->trueColor)
+        for (int i = 0; i < gdMaxColors; ++i)
+            palette[i] = 0xFF000000u | (static_cast<quint32>(im->red[i]) << 16) | (static_cast<quint32>(im->green[i]) << 8) |
+                         static_cast<quint32>(im->blue[i]);
+    for (int y = 0; y < im->sy; ++y) {
+        auto* out = reinterpret_cast<quint32*>(image.scanLine(y));
+        if (im->trueColor) {
+            const int* row = im->tpixels[y];
+            for (int x = 0; x < im->sx; ++x) out[x] = 0xFF000000u | (static_cast<quint32>(row[x]) & 0xFFFFFFu);
+        } else {
+            const unsigned char* row = im->pixels[y];
+            for (int x = 0; x < im->sx; ++x) out[x] = palette[row[x]];
+        }
+    }
+    return image;
+}
+
+std::shared_ptr<PicturePyramid> PicturePyramid::fromImage(QImage full) {
+    auto pyramid = std::make_shared<PicturePyramid>();
+    if (full.isNull()) return pyramid;
+    if (full.format() != QImage::Format_RGB32) full = full.convertToFormat(QImage::Format_RGB32);
+    pyramid->levels.push_back(std::move(full));
+    // Down to a level no side of which is over 256 pixels: the smallest a view ever needs.
+    while (pyramid->levels.back().width() > 256 || pyramid->levels.back().height() > 256) {
+        QImage next = halved(pyramid->levels.back());
+        if (next.size() == pyramid->levels.back().size()) break;
+        pyramid->levels.push_back(std::move(next));
+    }
+    return pyramid;
+}
+
+std::shared_ptr<PicturePyramid> PicturePyramid::fromPicture(gdImagePtr picture) { return fromImage(imageOfPicture(picture)); }
+
+MapView::MapView(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    setMinimumSize(200, 120);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void MapView::setPyramid(std::shared_ptr<const PicturePyramid> pyramid) {
+    pyramid_ = std::move(pyramid);
+    highlight_.clear();
+    transform_.setView(width(), height());
+    transform_.setPicture(pyramid_ ? pyramid_->width() : 0, pyramid_ ? pyramid_->height() : 0);
+    update();
+    emit zoomChanged(transform_.zoom());
+}
+
+void MapView::clear() { setPyramid(nullptr); }
+
+void MapView::setHighlight(std::function<bool(int, int)> marked) {
+    marked_ = std::move(marked);
+    highlight_.clear();
+    update();
+}
+
+void MapView::fit() {
+    transform_.fit();
+    update();
+    emit zoomChanged(transform_.zoom());
+}
+
+void MapView::actualSize() {
+    transform_.actualSize();
+    update();
+    emit zoomChanged(transform_.zoom());
+}
+
+void MapView::zoomIn() {
+    transform_.zoomIn();
+    update();
+    emit zoomChanged(transform_.zoom());
+}
+
+void MapView::zoomOut() {
+    transform_.zoomOut();
+    update();
+    emit zoomChanged(transform_.zoom());
+}
+
+std::optional<QPoint> MapView::mapPoint(QPointF at) const {
+    if (!pyramid_ || pyramid_->levels.empty()) return std::nullopt;
+    double px = 0, py = 0;
+    transform_.toPicture(at.x(), at.y(), px, py);
+    const int x = static_cast<int>(std::floor(px)), y = static_cast<int>(std::floor(py));
+    if (x < 0 || y < 0 || x >= pyramid_->width() || y >= pyramid_->height()) return std::nullopt;
+    return QPoint(x, y);
+}
+
+int MapView::levelInUse() const {
+    if (!pyramid_ || pyramid_->levels.empty()) return 0;
+    // The smallest level still at least as detailed as the screen pixels it lands on.
+    const double scale = transform_.zoom() * devicePixelRatioF();
+    int level = 0;
+    while (level + 1 < static_cast<int>(pyramid_->levels.size()) && scale * std::pow(2.0, level + 1) <= 1.0) ++level;
+    return level;
+}
+
+const QImage& MapView::highlightLevel(int level) {
+    if (highlight_.size() != pyramid_->levels.size()) highlight_.assign(pyramid_->levels.size(), std::nullopt);
+    auto& slot = highlight_[static_cast<std::size_t>(level)];
+    if (!slot) {
+        const QImage& base = pyramid_->levels[static_cast<std::size_t>(level)];
+        QImage mask(base.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.fill(Qt::transparent);
+        const int w = pyramid_->width(), h = pyramid_->height();
+        for (int y = 0; y < h; ++y) {
+            auto* out = reinterpret_cast<quint32*>(mask.scanLine(std::min(y >> level, mask.height() - 1)));
+            for (int x = 0; x < w; ++x)
+                if (marked_(x, y)) out[std::min(x >> level, mask.width() - 1)] = 0xFFFF00FFu;
+        }
+        slot = std::move(mask);
+    }
+    return *slot;
+}
+
+void MapView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(45, 45, 45));
+    if (!pyramid_ || pyramid_->levels.empty()) return;
+    const ViewTransform::Rect r = transform_.pictureRect();
+    const QRectF target(r.x, r.y, r.w, r.h);
+    const QRectF visible = target.intersected(QRectF(rect()));
+    if (visible.isEmpty()) return;
+    const int level = levelInUse();
+    const QImage& image = pyramid_->levels[static_cast<std::size_t>(level)];
+    // The part of the level under the visible rectangle.
+    const double sx = image.width() / r.w, sy = image.height() / r.h;
+    const QRectF source((visible.x() - r.x) * sx, (visible.y() - r.y) * sy, visible.width() * sx, visible.height() * sy);
+    // Enlarged pixels stay sharp squares; reduced ones are smoothed from the level above the scale.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, transform_.zoom() * devicePixelRatioF() < 1.0);
+    p.drawImage(visible, image, source);
+    if (marked_) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawImage(visible, highlightLevel(level), source);
+    }
+}
+
+void MapView::resizeEvent(QResizeEvent*) {
+    transform_.setView(width(), height());
+    emit zoomChanged(transform_.zoom());
+}
+
+void MapView::wheelEvent(QWheelEvent* e) {
+    const double notches = e->angleDelta().y() / 120.0;
+    if (notches == 0 || !pyramid_) return;
+    transform_.zoomBy(std::pow(ViewTransform::STEP, notches), e->position().x(), e->position().y());
+    update();
+    emit zoomChanged(transform_.zoom());
+    e->accept();
+}
+
+void MapView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    pressed_ = true;
+    dragged_ = false;
+    pressAt_ = lastAt_ = e->position();
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* e) {
+    if (!pressed_) return;
+    const QPointF delta = e->position() - lastAt_;
+    lastAt_ = e->position();
+    // A few pixels of wobble are still a click.
+    if (!dragged_ && (e->position() - pressAt_).manhattanLength() < 4) return;
+    dragged_ = true;
+    transform_.panBy(delta.x(), delta.y());
+    update();
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !pressed_) return;
+    pressed_ = false;
+    setCursor(Qt::OpenHandCursor);
+    if (!dragged_)
+        if (const std::optional<QPoint> at = mapPoint(e->position())) emit clicked(*at);
+}
+
+void MapView::keyPressEvent(QKeyEvent* e) {
+    const int step = 40;
+    switch (e->key()) {
+    case Qt::Key_Left: transform_.panBy(step, 0); break;
+    case Qt::Key_Right: transform_.panBy(-step, 0); break;
+    case Qt::Key_Up: transform_.panBy(0, step); break;
+    case Qt::Key_Down: transform_.panBy(0, -step); break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    update();
+}
+
+}  // namespace brambex
