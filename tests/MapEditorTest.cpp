@@ -184,3 +184,53 @@ TEST_F(MapEditorTest, WithoutAMapNothingHappens) {
     editor.setMaskEnabled(true);
     EXPECT_EQ(editor.selectedEntry(), -1);
 }
+
+// Every change can be undone and redone; Cancel puts the map back as the editor found it, the
+// palette reduction of a full-colour map included; OK keeps the changes.
+TEST_F(MapEditorTest, UndoRedoAndCancelPutThePixelsBack) {
+    makeMap({packColour(100, 60, 40), packColour(120, 80, 20), packColour(141, 90, 40)});
+    ImagePtr original = trueColourCopy(map_->image.get());
+    MapEditorModel editor(map_.get());
+    ASSERT_EQ(editor.open(), std::nullopt);
+    ImagePtr opened(gdImageClone(map_->image.get()));
+    const int entry = gdImageColorExact(map_->image.get(), 120, 80, 20);
+    ASSERT_GE(entry, 0);
+    ASSERT_EQ(editor.selectEntry(entry), std::nullopt);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    editor.nudge(2, 3);
+    editor.setMaskEnabled(true);
+    EXPECT_TRUE(editor.unsaved());
+    EXPECT_FALSE(test::samePixels(opened.get(), map_->image.get()));
+    ImagePtr changed(gdImageClone(map_->image.get()));
+    editor.undo();
+    editor.undo();
+    editor.undo();
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_TRUE(test::samePixels(opened.get(), map_->image.get())) << "every change undone";
+    EXPECT_FALSE(map_->indiMask);
+    EXPECT_FALSE(editor.unsaved());
+    editor.redo();
+    editor.redo();
+    editor.redo();
+    EXPECT_TRUE(test::samePixels(changed.get(), map_->image.get())) << "and done again";
+    EXPECT_TRUE(map_->indiMask);
+    // A marker made by the IndiMask box goes again with its undo.
+    map_->markerX = map_->markerY = -1;
+    const int before = trueColourAt(map_->image.get(), 99, 79);
+    editor.setMaskEnabled(false);
+    editor.undo();
+    EXPECT_EQ(trueColourAt(map_->image.get(), 99, 79), before);
+    // Cancel: the map as the editor found it, full colour again.
+    editor.cancel();
+    ASSERT_TRUE(map_->image->trueColor);
+    EXPECT_TRUE(test::samePixels(original.get(), map_->image.get()));
+    EXPECT_FALSE(editor.unsaved());
+    // OK keeps.
+    ASSERT_EQ(editor.open(), std::nullopt);
+    ASSERT_EQ(editor.selectEntry(gdImageColorExact(map_->image.get(), 120, 80, 20)), std::nullopt);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    editor.accept();
+    EXPECT_TRUE(editor.unsaved());
+    editor.markSaved();
+    EXPECT_FALSE(editor.unsaved());
+}

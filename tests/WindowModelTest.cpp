@@ -528,3 +528,142 @@ TEST_F(WindowModelTest, LoadMapAsksBeforeDecodingAHugePicture) {
     model->dropFile(root / "small.png");
     EXPECT_EQ(services.questions.size(), 1u);
 }
+
+// Nothing is lost: a map edited in the editor and not saved is never replaced without asking, on
+// every path that replaces it; Cancel keeps it, Discard lets it go, Save saves it first.
+TEST_F(WindowModelTest, AnEditedMapIsNeverReplacedWithoutAsking) {
+    model->press(C::Generate);
+    finish();
+    EXPECT_EQ(model->title(), "Untitled - Brambex");
+    EXPECT_FALSE(model->unsaved());
+    MapEditorModel& editor = model->mapEditor();
+    ASSERT_EQ(editor.open(), std::nullopt);
+    ASSERT_FALSE(editor.groups()[0].empty());
+    ASSERT_EQ(editor.selectEntry(editor.groups()[0].front().entry), std::nullopt);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    editor.accept();
+    ASSERT_TRUE(model->unsaved());
+    EXPECT_EQ(model->title(), "*Untitled - Brambex");
+    const std::uint32_t seed = *model->shownSeed();
+
+    // Cancel: every command that would replace the map leaves it.
+    services.saveChoice = SaveChoice::Cancel;
+    services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "never.png"; };
+    model->press(C::Generate);
+    model->press(C::LoadMap);
+    model->press(C::ResetAll);
+    model->menu(MenuCommand::Exit);
+    model->dropFile(root / "never.png");
+    EXPECT_FALSE(model->busy());
+    EXPECT_EQ(services.saveQuestions, 5);
+    EXPECT_EQ(services.quits, 0);
+    EXPECT_EQ(model->shownSeed(), seed);
+    EXPECT_TRUE(model->unsaved());
+
+    // Save: the map goes to a file first, then the command goes on.
+    services.saveChoice = SaveChoice::Save;
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return root / "kept.png"; };
+    model->press(C::Generate);
+    finish();
+    EXPECT_TRUE(fs::exists(root / "kept.png"));
+    EXPECT_NE(model->shownSeed(), std::nullopt);
+    EXPECT_FALSE(model->unsaved());
+    EXPECT_NE(c(C::Status).text.find("seed"), std::string::npos) << c(C::Status).text;
+
+    // Discard: the command goes on and the change is gone.
+    ASSERT_EQ(model->mapEditor().open(), std::nullopt);
+    ASSERT_EQ(model->mapEditor().selectEntry(model->mapEditor().groups()[0].front().entry), std::nullopt);
+    ASSERT_EQ(model->mapEditor().down(), std::nullopt);
+    services.saveChoice = SaveChoice::Discard;
+    model->menu(MenuCommand::Exit);
+    EXPECT_EQ(services.quits, 1);
+}
+
+// Save writes to the map's own file once it has one, and says so; Save As always asks.
+TEST_F(WindowModelTest, SaveGoesToTheMapsOwnFileAndSaysSo) {
+    model->press(C::Generate);
+    finish();
+    int asked = 0;
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> {
+        ++asked;
+        return root / "mine.png";
+    };
+    model->menu(MenuCommand::Save);
+    EXPECT_EQ(asked, 1) << "no file yet: asked where";
+    EXPECT_EQ(c(C::Status).text, "Saved mine.png");
+    EXPECT_EQ(model->title(), "mine.png - Brambex");
+    model->menu(MenuCommand::Save);
+    EXPECT_EQ(asked, 1) << "its own file from now on";
+    model->menu(MenuCommand::SaveMap);
+    EXPECT_EQ(asked, 2) << "Save As asks";
+    ASSERT_FALSE(model->recentFiles().empty());
+    EXPECT_EQ(model->recentFiles().front(), root / "mine.png");
+    model->press(C::SaveSettings);
+    EXPECT_EQ(c(C::Status).text, "Settings saved for Cavern");
+}
+
+// The session's maps can be brought back, each made again from its seed.
+TEST_F(WindowModelTest, TheHistoryBringsBackEarlierMaps) {
+    std::vector<std::uint32_t> seeds;
+    for (const char* seed : {"101", "102", "103"}) {
+        model->setSeedText(seed);
+        model->press(C::Generate);
+        finish();
+        seeds.push_back(*model->shownSeed());
+    }
+    model->setSeedText("");
+    ASSERT_EQ(model->history().size(), 3u);
+    EXPECT_EQ(model->historyPosition(), 2);
+    ASSERT_TRUE(model->history()[0].thumbnail);
+    ImagePtr third = trueColourCopy(model->map()->image.get());
+    model->historyBack();
+    finish();
+    EXPECT_EQ(model->shownSeed(), seeds[1]);
+    model->historyBack();
+    finish();
+    EXPECT_EQ(model->shownSeed(), seeds[0]);
+    EXPECT_EQ(model->history().size(), 3u) << "going back adds nothing";
+    model->goToHistory(2);
+    finish();
+    EXPECT_EQ(model->shownSeed(), seeds[2]);
+    EXPECT_TRUE(test::samePixels(third.get(), model->map()->image.get()));
+    // A new map after going back drops what was ahead.
+    model->historyBack();
+    finish();
+    model->press(C::Generate);
+    finish();
+    EXPECT_EQ(model->history().size(), 3u);
+    EXPECT_EQ(model->historyPosition(), 2);
+}
+
+// A cancelled run leaves the map that was shown.
+TEST_F(WindowModelTest, ACancelledRunLeavesTheMapShownBefore) {
+    model->setSeedText("55");
+    model->press(C::Generate);
+    finish();
+    ImagePtr before = trueColourCopy(model->map()->image.get());
+    model->moveSlider(C::Width, 8000);
+    model->moveSlider(C::Height, 8000);
+    model->setSeedText("56");
+    model->press(C::Generate);
+    ASSERT_TRUE(model->busy());
+    EXPECT_NE(model->runText().find("Generating Cavern 8000 x 8000"), std::string::npos) << model->runText();
+    model->cancelRun();
+    finish();
+    EXPECT_EQ(c(C::Status).text, "Generation cancelled");
+    ASSERT_NE(model->map(), nullptr);
+    EXPECT_EQ(model->shownSeed(), 55u);
+    EXPECT_TRUE(test::samePixels(before.get(), model->map()->image.get()));
+    EXPECT_TRUE(c(C::Generate).enabled);
+    EXPECT_TRUE(c(C::SaveMap).enabled);
+}
+
+// Another type's map on screen is marked as such.
+TEST_F(WindowModelTest, APreviewOfAnotherTypeIsMarked) {
+    model->setSeedText("9");
+    model->press(C::Generate);
+    finish();
+    EXPECT_EQ(model->mapCaption(), "");
+    model->select(C::GameType, 1);
+    EXPECT_EQ(model->mapCaption(), "Cavern map, seed 9");
+}

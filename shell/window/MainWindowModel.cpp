@@ -694,9 +694,9 @@ void MainWindowModel::generationFinished(RunResult result) {
     if (map_->themeChosen) showThemeInList(map_->chosenTheme);
     params.manualMode = control(C::Manual).checked;
     mapShown_ = true;
-    setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);
+    setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
     control(C::ForceFullColour).enabled = true;
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;

@@ -98,7 +98,9 @@ void MapEditorModel::cancel() {
     state_ = opened_.state;
     undo_ = openedUndo_;
     redo_.clear();
-    rebuild();
+    // The buttons are made again when the editor next opens (a rebuild now would reduce a
+    // full-colour map to its palette again).
+    for (auto& g : groups_) g.clear();
 }
 
 MapEditorModel::Snapshot MapEditorModel::snapshot() const {
