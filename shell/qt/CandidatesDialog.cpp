@@ -1,6 +1,7 @@
 #include "shell/qt/CandidatesDialog.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -33,6 +34,18 @@ CandidatesDialog::CandidatesDialog(MainWindow& window, int count) : QDialog(&win
     connect(&refresh_, &QTimer::timeout, this, [this] { refresh(); });
     refresh_.start(50);
     refresh();
+}
+
+void CandidatesDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (QToolButton* tile : tiles_)
+            if (tile->hasFocus() && tile->isEnabled()) {
+                tile->click();
+                return;
+            }
+        return;  // no tile chosen: Enter does not close the dialog
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CandidatesDialog::refresh() {

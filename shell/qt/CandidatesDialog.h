@@ -20,6 +20,10 @@ public:
     // The tiles, for tests: enabled once every candidate is made.
     const std::vector<QToolButton*>& tiles() const { return tiles_; }
 
+protected:
+    // Enter picks the map whose tile has the focus, as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void refresh();
 

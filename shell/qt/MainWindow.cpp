@@ -23,12 +23,22 @@
 #include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QIcon>
+#include <QPixmap>
+
+#include <cmath>
 
 #include "map/ProcessState.h"
 #include "shell/Messages.h"
 #include "shell/qt/CandidatesDialog.h"
 #include "shell/qt/Dialogs.h"
 #include "shell/qt/MapEditorDialog.h"
+#include "shell/qt/MapView.h"
+#include "generators/TypeTable.h"
+#include "map/Generator.h"
 
 namespace brambex {
 
@@ -187,12 +197,22 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
             },
             Qt::QueuedConnection);
     });
+    // What the view shows of a finished map is made on the worker, off this thread.
+    model_->setMapPreparer([this](const Generator& map) {
+        std::shared_ptr<const PicturePyramid> pyramid = PicturePyramid::fromPicture(map.image.get());
+        std::lock_guard<std::mutex> lock(preparedLock_);
+        preparedFor_ = &map;
+        prepared_ = std::move(pyramid);
+    });
     setWarningSink([this](const UserError& e) { services_->showMessage(e); });
 
     QSettings settings("Halvane", "Brambex");
     const QString folder = settings.value("window/lastFolder").toString();
     if (!folder.isEmpty() && fs::is_directory(folder.toStdString())) model_->setLastFolder(folder.toStdString());
-    if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(980, 620);
+    std::vector<fs::path> recent;
+    for (const QString& f : settings.value("window/recentFiles").toStringList()) recent.push_back(f.toStdString());
+    model_->setRecentFiles(std::move(recent));
+    if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(1280, 800);
 
     background_->setPicture(loadPicture(model_->backgroundPicture()));
     model_->initialise();
@@ -209,7 +229,10 @@ QWidget* MainWindow::widgetOf(Control c) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-const QImage& MainWindow::previewImage() const { return preview_->image(); }
+QImage MainWindow::previewImage() const {
+    const PicturePyramid* shown = view_->pyramid();
+    return shown && shown != busyPicture_.get() && !shown->levels.empty() ? shown->levels[0] : QImage();
+}
 
 void MainWindow::startCandidates(int count) {
     model_->generateCandidates(count);
@@ -244,12 +267,47 @@ void MainWindow::buildWidgets() {
     auto check = [&](Control c) { return add(c, new QCheckBox(qtText(model_->control(c).text))); };
     auto button = [&](Control c) { return add(c, new QPushButton(qtText(model_->control(c).text))); };
 
-    // Left column: preview, output parameters, the sliders.
+    // The preview: the map at full resolution, as large as the window allows, with its zoom.
     auto* previewBox = new QGroupBox("Preview");
     auto* previewLayout = new QVBoxLayout(previewBox);
-    preview_ = new PictureArea(QSize(400, 145), previewBox);
-    add(C::Preview, preview_);
-    previewLayout->addWidget(preview_);
+    auto* viewBar = new QHBoxLayout;
+    auto tool = [&](const char* text, const char* tip, auto slot) {
+        auto* b = new QToolButton(previewBox);
+        b->setText(text);
+        b->setToolTip(tip);
+        b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, slot);
+        viewBar->addWidget(b);
+        return b;
+    };
+    tool("\u25C0", "The map before this one in this session (Alt+Left)", [this] {
+        model_->historyBack();
+        after();
+    })->setObjectName("historyBack");
+    tool("\u25B6", "The next map of this session (Alt+Right)", [this] {
+        model_->historyForward();
+        after();
+    })->setObjectName("historyForward");
+    tool("Fit", "Show the whole map (Ctrl+0)", [this] { view_->fit(); })->setObjectName("zoomFit");
+    tool("1:1", "One map pixel per screen pixel (Ctrl+1)", [this] { view_->actualSize(); })->setObjectName("zoomActual");
+    tool("\u2212", "Zoom out (Ctrl+-, or the mouse wheel)", [this] { view_->zoomOut(); });
+    tool("+", "Zoom in (Ctrl++, or the mouse wheel)", [this] { view_->zoomIn(); });
+    zoomLabel_ = new QLabel(previewBox);
+    zoomLabel_->setObjectName("zoomLabel");
+    zoomLabel_->setMinimumWidth(48);
+    viewBar->addWidget(zoomLabel_);
+    mapCaption_ = new QLabel(previewBox);
+    mapCaption_->setObjectName("mapCaption");
+    mapCaption_->setStyleSheet("color: #8a3a00; font-weight: bold;");
+    viewBar->addStretch(1);
+    viewBar->addWidget(mapCaption_);
+    previewLayout->addLayout(viewBar);
+    view_ = new MapView(previewBox);
+    view_->setToolTip("Drag to move the map, turn the wheel to zoom");
+    add(C::Preview, view_);
+    previewLayout->addWidget(view_, 1);
+    connect(view_, &MapView::zoomChanged, this,
+            [this](double zoom) { zoomLabel_->setText(QString("%1%").arg(static_cast<int>(std::lround(zoom * 100)))); });
 
     auto* outputBox = new QGroupBox("Output Parameters");
     auto* output = new QGridLayout(outputBox);
@@ -353,21 +411,47 @@ void MainWindow::buildWidgets() {
     generate->setMinimumWidth(140);
     buttons->addWidget(generate);
 
-    auto* status = new QLineEdit;
-    status->setReadOnly(true);
+    // The status line: what the program says, how long a run has taken, and its Cancel (Esc).
+    auto* status = new QLabel;
+    status->setFocusPolicy(Qt::NoFocus);
     add(C::Status, status);
+    statusBar()->addWidget(status, 1);
+    runLabel_ = new QLabel;
+    runLabel_->setObjectName("runTime");
+    statusBar()->addPermanentWidget(runLabel_);
+    cancelButton_ = new QPushButton("Cancel");
+    cancelButton_->setObjectName("cancelRun");
+    cancelButton_->setToolTip("Stop making this map; the map shown before stays (Esc)");
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    cancelButton_->hide();
+    statusBar()->addPermanentWidget(cancelButton_);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+        model_->cancelRun();
+        after();
+    });
+    connect(&clock_, &QTimer::timeout, this, [this] { syncFromModel(); });
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(previewBox);
-    left->addWidget(outputBox);
-    left->addWidget(slidersBox, 1);
-    auto* right = new QVBoxLayout;
+    // The controls in one column beside the preview; it scrolls when the window is low.
+    auto* panel = new QWidget;
+    panel->setObjectName("controlPanel");
+    auto* right = new QVBoxLayout(panel);
+    right->setContentsMargins(0, 0, 6, 0);
     right->addWidget(typeBox);
-    right->addWidget(paramBox, 1);
+    right->addWidget(paramBox);
+    right->addWidget(outputBox);
+    right->addWidget(slidersBox);
     right->addLayout(buttons);
+    right->addStretch(1);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(panel);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFixedWidth(430);
+    scroll->setStyleSheet("QScrollArea, #controlPanel { background: transparent; }");
     auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(right, 2);
+    columns->addWidget(previewBox, 1);
+    columns->addWidget(scroll, 0);
     // Light panels over the dark background picture keep every label readable.
     background_->setStyleSheet(
         "QGroupBox { background: rgba(246, 243, 236, 228); border: 1px solid rgba(0, 0, 0, 70);"
@@ -377,7 +461,6 @@ void MainWindow::buildWidgets() {
         " border-radius: 4px; }");
     auto* whole = new QVBoxLayout(background_);
     whole->addLayout(columns, 1);
-    whole->addWidget(status);
 }
 
 void MainWindow::buildMenus() {
@@ -387,9 +470,15 @@ void MainWindow::buildMenus() {
         after();
     });
     file->addAction("&Save", QKeySequence::Save, this, [this] {
+        model_->menu(MenuCommand::Save);
+        after();
+    });
+    file->addAction("Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] {
         model_->menu(MenuCommand::SaveMap);
         after();
     });
+    recentMenu_ = file->addMenu("&Recent");
+    recentMenu_->setObjectName("recentMenu");
     file->addSeparator();
     file->addAction("E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
         model_->menu(MenuCommand::Exit);
@@ -404,6 +493,44 @@ void MainWindow::buildMenus() {
         if (model_->busy()) return;
         CandidatesDialog dialog(*this, 9);
         if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
+        after();
+    });
+    QMenu* view = menuBar()->addMenu("&View");
+    view->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->fit(); });
+    view->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->actualSize(); });
+    auto* zoomIn = view->addAction("Zoom &In", this, [this] { view_->zoomIn(); });
+    zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    view->addAction("Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus), this, [this] { view_->zoomOut(); });
+    view->addSeparator();
+    view->addAction("&Back", QKeySequence(Qt::ALT | Qt::Key_Left), this, [this] {
+        model_->historyBack();
+        after();
+    });
+    view->addAction("Fo&rward", QKeySequence(Qt::ALT | Qt::Key_Right), this, [this] {
+        model_->historyForward();
+        after();
+    });
+    QMenu* historyMenu = view->addMenu("&History");
+    historyMenu->setObjectName("historyMenu");
+    connect(historyMenu, &QMenu::aboutToShow, this, [this, historyMenu] {
+        historyMenu->clear();
+        const auto& entries = model_->history();
+        for (int k = static_cast<int>(entries.size()) - 1; k >= 0; --k) {
+            const auto& e = entries[static_cast<std::size_t>(k)];
+            QString text = QString("%1, seed %2").arg(qtText(std::string(typeRow(e.type).info().listText))).arg(e.seed);
+            QAction* a = historyMenu->addAction(text, this, [this, k] {
+                model_->goToHistory(k);
+                after();
+            });
+            if (e.thumbnail) a->setIcon(QIcon(QPixmap::fromImage(imageOfPicture(e.thumbnail.get()).scaled(96, 35))));
+            a->setCheckable(true);
+            a->setChecked(k == model_->historyPosition());
+        }
+        if (entries.empty()) historyMenu->addAction("No maps yet")->setEnabled(false);
+    });
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, [this] {
+        model_->cancelRun();
         after();
     });
     menuBar()->addMenu("&Options")->addAction("&Settings", this, [this] {
@@ -462,6 +589,24 @@ void MainWindow::after() {
     syncFromModel();
 }
 
+void MainWindow::rebuildRecentMenu() {
+    recentMenu_->clear();
+    const auto& files = model_->recentFiles();
+    for (int k = 0; k < static_cast<int>(files.size()); ++k)
+        recentMenu_->addAction(QString("&%1 %2").arg(k + 1).arg(qtText(files[static_cast<std::size_t>(k)].string())), this,
+                               [this, k] {
+                                   model_->openRecent(k);
+                                   after();
+                               });
+    recentMenu_->setEnabled(!files.empty());
+}
+
+void MainWindow::saveRecentFiles() {
+    QStringList list;
+    for (const auto& f : model_->recentFiles()) list << qtText(f.string());
+    QSettings("Halvane", "Brambex").setValue("window/recentFiles", list);
+}
+
 void MainWindow::syncFromModel() {
     for (auto& [c, w] : widgets_) {
         const ControlState& s = model_->control(c);
@@ -507,19 +652,70 @@ void MainWindow::syncFromModel() {
         seedField_->setText(qtText(model_->seedText()));
     seedField_->setEnabled(!model_->busy());
     background_->setShown(!model_->removeBackground());
+    setWindowTitle(qtText(model_->title()));
+    mapCaption_->setText(qtText(model_->mapCaption()));
+    if (model_->busy()) {
+        runLabel_->setText(QString("%1 s").arg(static_cast<int>(model_->runSeconds())));
+        runLabel_->setVisible(model_->runSeconds() >= 1.0);
+        cancelButton_->setVisible(model_->runSeconds() >= 0.5);
+        if (!clock_.isActive()) clock_.start(250);
+    } else {
+        runLabel_->hide();
+        cancelButton_->hide();
+        clock_.stop();
+    }
+    for (QToolButton* b : findChildren<QToolButton*>()) {
+        if (b->objectName() == "historyBack") b->setEnabled(!model_->busy() && model_->historyPosition() > 0);
+        if (b->objectName() == "historyForward")
+            b->setEnabled(!model_->busy() && model_->historyPosition() + 1 < static_cast<int>(model_->history().size()));
+    }
+    if (recentMenu_ && recentMenu_->actions().size() != static_cast<int>(model_->recentFiles().size())) {
+        rebuildRecentMenu();
+        saveRecentFiles();
+    }
     reloadPictures();
 }
 
 void MainWindow::reloadPictures() {
     if (pictureVersion_ == model_->pictureVersion()) return;
     pictureVersion_ = model_->pictureVersion();
-    preview_->setImage(loadPicture(model_->previewPicture()));
+    const Generator* map = model_->map();
+    if (map && map->image) {
+        if (map != shownMap_ || view_->pyramid() == busyPicture_.get() || !view_->pyramid()) {
+            std::shared_ptr<const PicturePyramid> pyramid;
+            {
+                // Made on the worker when the map came from a run; a loaded map is made here.
+                std::lock_guard<std::mutex> lock(preparedLock_);
+                if (preparedFor_ == map) pyramid = std::move(prepared_);
+                preparedFor_ = nullptr;
+                prepared_.reset();
+            }
+            if (!pyramid) pyramid = PicturePyramid::fromPicture(map->image.get());
+            view_->setPyramid(std::move(pyramid));
+            shownMap_ = map;
+        }
+    } else if (model_->busy()) {
+        // The first map of the session is on its way.
+        if (!busyPicture_) busyPicture_ = PicturePyramid::fromImage(loadPicture(model_->previewPicture()));
+        if (!busyPicture_->levels.empty()) view_->setPyramid(busyPicture_);
+        shownMap_ = nullptr;
+    } else {
+        view_->clear();
+        shownMap_ = nullptr;
+    }
     themePreview_->setImage(loadPicture(model_->themePreviewPicture()));
     stylePreview_->setImage(loadPicture(model_->stylePreviewPicture()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A running map is finished first: its worker may be waiting for this thread.
+    // An edited map is not lost without asking.
+    if (!model_->mayReplaceMap()) {
+        event->ignore();
+        syncFromModel();
+        return;
+    }
+    // A running map is stopped first.
+    model_->cancelRun();
     model_->waitForWorker();
     QSettings settings("Halvane", "Brambex");
     settings.setValue("window/geometry", saveGeometry());
@@ -528,13 +724,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // Only a PNG file can be a map: anything else is refused while it is still being dragged.
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+    if (urls.size() == 1 && urls.first().isLocalFile() && urls.first().toLocalFile().endsWith(".png", Qt::CaseInsensitive))
+        event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    if (urls.size() != 1 || !urls.first().isLocalFile() || !urls.first().toLocalFile().endsWith(".png", Qt::CaseInsensitive))
+        return;
     model_->dropFile(urls.first().toLocalFile().toStdString());
     event->acceptProposedAction();
     after();

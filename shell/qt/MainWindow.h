@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <map>
 #include <memory>
+#include <mutex>
 
 #include "shell/window/MainWindowModel.h"
 
@@ -14,6 +18,8 @@ namespace brambex {
 
 class PictureArea;
 class BackgroundWidget;
+class MapView;
+struct PicturePyramid;
 
 // The dialogs and message boxes of a real desktop session.
 class QtWindowServices : public WindowServices {
@@ -47,8 +53,9 @@ public:
     // Redraws every widget from the model's state.
     void syncFromModel();
     QWidget* widgetOf(Control c) const;
-    // The picture shown in the preview area (null when none).
-    const QImage& previewImage() const;
+    // The picture shown in the preview area at full resolution (null when none).
+    QImage previewImage() const;
+    MapView& mapView() { return *view_; }
     // Candidates, through the window so its polling runs while they are made.
     void startCandidates(int count);
     void pickCandidate(int index);
@@ -65,14 +72,28 @@ private:
     void buildMenus();
     void connectInput();
     void reloadPictures();
-    void after();  // after any input: the model changed, redraw; poll while busy
+    void after();  // after any input: the model changed, redraw
+    void rebuildRecentMenu();
+    void saveRecentFiles();
 
     std::unique_ptr<QtWindowServices> ownServices_;
     WindowServices* services_;
     std::unique_ptr<MainWindowModel> model_;
     std::map<Control, QWidget*> widgets_;
     BackgroundWidget* background_ = nullptr;
-    PictureArea* preview_ = nullptr;
+    MapView* view_ = nullptr;
+    QLabel* mapCaption_ = nullptr;
+    QLabel* zoomLabel_ = nullptr;
+    QLabel* runLabel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QTimer clock_;  // the elapsed time of a run, once a second
+    const void* shownMap_ = nullptr;
+    std::shared_ptr<const PicturePyramid> busyPicture_;
+    // The picture of the last finished map, made on the worker.
+    std::mutex preparedLock_;
+    const void* preparedFor_ = nullptr;
+    std::shared_ptr<const PicturePyramid> prepared_;
     PictureArea* themePreview_ = nullptr;
     PictureArea* stylePreview_ = nullptr;
     QLineEdit* seedField_ = nullptr;

@@ -8,51 +8,16 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "mapfile/Preview.h"
+#include "shell/qt/MapView.h"
 
 namespace brambex {
-
-// The editor picture (previewPath2, 960 x 737) scaled into its area; clicks are mapped back.
-class EditorPicture : public QWidget {
-public:
-    explicit EditorPicture(MapEditorDialog* dialog) : QWidget(dialog), dialog_(dialog) {
-        setMinimumSize(PREVIEW2_WIDTH * 2 / 3, PREVIEW2_HEIGHT * 2 / 3);
-        setObjectName("editorPicture");
-        setCursor(Qt::CrossCursor);
-    }
-    void reload() {
-        image_ = QImage(QString::fromStdString(paths.previewPath2.string()));
-        update();
-    }
-    // Where in the map a point of this widget lies (none outside the map).
-    std::optional<QPoint> mapPoint(QPoint at) const {
-        gdImagePtr im = dialog_->model().map() ? dialog_->model().map()->image.get() : nullptr;
-        if (!im) return std::nullopt;
-        // The map sits in the 960 x 737 picture as the preview writer places it.
-        const PreviewGeometry g = previewGeometry(PREVIEW2_WIDTH, PREVIEW2_HEIGHT, im->sx, im->sy);
-        const double px = at.x() * double(PREVIEW2_WIDTH) / width(), py = at.y() * double(PREVIEW2_HEIGHT) / height();
-        const int x = static_cast<int>((px - g.x) * im->sx / g.width), y = static_cast<int>((py - g.y) * im->sy / g.height);
-        if (px < g.x || py < g.y || x < 0 || y < 0 || x >= im->sx || y >= im->sy) return std::nullopt;
-        return QPoint(x, y);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), QColor(45, 45, 45));
-        if (!image_.isNull()) p.drawImage(rect(), image_);
-    }
-    void mousePressEvent(QMouseEvent* e) override { dialog_->clickPicture(e->position().toPoint()); }
-
-private:
-    MapEditorDialog* dialog_;
-    QImage image_;
-};
 
 namespace {
 const char* const GROUP_TITLES[3] = {"Destructable", "Tough", "Indestructable"};
@@ -64,7 +29,15 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     : QDialog(parent), model_(model), showMessage_(std::move(showMessage)) {
     setWindowTitle("Edit Map");
     auto* whole = new QHBoxLayout(this);
-    picture_ = new EditorPicture(this);
+    // The map as the main window shows it (zoom, pan); a click selects the colour under it.
+    picture_ = new MapView(this);
+    picture_->setObjectName("editorPicture");
+    picture_->setCursor(Qt::CrossCursor);
+    picture_->setToolTip("Click a colour to select it; drag to move the map, turn the wheel to zoom");
+    connect(picture_, &MapView::clicked, this, [this](QPoint at) {
+        report(model_.pickAt(at.x(), at.y()));
+        sync();
+    });
     whole->addWidget(picture_, 1);
 
     auto* side = new QVBoxLayout;
@@ -83,7 +56,7 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
             arrow->setObjectName(QString("nudge%1%2").arg(c).arg(dir > 0 ? "up" : "down"));
             connect(arrow, &QToolButton::clicked, this, [this, c, dir] {
                 model_.nudge(c, dir);
-                sync();
+                pictureChanged();
             });
             info->addWidget(arrow, c, dir > 0 ? 2 : 3);
         }
@@ -94,20 +67,44 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     upButton->setObjectName("up");
     auto* downButton = new QPushButton("Down", this);
     downButton->setObjectName("down");
+    upButton->setToolTip("Make the selected colour softer: indestructable to tough to destructable");
+    downButton->setToolTip("Make the selected colour harder: destructable to tough to indestructable");
     connect(upButton, &QPushButton::clicked, this, [this] {
         report(model_.up());
         rebuildButtons();
+        pictureChanged();
     });
     connect(downButton, &QPushButton::clicked, this, [this] {
         report(model_.down());
         rebuildButtons();
+        pictureChanged();
     });
     moves->addWidget(upButton);
     moves->addWidget(downButton);
     side->addLayout(moves);
+    auto* history = new QHBoxLayout;
+    undo_ = new QPushButton("Undo", this);
+    undo_->setObjectName("undo");
+    undo_->setToolTip("Take back the last change (Ctrl+Z)");
+    redo_ = new QPushButton("Redo", this);
+    redo_->setObjectName("redo");
+    redo_->setToolTip("Make the change taken back again (Ctrl+Shift+Z)");
+    connect(undo_, &QPushButton::clicked, this, [this] { undo(); });
+    connect(redo_, &QPushButton::clicked, this, [this] { redo(); });
+    auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+    connect(undoKey, &QShortcut::activated, this, [this] { undo(); });
+    auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
+    connect(redoKey, &QShortcut::activated, this, [this] { redo(); });
+    history->addWidget(undo_);
+    history->addWidget(redo_);
+    side->addLayout(history);
     mask_ = new QCheckBox("Enable IndiMask", this);
     mask_->setObjectName("enableIndiMask");
-    connect(mask_, &QCheckBox::clicked, this, [this](bool on) { model_.setMaskEnabled(on); });
+    mask_->setToolTip("Mark the map as one with indestructible parts (the marker pixel's colour)");
+    connect(mask_, &QCheckBox::clicked, this, [this](bool on) {
+        model_.setMaskEnabled(on);
+        pictureChanged();
+    });
     side->addWidget(mask_);
 
     // The three groups; a long list of colours scrolls, so every colour stays reachable.
@@ -132,7 +129,9 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
         report(model_.selectEntry(entry));
         sync();
     });
+    // OK keeps every change; Cancel (and closing the dialog) puts the map back as it was.
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    box->setObjectName("editorButtons");
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     side->addWidget(box);
@@ -141,7 +140,32 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     mask_->setChecked(model_.maskEnabled());
     report(model_.open());
     rebuildButtons();
+    pictureChanged();
     resize(1200, 760);
+}
+
+void MapEditorDialog::done(int result) {
+    if (result == QDialog::Accepted) model_.accept();
+    else model_.cancel();
+    QDialog::done(result);
+}
+
+void MapEditorDialog::undo() {
+    model_.undo();
+    rebuildButtons();
+    pictureChanged();
+}
+
+void MapEditorDialog::redo() {
+    model_.redo();
+    rebuildButtons();
+    pictureChanged();
+}
+
+void MapEditorDialog::pictureChanged() {
+    const Generator* map = model_.map();
+    picture_->setPyramid(map && map->image ? PicturePyramid::fromPicture(map->image.get()) : nullptr);
+    sync();
 }
 
 void MapEditorDialog::report(Failure failure) {
@@ -181,7 +205,17 @@ void MapEditorDialog::sync() {
     const auto numbers = model_.info();
     for (int c = 0; c < 3; ++c) numbers_[c]->setText(QString::fromStdString(numbers[c]));
     mask_->setChecked(model_.maskEnabled());
-    picture_->reload();
+    undo_->setEnabled(model_.canUndo());
+    redo_->setEnabled(model_.canRedo());
+    // The selected colour in magenta, drawn at screen resolution over the map.
+    const Generator* map = model_.map();
+    const int entry = model_.selectedEntry();
+    if (map && map->image && !map->image->trueColor && entry >= 0) {
+        gdImagePtr im = map->image.get();
+        picture_->setHighlight([im, entry](int x, int y) { return im->pixels[y][x] == entry; });
+    } else {
+        picture_->setHighlight({});
+    }
 }
 
 void MapEditorDialog::clickPicture(QPoint at) {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <array>
 #include <functional>
@@ -15,11 +16,11 @@
 
 namespace brambex {
 
-class EditorPicture;
+class MapView;
 
 // "Edit Map": the map with the selected colour in magenta, the colour buttons by class, the Info
-// numbers with their up-down buttons, Up and Down, "Enable IndiMask". A thin view over
-// MapEditorModel; changes go straight into the map, so OK and Cancel both just close.
+// numbers with their up-down buttons, Up and Down, "Enable IndiMask", Undo and Redo. A thin view
+// over MapEditorModel; changes go straight into the map: OK keeps them, Cancel takes them all back.
 class MapEditorDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,14 +34,21 @@ public:
     void sync();
     // A click on the picture at widget coordinates (tests call it too).
     void clickPicture(QPoint at);
+    MapView& picture() { return *picture_; }
+    void done(int result) override;
 
 private:
     void report(Failure failure);
     void rebuildButtons();
+    void pictureChanged();
+    void undo();
+    void redo();
 
     MapEditorModel& model_;
     std::function<void(const UserError&)> showMessage_;
-    EditorPicture* picture_;
+    MapView* picture_;
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
     std::array<QLineEdit*, 3> numbers_{};
     std::array<QGroupBox*, 3> groups_{};
     QButtonGroup* buttons_;

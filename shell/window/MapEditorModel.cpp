@@ -211,16 +211,6 @@ Failure MapEditorModel::rebuild() {
     return {};
 }
 
-Failure MapEditorModel::showSelection() {
-    gdImagePtr im = picture();
-    if (!im || im->trueColor || selected_ < 0) return {};
-    // Every pixel of the selected colour shows magenta in the editor picture.
-    ImagePtr copy(gdImageClone(im));
-    if (!copy) return {};
-    setEntry(copy.get(), selected_, {255, 0, 255});
-    return writePreviewFile(copy.get(), im->sx, im->sy, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
-}
-
 Failure MapEditorModel::selectEntry(int entry) {
     gdImagePtr im = picture();
     if (!im || im->trueColor) return {};
@@ -228,7 +218,7 @@ Failure MapEditorModel::selectEntry(int entry) {
         for (const Button& b : group)
             if (b.entry == entry) {
                 selected_ = entry;
-                return showSelection();
+                return {};
             }
     return {};  // no such button: the selection stays
 }

@@ -55,8 +55,7 @@ public:
     bool maskEnabled() const;
 
     // A colour button pressed; a click on the map at map coordinates (black and the marker colours
-    // are ignored; otherwise the closest palette entry). Both show the selection in magenta in the
-    // editor picture (previewPath2).
+    // are ignored; otherwise the closest palette entry). The view shows the selection in magenta.
     Failure selectEntry(int entry);
     Failure pickAt(int mapX, int mapY);
     // Up (softer) and Down (harder) on the selected entry, then a rebuild.
@@ -98,7 +97,6 @@ private:
     gdImagePtr picture() const;
     bool markerKnown(gdImagePtr im) const;
     Rgb markerColour() const;
-    Failure showSelection();
     Generator* map_;
     int selected_ = -1;
     std::array<std::vector<Button>, 3> groups_;
