@@ -20,6 +20,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSlider>
+#include <QSpinBox>
 #include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -99,6 +100,46 @@ private:
 namespace {
 
 QString qtText(const std::string& s) { return QString::fromStdString(s); }
+
+// What each control does, in a map maker's words.
+const std::map<Control, const char*>& toolTips() {
+    static const std::map<Control, const char*> tips{
+        {C::GameType, "The kind of map to make"},
+        {C::SaveSettings, "Keep these settings for this map type: they come back the next time it is chosen"},
+        {C::Random, "Let each map pick its own theme and the choices below"},
+        {C::Manual, "Choose the theme and the choices below yourself"},
+        {C::Theme, "The look of the land: soil, grass, roots and decorations"},
+        {C::Algorithm, "How Bow and Arrow spreads its pictures: denser towards the bottom, or anywhere"},
+        {C::Style, "The pictures a Bow and Arrow map is made of"},
+        {C::Layout, "A Shopper map as a street of shops (City) or as a maze of arcades (Maze)"},
+        {C::Brick, "What the forts are built of"},
+        {C::Smoothing, "How round the race course's corners are"},
+        {C::Modify, "Keep this map's seed: Generate makes the same map again with the settings changed"},
+        {C::Grass, "With Modify: give the fort a new hill"},
+        {C::NoTopSoil, "Soil only: no grass on top and no roots below"},
+        {C::ShowTransparency, "Show the map's empty space white in the saved previews"},
+        {C::ForceFullColour, "Save the map with all its colours instead of 64"},
+        {C::Water, "The colour of the water under the map in the game"},
+        {C::LoadMap, "Open a saved map (Ctrl+O)"},
+        {C::SaveMap, "Save the map as a new file"},
+        {C::EditMap, "Edit which colours of the map are destructible, tough or indestructible (IndiMask)"},
+        {C::Width, "How wide the map is, in pixels"},
+        {C::Height, "How high the map is, in pixels"},
+        {C::PathSize, "How wide the passages are"},
+        {C::Islands, "How many islands or caves the map has"},
+        {C::Complexity, "How winding the land is: more points on its outline, or more turns in the course"},
+        {C::Objects, "How many decorations stand on the land"},
+        {C::BnaObjects, "How many pictures the map holds"},
+        {C::Pads, "How many weapon crates the building has"},
+        {C::Padding, "How many rows of tiles at the bottom are filled with land"},
+        {C::ResetAll, "Put every setting back as it was when the program started"},
+        {C::Generate, "Make a new map with these settings (Ctrl+G or F5)"},
+        {C::Preview, "The map: drag to move it, turn the wheel to zoom"},
+        {C::ThemePreview, "The chosen theme's soil"},
+        {C::StylePreview, "The chosen style's pictures"},
+    };
+    return tips;
+}
 
 // A file the view shows: only real PNG or BMP pictures; a missing file gives none.
 QImage loadPicture(const fs::path& path) {
@@ -260,7 +301,9 @@ void MainWindow::buildWidgets() {
     auto label = [&](Control c) { return add(c, new QLabel(qtText(model_->control(c).text))); };
     auto slider = [&](Control c) {
         auto* s = new QSlider(Qt::Horizontal);
-        s->setMinimumWidth(180);
+        s->setMinimumWidth(150);
+        // Sizes move in the steps the map is rounded to.
+        if (c == C::Width || c == C::Height) s->setSingleStep(8);
         return add(c, s);
     };
     auto list = [&](Control c) { return add(c, new QComboBox); };
@@ -326,17 +369,21 @@ void MainWindow::buildWidgets() {
     auto* slidersBox = new QGroupBox;
     auto* sliders = new QGridLayout(slidersBox);
     int row = 0;
+    // Every slider with a box beside it that shows its value and takes a typed one (the value
+    // labels of the model stay out of the window: the boxes say the same).
     auto sliderRow = [&](std::initializer_list<Control> labels, Control s, std::optional<Control> value) {
+        (void)value;
         auto* labelCell = new QHBoxLayout;
         for (Control l : labels) labelCell->addWidget(label(l));
         sliders->addLayout(labelCell, row, 0);
         sliders->addWidget(slider(s), row, 1);
-        if (value) {
-            auto* v = static_cast<QLabel*>(label(*value));
-            v->setMinimumWidth(44);
-            v->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            sliders->addWidget(v, row, 2);
-        }
+        auto* box = new QSpinBox;
+        box->setObjectName(QString("box%1").arg(static_cast<int>(s)));
+        box->setKeyboardTracking(false);
+        box->setMinimumWidth(72);
+        box->setAccelerated(true);
+        sliderBoxes_[s] = box;
+        sliders->addWidget(box, row, 2);
         ++row;
     };
     sliderRow({C::WidthLabel}, C::Width, C::WidthValue);
@@ -461,6 +508,11 @@ void MainWindow::buildWidgets() {
         " border-radius: 4px; }");
     auto* whole = new QVBoxLayout(background_);
     whole->addLayout(columns, 1);
+
+    for (const auto& [c, tip] : toolTips()) {
+        if (QWidget* w = widgetOf(c)) w->setToolTip(tip);
+        if (sliderBoxes_.count(c)) sliderBoxes_[c]->setToolTip(QString(tip) + " (type a value)");
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -580,6 +632,13 @@ void MainWindow::connectInput() {
             });
         }
     }
+    for (auto& [c, box] : sliderBoxes_) {
+        const Control id = c;
+        connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, id](int v) {
+            model_->moveSlider(id, v);
+            after();
+        });
+    }
     connect(seedField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_->setSeedText(text.trimmed().toStdString());
     });
@@ -616,6 +675,16 @@ void MainWindow::syncFromModel() {
         if (auto* slider = qobject_cast<QSlider*>(w)) {
             slider->setRange(s.min, s.max);
             slider->setValue(s.value);
+            // Page Up and Page Down move a tenth of the range.
+            slider->setPageStep(std::max(1, (s.max - s.min) / 10));
+            if (QSpinBox* box = sliderBoxes_.count(c) ? sliderBoxes_.at(c) : nullptr) {
+                const QSignalBlocker blockBox(box);
+                box->setRange(s.min, s.max);
+                box->setSingleStep(slider->singleStep());
+                box->setValue(s.value);
+                box->setVisible(s.shown);
+                box->setEnabled(s.enabled);
+            }
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             bool same = list->count() == static_cast<int>(s.items.size());
             for (int i = 0; same && i < list->count(); ++i) same = list->itemText(i) == qtText(s.items[i]);

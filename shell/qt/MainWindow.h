@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTimer>
@@ -80,6 +81,7 @@ private:
     WindowServices* services_;
     std::unique_ptr<MainWindowModel> model_;
     std::map<Control, QWidget*> widgets_;
+    std::map<Control, QSpinBox*> sliderBoxes_;  // the typed value beside each slider
     BackgroundWidget* background_ = nullptr;
     MapView* view_ = nullptr;
     QLabel* mapCaption_ = nullptr;

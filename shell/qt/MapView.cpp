@@ -176,8 +176,17 @@ void MapView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, transform_.zoom() * devicePixelRatioF() < 1.0);
     p.drawImage(visible, image, source);
     if (marked_) {
+        // The highlight comes from the first level no more detailed than the screen, so each of
+        // its pixels covers at least one screen pixel and none is skipped when it is drawn.
+        const double scale = transform_.zoom() * devicePixelRatioF();
+        int h = 0;
+        while (h + 1 < static_cast<int>(pyramid_->levels.size()) && std::pow(0.5, h) > scale) ++h;
+        const QImage& overlay = highlightLevel(h);
+        const double hx = overlay.width() / r.w, hy = overlay.height() / r.h;
+        const QRectF overlaySource((visible.x() - r.x) * hx, (visible.y() - r.y) * hy, visible.width() * hx,
+                                   visible.height() * hy);
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.drawImage(visible, highlightLevel(level), source);
+        p.drawImage(visible, overlay, overlaySource);
     }
 }
 

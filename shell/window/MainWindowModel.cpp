@@ -369,6 +369,8 @@ void MainWindowModel::moveSlider(Control slider, int position) {
     guarded([&] {
         ControlState& s = control(slider);
         if (!s.enabled || !s.shown) return;
+        // Sizes are made in steps of 8: the slider stays on the size the map will have.
+        if (slider == C::Width || slider == C::Height) position = std::clamp(position, s.min, s.max) / 8 * 8;
         s.value = std::clamp(position, s.min, s.max);
     });
 }

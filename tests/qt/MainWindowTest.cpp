@@ -11,10 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QThread>
 #include <QToolButton>
 #include <QGroupBox>
 #include <QUrl>
+#include <QtTest/QTest>
 
 #include <fstream>
 
@@ -24,6 +26,7 @@
 #include "generators/Worker.h"
 #include "shell/Startup.h"
 #include "shell/qt/MainWindow.h"
+#include "shell/qt/MapView.h"
 #include "tests/FakeWindowServices.h"
 #include "tests/TestSupport.h"
 
@@ -91,10 +94,20 @@ TEST_F(MainWindowTest, ControlsCarryTheirTextsAndFollowTheModel) {
     EXPECT_TRUE(find<QLabel>(C::IslandsLabel)->isVisible());
     EXPECT_FALSE(find<QLabel>(C::CavesLabel)->isVisible());
     EXPECT_FALSE(find<QPushButton>(C::SaveMap)->isEnabled()) << "no map yet";
-    // A slider moved by the user updates the parameters and the value label.
+    // A slider moved by the user updates the parameters and its box, in the map's steps of 8; a
+    // value typed into the box moves the slider.
     find<QSlider>(C::Width)->setValue(2005);
     EXPECT_EQ(params.width, 2000);
-    EXPECT_EQ(find<QLabel>(C::WidthValue)->text(), "2000");
+    auto* widthBox = window->findChild<QSpinBox*>(QString("box%1").arg(static_cast<int>(C::Width)));
+    ASSERT_NE(widthBox, nullptr);
+    EXPECT_EQ(widthBox->value(), 2000);
+    widthBox->setValue(3000);
+    EXPECT_EQ(find<QSlider>(C::Width)->value(), 3000);
+    EXPECT_EQ(params.width, 3000);
+    EXPECT_EQ(find<QSlider>(C::Width)->pageStep(), (find<QSlider>(C::Width)->maximum() - find<QSlider>(C::Width)->minimum()) / 10);
+    // Every slider shows its value in a box, and every control says what it is for.
+    for (Control s : {C::Complexity, C::Objects, C::Padding, C::Pads, C::BnaObjects, C::PathSize, C::Islands})
+        EXPECT_NE(window->findChild<QSpinBox*>(QString("box%1").arg(static_cast<int>(s))), nullptr) << static_cast<int>(s);
 }
 
 TEST_F(MainWindowTest, GenerateRunsEndToEndAndShowsThePreviewAndTheChosenTheme) {
@@ -196,6 +209,42 @@ TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
     const int before = red->text().toInt();
     editor.findChild<QToolButton*>("nudge0up")->click();
     EXPECT_EQ(red->text().toInt(), std::min(before + 2, 254 + before % 2));
+    // Ctrl+Z takes the nudge back: the map's pixels are as they were; Cancel takes back the rest.
+    ImagePtr opened = trueColourCopy(window->model().map()->image.get());
+    editor.findChild<QPushButton*>("down")->click();
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(red->text().toInt(), before);
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(red->text().toInt(), before);
+    editor.reject();
+    EXPECT_FALSE(window->model().unsaved());
+    EXPECT_TRUE(window->model().map()->image->trueColor) << "the map as it was before the editor opened";
+}
+
+// The selected colour shows at screen resolution: even a single pixel of it is magenta on screen.
+TEST_F(MainWindowTest, TheEditorsHighlightNeverBlendsAway) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    MapEditorDialog editor(window->model().mapEditor(), [](const UserError&) {});
+    editor.resize(900, 500);
+    editor.show();
+    QApplication::processEvents();
+    // One pixel of the map given a colour of its own, then selected.
+    Generator& map = const_cast<Generator&>(*window->model().map());
+    ASSERT_FALSE(map.image->trueColor);
+    const int lone = gdImageColorAllocate(map.image.get(), 13, 201, 77);
+    ASSERT_GE(lone, 0);
+    map.image->pixels[600][1000] = static_cast<unsigned char>(lone);
+    ASSERT_EQ(window->model().mapEditor().rebuild(), std::nullopt);
+    ASSERT_EQ(window->model().mapEditor().selectEntry(lone), std::nullopt);
+    editor.sync();
+    editor.picture().fit();
+    const QImage screen = editor.picture().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int magenta = 0;
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x) magenta += (screen.pixel(x, y) & 0xFFFFFF) == 0xFF00FF;
+    EXPECT_GE(magenta, 1) << "at " << editor.picture().transform().zoom() << " zoom";
 }
 
 }  // namespace
@@ -216,10 +265,84 @@ TEST_F(MainWindowTest, TheCandidatesViewShowsTheMapsAndPicksTheClickedOne) {
     }
     ASSERT_TRUE(dialog.tiles()[2]->isEnabled());
     EXPECT_FALSE(dialog.tiles()[0]->icon().isNull());
+    // Enter picks the map whose tile has the focus.
     const auto seed = window->model().candidates()[2].seed;
-    dialog.tiles()[2]->click();
+    dialog.tiles()[2]->setFocus();
+    QTest::keyClick(&dialog, Qt::Key_Return);
     ASSERT_TRUE(waitForMap());
     EXPECT_EQ(window->findChild<QLineEdit*>("currentSeed")->text().toUInt(), seed);
+}
+
+}  // namespace
+
+namespace {
+
+// Every control a user can touch says what it is for.
+TEST_F(MainWindowTest, EveryControlHasATooltip) {
+    int without = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QAbstractSlider*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                           qobject_cast<QSpinBox*>(w);
+        if (!input || w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
+        if (w->toolTip().isEmpty()) {
+            ++without;
+            ADD_FAILURE() << w->objectName().toStdString() << " has no tooltip";
+        }
+    }
+    EXPECT_EQ(without, 0);
+    EXPECT_EQ(find<QLabel>(C::Status)->focusPolicy(), Qt::NoFocus) << "the status line is not in the tab order";
+}
+
+// The preview fills the window: at 1600 x 1000 it takes most of the width, and zooms.
+TEST_F(MainWindowTest, ThePreviewFillsTheWindowAndZooms) {
+    window->resize(1600, 1000);
+    QApplication::processEvents();
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    MapView& view = window->mapView();
+    EXPECT_GE(view.width(), 1600 * 6 / 10) << view.width();
+    EXPECT_TRUE(view.transform().fitting());
+    const double fit = view.transform().zoom();
+    view.zoomIn();
+    EXPECT_GT(view.transform().zoom(), fit);
+    view.actualSize();
+    EXPECT_EQ(view.transform().zoom(), 1.0);
+    EXPECT_EQ(view.levelInUse(), 0) << "1:1 draws the full-resolution picture";
+    view.fit();
+    EXPECT_DOUBLE_EQ(view.transform().zoom(), fit);
+    // A drag pans, a click without a drag picks a map point.
+    QImage shown = window->grab().toImage();
+    EXPECT_FALSE(shown.isNull());
+}
+
+// Only a PNG file is accepted while it is dragged over the window.
+TEST_F(MainWindowTest, OnlyPngFilesAreAcceptedWhileDragged) {
+    for (const char* name : {"notes.txt", "map.png"}) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString((root / name).string()))});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), std::string(name) == "map.png") << name;
+    }
+}
+
+// Closing after an editor change asks; Cancel keeps the window and the map.
+TEST_F(MainWindowTest, ClosingAfterAnEditorChangeAsks) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    MapEditorModel& editor = window->model().mapEditor();
+    ASSERT_EQ(editor.open(), std::nullopt);
+    ASSERT_EQ(editor.selectEntry(editor.groups()[0].front().entry), std::nullopt);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    editor.accept();
+    window->syncFromModel();
+    EXPECT_TRUE(window->windowTitle().startsWith("*")) << window->windowTitle().toStdString();
+    services.saveChoice = SaveChoice::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(services.saveQuestions, 1);
+    EXPECT_TRUE(window->isVisible());
+    services.saveChoice = SaveChoice::Discard;
+    EXPECT_TRUE(window->close());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "shell/qt/Dialogs.h"
 #include "shell/qt/MapEditorDialog.h"
 #include "shell/qt/MainWindow.h"
+#include "shell/qt/MapView.h"
 
 int main(int argc, char** argv) {
     using namespace brambex;
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
         --argc;
     }
     MainWindow window;
-    window.resize(1000, 640);
+    window.resize(1600, 1000);
     window.show();
     QApplication::processEvents();
     MainWindowModel& model = window.model();
@@ -60,10 +61,16 @@ int main(int argc, char** argv) {
     }
     if (editorShot) {
         MapEditorDialog editor(model.mapEditor(), [](const UserError&) {});
+        editor.resize(1400, 860);
         editor.show();
         for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
-        auto* picture = editor.findChild<QWidget*>("editorPicture");
-        for (int y = picture->height() * 3 / 5; y < picture->height(); y += 7) editor.clickPicture(QPoint(picture->width() / 3, y));
+        // Zoomed in on the lower left of the map, a colour of the land selected.
+        MapView& view = editor.picture();
+        view.actualSize();
+        view.transform().zoomBy(2.0, 0, view.height());
+        view.transform().panBy(100000, -100000);
+        view.update();
+        for (int y = view.height() * 3 / 5; y < view.height(); y += 7) editor.clickPicture(QPoint(view.width() / 3, y));
         for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
         return editor.grab().save(argv[1]) ? 0 : 1;
     }
