@@ -667,3 +667,11 @@ TEST_F(WindowModelTest, APreviewOfAnotherTypeIsMarked) {
     model->select(C::GameType, 1);
     EXPECT_EQ(model->mapCaption(), "Cavern map, seed 9");
 }
+
+// A message about a file names the file the user chose.
+TEST_F(WindowModelTest, LoadMapNamesTheRealFile) {
+    std::ofstream(root / "notes.txt") << "not a map";
+    model->dropFile(root / "notes.txt");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages[0].text.find("notes.txt is not"), std::string::npos) << services.messages[0].text;
+}

@@ -800,7 +800,9 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
     if (!chosen) chosen = services_.askLoadPath(lastFolder_);
     if (!chosen) return;
     lastFolder_ = chosen->parent_path();
-    paths.currentMapPath = withPngExtension(*chosen);
+    // The file as named; ".png" is added only to a name that is no file (the rule of the dialog).
+    std::error_code ec;
+    paths.currentMapPath = fs::exists(*chosen, ec) ? *chosen : withPngExtension(*chosen);
     Bytes file;
     if (!readPngFile(paths.currentMapPath, file)) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
