@@ -44,17 +44,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Options after the type name, beyond the classic "-t <type>".
-struct Options {
-    std::optional<std::uint32_t> seed;
-    std::optional<int> theme;
-    std::optional<fs::path> out;
-    bool fullColour = false;
-    int count = 0;                    // --count N: N maps into the folder --out names
-    std::optional<fs::path> sheet;    // --sheet FILE: their previews on one picture
-    bool showProgress = true;         // a line with the time taken while a long run goes on
-};
-
 // Set by Ctrl+C (SIGINT) or SIGTERM during a run: the run stops at its next step and nothing is
 // written. A lock-free atomic is safe to set from a signal handler.
 std::shared_ptr<std::atomic<bool>> stopRequested = std::make_shared<std::atomic<bool>>(false);
@@ -92,67 +81,23 @@ RunResult runWithProgress(RunRequest request, bool showProgress) {
     return future.get();
 }
 
-bool parseOptions(int argc, char** argv, int from, Options& options, std::string& error) {
-    for (int i = from; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        unsigned long long value = 0;
-        if (arg == "--seed") {
-            if (!hasValue || !parseWholeNumber(argv[i + 1], 0xFFFFFFFFull, value)) {
-                error = "--seed needs a number from 0 to 4294967295";
-                return false;
-            }
-            options.seed = static_cast<std::uint32_t>(value);
-            ++i;
-        } else if (arg == "--theme") {
-            if (!hasValue || !parseWholeNumber(argv[i + 1], 99999, value)) {
-                error = "--theme needs a theme number";
-                return false;
-            }
-            if (mapState.themeCount > 0 && static_cast<int>(value) >= mapState.themeCount) {
-                error = formatText("theme %llu is not installed (themes 0 to %d)", value, mapState.themeCount - 1);
-                return false;
-            }
-            options.theme = static_cast<int>(value);
-            ++i;
-        } else if (arg == "--out") {
-            if (!hasValue || !*argv[i + 1]) {
-                error = "--out needs a file name";
-                return false;
-            }
-            options.out = fs::path(argv[i + 1]);
-            ++i;
-        } else if (arg == "--full-colour") {
-            options.fullColour = true;
-        } else if (arg == "--count") {
-            if (!hasValue || !parseWholeNumber(argv[i + 1], 10000, value) || value == 0) {
-                error = "--count needs a number of maps from 1 to 10000";
-                return false;
-            }
-            options.count = static_cast<int>(value);
-            ++i;
-        } else if (arg == "--sheet") {
-            if (!hasValue || !*argv[i + 1]) {
-                error = "--sheet needs a file name";
-                return false;
-            }
-            options.sheet = fs::path(argv[i + 1]);
-            ++i;
-        } else {
-            error = "unknown option \"" + arg + "\" (see brambex --help)";
-            return false;
-        }
+// One option's value: "--opt VALUE" or "--opt=VALUE". False (with the error) when it has none.
+bool optionValue(int argc, char** argv, int& i, const std::string& name, std::string& value, std::string& error) {
+    const std::string arg = argv[i];
+    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0) {
+        value = arg.substr(name.size() + 1);
+        return true;
     }
-    if (options.count > 0 && !options.out) {
-        error = "--count needs --out FOLDER for the maps";
+    if (i + 1 >= argc) {
+        error = name + " needs a value";
         return false;
     }
-    if (options.sheet && options.count == 0) {
-        error = "--sheet goes with --count";
-        return false;
-    }
+    value = argv[++i];
     return true;
 }
+
+// The option `arg` names ("--seed=3" names "--seed").
+std::string optionName(const std::string& arg) { return arg.substr(0, arg.find('=')); }
 
 void presetParameters() {
     params.width = 1920;
@@ -190,7 +135,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     if (!result.map) {
         // Nothing is written: an old map file stays as it was.
         if (result.missingArtwork) std::fprintf(stderr, "brambex: %s No map was written.\n", result.failure.c_str());
-        else std::fprintf(stderr, "Exception: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
+        else std::fprintf(stderr, "brambex: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
         return 1;
     }
     Generator& g = *result.map;
@@ -265,27 +210,31 @@ std::string dataFoldersText() {
                       paths.tempDirectory.c_str());
 }
 
-void printUsage() {
-    std::printf(
+void printUsage(std::FILE* out) {
+    std::fprintf(out,
         "Brambex %s - random maps for a turn-based artillery game\n"
         "\n"
         "usage: brambex                      open the window\n"
-        "       brambex -t TYPE [OPTIONS]    make one map of TYPE into data/temp/temp.png\n"
+        "       brambex FILE.png             open the window with that map\n"
+        "       brambex -t TYPE [OPTIONS]    make one map of TYPE into %s\n"
         "       brambex --info FILE          describe a saved map file\n"
-        "       brambex --help               show this text\n"
+        "       brambex -h, --help           show this text\n"
+        "       brambex -V, --version        show the version\n"
         "\n"
         "TYPE (as installed): %s\n"
         "\n"
-        "OPTIONS:\n"
+        "OPTIONS (each also as --option=VALUE):\n"
         "  --seed N        make the map of seed N (the same seed makes the same map)\n"
         "  --theme N       use theme N instead of a random one\n"
         "  --out FILE      write the map to FILE (\".png\" is added when the name has none)\n"
         "  --full-colour   save in full colour instead of 64 colours\n"
         "  --count N       make N maps with consecutive seeds (from --seed, or a random one) into the\n"
         "                  folder --out names, as brambex_TYPE_SEED.png, on every core\n"
-        "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n",
-        BRAMBEX_VERSION, installedNames().c_str());
-    std::printf("\n%s", dataFoldersText().c_str());
+        "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n"
+        "\n"
+        "Exit status: 0 done, 1 the map could not be made or written, 2 the command line is wrong.\n",
+        BRAMBEX_VERSION, (paths.tempDirectory / "temp.png").c_str(), installedNames().c_str());
+    std::fprintf(out, "\n%s", dataFoldersText().c_str());
 }
 
 int printMapInfo(const char* path) {
@@ -327,7 +276,7 @@ int batchChild(const std::string& name, Options options, std::uint32_t seed, con
     try {
         return generateNamed(name, options);
     } catch (...) {
-        std::fprintf(stderr, "Exception: Out of memory\n");
+        std::fprintf(stderr, "brambex: Out of memory\n");
         return 1;
     }
 }
@@ -453,24 +402,112 @@ int runBatch(const std::string& name, const Options& options) {
 
 }  // namespace
 
-int runCommandLine(int argc, char** argv) {
-    char letter = 0;
-    if (std::sscanf(argv[1], "-%c", &letter) != 1) return 0;
+Invocation parseInvocation(int argc, char** argv) {
+    Invocation call;
+    if (argc < 2) return call;  // the window
+    const std::string first = argv[1];
+    // The classic switches: "-x NAME" (any letter but t) makes nothing, "-t" alone makes nothing.
+    if (first.size() == 2 && first[0] == '-' && std::isalpha(static_cast<unsigned char>(first[1])) &&
+        first != "-t" && first != "-T" && first != "-h" && first != "-V") {
+        call.mode = Invocation::Mode::Nothing;
+        return call;
+    }
+    if ((first == "-t" || first == "-T") && argc == 2) {
+        call.mode = Invocation::Mode::Nothing;
+        return call;
+    }
+    // "brambex FILE": the window, showing that map (any other lone word is a stray argument).
+    std::error_code ec;
+    if (argc == 2 && !first.empty() && first[0] != '-' && fs::is_regular_file(first, ec)) {
+        call.mode = Invocation::Mode::WindowWithFile;
+        call.file = first;
+        return call;
+    }
+    auto usage = [&call](std::string error) {
+        call.mode = Invocation::Mode::Usage;
+        call.error = std::move(error);
+        return call;
+    };
+    bool haveType = false, haveOptions = false;
+    Options& options = call.options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const std::string name = optionName(arg);
+        std::string value, error;
+        unsigned long long number = 0;
+        if (arg == "-h" || arg == "--help") {
+            call.mode = Invocation::Mode::Help;
+            return call;
+        }
+        if (arg == "-V" || arg == "--version") {
+            call.mode = Invocation::Mode::Version;
+            return call;
+        }
+        if (name == "--info") {
+            if (!optionValue(argc, argv, i, name, value, error)) return usage("--info needs a file name");
+            call.mode = Invocation::Mode::Info;
+            call.file = value;
+            continue;
+        }
+        if (arg == "-t" || arg == "-T") {
+            if (haveType) return usage("-t is given twice");
+            if (i + 1 >= argc) return usage("-t needs a map type");
+            call.type = argv[++i];
+            haveType = true;
+            continue;
+        }
+        if (name == "--seed") {
+            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 0xFFFFFFFFull, number))
+                return usage("--seed needs a number from 0 to 4294967295");
+            options.seed = static_cast<std::uint32_t>(number);
+        } else if (name == "--theme") {
+            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 99999, number))
+                return usage("--theme needs a theme number");
+            options.theme = static_cast<int>(number);
+        } else if (name == "--out") {
+            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage("--out needs a file name");
+            options.out = fs::path(value);
+        } else if (arg == "--full-colour") {
+            options.fullColour = true;
+        } else if (name == "--count") {
+            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 10000, number) || number == 0)
+                return usage("--count needs a number of maps from 1 to 10000");
+            options.count = static_cast<int>(number);
+        } else if (name == "--sheet") {
+            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage("--sheet needs a file name");
+            options.sheet = fs::path(value);
+        } else if (!arg.empty() && arg[0] == '-') {
+            return usage("unknown option \"" + arg + "\"");
+        } else {
+            return usage("\"" + arg + "\" is not an option");
+        }
+        haveOptions = true;
+    }
+    if (call.mode == Invocation::Mode::Info) {
+        if (haveType || haveOptions) return usage("--info goes alone");
+        return call;
+    }
+    if (!haveType) return usage("the options go with -t TYPE");
+    if (options.count > 0 && !options.out) return usage("--count needs --out FOLDER for the maps");
+    if (options.sheet && options.count == 0) return usage("--sheet goes with --count");
+    call.mode = Invocation::Mode::Generate;
+    return call;
+}
+
+int runCommandLine(const Invocation& call) {
     presetParameters();
-    if (std::tolower(static_cast<unsigned char>(letter)) != 't' || argc < 3) return 0;
-    Options options;
-    std::string error;
-    if (!parseOptions(argc, argv, 3, options, error)) {
-        std::fprintf(stderr, "brambex: %s\n", error.c_str());
+    const Options& options = call.options;
+    if (options.theme && mapState.themeCount > 0 && *options.theme >= mapState.themeCount) {
+        std::fprintf(stderr, "brambex: theme %d is not installed (themes 0 to %d)\n", *options.theme, mapState.themeCount - 1);
         return 2;
     }
-    if (options.count > 0) return runBatch(argv[2], options);
+    if (options.count > 0) return runBatch(call.type, options);
     try {
-        return generateNamed(argv[2], options);
+        return generateNamed(call.type, options);
     } catch (const WinException& e) {
-        std::fprintf(stderr, "Exception: %s\n", e.what());
+        std::fprintf(stderr, "brambex: %s\n", e.what());
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "Exception: Out of memory\n");
+        std::fprintf(stderr, "brambex: Out of memory\n");
     }
     return 1;
 }

@@ -1,14 +1,51 @@
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
 namespace brambex {
 
-// Command-line mode: "-t <type> [options]" generates one map without a window. Returns the
-// process exit code: 0 after a map was written and when nothing was asked for, 1 when the map
-// could not be written or the run failed, 2 for options it does not understand.
-int runCommandLine(int argc, char** argv);
+// The options after "-t <type>".
+struct Options {
+    std::optional<std::uint32_t> seed;
+    std::optional<int> theme;
+    std::optional<std::filesystem::path> out;
+    bool fullColour = false;
+    int count = 0;                                // --count N: N maps into the folder --out names
+    std::optional<std::filesystem::path> sheet;   // --sheet FILE: their previews on one picture
+    bool showProgress = true;                     // a line with the time taken while a long run goes on
+};
 
-// "--help": what the program takes.
-void printUsage();
+// What the program was asked to do. Every option may be written "--opt VALUE" or "--opt=VALUE".
+struct Invocation {
+    enum class Mode {
+        Window,          // no arguments
+        WindowWithFile,  // "brambex FILE": the window with that map
+        Help,            // -h, --help
+        Version,         // -V, --version
+        Info,            // --info FILE
+        Generate,        // -t TYPE [options]
+        Nothing,         // the classic "-x NAME" and "-t" alone: nothing made, exit 0
+        Usage,           // anything else: the usage on stderr, exit 2
+    };
+    Mode mode = Mode::Window;
+    std::string type;
+    Options options;
+    std::filesystem::path file;
+    std::string error;  // with Usage: what is wrong
+};
+Invocation parseInvocation(int argc, char** argv);
+
+// Command-line mode: generates the map (or the batch) an invocation asks for. Returns the
+// process exit code: 0 after a map was written, 1 when the map could not be written or the run
+// failed, 2 for a theme that is not installed.
+int runCommandLine(const Invocation& call);
+
+// "--help": what the program takes, to `out` (stdout, or stderr with a usage error).
+void printUsage(std::FILE* out = stdout);
 
 // "--info FILE": a map file's picture and chunks in plain words; 1 when it is not a map.
 int printMapInfo(const char* path);

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,7 +25,7 @@ bool haveDisplay() {
     return false;
 }
 
-int runWindow(int argc, char** argv) {
+int runWindow(int argc, char** argv, const std::filesystem::path& file) {
     using namespace brambex;
     // Without a display Qt would abort; say what can be done instead.
     if (!haveDisplay()) {
@@ -34,6 +36,7 @@ int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brambex");
     QApplication::setOrganizationName("Halvane");
+    QApplication::setDesktopFileName("org.halvane.Brambex");
     // Start-up's one warning (no themes) is a message box in window mode.
     setWarningSink([](const UserError& e) {
         QMessageBox::warning(nullptr, QString::fromStdString(e.caption), QString::fromStdString(e.text));
@@ -44,7 +47,18 @@ int runWindow(int argc, char** argv) {
     }
     MainWindow window;
     window.show();
+    if (!file.empty()) window.model().dropFile(file);
+    window.syncFromModel();
     const int code = QApplication::exec();
+    return code;
+}
+
+// Output a script could not read is an error too (a full disk, a closed pipe).
+int checkedOutput(int code) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "brambex: cannot write to standard output: %s\n", std::strerror(errno));
+        return 1;
+    }
     return code;
 }
 
@@ -53,28 +67,39 @@ int runWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
     using namespace brambex;
     prepareLibraries();
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        locateData();
-        printUsage();
-        return 0;
-    }
-    if (argc >= 2 && std::strcmp(argv[1], "--info") == 0) {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: brambex --info FILE\n");
-            return 2;
-        }
-        return printMapInfo(argv[2]);
-    }
-    int code = 0;
-    if (argc < 2) {
-        code = runWindow(argc, argv);
-    } else {
-        setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
-        if (Failure refused = startUp()) {
-            std::fprintf(stderr, "brambex: %s\n", refused->text.c_str());
+    const Invocation call = parseInvocation(argc, argv);
+    switch (call.mode) {
+    case Invocation::Mode::Window: return runWindow(argc, argv, {});
+    case Invocation::Mode::WindowWithFile: {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(call.file, ec)) {
+            std::fprintf(stderr, "brambex: %s is no file that can be opened\n", call.file.c_str());
             return 1;
         }
-        code = runCommandLine(argc, argv);
+        return runWindow(1, argv, std::filesystem::absolute(call.file, ec));
     }
-    return code;
+    case Invocation::Mode::Help:
+        locateData();
+        printUsage(stdout);
+        return checkedOutput(0);
+    case Invocation::Mode::Version:
+        std::printf("brambex %s\n", BRAMBEX_VERSION);
+        return checkedOutput(0);
+    case Invocation::Mode::Info: return checkedOutput(printMapInfo(call.file.c_str()));
+    case Invocation::Mode::Nothing:
+        // The classic switches still start the program (its registry values) and make nothing.
+        return startUp() ? 1 : 0;
+    case Invocation::Mode::Usage:
+        locateData();
+        std::fprintf(stderr, "brambex: %s\n\n", call.error.c_str());
+        printUsage(stderr);
+        return 2;
+    case Invocation::Mode::Generate: break;
+    }
+    setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
+    if (Failure refused = startUp()) {
+        std::fprintf(stderr, "brambex: %s\n", refused->text.c_str());
+        return 1;
+    }
+    return checkedOutput(runCommandLine(call));
 }

@@ -38,6 +38,15 @@ namespace {
 
 bool hasThemes(const std::filesystem::path& parent) { return fileOpens(parent / "data" / "generic" / "themes" / "0" / "soil.png"); }
 
+// A data folder the program can run from: themes and at least one map type's marker. A stray
+// data/ folder in the start folder (a theme copied there) never hides the installed data.
+bool completeDataFolder(const std::filesystem::path& parent) {
+    if (!hasThemes(parent)) return false;
+    for (const MapTypeInfo& info : mapTypeInfo)
+        if (fileOpens(parent / "data" / std::string(info.folder) / "filecheck.dat")) return true;
+    return false;
+}
+
 // $VARIABLE/brambex, or $HOME/<fallback>/brambex; none when neither names an absolute folder
 // (no shared folder such as /tmp is ever taken instead: another user could plant links there).
 std::optional<std::filesystem::path> userFolder(const char* variable, const char* fallback) {
@@ -83,7 +92,7 @@ Failure chooseDataFolders() {
     if (ec) here = ".";
     // The start folder's data/ first (the portable layout, and the build folder); an installed
     // program reads its own read-only data and writes into the user's folders.
-    const auto installed = hasThemes(here) ? std::nullopt : installedDataParent();
+    const auto installed = completeDataFolder(here) ? std::nullopt : installedDataParent();
     if (!installed) {
         setWorkingDirectory(here);
         return {};

@@ -110,7 +110,7 @@ TEST_F(CommandLineTest, CavernAndIslandWriteValidMaps) {
 }
 
 TEST_F(CommandLineTest, OtherSpellingsAndSwitchesMakeNothing) {
-    for (const char* args : {"-x cavern", "-t", "cavern"}) {
+    for (const char* args : {"-x cavern", "-t"}) {
         Outcome r = run(args);
         EXPECT_EQ(r.code, 0) << args;
         EXPECT_FALSE(fs::exists(temp())) << args;
@@ -175,7 +175,7 @@ TEST_F(CommandLineTest, AMapTooLargeForMemoryEndsWithOutOfMemory) {
     std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 32760\nheight 32600\n";
     Outcome r = run("-t cavern --full-colour", "ulimit -v 600000 &&");
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("Exception: Out of memory"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("brambex: Out of memory"), std::string::npos) << r.err;
 }
 
 TEST_F(CommandLineTest, AMapTooLargeFor64ColoursIsRefusedBeforeTheRun) {
@@ -311,6 +311,12 @@ TEST_F(CommandLineTest, AnInstalledProgramReadsItsDataAndWritesIntoTheUsersFolde
     // A start folder with its own data is used first.
     fs::create_directories(root / "home" / "work" / "data" / "temp");
     fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "generic", root / "home" / "work" / "data" / "generic");
+    fs::create_directories(root / "home" / "work" / "data" / "cavern");
+    std::ofstream(root / "home" / "work" / "data" / "cavern" / "filecheck.dat");
+    // ...but only a complete one: themes alone (no map type's marker) leave the installed data in use.
+    fs::remove_all(root / "home" / "work" / "data" / "cavern");
+    ASSERT_EQ(runInstalled(alice, "-t cavern --seed 6"), 0) << slurp(root / "out.txt");
+    EXPECT_FALSE(fs::exists(root / "home" / "work" / "data" / "temp" / "temp.png"));
     fs::create_directories(root / "home" / "work" / "data" / "cavern");
     std::ofstream(root / "home" / "work" / "data" / "cavern" / "filecheck.dat");
     ASSERT_EQ(runInstalled(alice, "-t cavern --seed 6"), 0) << slurp(root / "out.txt");
@@ -460,4 +466,34 @@ TEST_F(CommandLineTest, ABatchStopsWithItsMapsAndKillingItKillsThem) {
     for (int waited = 0; waited < 50 && (left = survivors()); ++waited) std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_FALSE(left) << "a map of the killed batch runs on";
     EXPECT_FALSE(fs::exists(root / "gone" / "brambex_ssrace_1.png"));
+}
+
+// The command line of a Linux program: -h, -V, --opt=value, options in any order, and anything
+// it does not understand refused with the usage and exit 2, never silently.
+TEST_F(CommandLineTest, TheCommandLineFollowsThePlatformsConventions) {
+    const Outcome version = run("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, std::string("brambex ") + BRAMBEX_VERSION + "\n");
+    EXPECT_EQ(run("-V").out, version.out);
+    EXPECT_EQ(run("-h").code, 0);
+    for (const char* args : {"--bogus", "-t cavern --bogus", "-tree cavern", "cavern", "-t cavern stray", "--seed 5",
+                             "-t cavern --seed=x", "--info"}) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, 2) << args;
+        EXPECT_EQ(r.err.rfind("brambex: ", 0), 0u) << args << ": " << r.err;
+        EXPECT_NE(r.err.find("usage: brambex"), std::string::npos) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_FALSE(fs::exists(temp())) << args;
+    }
+    // "--opt=value", and options before the type.
+    ASSERT_EQ(run("-t cavern --seed=4242 --out=eq.png").code, 0);
+    ASSERT_EQ(run("--seed 4242 --out before.png -t cavern").code, 0);
+    EXPECT_EQ(bytes(root / "eq.png"), bytes(root / "before.png"));
+    // A failed write of what the program prints is an error.
+    const std::string cmd = "cd '" + root.string() + "' && '" + BRAMBEX_EXE + "' --version > /dev/full 2> err.txt";
+    const int status = std::system(cmd.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(slurp(root / "err.txt").rfind("brambex: ", 0), 0u) << slurp(root / "err.txt");
+    // The help names the folders really in use.
+    EXPECT_NE(run("--help").out.find((root / "data" / "temp" / "temp.png").string()), std::string::npos);
 }

@@ -34,6 +34,7 @@
 
 #include "map/ProcessState.h"
 #include "shell/Messages.h"
+#include "shell/platform/Platform.h"
 #include "shell/qt/CandidatesDialog.h"
 #include "shell/qt/Dialogs.h"
 #include "shell/qt/MapEditorDialog.h"
@@ -100,6 +101,12 @@ private:
 namespace {
 
 QString qtText(const std::string& s) { return QString::fromStdString(s); }
+
+// The window's remembered values, in the user's config folder (empty: none is known).
+QString windowSettingsPath() {
+    const auto file = platform::windowSettingsFile();
+    return file ? QString::fromStdString(file->string()) : QString();
+}
 
 // What each control does, in a map maker's words.
 const std::map<Control, const char*>& toolTips() {
@@ -247,7 +254,7 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
     });
     setWarningSink([this](const UserError& e) { services_->showMessage(e); });
 
-    QSettings settings("Halvane", "Brambex");
+    QSettings settings(windowSettingsPath(), QSettings::IniFormat);
     const QString folder = settings.value("window/lastFolder").toString();
     if (!folder.isEmpty() && fs::is_directory(folder.toStdString())) model_->setLastFolder(folder.toStdString());
     std::vector<fs::path> recent;
@@ -663,7 +670,7 @@ void MainWindow::rebuildRecentMenu() {
 void MainWindow::saveRecentFiles() {
     QStringList list;
     for (const auto& f : model_->recentFiles()) list << qtText(f.string());
-    QSettings("Halvane", "Brambex").setValue("window/recentFiles", list);
+    if (!windowSettingsPath().isEmpty()) QSettings(windowSettingsPath(), QSettings::IniFormat).setValue("window/recentFiles", list);
 }
 
 void MainWindow::syncFromModel() {
@@ -786,10 +793,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A running map is stopped first.
     model_->cancelRun();
     model_->waitForWorker();
-    QSettings settings("Halvane", "Brambex");
+    event->accept();
+    if (windowSettingsPath().isEmpty()) return;  // no folder of the user's: nothing is kept
+    QSettings settings(windowSettingsPath(), QSettings::IniFormat);
     settings.setValue("window/geometry", saveGeometry());
     settings.setValue("window/lastFolder", qtText(model_->lastFolder().string()));
-    event->accept();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
