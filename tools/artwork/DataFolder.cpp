@@ -98,7 +98,7 @@ void writeDataFolder(const fs::path& root, const std::vector<ThemeArt>& themes) 
     writeBmp(data / "interface" / "gen2.bmp", busyPicture(true).get());
     writePng(data / "interface" / "icon.png", programIcon(64).get());
     // The desktop's icon sizes, for installation.
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64, 128, 256, 512})
         writePng(root / "icons" / std::to_string(size) / "brambex.png", programIcon(size).get());
     writePng(data / "interface" / "about.png", aboutPicture(279, 112, 61, "B R A M B E X").get());
     writePng(data / "interface" / "about-left.png", aboutPicture(102, 23, 62, "maps").get());
