@@ -54,18 +54,18 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.bnaStyle = 0;
             p.bnaObjects = 25;
         },
-        0, false,
+        0, false, {16, 0.0, 0},
     },
     {
         MapType::Cavern, "Cavern", make<Cavern>, false,
         {widthKey(32760), heightKey(32600), {"complexity", 100, 1000, &P::complexity}, objectsKey},
         {"width", "height", "complexity", "objects"},
         [](P& p, std::uint32_t) { presetLandscape(p, 50); },
-        noOverride, 1, false,
+        noOverride, 1, false, {16, 0.0, 0},
     },
     {
         MapType::Fort, "Fort", make<Fort>, true, {}, {},
-        noPreset, noOverride, 0, false,
+        noPreset, noOverride, 0, false, {16, 0.9, 0},
     },
     {
         MapType::Island, "Island", make<Island>, false,
@@ -73,11 +73,11 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
          {"numislands", 1, 20, &P::numIslands}},
         {"width", "height", "complexity", "numislands", "objects"},
         [](P& p, std::uint32_t) { presetLandscape(p, 80); },
-        noOverride, 1, false,
+        noOverride, 1, false, {16, 0.0, 0},
     },
     {
         MapType::Roper, "Roper", make<Roper>, true, {}, {},
-        noPreset, noOverride, 0, false,
+        noPreset, noOverride, 0, false, {16, 0.0, 0},
     },
     {
         MapType::RR, "RR", make<RR>, false,
@@ -87,7 +87,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.pathSize = 232;
             p.noTopSoil = true;
         },
-        noOverride, 0, false,
+        noOverride, 0, false, {16, 0.0, 20},
     },
     {
         MapType::Shopper, "Shopper", make<Shopper>, true,
@@ -99,7 +99,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.shopperLayout = rand() % 2;
             p.objects = 10;
         },
-        noOverride, 1, false,
+        noOverride, 1, false, {16, 0.9, 0},
     },
     {
         MapType::SuperSheepRace, "SuperSheepRace", make<SuperSheepRace>, false,
@@ -111,7 +111,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.height = 2880;
             p.pathSize = 70;
         },
-        noOverride, 0, true,
+        noOverride, 0, true, {16, 0.0, 30},
     },
     {
         MapType::SuperSheeper, "SuperSheeper", make<SuperSheeper>, false,
@@ -122,13 +122,13 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.height = 2880;
             p.pathSize = 300;
         },
-        noOverride, 0, false,
+        noOverride, 0, false, {16, 0.0, 20},
     },
     {
         MapType::WforW, "WforW", make<WforW>, true,
         {{"pads", 40, 60, &P::pads}},
         {"pads"},
-        noPreset, noOverride, 0, false,
+        noPreset, noOverride, 0, false, {16, 0.9, 0},
     },
 }};
 

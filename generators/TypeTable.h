@@ -8,6 +8,7 @@
 
 #include "map/Generator.h"
 #include "map/MapTypes.h"
+#include "map/Playability.h"
 #include "map/ProcessState.h"
 
 namespace brambex {
@@ -44,6 +45,10 @@ struct TypeRow {
     // chosen once more before the run chooses it. They keep the maps old seeds stand for.
     int discardedDraws;
     bool themeDrawnBeforeRun;
+
+    // What the type's maps must reach to count as playable (--playable, the window's marks):
+    // standing places, how many reach each other, the narrowest course of a race or maze.
+    PlayabilityThresholds playability;
 
     const MapTypeInfo& info() const { return mapTypeInfo[static_cast<int>(type)]; }
 };

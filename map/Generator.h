@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "map/GdImage.h"
 #include "map/MapTypes.h"
+#include "map/Playability.h"
 #include "map/PointList.h"
 #include "map/ProcessState.h"
 #include "map/UserError.h"
@@ -104,6 +106,7 @@ public:
     bool indiMask = false;       // the marker carries the IndiMask colour
     bool hasIdentity = true;     // false for a loaded picture without our chunks: it has no seed
     ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
+    std::optional<Playability> playability;  // measured on the finished map by runMap
 
     // What went wrong during the run that the user should hear of; the shell shows it after the
     // run. The map itself is still made.

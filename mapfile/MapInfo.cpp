@@ -28,7 +28,7 @@ std::string colourTypeText(int colourType) {
     }
 }
 
-std::optional<std::string> describeMapFile(const Bytes& file) {
+std::optional<std::string> describeMapFile(const Bytes& file, std::optional<CourseKind> course) {
     const std::optional<PngLayout> layout = scanPng(file.data(), file.size());
     if (!layout || !plausiblePng(*layout, MAX_PICTURE_WIDTH, MAX_PICTURE_HEIGHT)) return std::nullopt;
     std::string out;
@@ -51,6 +51,7 @@ std::optional<std::string> describeMapFile(const Bytes& file) {
                               red == 240 ? ", IndiMask" : "");
         else
             out += "Marker: absent\n";
+        if (course) out += "Playability: " + playabilitySummary(measurePlayability(im.get(), *course)) + "\n";
     }
 
     const ChunkMatch level = findChunk(file, "waLV", false, 48);

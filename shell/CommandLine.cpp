@@ -33,6 +33,7 @@
 #include "mapfile/Preview.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapInfo.h"
+#include "mapfile/MapLoader.h"
 #include "shell/ContactSheet.h"
 #include "shell/Messages.h"
 #include "shell/Startup.h"
@@ -140,6 +141,11 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     }
     Generator& g = *result.map;
     showRunProblems(g);
+    const PlayabilityThresholds& thresholds = typeRow(g.mapType()).playability;
+    const std::vector<std::string> misses = g.playability ? playabilityMisses(*g.playability, thresholds)
+                                                          : std::vector<std::string>{};
+    // --playable keeps only maps that can be played; the others are not written.
+    if (options.playable && !misses.empty()) return NOT_PLAYABLE;
     if (Failure problem = writePreviewFiles(g, false)) showWarning(*problem);
     const fs::path out = options.out ? *options.out : paths.tempDirectory / "temp.png";
     if (Failure error = saveMap(g, out, options.fullColour)) {
@@ -148,6 +154,12 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     }
     std::printf("Wrote %s: %s, %d x %d, seed %u, theme %d\n", withPngExtension(out).c_str(),
                 std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, g.seed, g.themeNumber);
+    if (g.playability) {
+        std::string line = "Playability: " + playabilitySummary(*g.playability);
+        for (std::size_t k = 0; k < misses.size(); ++k) line += (k == 0 ? " (misses: " : "; ") + misses[k];
+        if (!misses.empty()) line += ")";
+        std::printf("%s\n", line.c_str());
+    }
     return 0;
 }
 
@@ -231,6 +243,8 @@ void printUsage(std::FILE* out) {
         "  --count N       make N maps with consecutive seeds (from --seed, or a random one) into the\n"
         "                  folder --out names, as brambex_TYPE_SEED.png, on every core\n"
         "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n"
+        "  --playable      with --count: keep only maps that meet the type's playability\n"
+        "                  thresholds, drawing further seeds (at most 4 N tries)\n"
         "\n"
         "Exit status: 0 done, 1 the map could not be made or written, 2 the command line is wrong.\n",
         BRAMBEX_VERSION, (paths.tempDirectory / "temp.png").c_str(), installedNames().c_str());
@@ -252,7 +266,14 @@ int printMapInfo(const char* path) {
                           layout->width, layout->height, colourTypeText(layout->colourType).c_str(),
                           static_cast<unsigned long long>(layout->fileBytes >> 20));
     } else if (Bytes file; layout && readPngFile(path, file)) {
-        text = describeMapFile(file);
+        // The map's type (its list position among the installed types) decides how its course
+        // is measured.
+        locateData();
+        int position = -1;
+        std::optional<CourseKind> course = CourseKind::None;
+        if (readSmallChunk(file, "bXRK", nullptr, &position, nullptr))
+            if (const std::optional<MapType> type = typeAtListPosition(position)) course = courseKind(*type);
+        text = describeMapFile(file, course);
     }
     if (!text) {
         std::fprintf(stderr, "brambex: %s is not a picture the program can read\n", path);
@@ -308,7 +329,9 @@ int runBatch(const std::string& name, const Options& options) {
     std::map<pid_t, std::pair<int, fs::path>> running;  // child: its map's place and file
     std::optional<ContactSheet> sheet;
     if (options.sheet) sheet.emplace(options.count);
-    int failed = 0, done = 0, written = 0;
+    int failed = 0, done = 0, written = 0, rejected = 0;
+    // --playable draws further seeds until enough maps can be played, at most four tries a map.
+    const int tries = options.playable ? 4 * options.count : options.count;
     const bool onTerminal = isatty(STDERR_FILENO) != 0;
 
     struct sigaction action {}, oldInt{}, oldTerm{};
@@ -336,32 +359,40 @@ int runBatch(const std::string& name, const Options& options) {
         const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
         ++done;
         const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        const bool unplayable = WIFEXITED(status) && WEXITSTATUS(status) == NOT_PLAYABLE;
         if (ok) {
+            if (sheet) sheet->add(options.playable ? written : k, seed, file);
             ++written;
-            if (sheet) sheet->add(k, seed, file);
+        } else if (unplayable) {
+            ++rejected;
         } else if (!stopping) {
             ++failed;
         }
         if (stopping) return;
+        const int shown = options.playable ? written : done;
         if (!ok || !onTerminal) {
             if (onTerminal) std::fputc('\n', stderr);
-            std::fprintf(stderr, "[%d/%d] seed %u: %s\n", done, options.count, seed, ok ? file.c_str() : "FAILED");
+            std::fprintf(stderr, "[%d/%d] seed %u: %s\n", shown, options.count, seed,
+                         ok ? file.c_str() : unplayable ? "not playable, not kept" : "FAILED");
         }
         if (onTerminal) {
             // A bar that fills as maps finish, redrawn in place.
             constexpr int BAR = 30;
-            const int filled = BAR * done / options.count;
+            const int filled = BAR * std::min(shown, options.count) / options.count;
             std::fprintf(stderr, "\r[%s%s] %d/%d maps", std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                         std::string(static_cast<std::size_t>(BAR - filled), ' ').c_str(), done, options.count);
-            if (done == options.count) std::fputc('\n', stderr);
+                         std::string(static_cast<std::size_t>(BAR - filled), ' ').c_str(), shown, options.count);
+            if (shown == options.count) std::fputc('\n', stderr);
         }
     };
     std::fflush(stdout);
     std::fflush(stderr);
     const pid_t parent = getpid();
-    for (int k = 0; k < options.count && !batchSignal; ++k) {
-        while (static_cast<int>(running.size()) >= cores && !batchSignal) reap();
-        if (batchSignal) break;
+    for (int k = 0; k < tries && !batchSignal; ++k) {
+        while (!batchSignal && (static_cast<int>(running.size()) >= cores ||
+                                (options.playable && !running.empty() &&
+                                 written + static_cast<int>(running.size()) >= options.count)))
+            reap();
+        if (batchSignal || written >= options.count) break;
         const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
         const fs::path file = *options.out / formatText("brambex_%s_%u.png", name.c_str(), seed);
         const pid_t pid = fork();
@@ -393,10 +424,18 @@ int runBatch(const std::string& name, const Options& options) {
         }
         std::printf("Wrote %s: %d maps\n", withPngExtension(*options.sheet).c_str(), written);
     }
-    std::printf("%d of %d maps written to %s%s\n", written, options.count, options.out->c_str(),
-                stopping ? " (stopped)" : "");
+    if (options.playable)
+        std::printf("%d of %d playable maps written to %s (%d seeds tried, %d not playable)%s\n", written, options.count,
+                    options.out->c_str(), written + rejected + failed, rejected, stopping ? " (stopped)" : "");
+    else
+        std::printf("%d of %d maps written to %s%s\n", written, options.count, options.out->c_str(),
+                    stopping ? " (stopped)" : "");
     std::fflush(stdout);
     if (stopping) return 128 + static_cast<int>(batchSignal);
+    if (options.playable && written < options.count) {
+        std::fprintf(stderr, "brambex: only %d playable maps in %d tries\n", written, tries);
+        return 1;
+    }
     return failed == 0 ? 0 : 1;
 }
 
@@ -469,6 +508,8 @@ Invocation parseInvocation(int argc, char** argv) {
             options.out = fs::path(value);
         } else if (arg == "--full-colour") {
             options.fullColour = true;
+        } else if (arg == "--playable") {
+            options.playable = true;
         } else if (name == "--count") {
             if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 10000, number) || number == 0)
                 return usage("--count needs a number of maps from 1 to 10000");
@@ -490,6 +531,7 @@ Invocation parseInvocation(int argc, char** argv) {
     if (!haveType) return usage("the options go with -t TYPE");
     if (options.count > 0 && !options.out) return usage("--count needs --out FOLDER for the maps");
     if (options.sheet && options.count == 0) return usage("--sheet goes with --count");
+    if (options.playable && options.count == 0) return usage("--playable goes with --count");
     call.mode = Invocation::Mode::Generate;
     return call;
 }

@@ -8,6 +8,9 @@
 
 namespace brambex {
 
+// Exit code of a map that was made but is not kept: it misses its type's playability thresholds.
+constexpr int NOT_PLAYABLE = 3;
+
 // The options after "-t <type>".
 struct Options {
     std::optional<std::uint32_t> seed;
@@ -17,6 +20,7 @@ struct Options {
     int count = 0;                                // --count N: N maps into the folder --out names
     std::optional<std::filesystem::path> sheet;   // --sheet FILE: their previews on one picture
     bool showProgress = true;                     // a line with the time taken while a long run goes on
+    bool playable = false;                        // --playable: only maps that meet the type's thresholds
 };
 
 // What the program was asked to do. Every option may be written "--opt VALUE" or "--opt=VALUE".

@@ -497,3 +497,34 @@ TEST_F(CommandLineTest, TheCommandLineFollowsThePlatformsConventions) {
     // The help names the folders really in use.
     EXPECT_NE(run("--help").out.find((root / "data" / "temp" / "temp.png").string()), std::string::npos);
 }
+
+// Every map says whether it can be played; --playable keeps drawing seeds until enough can.
+TEST_F(CommandLineTest, MapsSayWhetherTheyCanBePlayedAndBatchesKeepOnlyPlayableOnes) {
+    const Outcome one = run("-t cavern --seed 1000");
+    ASSERT_EQ(one.code, 0) << one.err;
+    EXPECT_NE(one.out.find("Playability: "), std::string::npos) << one.out;
+    EXPECT_NE(one.out.find("standing places"), std::string::npos) << one.out;
+    const Outcome info = run("--info data/temp/temp.png");
+    EXPECT_NE(info.out.find("Playability: "), std::string::npos) << info.out;
+    // A threshold no map meets: no map is kept, and the batch says how many it found.
+    std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 640\nheight 96\n";
+    const Outcome none = run("-t cavern --count 2 --seed 5 --out few --playable");
+    EXPECT_EQ(none.code, 1);
+    EXPECT_NE(none.err.find("only 0 playable maps in 8 tries"), std::string::npos) << none.err;
+    EXPECT_TRUE(fs::is_empty(root / "few"));
+    EXPECT_NE(none.out.find("8 seeds tried"), std::string::npos) << none.out;
+    // At the standard size they are found, each still made by its seed alone.
+    std::ofstream(root / "data" / "cavern" / "settings.dat") << "width 1920\nheight 696\n";
+    const Outcome some = run("-t cavern --count 2 --seed 1000 --out good --playable");
+    EXPECT_EQ(some.code, 0) << some.err;
+    int kept = 0;
+    for (const auto& entry : fs::directory_iterator(root / "good")) {
+        ++kept;
+        std::uint32_t seed = 0;
+        ASSERT_TRUE(readSmallChunk(bytes(entry.path()), "bxRk", &seed, nullptr, nullptr));
+        ASSERT_EQ(run("-t cavern --seed " + std::to_string(seed) + " --out alone.png").code, 0);
+        EXPECT_EQ(bytes(root / "alone.png"), bytes(entry.path()));
+    }
+    EXPECT_EQ(kept, 2);
+    EXPECT_EQ(run("-t cavern --playable").code, 2) << "--playable goes with --count";
+}

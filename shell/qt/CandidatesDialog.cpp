@@ -53,7 +53,8 @@ void CandidatesDialog::refresh() {
     for (; shown_ < static_cast<int>(made.size()) && shown_ < static_cast<int>(tiles_.size()); ++shown_) {
         const auto& c = made[static_cast<std::size_t>(shown_)];
         tiles_[static_cast<std::size_t>(shown_)]->setIcon(QPixmap(QString::fromStdString(c.preview.string())));
-        tiles_[static_cast<std::size_t>(shown_)]->setText(QString("seed %1").arg(c.seed));
+        tiles_[static_cast<std::size_t>(shown_)]->setText(
+            QString("seed %1%2\n%3").arg(c.seed).arg(c.playable ? "" : " (misses)").arg(QString::fromStdString(c.playability)));
     }
     const bool running = window_.model().busy() || window_.model().candidatesWanted() > 0;
     status_->setText(running ? QString("Making map %1 of %2...").arg(made.size() + 1).arg(tiles_.size())

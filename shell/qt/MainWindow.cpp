@@ -356,6 +356,12 @@ void MainWindow::buildWidgets() {
     view_->setToolTip("Drag to move the map, turn the wheel to zoom");
     add(C::Preview, view_);
     previewLayout->addWidget(view_, 1);
+    // Whether the map can be played, under it; a figure that misses the type's threshold in red.
+    playability_ = new QLabel(previewBox);
+    playability_->setObjectName("playability");
+    playability_->setToolTip("Standing places: spots a character stands on, 40 px apart. Reachable: how many of "
+                             "them reach each other through air. Course: the narrowest width of a race or maze.");
+    previewLayout->addWidget(playability_);
     connect(view_, &MapView::zoomChanged, this,
             [this](double zoom) { zoomLabel_->setText(QString("%1%").arg(static_cast<int>(std::lround(zoom * 100)))); });
 
@@ -730,6 +736,10 @@ void MainWindow::syncFromModel() {
     background_->setShown(!model_->removeBackground());
     setWindowTitle(qtText(model_->title()));
     mapCaption_->setText(qtText(model_->mapCaption()));
+    const auto misses = model_->playabilityMisses();
+    QString playable = qtText(model_->playabilityText());
+    for (const std::string& miss : misses) playable += QString("  \u2022 <span style='color:#b00000'>%1</span>").arg(qtText(miss));
+    playability_->setText(playable);
     if (model_->busy()) {
         runLabel_->setText(QString("%1 s").arg(static_cast<int>(model_->runSeconds())));
         runLabel_->setVisible(model_->runSeconds() >= 1.0);

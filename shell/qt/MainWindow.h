@@ -85,6 +85,7 @@ private:
     BackgroundWidget* background_ = nullptr;
     MapView* view_ = nullptr;
     QLabel* mapCaption_ = nullptr;
+    QLabel* playability_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
     QLabel* runLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;

@@ -20,6 +20,7 @@
 #include "map/WinException.h"
 #include "generators/Run.h"
 #include "mapfile/MapFile.h"
+#include "mapfile/MapInfo.h"
 #include "mapfile/MapLoader.h"
 #include "mapfile/Preview.h"
 #include "shell/Messages.h"
@@ -666,7 +667,7 @@ void MainWindowModel::generationFinished(RunResult result) {
         const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", k);
         std::error_code ec;
         fs::copy_file(paths.previewPath, kept, fs::copy_options::overwrite_existing, ec);
-        candidates_.push_back({map_->seed, kept});
+        candidates_.push_back({map_->seed, kept, playabilityText(), playabilityMisses().empty()});
         if (static_cast<int>(candidates_.size()) < candidatesWanted_) {
             nextCandidate();
             if (busy()) return;
@@ -778,6 +779,15 @@ bool MainWindowModel::mayReplaceMap() {
     return false;
 }
 
+std::string MainWindowModel::playabilityText() const {
+    return map_ && map_->playability ? playabilitySummary(*map_->playability) : std::string();
+}
+
+std::vector<std::string> MainWindowModel::playabilityMisses() const {
+    if (!map_ || !map_->playability) return {};
+    return brambex::playabilityMisses(*map_->playability, typeRow(map_->mapType()).playability);
+}
+
 std::string MainWindowModel::mapCaption() const {
     if (!map_ || busy()) return {};
     const std::optional<MapType> shown = typeAtListPosition(mapState.currentTypeIndex);
@@ -823,6 +833,9 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
         return;
     }
+    // A loaded map is measured as a made one is (pictures of a size --info reads).
+    if (static_cast<long long>(loaded->width) * loaded->height <= MAX_INFO_PIXELS)
+        loaded->playability = measurePlayability(loaded->image.get(), courseKind(loaded->mapType()));
     setMap(std::move(loaded));
     mapFile_ = paths.currentMapPath;
     rememberFile(paths.currentMapPath);

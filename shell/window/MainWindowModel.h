@@ -147,6 +147,11 @@ public:
     // empty when it is.
     std::string mapCaption() const;
 
+    // The map on screen's playability in one line, and what misses its type's thresholds (empty
+    // when nothing does, or there is no map).
+    std::string playabilityText() const;
+    std::vector<std::string> playabilityMisses() const;
+
     // The run under way: what it makes ("Generating Cavern 1920 x 696") and since when.
     const std::string& runText() const { return runText_; }
     double runSeconds() const;
@@ -203,6 +208,8 @@ public:
     struct Candidate {
         std::uint32_t seed;
         std::filesystem::path preview;  // the 400 x 145 preview of its map
+        std::string playability;        // its figures in one line
+        bool playable = true;           // it meets its type's thresholds
     };
     void generateCandidates(int count);
     const std::vector<Candidate>& candidates() const { return candidates_; }

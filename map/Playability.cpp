@@ -1,0 +1,343 @@
+#include "map/Playability.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+#include "map/Files.h"
+
+// The rules, in this order:
+// - Land is every pixel that is not black (0,0,0); the marker pixel (242 or 240, 24, 204) is air.
+// - A character is a 10 x 20 box. It fits at (x, y) (its top-left corner) when the box lies
+//   inside the map and holds no land (a summed-area table answers each box in four reads).
+// - A standing spot is a fit whose row just below the box lies inside the map and is land under
+//   at least half of the box's width. Standing places are the standing spots taken row by row
+//   from the top, each kept when no place kept before lies less than 40 px away on both axes.
+// - Characters move through air wherever they fit, one pixel at a time up, down, left or right
+//   (gravity is ignored): the fits form regions. Reach is the share of standing places in the
+//   region that holds the most of them; every other region holding a standing place is a sealed
+//   room.
+// - Debris is a piece of land (pixels joined by a side or a corner) of fewer than 50 pixels.
+// - The width of the air at a pixel is 2d - 1, d being the distance in pixels (on either axis,
+//   whichever is larger) to the nearest land (beyond the map's edges is air); the narrowest
+//   width of a way is the
+//   smallest width along it, and the figure shown is that of the widest way (found by joining
+//   air pixels from the widest down until the ends meet).
+// - A race (SuperSheep Race) runs from the air in the leftmost column to the air in the
+//   rightmost one, below the open strip along the top (16 rows), which is no part of the course.
+// - A maze (Rope Race, SuperSheeper) must join every standing place to every other; its narrowest
+//   width is that of the widest ways that do. A standing place joins through the widest air its
+//   character reaches within 20 px of where it stands (a place beside a wall is not the way's
+//   narrowest point).
+
+namespace brambex {
+
+namespace {
+
+constexpr int PLACE_SPACING = 40;
+constexpr int DEBRIS_PIXELS = 50;
+constexpr int RACE_TOP_STRIP = 16;
+
+struct UnionFind {
+    std::vector<int> parent;
+    std::vector<std::uint8_t> rank;
+    explicit UnionFind(std::size_t n) : parent(n), rank(n, 0) { std::iota(parent.begin(), parent.end(), 0); }
+    int find(int a) {
+        int* p = parent.data();
+        while (p[a] != a) {
+            p[a] = p[p[a]];  // halving keeps the paths short
+            a = p[a];
+        }
+        return a;
+    }
+    // The root that remains (the deeper tree takes the other).
+    int join(int a, int b) {
+        a = find(a);
+        b = find(b);
+        if (a == b) return a;
+        if (rank[static_cast<std::size_t>(a)] < rank[static_cast<std::size_t>(b)]) std::swap(a, b);
+        parent[static_cast<std::size_t>(b)] = a;
+        if (rank[static_cast<std::size_t>(a)] == rank[static_cast<std::size_t>(b)]) ++rank[static_cast<std::size_t>(a)];
+        return a;
+    }
+};
+
+// Land, one byte a pixel.
+std::vector<std::uint8_t> landOf(gdImagePtr im) {
+    const int w = im->sx, h = im->sy;
+    std::vector<std::uint8_t> land(static_cast<std::size_t>(w) * h, 0);
+    auto isAir = [](int r, int g, int b) { return (r == 0 && g == 0 && b == 0) || ((r == 242 || r == 240) && g == 24 && b == 204); };
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* row = &land[static_cast<std::size_t>(y) * w];
+        if (im->trueColor) {
+            const int* px = im->tpixels[y];
+            for (int x = 0; x < w; ++x) {
+                const int c = px[x];
+                row[x] = !isAir((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+            }
+        } else {
+            std::uint8_t entryIsLand[256];
+            for (int i = 0; i < 256; ++i) entryIsLand[i] = !isAir(im->red[i], im->green[i], im->blue[i]);
+            const unsigned char* px = im->pixels[y];
+            for (int x = 0; x < w; ++x) row[x] = entryIsLand[px[x]];
+        }
+    }
+    return land;
+}
+
+// Chessboard distance of every pixel to the nearest land or border (0 on land).
+std::vector<int> airDistance(const std::vector<std::uint8_t>& land, int w, int h) {
+    std::vector<int> d(land.size());
+    const int far = w + h;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
+            if (land[i]) {
+                d[i] = 0;
+                continue;
+            }
+            int v = far;
+            if (x > 0) v = std::min(v, d[i - 1] + 1);
+            if (y > 0) {
+                v = std::min(v, d[i - static_cast<std::size_t>(w)] + 1);
+                if (x > 0) v = std::min(v, d[i - static_cast<std::size_t>(w) - 1] + 1);
+                if (x + 1 < w) v = std::min(v, d[i - static_cast<std::size_t>(w) + 1] + 1);
+            }
+            d[i] = v;
+        }
+    for (int y = h - 1; y >= 0; --y)
+        for (int x = w - 1; x >= 0; --x) {
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
+            if (land[i]) continue;
+            int v = d[i];
+            if (x + 1 < w) v = std::min(v, d[i + 1] + 1);
+            if (y + 1 < h) {
+                v = std::min(v, d[i + static_cast<std::size_t>(w)] + 1);
+                if (x + 1 < w) v = std::min(v, d[i + static_cast<std::size_t>(w) + 1] + 1);
+                if (x > 0) v = std::min(v, d[i + static_cast<std::size_t>(w) - 1] + 1);
+            }
+            d[i] = v;
+        }
+    return d;
+}
+
+// Joins air pixels from the widest down; `done` is asked after each level whether the groups it
+// watches have met. The width at which they met (0 when they never do).
+template <typename Done>
+int widestWay(const std::vector<int>& dist, int w, int h, UnionFind& groups, Done done) {
+    int most = 0;
+    for (int v : dist) most = std::max(most, v);
+    // Pixels by distance, widest first (a counting sort).
+    std::vector<int> count(static_cast<std::size_t>(most) + 2, 0);
+    for (int v : dist) ++count[static_cast<std::size_t>(v)];
+    std::vector<int> start(count.size(), 0);
+    for (int v = most - 1; v >= 0; --v) start[static_cast<std::size_t>(v)] = start[static_cast<std::size_t>(v) + 1] + count[static_cast<std::size_t>(v) + 1];
+    std::vector<int> order(dist.size());
+    for (std::size_t i = 0; i < dist.size(); ++i) order[static_cast<std::size_t>(start[static_cast<std::size_t>(dist[i])]++)] = static_cast<int>(i);
+    std::size_t at = 0;
+    for (int level = most; level >= 1; --level) {
+        for (; at < order.size() && dist[static_cast<std::size_t>(order[at])] == level; ++at) {
+            const int i = order[at];
+            const int x = i % w, y = i / w;
+            const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
+            for (int n : nbr)
+                if (n >= 0 && dist[static_cast<std::size_t>(n)] >= level) groups.join(n, i);
+        }
+        if (done()) return 2 * level - 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+CourseKind courseKind(MapType type) {
+    switch (type) {
+    case MapType::SuperSheepRace: return CourseKind::Race;
+    case MapType::RR:
+    case MapType::SuperSheeper: return CourseKind::Maze;
+    default: return CourseKind::None;
+    }
+}
+
+Playability measurePlayability(gdImagePtr im, CourseKind course) {
+    Playability result;
+    if (!im || im->sx <= 0 || im->sy <= 0) return result;
+    const int w = im->sx, h = im->sy;
+    const std::vector<std::uint8_t> land = landOf(im);
+    auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
+
+    // Summed-area table of land, (w + 1) x (h + 1).
+    std::vector<std::uint32_t> sat(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        std::uint32_t rowSum = 0;
+        for (int x = 0; x < w; ++x) {
+            rowSum += land[at(x, y)];
+            sat[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] = sat[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
+        }
+    }
+    auto landIn = [&](int x0, int y0, int x1, int y1) {  // [x0, x1) x [y0, y1)
+        const std::size_t W = static_cast<std::size_t>(w + 1);
+        return sat[y1 * W + x1] - sat[y0 * W + x1] - sat[y1 * W + x0] + sat[y0 * W + x0];
+    };
+
+    // Where a character fits, and the standing places.
+    const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
+    std::vector<std::uint8_t> fits(fw > 0 && fh > 0 ? static_cast<std::size_t>(fw) * fh : 0, 0);
+    std::vector<int> places;  // fit indices
+    const int bucketsX = w / PLACE_SPACING + 1, bucketsY = h / PLACE_SPACING + 1;
+    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(bucketsX) * bucketsY);
+    for (int y = 0; y < fh; ++y)
+        for (int x = 0; x < fw; ++x) {
+            if (landIn(x, y, x + CHARACTER_WIDTH, y + CHARACTER_HEIGHT) != 0) continue;
+            fits[static_cast<std::size_t>(y) * fw + x] = 1;
+            const int below = y + CHARACTER_HEIGHT;
+            if (below >= h || 2 * static_cast<int>(landIn(x, below, x + CHARACTER_WIDTH, below + 1)) < CHARACTER_WIDTH) continue;
+            const int bx = x / PLACE_SPACING, by = y / PLACE_SPACING;
+            bool near = false;
+            for (int cy = std::max(0, by - 1); cy <= std::min(bucketsY - 1, by + 1) && !near; ++cy)
+                for (int cx = std::max(0, bx - 1); cx <= std::min(bucketsX - 1, bx + 1) && !near; ++cx)
+                    for (int p : buckets[static_cast<std::size_t>(cy) * bucketsX + cx]) {
+                        const int px = p % fw, py = p / fw;
+                        if (std::abs(px - x) < PLACE_SPACING && std::abs(py - y) < PLACE_SPACING) {
+                            near = true;
+                            break;
+                        }
+                    }
+            if (near) continue;
+            const int index = y * fw + x;
+            buckets[static_cast<std::size_t>(by) * bucketsX + bx].push_back(index);
+            places.push_back(index);
+        }
+    result.standingPlaces = static_cast<int>(places.size());
+
+    // Regions of fits; reach and sealed rooms.
+    UnionFind regions(fits.size());
+    if (!fits.empty()) {
+        for (int y = 0; y < fh; ++y)
+            for (int x = 0; x < fw; ++x) {
+                const int i = y * fw + x;
+                if (!fits[static_cast<std::size_t>(i)]) continue;
+                if (x > 0 && fits[static_cast<std::size_t>(i - 1)]) regions.join(i - 1, i);
+                if (y > 0 && fits[static_cast<std::size_t>(i - fw)]) regions.join(i - fw, i);
+            }
+        std::vector<std::pair<int, int>> perRegion;  // root, standing places
+        for (int p : places) {
+            const int root = regions.find(p);
+            auto it = std::find_if(perRegion.begin(), perRegion.end(), [root](const auto& r) { return r.first == root; });
+            if (it == perRegion.end()) perRegion.emplace_back(root, 1);
+            else ++it->second;
+        }
+        int most = 0;
+        for (const auto& r : perRegion) most = std::max(most, r.second);
+        result.reach = places.empty() ? 1.0 : static_cast<double>(most) / static_cast<double>(places.size());
+        result.sealedRooms = perRegion.empty() ? 0 : static_cast<int>(perRegion.size()) - 1;
+    }
+
+    // Debris: small pieces of land.
+    {
+        std::vector<std::uint8_t> seen(land.size(), 0);
+        std::vector<int> stack;
+        for (std::size_t start = 0; start < land.size(); ++start) {
+            if (!land[start] || seen[start]) continue;
+            int size = 0;
+            stack.assign(1, static_cast<int>(start));
+            seen[start] = 1;
+            while (!stack.empty()) {
+                const int i = stack.back();
+                stack.pop_back();
+                ++size;
+                const int x = i % w, y = i / w;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+                        const std::size_t n = at(nx, ny);
+                        if (land[n] && !seen[n]) {
+                            seen[n] = 1;
+                            stack.push_back(static_cast<int>(n));
+                        }
+                    }
+            }
+            if (size < DEBRIS_PIXELS) ++result.debris;
+        }
+    }
+
+    if (course == CourseKind::None) return result;
+    result.hasCourse = true;
+    std::vector<std::uint8_t> blocked = land;
+    if (course == CourseKind::Race)
+        for (int y = 0; y < std::min(h, RACE_TOP_STRIP); ++y)
+            for (int x = 0; x < w; ++x) blocked[at(x, y)] = 1;
+    const std::vector<int> dist = airDistance(blocked, w, h);
+    UnionFind groups(dist.size());
+    if (course == CourseKind::Race) {
+        // Every air pixel of the left column joined to one, the right column to another.
+        int left = -1, right = -1;
+        for (int y = 0; y < h; ++y) {
+            if (!blocked[at(0, y)]) left = left < 0 ? static_cast<int>(at(0, y)) : groups.join(left, static_cast<int>(at(0, y)));
+            if (!blocked[at(w - 1, y)])
+                right = right < 0 ? static_cast<int>(at(w - 1, y)) : groups.join(right, static_cast<int>(at(w - 1, y)));
+        }
+        if (left < 0 || right < 0) {
+            result.connected = false;
+            return result;
+        }
+        result.narrowest = widestWay(dist, w, h, groups, [&] { return groups.find(left) == groups.find(right); });
+    } else {
+        // For every standing place, the widest air its character reaches within 20 px (the box's
+        // centre on a pixel whose box is in the place's region).
+        std::vector<int> centres;
+        constexpr int NEAR = 20;
+        for (int p : places) {
+            const int px = p % fw, py = p / fw, region = regions.find(p);
+            int best = static_cast<int>(at(px + CHARACTER_WIDTH / 2, py + CHARACTER_HEIGHT / 2));
+            for (int fy = std::max(0, py - NEAR); fy <= std::min(fh - 1, py + NEAR); ++fy)
+                for (int fx = std::max(0, px - NEAR); fx <= std::min(fw - 1, px + NEAR); ++fx) {
+                    const int f = fy * fw + fx;
+                    if (!fits[static_cast<std::size_t>(f)]) continue;
+                    const int c = static_cast<int>(at(fx + CHARACTER_WIDTH / 2, fy + CHARACTER_HEIGHT / 2));
+                    if (dist[static_cast<std::size_t>(c)] > dist[static_cast<std::size_t>(best)] && regions.find(f) == region) best = c;
+                }
+            centres.push_back(best);
+        }
+        if (centres.size() < 2) {
+            result.connected = !centres.empty();
+            return result;
+        }
+        result.narrowest = widestWay(dist, w, h, groups, [&] {
+            const int root = groups.find(centres[0]);
+            for (int c : centres)
+                if (groups.find(c) != root) return false;
+            return true;
+        });
+    }
+    result.connected = result.narrowest > 0;
+    return result;
+}
+
+std::string playabilitySummary(const Playability& p) {
+    std::string text = formatText("%d standing places", p.standingPlaces);
+    if (p.reach >= 1.0) text += " \u00b7 all reachable";
+    else text += formatText(" \u00b7 %d%% reachable", static_cast<int>(p.reach * 100));
+    if (p.sealedRooms > 0) text += formatText(" \u00b7 %d sealed room%s", p.sealedRooms, p.sealedRooms == 1 ? "" : "s");
+    if (p.debris > 0) text += formatText(" \u00b7 %d bit%s of debris", p.debris, p.debris == 1 ? "" : "s");
+    if (p.hasCourse) {
+        if (p.connected) text += formatText(" \u00b7 course at least %d px", p.narrowest);
+        else text += " \u00b7 course blocked";
+    }
+    return text;
+}
+
+std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t) {
+    std::vector<std::string> misses;
+    if (p.standingPlaces < t.minStandingPlaces) misses.push_back(formatText("only %d standing places", p.standingPlaces));
+    if (t.minReach > 0 && p.reach < t.minReach)
+        misses.push_back(formatText("only %d%% of the standing places reach each other", static_cast<int>(p.reach * 100)));
+    if (p.hasCourse && t.minCourseWidth > 0) {
+        if (!p.connected) misses.push_back("the course is blocked");
+        else if (p.narrowest < t.minCourseWidth) misses.push_back(formatText("the course narrows to %d px", p.narrowest));
+    }
+    return misses;
+}
+
+}  // namespace brambex

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gd.h>
+
+#include "map/MapTypes.h"
+
+namespace brambex {
+
+// Whether a finished map can be played, measured on its picture (the rules are at the top of
+// Playability.cpp). No toolkit: the command line, --info, the window and the batches all show
+// these figures, and tests check them on pictures they draw.
+struct Playability {
+    int standingPlaces = 0;   // spots a character stands on, at least 40 px apart
+    double reach = 1.0;       // share of them that can reach each other
+    int sealedRooms = 0;      // closed pockets of air a character stands in
+    int debris = 0;           // separate bits of land under 50 pixels
+    // Race and maze types: whether the way is open (start to finish, or every standing place to
+    // every other) and how wide it is at its narrowest along the widest way.
+    bool hasCourse = false;
+    bool connected = true;
+    int narrowest = 0;
+};
+
+// What a type's maps must reach to count as playable.
+struct PlayabilityThresholds {
+    int minStandingPlaces = 16;
+    double minReach = 0.0;       // 0: not asked of this type
+    int minCourseWidth = 0;      // race and maze types: the narrowest way, 0: not asked
+};
+
+// How a type's map is measured: a race from the left edge to the right edge, a maze whose
+// standing places must all be joined, or neither.
+enum class CourseKind { None, Race, Maze };
+CourseKind courseKind(MapType type);
+
+Playability measurePlayability(gdImagePtr picture, CourseKind course);
+
+// "126 standing places · all reachable · course at least 44 px".
+std::string playabilitySummary(const Playability& p);
+// The figures that miss the type's thresholds, in words ("only 12 standing places").
+std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t);
+inline bool playable(const Playability& p, const PlayabilityThresholds& t) { return playabilityMisses(p, t).empty(); }
+
+// The character the measure walks: 10 x 20 pixels.
+constexpr int CHARACTER_WIDTH = 10, CHARACTER_HEIGHT = 20;
+
+}  // namespace brambex

@@ -1,0 +1,131 @@
+// The playability figures on pictures drawn here, where the right answer is known by
+// construction.
+
+#include <gtest/gtest.h>
+
+#include "map/GdImage.h"
+#include "map/Playability.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+
+namespace {
+
+constexpr int LAND = 0x8B5A2B;
+
+ImagePtr airPicture(int w, int h) { return test::solidPicture(w, h, 0); }
+
+void fill(gdImagePtr im, int x0, int y0, int x1, int y1, int colour = LAND) {  // inclusive
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) im->tpixels[y][x] = colour;
+}
+
+}  // namespace
+
+TEST(Playability, AFloorGivesPlacesFortyPixelsApartAllReachable) {
+    ImagePtr im = airPicture(400, 100);
+    fill(im.get(), 0, 80, 399, 99);
+    const Playability p = measurePlayability(im.get(), CourseKind::None);
+    // Boxes at y 60 stand on row 80; kept at x 0, 40, ..., 360 (390 is 30 from 360).
+    EXPECT_EQ(p.standingPlaces, 10);
+    EXPECT_DOUBLE_EQ(p.reach, 1.0);
+    EXPECT_EQ(p.sealedRooms, 0);
+    EXPECT_EQ(p.debris, 0);
+    EXPECT_FALSE(p.hasCourse);
+    // A ceiling 19 pixels above the floor leaves no headroom: nowhere to stand.
+    fill(im.get(), 0, 0, 399, 60);
+    EXPECT_EQ(measurePlayability(im.get(), CourseKind::None).standingPlaces, 0);
+}
+
+TEST(Playability, AWallMakesASealedRoomAndHalvesTheReach) {
+    ImagePtr im = airPicture(400, 100);
+    fill(im.get(), 0, 80, 399, 99);
+    fill(im.get(), 195, 0, 204, 79);
+    const Playability p = measurePlayability(im.get(), CourseKind::None);
+    // Left: x 0..160 step 40 (5); right: from 205, 245, ..., 365 (5).
+    EXPECT_EQ(p.standingPlaces, 10);
+    EXPECT_DOUBLE_EQ(p.reach, 0.5);
+    EXPECT_EQ(p.sealedRooms, 1);
+    // A gap of 10 x 20 in the wall lets a character through; 9 wide does not.
+    fill(im.get(), 195, 50, 204, 69, 0);
+    EXPECT_DOUBLE_EQ(measurePlayability(im.get(), CourseKind::None).reach, 1.0);
+    fill(im.get(), 195, 50, 195, 69);
+    const Playability narrowed = measurePlayability(im.get(), CourseKind::None);
+    EXPECT_LT(narrowed.reach, 1.0);
+    EXPECT_EQ(narrowed.sealedRooms, 1);
+}
+
+TEST(Playability, SmallLooseBitsOfLandAreDebris) {
+    ImagePtr im = airPicture(300, 200);
+    fill(im.get(), 0, 180, 299, 199);
+    fill(im.get(), 20, 20, 24, 24);      // 25 pixels
+    fill(im.get(), 60, 20, 66, 26);      // 49 pixels
+    fill(im.get(), 100, 20, 106, 27);    // 56 pixels: no debris
+    im->tpixels[100][150] = LAND;        // one pixel
+    im->tpixels[101][151] = LAND;        // touching it by a corner: the same bit
+    EXPECT_EQ(measurePlayability(im.get(), CourseKind::None).debris, 3);
+    // The marker pixel is no land.
+    im->tpixels[199][149] = 0;
+    im->tpixels[150][149] = packColour(242, 24, 204);
+    EXPECT_EQ(measurePlayability(im.get(), CourseKind::None).debris, 3);
+}
+
+TEST(Playability, ARaceIsMeasuredAtItsNarrowestBelowTheTopStrip) {
+    // Solid land with an open top strip (as every race has) and a tunnel 31 rows high.
+    ImagePtr im = airPicture(600, 200);
+    fill(im.get(), 0, 16, 599, 199);
+    fill(im.get(), 0, 100, 599, 130, 0);
+    Playability p = measurePlayability(im.get(), CourseKind::Race);
+    EXPECT_TRUE(p.hasCourse);
+    EXPECT_TRUE(p.connected);
+    EXPECT_EQ(p.narrowest, 31);
+    // A marker 12 rows into the tunnel narrows it to 19.
+    fill(im.get(), 300, 100, 399, 111);
+    p = measurePlayability(im.get(), CourseKind::Race);
+    EXPECT_EQ(p.narrowest, 19);
+    EXPECT_EQ(playabilityMisses(p, {0, 0, 30}), std::vector<std::string>{"the course narrows to 19 px"});
+    // A wall across: blocked, though the top strip runs from edge to edge.
+    fill(im.get(), 450, 100, 452, 130);
+    p = measurePlayability(im.get(), CourseKind::Race);
+    EXPECT_FALSE(p.connected);
+    EXPECT_NE(playabilitySummary(p).find("course blocked"), std::string::npos);
+}
+
+TEST(Playability, AMazeJoinsEveryStandingPlaceThroughItsNarrowestCorridor) {
+    // Two rooms on a floor, joined by a corridor 21 rows high through the wall between them.
+    ImagePtr im = airPicture(400, 200);
+    fill(im.get(), 0, 0, 399, 9);
+    fill(im.get(), 0, 180, 399, 199);
+    fill(im.get(), 180, 10, 219, 179);
+    fill(im.get(), 180, 159, 219, 179, 0);
+    Playability p = measurePlayability(im.get(), CourseKind::Maze);
+    EXPECT_TRUE(p.connected);
+    EXPECT_EQ(p.narrowest, 21);
+    EXPECT_DOUBLE_EQ(p.reach, 1.0);
+    fill(im.get(), 199, 159, 200, 179);  // the corridor closed
+    p = measurePlayability(im.get(), CourseKind::Maze);
+    EXPECT_FALSE(p.connected);
+    EXPECT_EQ(p.sealedRooms, 1);
+}
+
+TEST(Playability, PalettePicturesAreReadThroughTheirPalette) {
+    ImagePtr im(gdImageCreate(400, 100));
+    gdImageColorAllocate(im.get(), 0, 0, 0);
+    const int land = gdImageColorAllocate(im.get(), 90, 60, 30);
+    gdImageFilledRectangle(im.get(), 0, 80, 399, 99, land);
+    EXPECT_EQ(measurePlayability(im.get(), CourseKind::None).standingPlaces, 10);
+}
+
+TEST(Playability, TheSummaryAndTheMissesInWords) {
+    Playability p;
+    p.standingPlaces = 126;
+    p.hasCourse = true;
+    p.narrowest = 44;
+    EXPECT_EQ(playabilitySummary(p), "126 standing places \u00b7 all reachable \u00b7 course at least 44 px");
+    p.standingPlaces = 12;
+    p.reach = 0.5;
+    const auto misses = playabilityMisses(p, {16, 0.9, 30});
+    ASSERT_EQ(misses.size(), 2u);
+    EXPECT_EQ(misses[0], "only 12 standing places");
+    EXPECT_TRUE(playable(p, {10, 0.0, 40}));
+}
