@@ -675,3 +675,19 @@ TEST_F(WindowModelTest, LoadMapNamesTheRealFile) {
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_NE(services.messages[0].text.find("notes.txt is not"), std::string::npos) << services.messages[0].text;
 }
+
+// The map on screen says whether it can be played, and so does each candidate.
+TEST_F(WindowModelTest, TheMapOnScreenAndEachCandidateSayWhetherTheyCanBePlayed) {
+    EXPECT_EQ(model->playabilityText(), "");
+    model->setSeedText("1000");
+    model->press(C::Generate);
+    finish();
+    EXPECT_NE(model->playabilityText().find("standing places"), std::string::npos) << model->playabilityText();
+    model->generateCandidates(2);
+    finish();
+    ASSERT_EQ(model->candidates().size(), 2u);
+    EXPECT_NE(model->candidates()[0].playability.find("standing places"), std::string::npos);
+    // The last candidate is the map on screen: its line and mark are the window's.
+    EXPECT_EQ(model->candidates()[1].playability, model->playabilityText());
+    EXPECT_EQ(model->candidates()[1].playable, model->playabilityMisses().empty());
+}
