@@ -74,7 +74,7 @@ const GoldenRow goldenRows[] = {
     {MapType::Fort, 16, 0, "manualMode=0", 0x78d212eb08461d2bull},
     {MapType::Roper, 17, 0, "manualMode=0", 0xc868676230639bf9ull},
     {MapType::RR, 18, 0, "width=1920 height=696 pathSize=232 noTopSoil=0 manualMode=0", 0xe15e604ca12062e7ull},
-    {MapType::Shopper, 19, 0, "objects=50 manualMode=0", 0x0454623c505a906eull},
+    {MapType::Shopper, 19, 0, "objects=50 manualMode=0", 0xa92be44afbcc2122ull},
     {MapType::Shopper, 23, 0, "objects=50 manualMode=0", 0xfee9700a4229b9caull},
     {MapType::SuperSheepRace, 21, 0, "width=1920 height=696 pathSize=70 complexity=20 smoothing=0 manualMode=0", 0xa232960d434aaa7aull},
     {MapType::SuperSheeper, 22, 0, "width=1920 height=696 pathSize=232 padding=1 objects=50 manualMode=0", 0x9a67c883bd830668ull},

@@ -6,6 +6,7 @@
 
 #include "generators/Shopper.h"
 #include "generators/TileMaze.h"
+#include "map/Playability.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Themes.h"
@@ -313,4 +314,24 @@ TEST(ShopperOpenings, OnlyStretchesLongerThan20ClosedByLandAreCut) {
     brambex::srand(1);
     findOpenings(0, 100, 1, air, [&](int first, int last) { cuts.emplace_back(first, last); });
     EXPECT_EQ(cuts, (std::vector<std::pair<int, int>>{{32, 53}})) << "55..99 is still open at the end";
+}
+
+// The shop buildings' openings (open windows, doors) show the dark inside: none is a hole a
+// character fits in, which would be a room closed off from the rest of the map.
+TEST_F(ShopperTest, NoShopBuildingHoldsAClosedRoom) {
+    useBuildArt();
+    int buildings = 0;
+    for (int n = 0;; ++n) {
+        ImagePtr large = loadPng(shopperFolder() / "objects" / "large" / (std::to_string(n) + ".png"));
+        if (!large) break;
+        ++buildings;
+        // The building on a floor in open air, as a map shows it.
+        ImagePtr map = test::solidPicture(large->sx + 100, large->sy + 60, 0);
+        for (int y = large->sy + 40; y < map->sy; ++y)
+            for (int x = 0; x < map->sx; ++x) map->tpixels[y][x] = WHITE;
+        for (int y = 0; y < large->sy; ++y)
+            for (int x = 0; x < large->sx; ++x) map->tpixels[y + 40][x + 50] = trueColourAt(large.get(), x, y) & 0xFFFFFF;
+        EXPECT_EQ(measurePlayability(map.get(), CourseKind::None).sealedRooms, 0) << "building " << n;
+    }
+    EXPECT_GT(buildings, 0);
 }

@@ -40,6 +40,7 @@ int lighter(int c, float k) { return C(lift(unpack(c), k)); }
 
 // Colours shared by several pictures.
 const int IRON = C(58, 62, 70), IRON_LIGHT = C(112, 118, 128), BRASS = C(206, 164, 74), WOOD = C(128, 86, 52);
+const int INTERIOR = C(44, 34, 30);  // the dark inside of a building seen through an opening
 const int CREAM = C(244, 236, 214), WARM_LIGHT = C(255, 222, 140), LEAF = C(66, 140, 62), POT = C(176, 92, 58);
 
 struct Pic {
@@ -266,7 +267,10 @@ brambex::ImagePtr shopBuilding(const ShopStyle& s) {
             const int x0 = inset + b * bayW + bayW / 2 - 20, x1 = x0 + 40;
             const bool open = r.below(3) == 0;
             if (open) {
-                p.fill(x0, y0, x1, y1, AIR);
+                // An open window shows the dark room behind it; it is no hole in the wall (a hole
+                // a character fits in would be a room closed off from the rest of the map).
+                p.fill(x0, y0, x1, y1, INTERIOR);
+                p.fill(x0 + 4, y0 + 30, x1 - 4, y1, darker(INTERIOR, 0.7f));
                 p.fill(x0 - 4, y1, x1 + 4, y1 + 5, WHITE);
             } else {
                 p.fill(x0 - 3, y0 - 3, x1 + 3, y1 + 3, C(88, 70, 58));
@@ -294,7 +298,10 @@ brambex::ImagePtr shopBuilding(const ShopStyle& s) {
     displayGoods(p, winX0, winX1, base - 26, s.goods, s.emblemColour, s.seed + 7u);
     p.fill(winX0 - 8, base - 26, winX1 + 8, base - 18, C(214, 206, 190));  // the sill
     awning(p, inset + 12, w - inset - 12, shopTop + 34, 20, s.awningColour);
-    p.fill(doorX, shopTop + 58, doorX + doorW, base, AIR);
+    // The open door shows the shop's dark inside (a doorway a character could step into would be
+    // a closed room).
+    p.fill(doorX, shopTop + 58, doorX + doorW, base, INTERIOR);
+    p.fill(doorX + 6, base - 40, doorX + doorW - 6, base, darker(INTERIOR, 0.7f));
     p.fill(doorX - 4, shopTop + 54, doorX + doorW + 4, shopTop + 58, C(92, 58, 44));
     // Lamps beside the door.
     for (int lx : {doorX - 10, doorX + doorW + 4}) {
