@@ -44,6 +44,13 @@ std::string playabilitySummary(const Playability& p);
 std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t);
 inline bool playable(const Playability& p, const PlayabilityThresholds& t) { return playabilityMisses(p, t).empty(); }
 
+// Maps up to this many pixels are measured (every type's standard size, and the tall races and
+// mazes): the measure holds about 20 bytes a pixel and takes about 15 ms a million pixels.
+constexpr long long MAX_MEASURED_PIXELS = 8'000'000;
+inline bool measurable(gdImagePtr picture) {
+    return picture && static_cast<long long>(picture->sx) * picture->sy <= MAX_MEASURED_PIXELS;
+}
+
 // The character the measure walks: 10 x 20 pixels.
 constexpr int CHARACTER_WIDTH = 10, CHARACTER_HEIGHT = 20;
 

@@ -51,7 +51,10 @@ std::optional<std::string> describeMapFile(const Bytes& file, std::optional<Cour
                               red == 240 ? ", IndiMask" : "");
         else
             out += "Marker: absent\n";
-        if (course) out += "Playability: " + playabilitySummary(measurePlayability(im.get(), *course)) + "\n";
+        if (course && measurable(im.get()))
+            out += "Playability: " + playabilitySummary(measurePlayability(im.get(), *course)) + "\n";
+        else if (course)
+            out += formatText("Playability: not measured (maps over %lld million pixels are not)\n", MAX_MEASURED_PIXELS / 1'000'000);
     }
 
     const ChunkMatch level = findChunk(file, "waLV", false, 48);

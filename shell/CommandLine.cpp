@@ -258,7 +258,7 @@ int printMapInfo(const char* path) {
     }
     // The chunk list is checked before the file is read whole: a damaged or hostile file
     // cannot ask for gigabytes, and a file too large to read whole is described from its header.
-    constexpr std::uint64_t MAX_INFO_FILE = 128ull << 20;
+    constexpr std::uint64_t MAX_INFO_FILE = 64ull << 20;
     const std::optional<PngLayout> layout = scanPngFile(path);
     std::optional<std::string> text;
     if (layout && layout->fileBytes > MAX_INFO_FILE) {

@@ -834,7 +834,7 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
         return;
     }
     // A loaded map is measured as a made one is (pictures of a size --info reads).
-    if (static_cast<long long>(loaded->width) * loaded->height <= MAX_INFO_PIXELS)
+    if (measurable(loaded->image.get()))
         loaded->playability = measurePlayability(loaded->image.get(), courseKind(loaded->mapType()));
     setMap(std::move(loaded));
     mapFile_ = paths.currentMapPath;
