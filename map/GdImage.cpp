@@ -1,5 +1,8 @@
 #include "map/GdImage.h"
 
+#include <png.h>
+#include <csetjmp>
+
 #include <malloc.h>
 
 #include <algorithm>
@@ -78,6 +81,46 @@ std::vector<unsigned char> encodePng(gdImagePtr im, int level) {
                                      static_cast<unsigned char*>(data) + size);
     gdFree(data);
     return bytes;
+}
+
+namespace {
+
+void appendToVector(png_structp png, png_bytep data, png_size_t length) {
+    auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + length);
+}
+
+}  // namespace
+
+std::vector<unsigned char> encodePngUnfiltered(gdImagePtr im, int level) {
+    std::vector<unsigned char> out;
+    if (!im || !im->trueColor || im->sx <= 0 || im->sy <= 0) return out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) return out;
+    png_infop info = png_create_info_struct(png);
+    std::vector<png_byte> row(static_cast<std::size_t>(im->sx) * 3);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, info ? &info : nullptr);
+        return {};
+    }
+    png_set_write_fn(png, &out, appendToVector, nullptr);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(im->sx), static_cast<png_uint_32>(im->sy), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, level);
+    png_write_info(png, info);
+    for (int y = 0; y < im->sy; ++y) {
+        const int* px = im->tpixels[y];
+        for (int x = 0; x < im->sx; ++x) {
+            row[static_cast<std::size_t>(x) * 3] = static_cast<png_byte>((px[x] >> 16) & 0xFF);
+            row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<png_byte>((px[x] >> 8) & 0xFF);
+            row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<png_byte>(px[x] & 0xFF);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
 }
 
 ImagePtr stretchedCopy(gdImagePtr src, int w, int h) {

@@ -72,6 +72,11 @@ inline ImagePtr loadSmallArt(const std::filesystem::path& path) {
 // Encodes a picture as PNG bytes at the given zlib level (-1 = libgd's default).
 std::vector<unsigned char> encodePng(gdImagePtr im, int level = -1);
 
+// A true-colour picture as an 8-bit RGB PNG with no row filtering (libgd gives libpng no filter
+// choice, and adaptive filtering costs several times the compression for pictures that are
+// read back once): what the previews are written with. Empty when it cannot be encoded.
+std::vector<unsigned char> encodePngUnfiltered(gdImagePtr trueColour, int level);
+
 // gdImageCopy(dst, src, x, y, 0, 0, src width, src height) for a true-colour destination, done on
 // rows: the source's transparent colour is skipped, and the destination's alpha blending flag
 // decides between blending and replacing, exactly as libgd's per-pixel copy does.

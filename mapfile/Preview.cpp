@@ -1,5 +1,9 @@
 #include "mapfile/Preview.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "map/FloodFill.h"
 #include "map/Files.h"
 #include "map/Generator.h"
@@ -42,13 +46,63 @@ void showEmptyAsWhite(gdImagePtr canvas) {
 
 }  // namespace
 
+namespace {
+
+// Each preview pixel the mean of the map pixels its box covers (a box filter: every map pixel
+// read once, rows at a time). Palette pictures are read through their palette.
+void boxDownscale(gdImagePtr canvas, gdImagePtr map, const PreviewGeometry& g, int mapWidth, int mapHeight) {
+    mapWidth = std::min(mapWidth, map->sx);
+    mapHeight = std::min(mapHeight, map->sy);
+    if (g.width <= 0 || g.height <= 0 || mapWidth <= 0 || mapHeight <= 0) return;
+    // The first map column and row of every preview column and row (and one past the last).
+    std::vector<int> xs(static_cast<std::size_t>(g.width) + 1), ys(static_cast<std::size_t>(g.height) + 1);
+    for (int i = 0; i <= g.width; ++i) xs[static_cast<std::size_t>(i)] = static_cast<int>(static_cast<long long>(i) * mapWidth / g.width);
+    for (int i = 0; i <= g.height; ++i) ys[static_cast<std::size_t>(i)] = static_cast<int>(static_cast<long long>(i) * mapHeight / g.height);
+    std::vector<std::uint32_t> sums(static_cast<std::size_t>(g.width) * 3);
+    auto colourAt = [map](int x, int y) {
+        if (map->trueColor) return map->tpixels[y][x];
+        const int i = map->pixels[y][x];
+        return packColour(map->red[i], map->green[i], map->blue[i]);
+    };
+    for (int py = 0; py < g.height; ++py) {
+        const int y0 = std::min(ys[static_cast<std::size_t>(py)], mapHeight - 1);
+        const int y1 = std::min(std::max(ys[static_cast<std::size_t>(py) + 1], y0 + 1), mapHeight);
+        std::fill(sums.begin(), sums.end(), 0u);
+        for (int y = y0; y < y1; ++y)
+            for (int px = 0; px < g.width; ++px) {
+                const int x0 = std::min(xs[static_cast<std::size_t>(px)], mapWidth - 1);
+                const int x1 = std::min(std::max(xs[static_cast<std::size_t>(px) + 1], x0 + 1), mapWidth);
+                std::uint32_t* s = &sums[static_cast<std::size_t>(px) * 3];
+                for (int x = x0; x < x1; ++x) {
+                    const int c = colourAt(x, y);
+                    s[0] += static_cast<std::uint32_t>((c >> 16) & 0xFF);
+                    s[1] += static_cast<std::uint32_t>((c >> 8) & 0xFF);
+                    s[2] += static_cast<std::uint32_t>(c & 0xFF);
+                }
+            }
+        if (g.y + py < 0 || g.y + py >= canvas->sy) continue;
+        int* out = canvas->tpixels[g.y + py];
+        for (int px = 0; px < g.width; ++px) {
+            if (g.x + px < 0 || g.x + px >= canvas->sx) continue;
+            const int x0 = std::min(xs[static_cast<std::size_t>(px)], mapWidth - 1);
+            const int x1 = std::min(std::max(xs[static_cast<std::size_t>(px) + 1], x0 + 1), mapWidth);
+            const std::uint32_t n = static_cast<std::uint32_t>((y1 - y0) * (x1 - x0));
+            const std::uint32_t* s = &sums[static_cast<std::size_t>(px) * 3];
+            out[g.x + px] = packColour(static_cast<int>((s[0] + n / 2) / n), static_cast<int>((s[1] + n / 2) / n),
+                                       static_cast<int>((s[2] + n / 2) / n));
+        }
+    }
+}
+
+}  // namespace
+
 ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
                        bool emptyAsWhite) {
     ImagePtr canvas = tryCreateTrueColour(canvasWidth, canvasHeight);
     if (!canvas || mapWidth <= 0 || mapHeight <= 0) return nullptr;
     floodFill(canvas.get(), 0, 0, packColour(45, 45, 45));
     const PreviewGeometry g = previewGeometry(canvasWidth, canvasHeight, mapWidth, mapHeight);
-    gdImageCopyResampled(canvas.get(), picture, g.x, g.y, 0, 0, g.width, g.height, mapWidth, mapHeight);
+    boxDownscale(canvas.get(), picture, g, mapWidth, mapHeight);
     if (emptyAsWhite) showEmptyAsWhite(canvas.get());
     return canvas;
 }
@@ -58,7 +112,7 @@ Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int ca
     if (!picture) return {};
     ImagePtr canvas = renderPreview(picture, mapWidth, mapHeight, canvasWidth, canvasHeight);
     if (!canvas) return writeError(path);
-    if (Failure failed = replaceFileContents(path, encodePng(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
+    if (Failure failed = replaceFileContents(path, encodePngUnfiltered(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
     return {};
 }
 
@@ -87,7 +141,7 @@ Failure writePreviewFiles(const Generator& g, bool emptyAsWhite) {
             showEmptyAsWhite(shown.get());
             written = shown.get();
         }
-        Failure failed = replaceFileContents(*path, encodePng(written, PREVIEW_ZLIB_LEVEL), false);
+        Failure failed = replaceFileContents(*path, encodePngUnfiltered(written, PREVIEW_ZLIB_LEVEL), false);
         if (failed && !first) first = failed;
     }
     return first;
@@ -112,7 +166,7 @@ Failure rewritePreview(const std::filesystem::path& path) {
                 if ((row[x] & 0xFFFFFF) == WHITE) row[x] = 0;
         }
     }
-    if (Failure failed = replaceFileContents(path, encodePng(preview.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
+    if (Failure failed = replaceFileContents(path, encodePngUnfiltered(preview.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
     return {};
 }
 
