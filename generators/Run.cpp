@@ -30,7 +30,7 @@ RunResult runMap(const RunRequest& request) {
             result.failure = "Out of memory";
             return result;
         }
-        if (measurable(map->image.get())) map->playability = measurePlayability(map->image.get(), courseKind(request.type));
+        if (request.measure && measurable(map->image.get())) map->playability = measurePlayability(map->image.get(), courseKind(request.type));
         result.map = std::move(map);
     } catch (const MissingArtwork& missing) {
         result.failure = missing.text;

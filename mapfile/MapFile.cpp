@@ -170,7 +170,12 @@ Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem
     path = withPngExtension(path);
     if (!picture) return {};
     if (const int reason = whyNotWritable(followLinks(path))) return writeError(path, reason);
-    const EncodedMap map = encodeMap(picture, identity, forceFullColour);
+    return saveEncodedMap(encodeMap(picture, identity, forceFullColour), path);
+}
+
+Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path) {
+    path = withPngExtension(path);
+    if (const int reason = whyNotWritable(followLinks(path))) return writeError(path, reason);
     if (!map.error.empty()) return UserError{"File write error", map.error + formatText(" %s was not written.", path.c_str())};
     if (Failure failed = replaceFileContents(path, map.bytes)) return failed;
     return {};

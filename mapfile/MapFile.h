@@ -49,6 +49,9 @@ struct EncodedMap {
 };
 EncodedMap encodeMap(gdImagePtr picture, const MapIdentity& identity, bool forceFullColour);
 
+// Writes bytes encodeMap made (its error, if it had one) to `path` as saveMap does.
+Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path);
+
 // Whether a true-colour map of this size can be reduced to 64 colours at all (known before a run).
 bool fitsPalette(int width, int height);
 

@@ -141,6 +141,15 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     }
     Generator& g = *result.map;
     showRunProblems(g);
+    // The playability is measured beside the saving (it only reads the picture).
+    std::future<std::optional<Playability>> measured = std::async(std::launch::async, [&g] {
+        return measurable(g.image.get()) ? std::optional(measurePlayability(g.image.get(), courseKind(g.mapType())))
+                                         : std::nullopt;
+    });
+    std::optional<EncodedMap> encoded;
+    const bool early = !options.playable;  // --playable decides first whether the map is kept
+    if (early) encoded = encodeMap(g.image.get(), mapIdentity(g), options.fullColour);
+    g.playability = measured.get();
     const PlayabilityThresholds& thresholds = typeRow(g.mapType()).playability;
     const std::vector<std::string> misses = g.playability ? playabilityMisses(*g.playability, thresholds)
                                                           : std::vector<std::string>{};
@@ -148,7 +157,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     if (options.playable && !misses.empty()) return NOT_PLAYABLE;
     if (Failure problem = writePreviewFiles(g, false)) showWarning(*problem);
     const fs::path out = options.out ? *options.out : paths.tempDirectory / "temp.png";
-    if (Failure error = saveMap(g, out, options.fullColour)) {
+    if (Failure error = encoded ? saveEncodedMap(*encoded, out) : saveMap(g, out, options.fullColour)) {
         showWarning(*error);
         return 1;
     }
@@ -181,6 +190,7 @@ int generateType(const TypeRow& row, const Options& options) {
     request.themeCount = mapState.themeCount;
     request.typeIndex = installedTypes.listIndex(row.type);
     request.folders = currentFolders();
+    request.measure = false;  // measured beside the saving
     const std::unique_ptr<Generator> sized = row.make(request.parameters);
     // Said before the run: a map too large for 64 colours would otherwise be refused only after
     // minutes of work.
