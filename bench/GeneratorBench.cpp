@@ -1,6 +1,8 @@
 #include <chrono>
 
 #include "bench/BenchSupport.h"
+#include "generators/Run.h"
+#include "generators/TypeTable.h"
 #include "generators/BnA.h"
 #include "generators/Cavern.h"
 #include "generators/Fort.h"
@@ -197,3 +199,22 @@ static void BM_ShapeLargestIsland(benchmark::State& state) {
     state.counters["untangle_ms"] = untangleMs / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_ShapeLargestIsland)->Unit(benchmark::kMillisecond);
+
+// A live frame: the map of a seed made again in memory with new parameters (generation,
+// texturing, the previews in memory; no quantising, no files, no measure). Target: < 50 ms for
+// every type at its standard size.
+static void BM_LiveFrame(benchmark::State& state) {
+    bench::useBuildData();
+    RunRequest request;
+    request.type = static_cast<MapType>(state.range(0));
+    request.parameters = params;
+    request.parameters.width = 1920;
+    request.parameters.height = 696;
+    request.seed = 7;
+    request.themeCount = mapState.themeCount;
+    request.folders = currentFolders();
+    request.measure = false;
+    state.SetLabel(std::string(typeRow(request.type).info().commandName));
+    for (auto _ : state) benchmark::DoNotOptimize(runMap(request));
+}
+BENCHMARK(BM_LiveFrame)->DenseRange(0, MAP_TYPE_COUNT - 1)->Unit(benchmark::kMillisecond);

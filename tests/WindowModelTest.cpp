@@ -691,3 +691,31 @@ TEST_F(WindowModelTest, TheMapOnScreenAndEachCandidateSayWhetherTheyCanBePlayed)
     EXPECT_EQ(model->candidates()[1].playability, model->playabilityText());
     EXPECT_EQ(model->candidates()[1].playable, model->playabilityMisses().empty());
 }
+
+// Live: a moved slider makes the map on screen again with its seed, and what it shows is the map
+// Generate makes with that seed; a newer change stops an older run.
+TEST_F(WindowModelTest, AMovedSliderRemakesTheMapLiveAsGenerateWould) {
+    model->setSeedText("321");
+    model->press(C::Generate);
+    finish();
+    model->setSeedText("");
+    ASSERT_TRUE(model->live());
+    model->moveSlider(C::Objects, 90);
+    ASSERT_TRUE(model->liveRunning());
+    EXPECT_TRUE(c(C::Objects).enabled) << "the controls stay in the hand";
+    model->moveSlider(C::Objects, 10);  // a newer change while the first still runs
+    model->moveSlider(C::Complexity, 70);
+    finish();
+    ASSERT_EQ(model->shownSeed(), 321u);
+    ImagePtr live = trueColourCopy(model->map()->image.get());
+    EXPECT_EQ(model->history().size(), 1u) << "live maps are no new entries";
+    // Generate with the same seed and these values makes the same map.
+    model->setSeedText("321");
+    model->press(C::Generate);
+    finish();
+    EXPECT_TRUE(test::samePixels(live.get(), model->map()->image.get()));
+    // Live off: a moved slider changes nothing until Generate.
+    model->setLive(false);
+    model->moveSlider(C::Objects, 55);
+    EXPECT_FALSE(model->busy());
+}

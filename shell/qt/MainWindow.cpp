@@ -342,6 +342,13 @@ void MainWindow::buildWidgets() {
     tool("1:1", "One map pixel per screen pixel (Ctrl+1)", [this] { view_->actualSize(); })->setObjectName("zoomActual");
     tool("\u2212", "Zoom out (Ctrl+-, or the mouse wheel)", [this] { view_->zoomOut(); });
     tool("+", "Zoom in (Ctrl++, or the mouse wheel)", [this] { view_->zoomIn(); });
+    auto* live = new QCheckBox("Live", previewBox);
+    live->setObjectName("live");
+    live->setChecked(model_->live());
+    live->setToolTip("While a slider or list changes, make the map on screen again with its seed at once "
+                     "(maps over 8 million pixels wait for Generate)");
+    connect(live, &QCheckBox::toggled, this, [this](bool on) { model_->setLive(on); });
+    viewBar->addWidget(live);
     zoomLabel_ = new QLabel(previewBox);
     zoomLabel_->setObjectName("zoomLabel");
     zoomLabel_->setMinimumWidth(48);

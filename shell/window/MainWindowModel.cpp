@@ -372,7 +372,9 @@ void MainWindowModel::moveSlider(Control slider, int position) {
         if (!s.enabled || !s.shown) return;
         // Sizes are made in steps of 8: the slider stays on the size the map will have.
         if (slider == C::Width || slider == C::Height) position = std::clamp(position, s.min, s.max) / 8 * 8;
+        const int before = s.value;
         s.value = std::clamp(position, s.min, s.max);
+        if (s.value != before) liveUpdate();
     });
 }
 
@@ -380,7 +382,10 @@ void MainWindowModel::select(Control list, int entry) {
     ControlState& s = control(list);
     if (!s.enabled) return;
     if (entry >= -1 && entry < static_cast<int>(s.items.size())) s.value = entry;
-    guarded([&] { command(list); });
+    guarded([&] {
+        command(list);
+        if (list != C::GameType && list != C::Water) liveUpdate();
+    });
 }
 
 void MainWindowModel::setChecked(Control box, bool checked) {
@@ -394,7 +399,10 @@ void MainWindowModel::setChecked(Control box, bool checked) {
     } else {
         s.checked = checked;
     }
-    guarded([&] { command(box); });
+    guarded([&] {
+        command(box);
+        if (box != C::Modify && box != C::ShowTransparency && box != C::ForceFullColour) liveUpdate();
+    });
 }
 
 void MainWindowModel::press(Control button) {
@@ -535,6 +543,13 @@ void MainWindowModel::readAllControls() {
 bool MainWindowModel::busy() const { return worker_.busy(); }
 
 void MainWindowModel::generate() {
+    // Generate takes over from a live run still going.
+    if (busy() && liveRun_) {
+        worker_.requestStop();
+        worker_.take();
+        liveRun_ = false;
+        pendingLive_.reset();
+    }
     if (busy()) return;
     const TypeRow* row = selectedRow();
     if (!row) return;
@@ -567,8 +582,50 @@ void MainWindowModel::generate() {
     startRun(std::move(request), false);
 }
 
-void MainWindowModel::startRun(RunRequest request, bool fromHistory) {
+RunRequest MainWindowModel::currentRequest(std::uint32_t seed) {
+    const TypeRow* row = selectedRow();
+    RunRequest request;
+    request.type = row ? row->type : MapType::Cavern;
+    request.parameters = params;
+    request.parameters.keepSeed = true;
+    request.seed = seed;
+    request.themeCount = mapState.themeCount;
+    request.typeIndex = installedTypes.listIndex(request.type);
+    request.folders = currentFolders();
+    if (request.type == MapType::Fort && fortMemory_ && fortMemorySeed_ == seed) request.fortMemory = fortMemory_;
+    return request;
+}
+
+void MainWindowModel::liveUpdate() {
+    if (!live_ || !map_ || !map_->hasIdentity || (busy() && !liveRun_)) return;
+    const TypeRow* row = selectedRow();
+    if (!row || row->type != map_->mapType()) return;
+    readAllControls();
+    const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(params.width) * params.height;
+    if (pixels > MAX_LIVE_PIXELS) return;  // made again by Generate
+    RunRequest request = currentRequest(map_->seed);
+    if (busy()) {
+        // The newest change waits; the run under way stops at its next step.
+        pendingLive_ = std::move(request);
+        worker_.requestStop();
+        return;
+    }
+    startRun(std::move(request), true, true);
+}
+
+void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) {
     mapState.mapSeed = request.seed;
+    liveRun_ = live;
+    if (live) {
+        // A live run leaves the controls as they are: the hand on the slider goes on.
+        runStarted_ = std::chrono::steady_clock::now();
+        runText_.clear();
+        runFromHistory_ = true;
+        pendingRequest_ = request;
+        pendingRequest_.stop.reset();
+        worker_.start(std::move(request), runEnded_, {}, prepare_);
+        return;
+    }
     previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
     ++pictureVersion_;
     const int width = typeRow(request.type).windowFixedSize ? 1920 : request.parameters.width;
@@ -646,6 +703,22 @@ void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
 }
 
 void MainWindowModel::generationFinished(RunResult result) {
+    if (liveRun_) {
+        liveRun_ = false;
+        // A newer change is waiting: it is made now, and what this run made is not shown.
+        if (pendingLive_) {
+            RunRequest next = std::move(*pendingLive_);
+            pendingLive_.reset();
+            startRun(std::move(next), true, true);
+            return;
+        }
+        if (!result.map) return;  // stopped, or failed: the map on screen stays
+        setMap(std::move(result.map));
+        mapShown_ = true;
+        reloadPreviews();
+        setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
+        return;
+    }
     const bool failed = !result.map;
     runText_.clear();
     if (!failed) {

@@ -147,6 +147,14 @@ public:
     // empty when it is.
     std::string mapCaption() const;
 
+    // Live: while a slider, list or box changes, the map on screen (its seed kept) is made again
+    // with the new parameters and shown as soon as it is ready; a newer change stops an older run
+    // still going. Maps over MAX_LIVE_PIXELS are made again only by Generate.
+    void setLive(bool on) { live_ = on; }
+    bool live() const { return live_; }
+    bool liveRunning() const { return busy() && liveRun_; }
+    static constexpr long long MAX_LIVE_PIXELS = 8'000'000;
+
     // The map on screen's playability in one line, and what misses its type's thresholds (empty
     // when nothing does, or there is no map).
     std::string playabilityText() const;
@@ -228,7 +236,9 @@ private:
     void command(Control c);
     void gameTypeChanged();
     void generate();
-    void startRun(RunRequest request, bool fromHistory);
+    void startRun(RunRequest request, bool fromHistory, bool live = false);
+    void liveUpdate();
+    RunRequest currentRequest(std::uint32_t seed);
     void generationFinished(RunResult result);
     void setMap(std::unique_ptr<Generator> map);
     bool saveTo(const std::filesystem::path& file);
@@ -273,6 +283,9 @@ private:
     std::vector<HistoryEntry> history_;
     int historyAt_ = -1;
     bool runFromHistory_ = false;
+    bool live_ = true;
+    bool liveRun_ = false;                   // the run under way is a live one
+    std::optional<RunRequest> pendingLive_;  // the newest change, waiting for the run to stop
     RunRequest pendingRequest_;
     std::vector<std::filesystem::path> recent_;
     Worker worker_;                   // last: its run ends before the rest goes
