@@ -182,14 +182,8 @@ int generateType(const TypeRow& row, const Options& options) {
     loadTypeSettings(row.type);
     applyOptions(options);
     row.commandLineOverride(params);
-    RunRequest request;
-    request.type = row.type;
-    request.parameters = params;
+    RunRequest request = requestFromProcess(row.type, seed);
     request.parameters.keepSeed = true;
-    request.seed = seed;
-    request.themeCount = mapState.themeCount;
-    request.typeIndex = installedTypes.listIndex(row.type);
-    request.folders = currentFolders();
     request.measure = false;  // measured beside the saving
     const std::unique_ptr<Generator> sized = row.make(request.parameters);
     // Said before the run: a map too large for 64 colours would otherwise be refused only after

@@ -109,6 +109,17 @@ Failure chooseDataFolders() {
     return ownPrivateFolder(*temp);
 }
 
+RunRequest requestFromProcess(MapType type, std::uint32_t seed) {
+    RunRequest request;
+    request.type = type;
+    request.parameters = params;
+    request.seed = seed;
+    request.themeCount = mapState.themeCount;
+    request.typeIndex = installedTypes.listIndex(type);
+    request.folders = currentFolders();
+    return request;
+}
+
 void locateData() {
     chooseDataFolders();
     detectInstalledTypes();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "generators/Run.h"
 #include "map/UserError.h"
 
 namespace brambex {
@@ -24,6 +25,10 @@ std::optional<std::filesystem::path> installedDataParent();
 // The working directory (and the paths from it) and the installed types, without writing anything:
 // enough for --help.
 void locateData();
+
+// A run of `type` with `seed` and this process's current values: the parameters, the installed
+// theme count, the type's list position and the data folders (the shell's one place for them).
+RunRequest requestFromProcess(MapType type, std::uint32_t seed);
 
 // Marks the installed types (marker file present and a generator in this build) and gives them
 // consecutive Game Type list positions; returns the "Types" string ("none" when empty).

@@ -24,6 +24,7 @@
 #include "mapfile/MapLoader.h"
 #include "mapfile/Preview.h"
 #include "shell/Messages.h"
+#include "shell/Startup.h"
 #include "shell/TypeSettings.h"
 #include "shell/window/MapEditorModel.h"
 
@@ -566,16 +567,11 @@ void MainWindowModel::generate() {
     // The seed is decided here, before the run: a typed one, the shown map's (Modify), or a new
     // one. The run is then the same as `brambex -t <type> --seed N`, so the seed the map records
     // always makes it again.
-    RunRequest request;
-    request.type = row->type;
-    request.parameters = params;
-    if (seedTyped) request.seed = static_cast<std::uint32_t>(typedSeed);
-    else if (params.keepSeed && map_ && map_->hasIdentity) request.seed = map_->seed;
-    else request.seed = freshSeed();
+    const std::uint32_t seed = seedTyped ? static_cast<std::uint32_t>(typedSeed)
+                               : params.keepSeed && map_ && map_->hasIdentity ? map_->seed
+                                                                              : freshSeed();
+    RunRequest request = requestFromProcess(row->type, seed);
     request.parameters.keepSeed = params.keepSeed || seedTyped;
-    request.themeCount = mapState.themeCount;
-    request.typeIndex = installedTypes.listIndex(row->type);
-    request.folders = currentFolders();
     // Fort's memory belongs to the Fort map of its seed; a Modify run of that seed reuses it.
     if (row->type == MapType::Fort && params.keepSeed && fortMemory_ && fortMemorySeed_ == request.seed)
         request.fortMemory = fortMemory_;
@@ -584,14 +580,8 @@ void MainWindowModel::generate() {
 
 RunRequest MainWindowModel::currentRequest(std::uint32_t seed) {
     const TypeRow* row = selectedRow();
-    RunRequest request;
-    request.type = row ? row->type : MapType::Cavern;
-    request.parameters = params;
+    RunRequest request = requestFromProcess(row ? row->type : MapType::Cavern, seed);
     request.parameters.keepSeed = true;
-    request.seed = seed;
-    request.themeCount = mapState.themeCount;
-    request.typeIndex = installedTypes.listIndex(request.type);
-    request.folders = currentFolders();
     if (request.type == MapType::Fort && fortMemory_ && fortMemorySeed_ == seed) request.fortMemory = fortMemory_;
     return request;
 }
