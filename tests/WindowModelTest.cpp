@@ -719,3 +719,14 @@ TEST_F(WindowModelTest, AMovedSliderRemakesTheMapLiveAsGenerateWould) {
     model->moveSlider(C::Objects, 55);
     EXPECT_FALSE(model->busy());
 }
+
+// Candidates can be asked to be playable: those that miss are not kept, and no more than four
+// tries a candidate are made.
+TEST_F(WindowModelTest, PlayableCandidatesKeepOnlyPlayableMaps) {
+    model->generateCandidates(2, true);
+    finish();
+    ASSERT_EQ(model->candidates().size(), 2u);
+    for (const auto& c : model->candidates()) EXPECT_TRUE(c.playable) << c.seed;
+    EXPECT_LE(model->candidateTries(), 8);
+    EXPECT_GE(model->candidateTries(), 2);
+}

@@ -9,8 +9,8 @@
 
 namespace brambex {
 
-CandidatesDialog::CandidatesDialog(MainWindow& window, int count) : QDialog(&window), window_(window) {
-    setWindowTitle("Candidates");
+CandidatesDialog::CandidatesDialog(MainWindow& window, int count, bool playableOnly) : QDialog(&window), window_(window) {
+    setWindowTitle(playableOnly ? "Playable Candidates" : "Candidates");
     auto* layout = new QVBoxLayout(this);
     status_ = new QLabel(this);
     layout->addWidget(status_);
@@ -30,7 +30,7 @@ CandidatesDialog::CandidatesDialog(MainWindow& window, int count) : QDialog(&win
         tiles_.push_back(tile);
     }
     layout->addLayout(grid);
-    window_.startCandidates(count);
+    window_.startCandidates(count, playableOnly);
     connect(&refresh_, &QTimer::timeout, this, [this] { refresh(); });
     refresh_.start(50);
     refresh();

@@ -16,7 +16,8 @@ class MainWindow;
 class CandidatesDialog : public QDialog {
     Q_OBJECT
 public:
-    CandidatesDialog(MainWindow& window, int count);
+    // `playableOnly`: only maps that meet their type's thresholds (further seeds are drawn).
+    CandidatesDialog(MainWindow& window, int count, bool playableOnly = false);
     // The tiles, for tests: enabled once every candidate is made.
     const std::vector<QToolButton*>& tiles() const { return tiles_; }
 

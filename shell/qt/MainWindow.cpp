@@ -282,8 +282,8 @@ QImage MainWindow::previewImage() const {
     return shown && shown != busyPicture_.get() && !shown->levels.empty() ? shown->levels[0] : QImage();
 }
 
-void MainWindow::startCandidates(int count) {
-    model_->generateCandidates(count);
+void MainWindow::startCandidates(int count, bool playableOnly) {
+    model_->generateCandidates(count, playableOnly);
     after();
 }
 
@@ -564,6 +564,12 @@ void MainWindow::buildMenus() {
     edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] {
         if (model_->busy()) return;
         CandidatesDialog dialog(*this, 9);
+        if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
+        after();
+    });
+    edit->addAction("&Playable Candidates...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this, [this] {
+        if (model_->busy()) return;
+        CandidatesDialog dialog(*this, 9, true);
         if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
         after();
     });

@@ -58,7 +58,7 @@ public:
     QImage previewImage() const;
     MapView& mapView() { return *view_; }
     // Candidates, through the window so its polling runs while they are made.
-    void startCandidates(int count);
+    void startCandidates(int count, bool playableOnly = false);
     void pickCandidate(int index);
     // Whether the background picture is painted (Remove BG off and the picture present).
     bool paintsBackground() const;

@@ -650,11 +650,13 @@ void MainWindowModel::waitForWorker() {
 
 void MainWindowModel::cancelRun() { worker_.requestStop(); }
 
-void MainWindowModel::generateCandidates(int count) {
+void MainWindowModel::generateCandidates(int count, bool playableOnly) {
     if (busy() || count <= 0) return;
     guarded([&] {
         candidates_.clear();
         candidatesWanted_ = count;
+        candidatesPlayableOnly_ = playableOnly;
+        candidateTries_ = 0;
         candidateBase_ = freshSeed();
         nextCandidate();
     });
@@ -662,7 +664,7 @@ void MainWindowModel::generateCandidates(int count) {
 
 void MainWindowModel::nextCandidate() {
     const std::string typed = seedText_;
-    seedText_ = std::to_string(candidateBase_ + static_cast<std::uint32_t>(candidates_.size()));
+    seedText_ = std::to_string(candidateBase_ + static_cast<std::uint32_t>(candidateTries_++));
     generate();
     seedText_ = typed;
     if (!busy()) candidatesWanted_ = 0;  // nothing could be started
@@ -726,12 +728,15 @@ void MainWindowModel::generationFinished(RunResult result) {
     }
     if (candidatesWanted_ > 0 && !failed) {
         // Keep this candidate's preview under a name of its own, then make the next one.
-        const std::size_t k = candidates_.size();
-        const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", k);
-        std::error_code ec;
-        fs::copy_file(paths.previewPath, kept, fs::copy_options::overwrite_existing, ec);
-        candidates_.push_back({map_->seed, kept, playabilityText(), playabilityMisses().empty()});
-        if (static_cast<int>(candidates_.size()) < candidatesWanted_) {
+        const bool keep = !candidatesPlayableOnly_ || playabilityMisses().empty();
+        if (keep) {
+            const std::size_t k = candidates_.size();
+            const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", k);
+            std::error_code ec;
+            fs::copy_file(paths.previewPath, kept, fs::copy_options::overwrite_existing, ec);
+            candidates_.push_back({map_->seed, kept, playabilityText(), playabilityMisses().empty()});
+        }
+        if (static_cast<int>(candidates_.size()) < candidatesWanted_ && candidateTries_ < 4 * candidatesWanted_) {
             nextCandidate();
             if (busy()) return;
         }

@@ -219,7 +219,10 @@ public:
         std::string playability;        // its figures in one line
         bool playable = true;           // it meets its type's thresholds
     };
-    void generateCandidates(int count);
+    // With `playableOnly`, only maps that meet their type's thresholds are kept, further seeds
+    // drawn until there are `count` (at most four tries a candidate).
+    void generateCandidates(int count, bool playableOnly = false);
+    int candidateTries() const { return candidateTries_; }
     const std::vector<Candidate>& candidates() const { return candidates_; }
     int candidatesWanted() const { return candidatesWanted_; }
     void pickCandidate(int index);
@@ -268,6 +271,8 @@ private:
     std::vector<Candidate> candidates_;
     int candidatesWanted_ = 0;
     std::uint32_t candidateBase_ = 0;
+    bool candidatesPlayableOnly_ = false;
+    int candidateTries_ = 0;
     void nextCandidate();
 
     std::unique_ptr<Generator> map_;  // the map on screen
