@@ -274,7 +274,8 @@ void SuperSheepRace::carve(int p) {
             const int y = cy - half + r.dy;
             if (y < 0 || y >= height) continue;
             int* row = image->tpixels[y];
-            for (int x = std::max(0, cx - half + r.x0); x < std::min(width, cx - half + r.x1); ++x) row[x] = r.colour;
+            const int from = std::max(0, cx - half + r.x0), to = std::min(width, cx - half + r.x1);
+            if (from < to) std::fill(row + from, row + to, r.colour);
         }
     };
     // A straight line of brush stamps between neighbouring points, one stamp per pixel step.

@@ -73,6 +73,19 @@ void boxDownscale(gdImagePtr canvas, gdImagePtr map, const PreviewGeometry& g, i
                 const int x0 = std::min(xs[static_cast<std::size_t>(px)], mapWidth - 1);
                 const int x1 = std::min(std::max(xs[static_cast<std::size_t>(px) + 1], x0 + 1), mapWidth);
                 std::uint32_t* s = &sums[static_cast<std::size_t>(px) * 3];
+                if (map->trueColor) {
+                    const int* row = map->tpixels[y];
+                    std::uint32_t r = 0, gr = 0, b = 0;
+                    for (int x = x0; x < x1; ++x) {
+                        r += static_cast<std::uint32_t>((row[x] >> 16) & 0xFF);
+                        gr += static_cast<std::uint32_t>((row[x] >> 8) & 0xFF);
+                        b += static_cast<std::uint32_t>(row[x] & 0xFF);
+                    }
+                    s[0] += r;
+                    s[1] += gr;
+                    s[2] += b;
+                    continue;
+                }
                 for (int x = x0; x < x1; ++x) {
                     const int c = colourAt(x, y);
                     s[0] += static_cast<std::uint32_t>((c >> 16) & 0xFF);
