@@ -65,7 +65,10 @@ static void BM_WritePreviews(benchmark::State& state) {
     map.image = bench::copyOf(bench::caveSilhouette(params.width, params.height));
     bench::useBuildData();
     bench::previewsInTempFolder();
-    for (auto _ : state) benchmark::DoNotOptimize(writePreviews(map.image.get(), map.width, map.height));
+    for (auto _ : state) {
+        makePreviews(map);
+        benchmark::DoNotOptimize(writePreviewFiles(map, false));
+    }
     std::remove(paths.previewPath.c_str());
     std::remove(paths.previewPath2.c_str());
 }

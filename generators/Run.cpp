@@ -1,6 +1,5 @@
 #include "generators/Run.h"
 
-#include <cerrno>
 #include <ctime>
 #include <new>
 

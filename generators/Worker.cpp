@@ -7,16 +7,14 @@ Worker::~Worker() {
     if (thread_.joinable()) thread_.join();
 }
 
-bool Worker::start(RunRequest request, std::function<void()> finished, std::function<void()> beforeRun,
-                   std::function<void(const Generator&)> afterRun) {
+bool Worker::start(RunRequest request, std::function<void()> finished, std::function<void(const Generator&)> afterRun) {
     if (thread_.joinable()) return false;
     done_ = false;
     stop_ = std::make_shared<std::atomic<bool>>(false);
     request.stop = stop_;
     result_ = RunResult{};
     thread_ = std::thread([this, request = std::move(request), finished = std::move(finished),
-                           beforeRun = std::move(beforeRun), afterRun = std::move(afterRun)]() mutable {
-        if (beforeRun) beforeRun();
+                           afterRun = std::move(afterRun)]() mutable {
         RunResult result = runMap(request);
         if (afterRun && result.map) afterRun(*result.map);
         result_ = std::move(result);

@@ -108,10 +108,6 @@ public:
     ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
     std::optional<Playability> playability;  // measured on the finished map by runMap
 
-    // What went wrong during the run that the user should hear of; the shell shows it after the
-    // run. The map itself is still made.
-    std::vector<UserError> runProblems;
-
 protected:
     // Fields cleared, no picture, size from `parameters`. The seed, theme count and folders start
     // as this process's (the seed the stored one when keepSeed is set, else the time); a run

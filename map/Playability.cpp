@@ -67,6 +67,9 @@ std::vector<std::uint8_t> landOf(gdImagePtr im) {
     const int w = im->sx, h = im->sy;
     std::vector<std::uint8_t> land(static_cast<std::size_t>(w) * h, 0);
     auto isAir = [](int r, int g, int b) { return (r == 0 && g == 0 && b == 0) || ((r == 242 || r == 240) && g == 24 && b == 204); };
+    std::uint8_t entryIsLand[256] = {};
+    if (!im->trueColor)
+        for (int i = 0; i < 256; ++i) entryIsLand[i] = !isAir(im->red[i], im->green[i], im->blue[i]);
     for (int y = 0; y < h; ++y) {
         std::uint8_t* row = &land[static_cast<std::size_t>(y) * w];
         if (im->trueColor) {
@@ -76,8 +79,6 @@ std::vector<std::uint8_t> landOf(gdImagePtr im) {
                 row[x] = !isAir((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
             }
         } else {
-            std::uint8_t entryIsLand[256];
-            for (int i = 0; i < 256; ++i) entryIsLand[i] = !isAir(im->red[i], im->green[i], im->blue[i]);
             const unsigned char* px = im->pixels[y];
             for (int x = 0; x < w; ++x) row[x] = entryIsLand[px[x]];
         }

@@ -120,15 +120,6 @@ ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canv
     return canvas;
 }
 
-Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
-                         const std::filesystem::path& path) {
-    if (!picture) return {};
-    ImagePtr canvas = renderPreview(picture, mapWidth, mapHeight, canvasWidth, canvasHeight);
-    if (!canvas) return writeError(path);
-    if (Failure failed = replaceFileContents(path, encodePngUnfiltered(canvas.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
-    return {};
-}
-
 void makePreviews(Generator& g) {
     g.preview.reset();
     g.preview2.reset();
@@ -158,29 +149,6 @@ Failure writePreviewFiles(const Generator& g, bool emptyAsWhite) {
         if (failed && !first) first = failed;
     }
     return first;
-}
-
-Failure writePreviews(gdImagePtr picture, int mapWidth, int mapHeight) {
-    Failure first = writePreviewFile(picture, mapWidth, mapHeight, PREVIEW_WIDTH, PREVIEW_HEIGHT, paths.previewPath);
-    Failure second = writePreviewFile(picture, mapWidth, mapHeight, PREVIEW2_WIDTH, PREVIEW2_HEIGHT, paths.previewPath2);
-    return first ? first : second;
-}
-
-Failure rewritePreview(const std::filesystem::path& path) {
-    ImagePtr preview = loadPng(path);
-    if (!preview) return {};
-    if (!preview->trueColor) gdImagePaletteToTrueColor(preview.get());
-    if (mapState.showTransparency) {
-        showEmptyAsWhite(preview.get());
-    } else {
-        for (int y = 0; y < preview->sy; ++y) {
-            int* row = preview->tpixels[y];
-            for (int x = 0; x < preview->sx; ++x)
-                if ((row[x] & 0xFFFFFF) == WHITE) row[x] = 0;
-        }
-    }
-    if (Failure failed = replaceFileContents(path, encodePngUnfiltered(preview.get(), PREVIEW_ZLIB_LEVEL), false)) return failed;
-    return {};
 }
 
 }  // namespace brambex

@@ -22,11 +22,6 @@ PreviewGeometry previewGeometry(int canvasWidth, int canvasHeight, int mapWidth,
 ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
                        bool emptyAsWhite = false);
 
-// Writes a preview file (fast compression: the window reads it back at once); the
-// "File write error" to show when it cannot be written.
-Failure writePreviewFile(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
-                         const std::filesystem::path& path);
-
 // The two previews every run and every load makes, in memory: 400 x 145 and 960 x 737, kept in
 // the generator (none when there is no picture or they cannot be made).
 void makePreviews(Generator& g);
@@ -34,13 +29,6 @@ void makePreviews(Generator& g);
 // The shell's side: the generator's two previews to previewPath and previewPath2, empty pixels
 // white when `emptyAsWhite` (Show Transparency). The first failure, if any.
 Failure writePreviewFiles(const Generator& g, bool emptyAsWhite);
-
-// Renders and writes both previews of `picture` at once (the first failure, if any).
-Failure writePreviews(gdImagePtr picture, int mapWidth, int mapHeight);
-
-// Re-colours a preview file in place after "Show Transparency" changed. A missing or unreadable
-// preview is left alone (nothing to re-colour); a failed write is reported.
-Failure rewritePreview(const std::filesystem::path& path);
 
 constexpr int PREVIEW_WIDTH = 400, PREVIEW_HEIGHT = 145;
 constexpr int PREVIEW2_WIDTH = 960, PREVIEW2_HEIGHT = 737;

@@ -140,7 +140,6 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         return 1;
     }
     Generator& g = *result.map;
-    showRunProblems(g);
     // The playability is measured beside the saving (it only reads the picture).
     std::future<std::optional<Playability>> measured = std::async(std::launch::async, [&g] {
         return measurable(g.image.get()) ? std::optional(measurePlayability(g.image.get(), courseKind(g.mapType())))

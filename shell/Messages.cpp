@@ -24,11 +24,6 @@ void showWarning(const UserError& error) {
 
 void setWarningSink(std::function<void(const UserError&)> sink) { warningSink = std::move(sink); }
 
-void showRunProblems(Generator& generator) {
-    for (const UserError& problem : generator.runProblems) showWarning(problem);
-    generator.runProblems.clear();
-}
-
 int recountThemes() {
     const int n = countThemes();
     // A broken theme folder of the user's is skipped, and said once.

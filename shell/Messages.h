@@ -13,8 +13,6 @@ namespace brambex {
 void showWarning(const UserError& error);
 void setWarningSink(std::function<void(const UserError&)> sink);
 
-// Shows what a run or a load left for the user (an unwritable preview file) and forgets it.
-void showRunProblems(Generator& generator);
 
 // Counts the themes; with none, the "Missing files" warning, at most once per process.
 int recountThemes();

@@ -396,7 +396,8 @@ TEST(Preview, GeometryFitsTheMapIntoTheCanvas) {
 TEST_F(MapFileTest, PreviewShowsTheMapOnGreyAndEmptyAsWhiteWhenAsked) {
     Painted& g = makeMap(1920, 696);
     test::makeTempFolder();
-    ASSERT_EQ(writePreviews(g.image.get(), g.width, g.height), std::nullopt);
+    makePreviews(g);
+    ASSERT_EQ(writePreviewFiles(g, false), std::nullopt);
     ImagePtr small = loadPng(paths.previewPath), large = loadPng(paths.previewPath2);
     ASSERT_TRUE(small && large);
     EXPECT_EQ(small->sx, 400);
@@ -405,13 +406,17 @@ TEST_F(MapFileTest, PreviewShowsTheMapOnGreyAndEmptyAsWhiteWhenAsked) {
     EXPECT_EQ(large->sy, 737);
     EXPECT_EQ(large->tpixels[10][10] & 0xFFFFFF, packColour(45, 45, 45));
     EXPECT_EQ(large->tpixels[200][10] & 0xFFFFFF, 0) << "the map's empty top third";
-    mapState.showTransparency = true;
-    ASSERT_EQ(rewritePreview(paths.previewPath2), std::nullopt);
+    // Show Transparency: the same previews written with the empty space white, and back.
+    ASSERT_EQ(writePreviewFiles(g, true), std::nullopt);
     large = loadPng(paths.previewPath2);
     EXPECT_EQ(large->tpixels[200][10] & 0xFFFFFF, 0xFFFFFF);
     EXPECT_EQ(large->tpixels[10][10] & 0xFFFFFF, packColour(45, 45, 45));
-    mapState.showTransparency = false;
-    ASSERT_EQ(rewritePreview(paths.previewPath2), std::nullopt);
+    ASSERT_EQ(writePreviewFiles(g, false), std::nullopt);
     large = loadPng(paths.previewPath2);
     EXPECT_EQ(large->tpixels[200][10] & 0xFFFFFF, 0);
+    // A preview 960 x 737 of a 1920 x 696 map is exactly its 2 x 2 means.
+    const int a = trueColourAt(g.image.get(), 700, 400), b = trueColourAt(g.image.get(), 701, 400);
+    const int c = trueColourAt(g.image.get(), 700, 401), d = trueColourAt(g.image.get(), 701, 401);
+    auto mean = [&](int shift) { return ((a >> shift & 255) + (b >> shift & 255) + (c >> shift & 255) + (d >> shift & 255) + 2) / 4; };
+    EXPECT_EQ(large->tpixels[194 + 200][350] & 0xFFFFFF, packColour(mean(16), mean(8), mean(0)));
 }

@@ -99,28 +99,29 @@ void MapView::setHighlight(std::function<bool(int, int)> marked) {
     update();
 }
 
-void MapView::fit() {
-    transform_.fit();
+void MapView::viewChanged() {
     update();
     emit zoomChanged(transform_.zoom());
+}
+
+void MapView::fit() {
+    transform_.fit();
+    viewChanged();
 }
 
 void MapView::actualSize() {
     transform_.actualSize();
-    update();
-    emit zoomChanged(transform_.zoom());
+    viewChanged();
 }
 
 void MapView::zoomIn() {
     transform_.zoomIn();
-    update();
-    emit zoomChanged(transform_.zoom());
+    viewChanged();
 }
 
 void MapView::zoomOut() {
     transform_.zoomOut();
-    update();
-    emit zoomChanged(transform_.zoom());
+    viewChanged();
 }
 
 std::optional<QPoint> MapView::mapPoint(QPointF at) const {
@@ -199,8 +200,7 @@ void MapView::wheelEvent(QWheelEvent* e) {
     const double notches = e->angleDelta().y() / 120.0;
     if (notches == 0 || !pyramid_) return;
     transform_.zoomBy(std::pow(ViewTransform::STEP, notches), e->position().x(), e->position().y());
-    update();
-    emit zoomChanged(transform_.zoom());
+    viewChanged();
     e->accept();
 }
 

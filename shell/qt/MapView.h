@@ -72,6 +72,7 @@ protected:
 
 private:
     const QImage& highlightLevel(int level);
+    void viewChanged();  // repaint, and tell the zoom
     std::shared_ptr<const PicturePyramid> pyramid_;
     ViewTransform transform_;
     std::function<bool(int, int)> marked_;

@@ -613,7 +613,7 @@ void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) 
         runFromHistory_ = true;
         pendingRequest_ = request;
         pendingRequest_.stop.reset();
-        worker_.start(std::move(request), runEnded_, {}, prepare_);
+        worker_.start(std::move(request), runEnded_, prepare_);
         return;
     }
     previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
@@ -628,7 +628,7 @@ void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) 
     setStatus(runText_ + "...");
     disableAll();
     // The map on screen stays until the new one is there (a cancelled run leaves it).
-    worker_.start(std::move(request), runEnded_, {}, prepare_);
+    worker_.start(std::move(request), runEnded_, prepare_);
 }
 
 double MainWindowModel::runSeconds() const {
@@ -690,7 +690,6 @@ void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
         fortMemory_ = fort->memory;
         fortMemorySeed_ = fort->seed;
     }
-    showRunProblems(*map_);
     if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
 }
 

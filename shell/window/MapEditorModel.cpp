@@ -7,7 +7,6 @@
 #include "map/Generator.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
-#include "mapfile/Preview.h"
 
 namespace brambex {
 
@@ -155,23 +154,17 @@ void MapEditorModel::changing() {
     state_ = nextState_++;
 }
 
-void MapEditorModel::undo() {
-    if (undo_.empty()) return;
-    redo_.push_back(snapshot());
-    const Snapshot back = undo_.back();
-    undo_.pop_back();
-    restore(back);
-    state_ = back.state;
-    rebuild();
-}
+void MapEditorModel::undo() { step(undo_, redo_); }
 
-void MapEditorModel::redo() {
-    if (redo_.empty()) return;
-    undo_.push_back(snapshot());
-    const Snapshot forward = redo_.back();
-    redo_.pop_back();
-    restore(forward);
-    state_ = forward.state;
+void MapEditorModel::redo() { step(redo_, undo_); }
+
+void MapEditorModel::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to) {
+    if (from.empty()) return;
+    to.push_back(snapshot());
+    const Snapshot target = from.back();
+    from.pop_back();
+    restore(target);
+    state_ = target.state;
     rebuild();
 }
 

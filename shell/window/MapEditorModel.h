@@ -93,6 +93,8 @@ private:
     Snapshot snapshot() const;
     void restore(const Snapshot& s);
     void changing();  // before a change: its undo step
+    // Undo (from the undo stack to the redo stack) or redo (the other way).
+    void step(std::vector<Snapshot>& from, std::vector<Snapshot>& to);
 
     gdImagePtr picture() const;
     bool markerKnown(gdImagePtr im) const;
