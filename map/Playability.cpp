@@ -28,7 +28,9 @@
 // - A maze (Rope Race, SuperSheeper) must join every standing place to every other; its narrowest
 //   width is that of the widest ways that do. A standing place joins through the widest air its
 //   character reaches within 20 px of where it stands (a place beside a wall is not the way's
-//   narrowest point).
+//   narrowest point). A pocket, a sealed room whose air lies within 100 x 100 px (the space under
+//   an overhanging object, say), is no cell of the maze: it counts as a sealed room and against
+//   the reach, but its places do not take part in the course.
 
 namespace brambex {
 
@@ -37,6 +39,7 @@ namespace {
 constexpr int PLACE_SPACING = 40;
 constexpr int DEBRIS_PIXELS = 50;
 constexpr int RACE_TOP_STRIP = 16;
+constexpr int POCKET_SPAN = 100;
 
 struct UnionFind {
     std::vector<int> parent;
@@ -285,11 +288,36 @@ Playability measurePlayability(gdImagePtr im, CourseKind course) {
         }
         result.narrowest = widestWay(dist, w, h, groups, [&] { return groups.find(left) == groups.find(right); });
     } else {
-        // For every standing place, the widest air its character reaches within 20 px (the box's
-        // centre on a pixel whose box is in the place's region).
+        // The extent of every region that holds a standing place, to tell pockets from cells.
+        std::vector<int> slot(fits.size(), -1);
+        struct Extent { int x0, y0, x1, y1; };
+        std::vector<Extent> extents;
+        for (int p : places) {
+            const int root = regions.find(p);
+            if (slot[static_cast<std::size_t>(root)] < 0) {
+                slot[static_cast<std::size_t>(root)] = static_cast<int>(extents.size());
+                extents.push_back({fw, fh, -1, -1});
+            }
+        }
+        for (int y = 0; y < fh; ++y)
+            for (int x = 0; x < fw; ++x) {
+                const int i = y * fw + x;
+                if (!fits[static_cast<std::size_t>(i)]) continue;
+                const int k = slot[static_cast<std::size_t>(regions.find(i))];
+                if (k < 0) continue;
+                Extent& e = extents[static_cast<std::size_t>(k)];
+                e.x0 = std::min(e.x0, x), e.y0 = std::min(e.y0, y), e.x1 = std::max(e.x1, x), e.y1 = std::max(e.y1, y);
+            }
+        auto pocket = [&](int place) {
+            const Extent& e = extents[static_cast<std::size_t>(slot[static_cast<std::size_t>(regions.find(place))])];
+            return e.x1 - e.x0 + CHARACTER_WIDTH <= POCKET_SPAN && e.y1 - e.y0 + CHARACTER_HEIGHT <= POCKET_SPAN;
+        };
+        // For every standing place outside a pocket, the widest air its character reaches within
+        // 20 px (the box's centre on a pixel whose box is in the place's region).
         std::vector<int> centres;
         constexpr int NEAR = 20;
         for (int p : places) {
+            if (pocket(p)) continue;
             const int px = p % fw, py = p / fw, region = regions.find(p);
             int best = static_cast<int>(at(px + CHARACTER_WIDTH / 2, py + CHARACTER_HEIGHT / 2));
             for (int fy = std::max(0, py - NEAR); fy <= std::min(fh - 1, py + NEAR); ++fy)

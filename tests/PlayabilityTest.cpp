@@ -102,10 +102,30 @@ TEST(Playability, AMazeJoinsEveryStandingPlaceThroughItsNarrowestCorridor) {
     EXPECT_TRUE(p.connected);
     EXPECT_EQ(p.narrowest, 21);
     EXPECT_DOUBLE_EQ(p.reach, 1.0);
+    // A hollow block on the left room's floor: a 30 x 30 pocket a character stands in, open to
+    // the room only by a 3-row slit. A sealed room, but no cell of the maze: the course still
+    // narrows only at the corridor.
+    fill(im.get(), 40, 100, 110, 179);
+    fill(im.get(), 50, 150, 79, 179, 0);
+    fill(im.get(), 80, 175, 110, 177, 0);
+    p = measurePlayability(im.get(), CourseKind::Maze);
+    EXPECT_EQ(p.sealedRooms, 1);
+    EXPECT_LT(p.reach, 1.0);
+    EXPECT_TRUE(p.connected);
+    EXPECT_EQ(p.narrowest, 21);
+    // The same hollow 110 px wide is a room of its own, not a pocket: the slit is the course's
+    // narrowest way.
+    fill(im.get(), 20, 100, 160, 179);
+    fill(im.get(), 25, 150, 134, 179, 0);
+    fill(im.get(), 135, 175, 160, 177, 0);
+    p = measurePlayability(im.get(), CourseKind::Maze);
+    EXPECT_EQ(p.sealedRooms, 1);
+    EXPECT_TRUE(p.connected);
+    EXPECT_EQ(p.narrowest, 3);
     fill(im.get(), 199, 159, 200, 179);  // the corridor closed
     p = measurePlayability(im.get(), CourseKind::Maze);
     EXPECT_FALSE(p.connected);
-    EXPECT_EQ(p.sealedRooms, 1);
+    EXPECT_EQ(p.sealedRooms, 2);
 }
 
 TEST(Playability, PalettePicturesAreReadThroughTheirPalette) {
