@@ -75,11 +75,13 @@ brambex::ImagePtr drawTile(unsigned openings, const TileStyle& s, std::uint32_t 
 }
 
 // The start of the race: a stone ledge with a chequered line and a flag, in colours that are
-// neither land nor air. It sits low in the chamber and leaves room to pass on both sides.
+// neither land nor air. It sits low in the chamber, short enough that the way round it on both
+// sides stays wide (the air below it is no pocket: a character there walks out either side, even
+// on the smallest path size).
 void drawStartMarker(gdImagePtr im, const TileStyle& s) {
     const int w = s.width, h = s.height;
     const int half = static_cast<int>(static_cast<float>(std::min(w, h)) * s.passage * 0.5f);
-    const int ledgeW = half * 5 / 4, ledgeH = std::max(8, half / 6);
+    const int ledgeW = half * 3 / 5, ledgeH = std::max(8, half / 6);
     const int x0 = w / 2 - ledgeW / 2, y0 = h / 2 + half / 3;
     const int stone = (150 << 16) | (132 << 8) | 110, stoneDark = (96 << 16) | (84 << 8) | 70;
     const int chequerA = (236 << 16) | (232 << 8) | 222, chequerB = (40 << 16) | (40 << 8) | 44;

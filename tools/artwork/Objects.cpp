@@ -92,6 +92,17 @@ brambex::ImagePtr withClearance(gdImagePtr picture, brambex::ObjectKind kind) {
     return padded;
 }
 
+brambex::ImagePtr withSideClearance(gdImagePtr picture, brambex::ObjectKind kind) {
+    brambex::ImagePtr padded;
+    for (int pad = SIDE_CLEARANCE; pad >= 0; --pad) {
+        padded = brambex::createTrueColour(picture->sx + 2 * pad, picture->sy);
+        for (int y = 0; y < picture->sy; ++y)
+            for (int x = 0; x < picture->sx; ++x) padded->tpixels[y][x + pad] = picture->tpixels[y][x];
+        if (brambex::probeObjectPicture(padded.get(), kind).span > 0) break;
+    }
+    return padded;
+}
+
 // Bark: a lit tube with vertical streaks.
 Canvas::StrokeShader barkShader(const Tint& bark, std::uint32_t seed) {
     return [=](const StrokePoint& p) {

@@ -75,4 +75,11 @@ brambex::ImagePtr mirrored(gdImagePtr picture);
 // column still finds a contact span.
 brambex::ImagePtr withClearance(gdImagePtr picture, brambex::ObjectKind kind);
 
+// A floor or roof object with empty columns on both sides (SIDE_CLEARANCE each, fewer when the
+// probe row would find no contact span). Two objects never share columns, so the empty columns
+// keep neighbours at least twice that far apart: no canopy or cap closes the gap between two
+// objects into a pocket a character is caught in.
+constexpr int SIDE_CLEARANCE = 21;
+brambex::ImagePtr withSideClearance(gdImagePtr picture, brambex::ObjectKind kind);
+
 }  // namespace artwork

@@ -489,6 +489,8 @@ std::vector<ThemeArt> buildThemes() {
     for (ThemeArt& t : themes) {
         for (auto& picture : t.left) picture = withClearance(picture.get(), brambex::ObjectKind::Left);
         for (auto& picture : t.right) picture = withClearance(picture.get(), brambex::ObjectKind::Right);
+        for (auto& picture : t.floor) picture = withSideClearance(picture.get(), brambex::ObjectKind::Floor);
+        for (auto& picture : t.roof) picture = withSideClearance(picture.get(), brambex::ObjectKind::Roof);
     }
     return themes;
 }
