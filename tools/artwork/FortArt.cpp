@@ -6,6 +6,13 @@
 // A column is top/<t>, then middle/<t mod 4>/<m1>, middle/<m1 mod 4>/<m2>, bottom/<m2 mod 4 (+4)>/<n>:
 // battlements and roofs on top, storeys with windows and doors in the middle, a solid base with a
 // gate at the bottom. Every piece shares the same outer walls so any stack lines up.
+//
+// A team must be able to walk through its own fort from the battlements down and out of the gate:
+// every piece has a stairwell at the same columns (STAIR_X0..STAIR_X1), so the wells of a column's
+// pieces join into one shaft from the wall walk to the gate hall, whatever pieces are stacked. A
+// storey opens onto its neighbour's storey through a doorway on the piece's inner side (the right
+// piece is mirrored, so both inner sides meet), and the gate hall leads out through the outer wall.
+// Windows are lancets too narrow for a character, so no window is a room a character is shut in.
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +28,8 @@ namespace {
 
 constexpr int W = 280, H = 170;
 constexpr int WHITE = 0xFFFFFF, BLACK = 0, GREEN = 0x00FF00, BLUE = 0x0000FF;
+constexpr int STAIR_X0 = 148, STAIR_X1 = 176;  // inside every storey's hall
+constexpr int LANCET = 4;                       // half a window's width
 
 int packed(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
 
@@ -42,6 +51,27 @@ struct Piece {
                 im->tpixels[y][x] = c;
             }
     }
+    // A doorway or passage: a rectangle of air whose top corners are rounded off.
+    void passage(int x0, int y0, int x1, int y1) {
+        constexpr int r = 8;
+        for (int y = std::max(0, y0); y < std::min(H, y1); ++y)
+            for (int x = std::max(0, x0); x < std::min(W, x1); ++x) {
+                const int dy = y0 + r - y, dx = std::max(x0 + r - x, x - (x1 - 1 - r));
+                if (dy > 0 && dx > 0 && dx * dx + dy * dy > r * r) continue;
+                im->tpixels[y][x] = BLACK;
+            }
+    }
+    // A stairwell from y0 to y1: air with a wooden ladder along its outer side down to ladderEnd
+    // (a ladder hanging on into a hall would cut the hall in two).
+    void stairwell(int y0, int y1, int ladderEnd) {
+        fill(STAIR_X0, y0, STAIR_X1, y1, BLACK);
+        const int wood = packed(120, 88, 56), dark = packed(82, 60, 38);
+        fill(STAIR_X0 + 2, y0, STAIR_X0 + 4, ladderEnd, wood);
+        fill(STAIR_X0 + 10, y0, STAIR_X0 + 12, ladderEnd, wood);
+        for (int y = y0 + ((6 - y0) % 10 + 10) % 10; y + 2 <= ladderEnd; y += 10)  // rungs on rows 6, 16, ... of every piece
+            fill(STAIR_X0 + 4, y, STAIR_X0 + 10, y + 2, dark);
+    }
+    void stairwell(int y0, int y1) { stairwell(y0, y1, y1); }
     void set(int x, int y, int c) {
         if (x >= 0 && y >= 0 && x < W && y < H) im->tpixels[y][x] = c;
     }
@@ -76,11 +106,12 @@ brambex::ImagePtr topPiece(int t) {
     Rng r(300u + static_cast<std::uint32_t>(t));
     const int wall = 78 + (t % 3) * 8;
     battlements(p, wall, 26 + (t % 2) * 8, 16 + (t % 3) * 2, 20);
+    p.fill(STAIR_X0 - 4, 0, STAIR_X1 + 4, wall, BLACK);  // no merlon over the stairwell's mouth
     if (t >= 4) {
         // A turret on the outer side with a roof (or a flag on the even ones).
         const int x0 = 16, x1 = 96;
         p.fill(x0, wall - 52, x1, wall, WHITE);
-        p.arch(x0 + 30, wall - 40, x1 - 30, wall - 12, t % 2 ? GREEN : BLUE);
+        p.arch((x0 + x1) / 2 - LANCET, wall - 40, (x0 + x1) / 2 + LANCET, wall - 12, t % 2 ? GREEN : BLUE);
         if (t % 2) roof(p, x0, x1, wall - 52, wall - 78 - r.below(8), packed(132, 52, 44));
         else flag(p, (x0 + x1) / 2, wall - 52, 30, packed(40, 84, 168));
     } else if (t % 2) {
@@ -88,8 +119,10 @@ brambex::ImagePtr topPiece(int t) {
     }
     // The wall walk: a row of arrow slits and a pair of windows.
     for (int i = 0; i < 4; ++i) p.fill(34 + i * 64, wall + 26, 40 + i * 64, wall + 58, BLUE);
-    p.arch(110, wall + 30, 150, H - 14, GREEN);
-    p.arch(190, wall + 30, 230, H - 14, t % 2 ? GREEN : BLUE);
+    p.arch(126 - LANCET, wall + 30, 126 + LANCET, H - 14, GREEN);
+    p.arch(206 - LANCET, wall + 30, 206 + LANCET, H - 14, t % 2 ? GREEN : BLUE);
+    // The stairwell down from the wall walk.
+    p.stairwell(wall, H);
     return std::move(p.im);
 }
 
@@ -107,13 +140,29 @@ brambex::ImagePtr middlePiece(int f, int m) {
     // Windows either side of the hall.
     const int leftCx = hallX / 2, rightCx = (hallX + hallW + W) / 2;
     const int winTop = 50 + (m % 2) * 12;
-    p.arch(leftCx - 13, winTop, leftCx + 13, winTop + 50, m % 2 ? GREEN : BLUE);
-    p.arch(rightCx - 13, winTop, rightCx + 13, winTop + 50, (m + f) % 2 ? BLUE : GREEN);
+    p.arch(leftCx - LANCET, winTop, leftCx + LANCET, winTop + 50, m % 2 ? GREEN : BLUE);
+    p.arch(rightCx - LANCET, winTop, rightCx + LANCET, winTop + 50, (m + f) % 2 ? BLUE : GREEN);
     for (int i = 0; i < 3; ++i) p.fill(hallX + hallW / 4 * (i + 1) - 2, 8, hallX + hallW / 4 * (i + 1) + 3, 24, BLUE);
     // A balcony beam out of the hall on some storeys.
     if (m >= 4) p.fill(hallX + hallW / 2 - 30, floorY - 2, hallX + hallW / 2 + 30, floorY + 2, packed(96, 70, 46));
     // String course: a band of dressed stone under the storey.
     p.fill(0, H - 12, W, H - 6, packed(170, 160, 142));
+    // The stairwell: down from the storey above into the hall's vault, and on through a gap in the
+    // timber floor; a doorway on the inner side into the neighbouring storey.
+    {
+        // The ladder ends where its columns reach the vault.
+        const float cx = static_cast<float>(2 * hallX + hallW) * 0.5f, r = static_cast<float>(hallW) * 0.5f;
+        float vault = 0.0f;
+        for (int x = STAIR_X0 + 2; x < STAIR_X0 + 12; ++x) {
+            const float fx = static_cast<float>(x) + 0.5f - cx;
+            vault = std::max(vault, static_cast<float>(hallTop) + r - std::sqrt(std::max(0.0f, r * r - fx * fx)));
+        }
+        p.stairwell(0, hallTop + hallW / 2, static_cast<int>(vault) + 1);
+    }
+    p.stairwell(floorY - 2, H);
+    p.passage(hallX + hallW - 24, floorY - 40, W, floorY);
+    // A sally port on the outer side: the storeys open onto the field as well.
+    p.passage(0, floorY - 40, hallX + 24, floorY);
     return std::move(p.im);
 }
 
@@ -123,12 +172,19 @@ brambex::ImagePtr bottomPiece(int f, int n) {
     const int gateX = 70 + (f % 4) * 18 + n * 10, gateW = 80;
     p.arch(gateX, 40, gateX + gateW, H - 22, BLACK);
     const int iron = packed(58, 58, 64);
-    for (int x = gateX + 6; x < gateX + gateW - 4; x += 12) p.fill(x, 40, x + 3, 90 + (f % 2) * 10, iron);
-    for (int y = 52; y < 90 + (f % 2) * 10; y += 14) p.fill(gateX, y, gateX + gateW, y + 3, iron);
-    // Gate leaves: blue (opened or shut by the run).
-    p.fill(gateX + 4, 104, gateX + gateW / 2 - 2, H - 22, f >= 4 ? BLUE : GREEN);
+    // The portcullis, raised: its lower edge hangs well above a character's head.
+    const int raised = 76 + (f % 2) * 8;
+    for (int x = gateX + 6; x < gateX + gateW - 4; x += 12) p.fill(x, 40, x + 3, raised, iron);
+    for (int y = 52; y < raised; y += 14) p.fill(gateX, y, gateX + gateW, y + 3, iron);
+    // The stairwell comes down into a hall along the plinth that runs out through the outer wall.
+    const int hallEnd = std::max(STAIR_X1 + 12, gateX + gateW);
+    p.stairwell(0, H - 22 - 44);
+    p.passage(0, H - 22 - 44, hallEnd, H - 22);
+    // A gate leaf folded back against the hall's inner wall (blue or green: the run decides
+    // whether it shows), clear of the way out.
+    p.fill(hallEnd - 6, raised + 10, hallEnd, H - 22, f >= 4 ? BLUE : GREEN);
     // A guard room window and loopholes.
-    p.arch(gateX + gateW + 30, 50, gateX + gateW + 56, 96, f >= 4 ? GREEN : BLUE);
+    p.arch(gateX + gateW + 43 - LANCET, 50, gateX + gateW + 43 + LANCET, 96, f >= 4 ? GREEN : BLUE);
     p.fill(24, 60, 30, 100, BLUE);
     // The plinth.
     const int plinth = packed(120, 112, 102), joint = packed(72, 66, 60);
