@@ -1,5 +1,11 @@
 // Walk for Weapons artwork (data/wfw/): building tiles with their connection points, pad and node
 // spots (see generators/WforW.cpp for what the colours mean), block stamps, nodes and weapon pads.
+//
+// Every tile can be walked and climbed through: the run stamps a 7 x 9 block on every land pixel,
+// so land grows by 3 px sideways and 4 px up and down, and a weapon pad (30 px high, standing on
+// the floor) must still leave room above it for a character (20 px) to pass. Floors that a tile
+// below or above joins through have a hatch over that tile's shaft, and no tile has a room closed
+// off from its connection points.
 
 #include <algorithm>
 #include <cmath>
@@ -34,14 +40,15 @@ struct Tile {
     void pad(int x, int floorY) { set(x, floorY - 26, CYAN); }
 };
 
-// A corridor: ceiling, floor, a pad in the middle, girders (yellow) under the floor.
+// A corridor: ceiling, floor, a pad in the middle, girders (yellow) under the floor. Stamped, its
+// air is 48 px high: 22 px above a pad.
 brambex::ImagePtr corridor(int w, bool girders) {
-    Tile t(w, 64);
+    Tile t(w, 80);
     t.fill(0, 0, w, 8, WHITE);
-    t.fill(0, 48, w, 64, girders ? YELLOW : WHITE);
-    t.fill(0, 48, w, 54, WHITE);
-    t.sides(48);
-    t.pad(w / 2, 48);
+    t.fill(0, 64, w, 80, girders ? YELLOW : WHITE);
+    t.fill(0, 64, w, 70, WHITE);
+    t.sides(64);
+    t.pad(w / 2, 64);
     return std::move(t.im);
 }
 
@@ -52,8 +59,9 @@ brambex::ImagePtr hall() {
     t.fill(0, 104, 180, 120, WHITE);
     t.fill(60, 56, 120, 64, YELLOW);  // a gallery to stand on
     t.set(90, 14, TEAL);
+    t.fill(16, 104, 62, 120, 0);  // the hatch over a shaft joined below
     t.sides(104);
-    t.pad(40, 104);
+    t.pad(140, 104);
     t.pad(90, 56);
     t.set(8, 119, BOTTOM_EXIT);
     return std::move(t.im);
@@ -70,32 +78,35 @@ brambex::ImagePtr shaft(int h) {
     return std::move(t.im);
 }
 
-// Stairs: the floor climbs from the left point to the right one.
+// Stairs: the floor climbs from the left point to the right one, under a ceiling high enough to
+// pass the pad on the middle step and the top step.
 brambex::ImagePtr stairs(bool up) {
-    Tile t(150, 100);
+    Tile t(150, 116);
     t.fill(0, 0, 150, 8, WHITE);
     const int steps = 5;
     for (int k = 0; k < steps; ++k) {
-        const int x0 = k * 30, top = up ? 84 - k * 12 : 36 + k * 12;
-        t.fill(x0, top, x0 + 30, 100, WHITE);
+        const int x0 = k * 30, top = up ? 100 - k * 12 : 52 + k * 12;
+        t.fill(x0, top, x0 + 30, 116, WHITE);
     }
-    t.set(0, up ? 84 : 36, LEFT_ENTRY);
-    t.set(149, up ? 36 : 84, RIGHT_EXIT);
-    t.pad(75, up ? 60 : 60);
+    t.set(0, up ? 100 : 52, LEFT_ENTRY);
+    t.set(149, up ? 52 : 100, RIGHT_EXIT);
+    t.pad(75, 76);
     return std::move(t.im);
 }
 
-// A landing with a floor to stand on and a hatch below (a point downwards) and above.
+// A landing: a floor to stand on, open to both sides, with a shaft's mouth above (a point
+// upwards) and a hatch into a shaft below (a point downwards).
 brambex::ImagePtr landing() {
     Tile t(140, 80);
     t.fill(0, 64, 140, 80, WHITE);
-    t.fill(0, 0, 10, 64, WHITE);
-    t.fill(130, 0, 140, 64, WHITE);
+    t.fill(12, 64, 58, 80, 0);  // the hatch
+    t.fill(0, 0, 10, 12, WHITE);
+    t.fill(130, 0, 140, 12, WHITE);
     t.set(4, 0, TOP_ENTRY);
     t.set(4, 79, BOTTOM_EXIT);
     t.sides(64);
     t.set(70, 20, TEAL);
-    t.pad(70, 64);
+    t.pad(100, 64);
     return std::move(t.im);
 }
 
