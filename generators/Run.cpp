@@ -29,7 +29,7 @@ RunResult runMap(const RunRequest& request) {
             result.failure = "Out of memory";
             return result;
         }
-        if (request.measure && measurable(map->image.get())) map->playability = measurePlayability(map->image.get(), courseKind(request.type));
+        if (request.measure && measurable(map->image.get())) map->playability = measurePlayability(map->image.get(), courseKind(request.type), map->weaponPads);
         result.map = std::move(map);
     } catch (const MissingArtwork& missing) {
         result.failure = missing.text;

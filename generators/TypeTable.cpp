@@ -128,7 +128,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         MapType::WforW, "WforW", make<WforW>, true,
         {{"pads", 40, 60, &P::pads}},
         {"pads"},
-        noPreset, noOverride, 0, false, {16, 0.9, 0},
+        noPreset, noOverride, 0, false, {16, 0.9, 0, 0.9},
     },
 }};
 

@@ -128,6 +128,7 @@ void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
     placed.clear();
     points.clear();
     padSpots.clear();
+    weaponPads.clear();
     nodeSpots.clear();
     long failures = 0, relaxedFailures = 0;
     bool relaxed = false;
@@ -261,7 +262,9 @@ void WforW::drawNodesAndPads(const Artwork& art) {
         const int number = static_cast<int>(n / 9) % count;
         auto [it, fresh] = padPictures.try_emplace({folder, number});
         if (fresh) it->second = withBlackTransparent(loadSmallArt(file(padFile(folder, number))));
-        if (it->second) gdImageCopy(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, 0, 0, 30, 30);
+        if (!it->second) continue;
+        gdImageCopy(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, 0, 0, PAD_SIZE, PAD_SIZE);
+        weaponPads.push_back({padSpots[n].first - 15, padSpots[n].second - 4});
     }
 }
 

@@ -107,6 +107,7 @@ public:
     bool hasIdentity = true;     // false for a loaded picture without our chunks: it has no seed
     ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
     std::optional<Playability> playability;  // measured on the finished map by runMap
+    std::vector<PadSpot> weaponPads;         // pads the run drew (their reach is measured)
 
 protected:
     // Fields cleared, no picture, size from `parameters`. The seed, theme count and folders start

@@ -31,6 +31,10 @@
 //   narrowest point). A pocket, a sealed room whose air lies within 100 x 100 px (the space under
 //   an overhanging object, say), is no cell of the maze: it counts as a sealed room and against
 //   the reach, but its places do not take part in the course.
+// - A weapon pad (30 x 30, Walk for Weapons) is reached from the region of any box that stands on
+//   it (on its top row, over at least one of its columns) or stands beside it on either side with
+//   its foot no lower than the pad's bottom. The pads reached are those of the region that reaches
+//   the most of them.
 
 namespace brambex {
 
@@ -163,7 +167,7 @@ CourseKind courseKind(MapType type) {
     }
 }
 
-Playability measurePlayability(gdImagePtr im, CourseKind course) {
+Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vector<PadSpot>& pads) {
     Playability result;
     if (!im || im->sx <= 0 || im->sy <= 0) return result;
     const int w = im->sx, h = im->sy;
@@ -235,6 +239,32 @@ Playability measurePlayability(gdImagePtr im, CourseKind course) {
         for (const auto& r : perRegion) most = std::max(most, r.second);
         result.reach = places.empty() ? 1.0 : static_cast<double>(most) / static_cast<double>(places.size());
         result.sealedRooms = perRegion.empty() ? 0 : static_cast<int>(perRegion.size()) - 1;
+
+        // Weapon pads: the regions each is reached from.
+        result.pads = static_cast<int>(pads.size());
+        std::vector<std::pair<int, int>> padsPerRegion;  // root, pads reached
+        std::vector<int> roots;
+        for (const PadSpot& pad : pads) {
+            roots.clear();
+            auto consider = [&](int x, int y) {
+                if (x < 0 || y < 0 || x >= fw || y >= fh) return;
+                const int i = y * fw + x;
+                if (!fits[static_cast<std::size_t>(i)]) return;
+                const int root = regions.find(i);
+                if (std::find(roots.begin(), roots.end(), root) == roots.end()) roots.push_back(root);
+            };
+            for (int x = pad.x - CHARACTER_WIDTH + 1; x < pad.x + PAD_SIZE; ++x) consider(x, pad.y - CHARACTER_HEIGHT);
+            for (int y = pad.y - CHARACTER_HEIGHT; y <= pad.y + PAD_SIZE - CHARACTER_HEIGHT; ++y) {
+                consider(pad.x - CHARACTER_WIDTH, y);
+                consider(pad.x + PAD_SIZE, y);
+            }
+            for (int root : roots) {
+                auto it = std::find_if(padsPerRegion.begin(), padsPerRegion.end(), [root](const auto& r) { return r.first == root; });
+                if (it == padsPerRegion.end()) padsPerRegion.emplace_back(root, 1);
+                else ++it->second;
+            }
+        }
+        for (const auto& r : padsPerRegion) result.reachablePads = std::max(result.reachablePads, r.second);
     }
 
     // Debris: small pieces of land.
@@ -350,6 +380,10 @@ std::string playabilitySummary(const Playability& p) {
     else text += formatText(" \u00b7 %d%% reachable", static_cast<int>(p.reach * 100));
     if (p.sealedRooms > 0) text += formatText(" \u00b7 %d sealed room%s", p.sealedRooms, p.sealedRooms == 1 ? "" : "s");
     if (p.debris > 0) text += formatText(" \u00b7 %d bit%s of debris", p.debris, p.debris == 1 ? "" : "s");
+    if (p.pads > 0) {
+        if (p.reachablePads == p.pads) text += formatText(" \u00b7 all %d pads reachable", p.pads);
+        else text += formatText(" \u00b7 %d of %d pads reachable", p.reachablePads, p.pads);
+    }
     if (p.hasCourse) {
         if (p.connected) text += formatText(" \u00b7 course at least %d px", p.narrowest);
         else text += " \u00b7 course blocked";
@@ -362,6 +396,8 @@ std::vector<std::string> playabilityMisses(const Playability& p, const Playabili
     if (p.standingPlaces < t.minStandingPlaces) misses.push_back(formatText("only %d standing places", p.standingPlaces));
     if (t.minReach > 0 && p.reach < t.minReach)
         misses.push_back(formatText("only %d%% of the standing places reach each other", static_cast<int>(p.reach * 100)));
+    if (t.minPadReach > 0 && p.pads > 0 && p.reachablePads < t.minPadReach * p.pads)
+        misses.push_back(formatText("only %d of %d pads reachable", p.reachablePads, p.pads));
     if (p.hasCourse && t.minCourseWidth > 0) {
         if (!p.connected) misses.push_back("the course is blocked");
         else if (p.narrowest < t.minCourseWidth) misses.push_back(formatText("the course narrows to %d px", p.narrowest));

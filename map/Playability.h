@@ -22,6 +22,10 @@ struct Playability {
     bool hasCourse = false;
     bool connected = true;
     int narrowest = 0;
+    // Walk for Weapons: the weapon pads, and how many of them one group of standing places can
+    // walk to (0 pads: not measured, as for a loaded file, whose pads are not known).
+    int pads = 0;
+    int reachablePads = 0;
 };
 
 // What a type's maps must reach to count as playable.
@@ -29,6 +33,7 @@ struct PlayabilityThresholds {
     int minStandingPlaces = 16;
     double minReach = 0.0;       // 0: not asked of this type
     int minCourseWidth = 0;      // race and maze types: the narrowest way, 0: not asked
+    double minPadReach = 0.0;    // the share of weapon pads reached, 0: not asked
 };
 
 // How a type's map is measured: a race from the left edge to the right edge, a maze whose
@@ -36,7 +41,13 @@ struct PlayabilityThresholds {
 enum class CourseKind { None, Race, Maze };
 CourseKind courseKind(MapType type);
 
-Playability measurePlayability(gdImagePtr picture, CourseKind course);
+// A weapon pad on the map: its top-left corner; pads are PAD_SIZE square.
+constexpr int PAD_SIZE = 30;
+struct PadSpot {
+    int x, y;
+};
+
+Playability measurePlayability(gdImagePtr picture, CourseKind course, const std::vector<PadSpot>& pads = {});
 
 // "126 standing places · all reachable · course at least 44 px".
 std::string playabilitySummary(const Playability& p);

@@ -142,7 +142,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     Generator& g = *result.map;
     // The playability is measured beside the saving (it only reads the picture).
     std::future<std::optional<Playability>> measured = std::async(std::launch::async, [&g] {
-        return measurable(g.image.get()) ? std::optional(measurePlayability(g.image.get(), courseKind(g.mapType())))
+        return measurable(g.image.get()) ? std::optional(measurePlayability(g.image.get(), courseKind(g.mapType()), g.weaponPads))
                                          : std::nullopt;
     });
     std::optional<EncodedMap> encoded;

@@ -128,6 +128,31 @@ TEST(Playability, AMazeJoinsEveryStandingPlaceThroughItsNarrowestCorridor) {
     EXPECT_EQ(p.sealedRooms, 2);
 }
 
+TEST(Playability, WeaponPadsCountAsReachedFromTheRegionThatReachesMost) {
+    // A floor with a wall: two pads on the left of the wall, one on the right.
+    ImagePtr im = airPicture(600, 200);
+    fill(im.get(), 0, 180, 599, 199);
+    fill(im.get(), 400, 0, 409, 179);
+    std::vector<PadSpot> pads = {{40, 150}, {200, 150}, {450, 150}};
+    for (const PadSpot& pad : pads) fill(im.get(), pad.x, pad.y, pad.x + PAD_SIZE - 1, pad.y + PAD_SIZE - 1);
+    Playability p = measurePlayability(im.get(), CourseKind::None, pads);
+    EXPECT_EQ(p.pads, 3);
+    EXPECT_EQ(p.reachablePads, 2);
+    EXPECT_NE(playabilitySummary(p).find("2 of 3 pads reachable"), std::string::npos);
+    EXPECT_EQ(playabilityMisses(p, {0, 0.0, 0, 0.9}), std::vector<std::string>{"only 2 of 3 pads reachable"});
+    // A pad buried in land is reached from nowhere.
+    fill(im.get(), 300, 100, 360, 179);
+    pads.push_back({310, 140});
+    p = measurePlayability(im.get(), CourseKind::None, pads);
+    EXPECT_EQ(p.reachablePads, 2);
+    // A doorway through the wall joins the two sides: every pad but the buried one.
+    fill(im.get(), 400, 140, 409, 179, 0);
+    p = measurePlayability(im.get(), CourseKind::None, pads);
+    EXPECT_EQ(p.reachablePads, 3);
+    // Without pads (a loaded file) nothing is said about them.
+    EXPECT_EQ(playabilitySummary(measurePlayability(im.get(), CourseKind::None)).find("pads"), std::string::npos);
+}
+
 TEST(Playability, PalettePicturesAreReadThroughTheirPalette) {
     ImagePtr im(gdImageCreate(400, 100));
     gdImageColorAllocate(im.get(), 0, 0, 0);
