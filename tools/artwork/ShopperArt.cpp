@@ -333,12 +333,13 @@ brambex::ImagePtr gableRoof() {
     return std::move(p.im);
 }
 
+// Rooftop pieces stand on one post or keep the air under them open to the sides: two legs under
+// a board or a tank would close a room between them and the roof.
 brambex::ImagePtr billboard(Emblem kind, int colour) {
     Pic p = topPiece(150);
-    p.fill(24, 78, 32, PARAPET, WHITE);
-    p.fill(118, 78, 126, PARAPET, WHITE);
-    p.line(32, 80, 118, PARAPET - 2, IRON_LIGHT, 2);
-    p.line(32, PARAPET - 2, 118, 80, IRON_LIGHT, 2);
+    p.fill(70, 78, 80, PARAPET, WHITE);
+    p.line(80, 84, 96, 80, IRON_LIGHT, 2);
+    p.line(70, 84, 54, 80, IRON_LIGHT, 2);
     signBoard(p, 4, 28, 146, 80, colour, kind, CREAM);
     for (int x = 14; x < 140; x += 32) {  // floodlights on the top edge
         p.fill(x, 22, x + 2, 28, IRON);
@@ -349,9 +350,8 @@ brambex::ImagePtr billboard(Emblem kind, int colour) {
 
 brambex::ImagePtr waterTower() {
     Pic p = topPiece(96);
-    for (int x : {18, 72}) p.fill(x, 82, x + 6, PARAPET, WHITE);
-    p.line(24, 86, 72, PARAPET - 2, WHITE, 3);
-    p.line(24, PARAPET - 2, 72, 86, WHITE, 3);
+    p.fill(40, 82, 56, PARAPET, WHITE);
+    for (int y = 88; y < PARAPET; y += 8) p.fill(40, y, 56, y + 1, IRON);
     // The wooden tank with iron hoops and a cone roof.
     for (int x = 12; x < 84; ++x) {
         const float u = (static_cast<float>(x) - 48.0f) / 36.0f;
@@ -372,9 +372,9 @@ brambex::ImagePtr chimneys() {
         p.box(x - 4, top - 8, x + 32, top, cap);
         for (int k = 0; k < 2; ++k) p.fill(x + 4 + k * 12, top - 16, x + 12 + k * 12, top - 8, darker(cap, 0.8f));
     }
-    // A thin aerial between them.
-    p.fill(54, 30, 56, PARAPET, IRON_LIGHT);
-    for (int k = 0; k < 3; ++k) p.fill(46 - k * 2, 36 + k * 10, 64 + k * 2, 38 + k * 10, IRON_LIGHT);
+    // A thin aerial on the first chimney (between them it would close the gap into a pocket).
+    p.fill(27, 22, 29, 54, IRON_LIGHT);
+    for (int k = 0; k < 3; ++k) p.fill(20 - k * 2, 26 + k * 8, 36 + k * 2, 28 + k * 8, IRON_LIGHT);
     return std::move(p.im);
 }
 
@@ -409,8 +409,8 @@ brambex::ImagePtr copperDome() {
 // A star of neon tube on a scaffold: pink light with a dim halo.
 brambex::ImagePtr neonStar() {
     Pic p = topPiece(104);
-    for (int x : {20, 80}) p.fill(x, 72, x + 4, PARAPET, IRON_LIGHT);
-    p.fill(16, 72, 88, 76, IRON_LIGHT);
+    p.fill(50, 72, 54, PARAPET, IRON_LIGHT);
+    p.fill(30, 72, 74, 76, IRON_LIGHT);
     std::vector<gdPoint> star;
     for (int k = 0; k < 10; ++k) {
         const float a = static_cast<float>(k) * 0.6283f - 1.5708f, r = k % 2 ? 14.0f : 34.0f;
@@ -551,8 +551,8 @@ void bracket(Pic& p, int x0, int y) {
 brambex::ImagePtr hangingSign(Emblem kind, int colour) {
     Pic p(104, 96);
     bracket(p, 8, 4);
-    for (int x : {22, 82}) p.fill(x, 8, x + 2, 28, IRON_LIGHT);
-    signBoard(p, 10, 28, 96, 88, colour, kind, CREAM);
+    for (int x : {22, 82}) p.fill(x, 8, x + 2, 26, IRON_LIGHT);  // 18 rows: no room between them
+    signBoard(p, 10, 26, 96, 86, colour, kind, CREAM);
     return std::move(p.im);
 }
 
@@ -605,14 +605,15 @@ brambex::ImagePtr neonSign(bool heart) {
     return std::move(p.im);
 }
 
+// The pipe runs 6 px off the wall: between two brackets no character fits behind it.
 brambex::ImagePtr drainpipe() {
     Pic p(34, 184);
     const int pipe = C(96, 104, 112);
     for (int y = 14; y < 168; ++y)
-        for (int x = 14; x < 24; ++x) p.set(x, y, C(shade(unpack(pipe), x < 17 ? 1.3f : (x > 21 ? 0.7f : 1.0f))));
-    p.box(8, 0, 30, 16, pipe);  // the hopper head
-    p.poly({{14, 166}, {24, 166}, {12, 184}, {2, 184}}, pipe);  // the shoe
-    for (int y = 30; y < 168; y += 44) p.fill(14, y, 34, y + 4, IRON);
+        for (int x = 18; x < 28; ++x) p.set(x, y, C(shade(unpack(pipe), x < 21 ? 1.3f : (x > 25 ? 0.7f : 1.0f))));
+    p.box(12, 0, 34, 16, pipe);  // the hopper head
+    p.poly({{18, 166}, {28, 166}, {16, 184}, {6, 184}}, pipe);  // the shoe
+    for (int y = 30; y < 168; y += 44) p.fill(18, y, 34, y + 4, IRON);
     return std::move(p.im);
 }
 
@@ -690,19 +691,20 @@ brambex::ImagePtr ceilingFan() {
 }
 
 // A pennant banner on two cords, with a star.
+// The cords are shorter than a character is tall: the air between them is no room.
 brambex::ImagePtr banner(int colour) {
-    Pic p(96, 136);
-    p.line(12, 0, 14, 26, IRON_LIGHT, 2);
-    p.line(84, 0, 82, 26, IRON_LIGHT, 2);
-    p.fill(8, 24, 88, 28, WOOD);
-    p.poly({{10, 28}, {86, 28}, {86, 112}, {48, 132}, {10, 112}}, colour);
-    p.fill(10, 28, 86, 36, darker(colour, 0.75f));
-    p.fill(16, 40, 20, 108, lighter(colour, 0.3f));
-    p.fill(76, 40, 80, 108, lighter(colour, 0.3f));
+    Pic p(96, 126);
+    p.line(12, 0, 14, 16, IRON_LIGHT, 2);
+    p.line(84, 0, 82, 16, IRON_LIGHT, 2);
+    p.fill(8, 14, 88, 18, WOOD);
+    p.poly({{10, 18}, {86, 18}, {86, 102}, {48, 122}, {10, 102}}, colour);
+    p.fill(10, 18, 86, 26, darker(colour, 0.75f));
+    p.fill(16, 30, 20, 98, lighter(colour, 0.3f));
+    p.fill(76, 30, 80, 98, lighter(colour, 0.3f));
     std::vector<gdPoint> star;
     for (int k = 0; k < 10; ++k) {
         const float a = static_cast<float>(k) * 0.6283f - 1.5708f, r = k % 2 ? 9.0f : 22.0f;
-        star.push_back({48 + static_cast<int>(std::cos(a) * r), 74 + static_cast<int>(std::sin(a) * r)});
+        star.push_back({48 + static_cast<int>(std::cos(a) * r), 64 + static_cast<int>(std::sin(a) * r)});
     }
     p.poly(star, C(250, 214, 90));
     return std::move(p.im);
@@ -711,10 +713,9 @@ brambex::ImagePtr banner(int colour) {
 brambex::ImagePtr bunting() {
     Pic p(200, 64);
     const int flags[5] = {C(222, 60, 60), C(250, 196, 60), C(70, 150, 220), C(90, 184, 90), C(236, 120, 190)};
-    auto sag = [](int x) { return 20 + static_cast<int>(18.0f * std::sin(static_cast<float>(x) / 199.0f * 3.14159f)); };
+    // The cord sags less than a character is tall, so the air between it and the ceiling is no room.
+    auto sag = [](int x) { return static_cast<int>(17.0f * std::sin(static_cast<float>(x) / 199.0f * 3.14159f)); };
     for (int x = 0; x < 200; ++x) p.fill(x, sag(x), x + 1, sag(x) + 2, IRON_LIGHT);
-    p.line(2, 0, 2, 20, IRON_LIGHT, 2);
-    p.line(197, 0, 197, 20, IRON_LIGHT, 2);
     int k = 0;
     for (int x = 10; x + 20 < 192; x += 26, ++k) {
         const int y = sag(x + 10) + 1;
@@ -740,7 +741,9 @@ brambex::ImagePtr discoBall() {
 
 brambex::ImagePtr plantBasket() {
     Pic p(76, 108);
-    for (int x : {14, 62}) p.line(38, 0, x, 60, IRON_LIGHT, 1);
+    // One chain, spreading to the rim just above it (two long chains would close a room).
+    p.line(38, 0, 38, 46, IRON_LIGHT, 1);
+    for (int x : {14, 62}) p.line(38, 46, x, 60, IRON_LIGHT, 1);
     p.poly({{10, 60}, {66, 60}, {58, 84}, {18, 84}}, C(168, 124, 72));
     for (int y = 64; y < 84; y += 5) p.fill(14, y, 62, y + 1, C(120, 86, 48));
     Rng r(33);
