@@ -302,7 +302,6 @@ void SuperSheepRace::carve(int p) {
 
 void SuperSheepRace::stampMarkers(int p) {
     const std::filesystem::path folder = folders.file("ssrace");
-    const int white = packColour(255, 255, 255);
     if (ImagePtr banner = loadTileArt(folder / "start.png")) gdImageCopy(image.get(), banner.get(), 50, 16, 0, 0, 300, 50);
     if (course.empty()) return;
     if (ImagePtr start = loadTileArt(folder / "s.png")) {
@@ -315,23 +314,30 @@ void SuperSheepRace::stampMarkers(int p) {
             if (slope < 0.5) y0 += p;
             else y0 -= p / 2, x0 += p;
         }
-        ImagePtr marker = tryCreateTrueColour(start->sx, start->sy);
-        if (marker) {
-            copyPicture(marker.get(), start.get(), 0, 0);
-            marker->transparent = white;
-            gdImageCopy(image.get(), marker.get(), x0, y0, 0, 0, 100, 100);
-        }
+        stampOnLand(image.get(), start.get(), x0, y0);
     }
     if (ImagePtr end = loadTileArt(folder / "e.png")) {
         int y = course.back().y;
         if (course.size() < 2) y += p;
         else if (course[course.size() - 2].y < y) y += p;
         else y -= p + 100;
-        ImagePtr marker = tryCreateTrueColour(end->sx, end->sy);
-        if (marker) {
-            copyPicture(marker.get(), end.get(), 0, 0);
-            marker->transparent = white;
-            gdImageCopy(image.get(), marker.get(), width - 100, y, 0, 0, 100, 100);
+        stampOnLand(image.get(), end.get(), width - 100, y);
+    }
+}
+
+void SuperSheepRace::stampOnLand(gdImagePtr map, gdImagePtr marker, int x, int y) {
+    const int white = packColour(255, 255, 255);
+    const int w = std::min(100, marker->sx), h = std::min(100, marker->sy);
+    for (int my = 0; my < h; ++my) {
+        const int ty = y + my;
+        if (ty < 0 || ty >= map->sy) continue;
+        for (int mx = 0; mx < w; ++mx) {
+            const int tx = x + mx;
+            if (tx < 0 || tx >= map->sx) continue;
+            const int c = marker->trueColor ? marker->tpixels[my][mx] & 0xFFFFFF
+                                            : packColour(marker->red[marker->pixels[my][mx]], marker->green[marker->pixels[my][mx]], marker->blue[marker->pixels[my][mx]]);
+            if (c == white || (map->tpixels[ty][tx] & 0xFFFFFF) == 0) continue;
+            map->tpixels[ty][tx] = c;
         }
     }
 }

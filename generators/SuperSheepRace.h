@@ -46,6 +46,11 @@ public:
     // "Brambex v0.6.2 beta <width>x<height>x<path size>", cut into the land at (370, 32).
     static std::string caption(int width, int height, int pathSize);
 
+    // Copies the 100 x 100 of `marker` at (x, y) that is not white onto the land of `map` only: a
+    // marker whose square the course crosses shows in the rock on both sides and never narrows
+    // the course (a start marker across a steep start once left the sheep 9 px).
+    static void stampOnLand(gdImagePtr map, gdImagePtr marker, int x, int y);
+
     // The finished course (for tests).
     std::vector<Point> course;
     int shapingPasses = 0;

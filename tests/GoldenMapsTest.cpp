@@ -52,7 +52,7 @@ const GoldenRow goldenRows[] = {
     {MapType::Roper, 1, 0, "", 0xfd680693ffa7e7caull},
     {MapType::Roper, 2, 4, "", 0xbca0dfb2b188d9abull},
     {MapType::SuperSheepRace, 1, 1, "width=1920 height=696 pathSize=70 complexity=20 smoothing=0", 0xd56385175b2d58daull},
-    {MapType::SuperSheepRace, 2, 2, "width=1920 height=2880 pathSize=90 complexity=35 smoothing=0", 0x1f046334c4086dffull},
+    {MapType::SuperSheepRace, 2, 2, "width=1920 height=2880 pathSize=90 complexity=35 smoothing=0", 0x0f5863d2d8c1a8e5ull},
     {MapType::SuperSheepRace, 3, 5, "width=1920 height=1392 pathSize=70 complexity=20 smoothing=2", 0x78d435c9a4e526c9ull},
     {MapType::WforW, 1, 0, "pads=50", 0x468c13f1956800f3ull},
     {MapType::WforW, 2, 0, "pads=40", 0x45e7eefbda2170d9ull},

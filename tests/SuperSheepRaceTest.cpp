@@ -108,6 +108,28 @@ TEST_F(SuperSheepRaceTest, TheTunnelRunsFromTheLeftEdgeToTheRightUnderAnAirStrip
     EXPECT_TRUE(test::samePixels(g->image.get(), again->image.get()));
 }
 
+TEST(SuperSheepRaceRules, AMarkerShowsOnTheRockAndNeverInTheCourse) {
+    // Land with a tunnel 40 rows high; a marker whose pole crosses it and whose flag lies in rock.
+    ImagePtr map = test::solidPicture(200, 200, 0xFFFFFF);
+    for (int y = 80; y < 120; ++y)
+        for (int x = 0; x < 200; ++x) map->tpixels[y][x] = 0;
+    ImagePtr marker = test::solidPicture(100, 100, 0xFFFFFF);
+    const int pole = packColour(90, 70, 50), cloth = packColour(46, 154, 58);
+    for (int y = 0; y < 100; ++y) marker->tpixels[y][10] = pole;
+    for (int x = 11; x < 40; ++x) marker->tpixels[5][x] = cloth;
+    SuperSheepRace::stampOnLand(map.get(), marker.get(), 50, 40);
+    for (int y = 80; y < 120; ++y) EXPECT_EQ(map->tpixels[y][60], 0) << y;  // the course stays open
+    EXPECT_EQ(map->tpixels[79][60], pole);
+    EXPECT_EQ(map->tpixels[120][60], pole);
+    EXPECT_EQ(map->tpixels[45][61], cloth);
+    EXPECT_EQ(map->tpixels[45][41 + 50], 0xFFFFFF);  // white is see-through
+    // Squares hanging over the map's edges are cut, not wrapped or refused.
+    SuperSheepRace::stampOnLand(map.get(), marker.get(), 150, 150);
+    SuperSheepRace::stampOnLand(map.get(), marker.get(), -60, -60);
+    EXPECT_EQ(map->tpixels[199][160], pole);
+    EXPECT_EQ(map->tpixels[39][0], 0xFFFFFF);
+}
+
 TEST_F(SuperSheepRaceTest, WithoutTheBrushThereIsNoCourseAndNoMap) {
     fs::remove(root / "data" / "ssrace");
     fs::create_directories(root / "data" / "ssrace");
