@@ -18,17 +18,16 @@
 //   region that holds the most of them; every other region holding a standing place is a sealed
 //   room.
 // - Debris is a piece of land (pixels joined by a side or a corner) of fewer than 50 pixels.
-// - The width of the air at a pixel is 2d - 1, d being the distance in pixels (on either axis,
-//   whichever is larger) to the nearest land (beyond the map's edges is air); the narrowest
-//   width of a way is the
-//   smallest width along it, and the figure shown is that of the widest way (found by joining
-//   air pixels from the widest down until the ends meet).
-// - A race (SuperSheep Race) runs from the air in the leftmost column to the air in the
+// - A way is k px wide where a square of air k x k (inside the map) can slide along it one pixel
+//   at a time; the figure shown is the largest k for which such a way joins the ends (found by
+//   joining the corners of the largest squares from the widest down until the ends meet). A gap
+//   of 20 px between two pieces of land is 20 px wide.
+// - A race (SuperSheep Race) runs from squares on the leftmost column to squares on the
 //   rightmost one, below the open strip along the top (16 rows), which is no part of the course.
 // - A maze (Rope Race, SuperSheeper) must join every standing place to every other; its narrowest
-//   width is that of the widest ways that do. A standing place joins through the widest air its
-//   character reaches within 20 px of where it stands (a place beside a wall is not the way's
-//   narrowest point). A pocket, a sealed room whose air lies within 100 x 100 px (the space under
+//   width is that of the widest ways that do. A standing place joins through the largest square
+//   whose corner its character reaches within 20 px of where it stands (a place beside a wall is
+//   not the way's narrowest point). A pocket, a sealed room whose air lies within 100 x 100 px (the space under
 //   an overhanging object, say), is no cell of the maze: it counts as a sealed room and against
 //   the reach, but its places do not take part in the course.
 // - A weapon pad (30 x 30, Walk for Weapons) is reached from the region of any box that stands on
@@ -93,40 +92,22 @@ std::vector<std::uint8_t> landOf(gdImagePtr im) {
     return land;
 }
 
-// Chessboard distance of every pixel to the nearest land or border (0 on land).
-std::vector<int> airDistance(const std::vector<std::uint8_t>& land, int w, int h) {
-    std::vector<int> d(land.size());
-    const int far = w + h;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * w + x;
-            if (land[i]) {
-                d[i] = 0;
-                continue;
-            }
-            int v = far;
-            if (x > 0) v = std::min(v, d[i - 1] + 1);
-            if (y > 0) {
-                v = std::min(v, d[i - static_cast<std::size_t>(w)] + 1);
-                if (x > 0) v = std::min(v, d[i - static_cast<std::size_t>(w) - 1] + 1);
-                if (x + 1 < w) v = std::min(v, d[i - static_cast<std::size_t>(w) + 1] + 1);
-            }
-            d[i] = v;
-        }
+// The side of the largest square of air inside the map with its top-left corner at each pixel
+// (0 on land).
+std::vector<int> airSquares(const std::vector<std::uint8_t>& land, int w, int h) {
+    std::vector<int> side(land.size(), 0);
     for (int y = h - 1; y >= 0; --y)
         for (int x = w - 1; x >= 0; --x) {
             const std::size_t i = static_cast<std::size_t>(y) * w + x;
             if (land[i]) continue;
-            int v = d[i];
-            if (x + 1 < w) v = std::min(v, d[i + 1] + 1);
-            if (y + 1 < h) {
-                v = std::min(v, d[i + static_cast<std::size_t>(w)] + 1);
-                if (x + 1 < w) v = std::min(v, d[i + static_cast<std::size_t>(w) + 1] + 1);
-                if (x > 0) v = std::min(v, d[i + static_cast<std::size_t>(w) - 1] + 1);
+            if (x + 1 == w || y + 1 == h) {
+                side[i] = 1;
+                continue;
             }
-            d[i] = v;
+            const std::size_t below = i + static_cast<std::size_t>(w);
+            side[i] = 1 + std::min({side[i + 1], side[below], side[below + 1]});
         }
-    return d;
+    return side;
 }
 
 // Joins air pixels from the widest down; `done` is asked after each level whether the groups it
@@ -151,7 +132,7 @@ int widestWay(const std::vector<int>& dist, int w, int h, UnionFind& groups, Don
             for (int n : nbr)
                 if (n >= 0 && dist[static_cast<std::size_t>(n)] >= level) groups.join(n, i);
         }
-        if (done()) return 2 * level - 1;
+        if (done()) return level;
     }
     return 0;
 }
@@ -302,15 +283,18 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
     if (course == CourseKind::Race)
         for (int y = 0; y < std::min(h, RACE_TOP_STRIP); ++y)
             for (int x = 0; x < w; ++x) blocked[at(x, y)] = 1;
-    const std::vector<int> dist = airDistance(blocked, w, h);
+    const std::vector<int> dist = airSquares(blocked, w, h);
     UnionFind groups(dist.size());
     if (course == CourseKind::Race) {
-        // Every air pixel of the left column joined to one, the right column to another.
+        // Every square on the left column joined to one end, every square reaching the right
+        // column to the other.
         int left = -1, right = -1;
         for (int y = 0; y < h; ++y) {
             if (!blocked[at(0, y)]) left = left < 0 ? static_cast<int>(at(0, y)) : groups.join(left, static_cast<int>(at(0, y)));
-            if (!blocked[at(w - 1, y)])
-                right = right < 0 ? static_cast<int>(at(w - 1, y)) : groups.join(right, static_cast<int>(at(w - 1, y)));
+            for (int x = 0; x < w; ++x) {
+                const int i = static_cast<int>(at(x, y));
+                if (dist[static_cast<std::size_t>(i)] > 0 && x + dist[static_cast<std::size_t>(i)] == w) right = right < 0 ? i : groups.join(right, i);
+            }
         }
         if (left < 0 || right < 0) {
             result.connected = false;
@@ -342,19 +326,19 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
             const Extent& e = extents[static_cast<std::size_t>(slot[static_cast<std::size_t>(regions.find(place))])];
             return e.x1 - e.x0 + CHARACTER_WIDTH <= POCKET_SPAN && e.y1 - e.y0 + CHARACTER_HEIGHT <= POCKET_SPAN;
         };
-        // For every standing place outside a pocket, the widest air its character reaches within
-        // 20 px (the box's centre on a pixel whose box is in the place's region).
+        // For every standing place outside a pocket, the largest square whose corner its
+        // character reaches within 20 px (a box's corner in the place's region).
         std::vector<int> centres;
         constexpr int NEAR = 20;
         for (int p : places) {
             if (pocket(p)) continue;
             const int px = p % fw, py = p / fw, region = regions.find(p);
-            int best = static_cast<int>(at(px + CHARACTER_WIDTH / 2, py + CHARACTER_HEIGHT / 2));
+            int best = static_cast<int>(at(px, py));
             for (int fy = std::max(0, py - NEAR); fy <= std::min(fh - 1, py + NEAR); ++fy)
                 for (int fx = std::max(0, px - NEAR); fx <= std::min(fw - 1, px + NEAR); ++fx) {
                     const int f = fy * fw + fx;
                     if (!fits[static_cast<std::size_t>(f)]) continue;
-                    const int c = static_cast<int>(at(fx + CHARACTER_WIDTH / 2, fy + CHARACTER_HEIGHT / 2));
+                    const int c = static_cast<int>(at(fx, fy));
                     if (dist[static_cast<std::size_t>(c)] > dist[static_cast<std::size_t>(best)] && regions.find(f) == region) best = c;
                 }
             centres.push_back(best);

@@ -79,6 +79,10 @@ TEST(Playability, ARaceIsMeasuredAtItsNarrowestBelowTheTopStrip) {
     EXPECT_TRUE(p.hasCourse);
     EXPECT_TRUE(p.connected);
     EXPECT_EQ(p.narrowest, 31);
+    // One row less is one pixel narrower: an even gap has no middle row, yet it is as wide as it is.
+    fill(im.get(), 0, 130, 599, 130);
+    EXPECT_EQ(measurePlayability(im.get(), CourseKind::Race).narrowest, 30);
+    fill(im.get(), 0, 130, 599, 130, 0);
     // A marker 12 rows into the tunnel narrows it to 19.
     fill(im.get(), 300, 100, 399, 111);
     p = measurePlayability(im.get(), CourseKind::Race);
