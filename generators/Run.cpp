@@ -12,6 +12,7 @@ namespace brambex {
 RunResult runMap(const RunRequest& request) {
     const TypeRow& row = typeRow(request.type);
     RunResult result;
+    const UseArtworkCache artwork(request.artwork.get());
     try {
         std::unique_ptr<Generator> map = row.make(request.parameters);
         map->seed = request.seed;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "generators/Fort.h"
+#include "map/ArtworkCache.h"
 #include "map/Generator.h"
 #include "map/MapTypes.h"
 #include "map/ProcessState.h"
@@ -29,6 +30,9 @@ struct RunRequest {
     bool measure = true;
     // Set by the shell to end the run at its next step boundary.
     std::shared_ptr<const std::atomic<bool>> stop;
+    // Artwork already decoded by earlier runs (the window keeps one for all its runs); none:
+    // every picture is read from its file.
+    std::shared_ptr<ArtworkCache> artwork;
 };
 
 struct RunResult {

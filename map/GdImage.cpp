@@ -1,5 +1,7 @@
 #include "map/GdImage.h"
 
+#include "map/ArtworkCache.h"
+
 #include <png.h>
 #include <csetjmp>
 
@@ -67,6 +69,11 @@ ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth, int ma
 }
 
 ImagePtr loadPng(const std::filesystem::path& path, int maxWidth, int maxHeight) {
+    if (ArtworkCache* cache = currentArtworkCache()) return cache->load(path, maxWidth, maxHeight);
+    return loadPngFile(path, maxWidth, maxHeight);
+}
+
+ImagePtr loadPngFile(const std::filesystem::path& path, int maxWidth, int maxHeight) {
     std::vector<unsigned char> bytes;
     if (!readPngFile(path, bytes, maxWidth, maxHeight)) return nullptr;
     return decodePng(bytes, maxWidth, maxHeight);

@@ -46,9 +46,12 @@ constexpr int MAX_ART_SIZE = 2048;
 ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth = MAX_PICTURE_WIDTH,
                    int maxHeight = MAX_PICTURE_HEIGHT);
 
-// Reads and decodes a PNG file; none when it is missing or unreadable as above.
+// Reads and decodes a PNG file; none when it is missing or unreadable as above. On a thread
+// running with an artwork cache (map/ArtworkCache.h) the cache answers.
 ImagePtr loadPng(const std::filesystem::path& path, int maxWidth = MAX_PICTURE_WIDTH,
                  int maxHeight = MAX_PICTURE_HEIGHT);
+// The same, always from the file.
+ImagePtr loadPngFile(const std::filesystem::path& path, int maxWidth, int maxHeight);
 
 // A theme texture (soil, grass, roots), at most MAX_ART_SIZE each way.
 inline ImagePtr loadArt(const std::filesystem::path& path) { return loadPng(path, MAX_ART_SIZE, MAX_ART_SIZE); }

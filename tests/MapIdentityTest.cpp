@@ -278,3 +278,28 @@ TEST_F(MapIdentityTest, ARunReadsNothingButItsRequest) {
         EXPECT_EQ(made.map->typeIndex, again.map->typeIndex);
     }
 }
+
+// Artwork kept decoded between runs (as the window keeps it) makes the same maps, and the second
+// run of a type reads its pictures from the cache.
+TEST_F(MapIdentityTest, KeptArtworkMakesTheSameMaps) {
+    auto cache = std::make_shared<ArtworkCache>();
+    for (const TypeCase& k : CASES) {
+        SCOPED_TRACE(name(k.type));
+        RunRequest request;
+        request.type = k.type;
+        request.seed = 31;
+        request.themeCount = mapState.themeCount;
+        request.folders = currentFolders();
+        request.measure = false;
+        const RunResult fromFiles = runMap(request);
+        ASSERT_TRUE(fromFiles.map);
+        request.artwork = cache;
+        const RunResult first = runMap(request);
+        const std::size_t hitsBefore = cache->hits();
+        const RunResult second = runMap(request);
+        ASSERT_TRUE(first.map && second.map);
+        EXPECT_TRUE(test::samePixels(fromFiles.map->image.get(), first.map->image.get()));
+        EXPECT_TRUE(test::samePixels(fromFiles.map->image.get(), second.map->image.get()));
+        EXPECT_GT(cache->hits(), hitsBefore);
+    }
+}

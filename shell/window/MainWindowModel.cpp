@@ -605,6 +605,7 @@ void MainWindowModel::liveUpdate() {
 
 void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) {
     mapState.mapSeed = request.seed;
+    request.artwork = artwork_;
     liveRun_ = live;
     if (live) {
         // A live run leaves the controls as they are: the hand on the slider goes on.

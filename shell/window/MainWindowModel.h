@@ -11,6 +11,7 @@
 
 #include "generators/Fort.h"
 #include "generators/TypeTable.h"
+#include "map/ArtworkCache.h"
 #include "shell/window/TypeLayouts.h"
 #include "generators/Worker.h"
 #include "map/UserError.h"
@@ -280,6 +281,8 @@ private:
     // Fort's Modify memory and the seed of the Fort map it belongs to.
     std::optional<FortMemory> fortMemory_;
     std::uint32_t fortMemorySeed_ = 0;
+    // Artwork decoded by earlier runs: a live preview reads no file it has read before.
+    std::shared_ptr<ArtworkCache> artwork_ = std::make_shared<ArtworkCache>();
     std::function<void()> runEnded_;
     std::function<void(const Generator&)> prepare_;
     std::optional<std::filesystem::path> mapFile_;

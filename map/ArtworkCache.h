@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <mutex>
+
+#include "map/GdImage.h"
+
+namespace brambex {
+
+// Decoded artwork kept between runs, so a run made again and again (the window's live preview,
+// a batch of candidates) reads and decodes each picture once. A run asks for it in its request;
+// while the run lasts, every artwork load on the run's thread goes through it (see
+// UseArtworkCache). A file whose size or time changed since it was decoded is read again, so an
+// edited theme shows in the next run; a missing file is looked for again every time.
+class ArtworkCache {
+public:
+    // A copy of the picture in `path` (the caller may change it), decoded under the given limits.
+    ImagePtr load(const std::filesystem::path& path, int maxWidth, int maxHeight);
+    std::size_t pictures() const;
+    std::size_t hits() const;
+
+private:
+    struct Key {
+        std::filesystem::path path;
+        int maxWidth, maxHeight;
+        bool operator<(const Key& o) const {
+            if (path != o.path) return path < o.path;
+            if (maxWidth != o.maxWidth) return maxWidth < o.maxWidth;
+            return maxHeight < o.maxHeight;
+        }
+    };
+    struct Entry {
+        std::uintmax_t bytes = 0;
+        std::filesystem::file_time_type time;
+        ImagePtr picture;  // none: the file does not decode (kept, so it is not read again)
+    };
+    mutable std::mutex mutex_;
+    std::map<Key, Entry> entries_;
+    std::size_t hits_ = 0;
+};
+
+// While it lives, artwork loads on this thread use `cache` (none: read the files as usual).
+class UseArtworkCache {
+public:
+    explicit UseArtworkCache(ArtworkCache* cache);
+    ~UseArtworkCache();
+    UseArtworkCache(const UseArtworkCache&) = delete;
+    UseArtworkCache& operator=(const UseArtworkCache&) = delete;
+
+private:
+    ArtworkCache* previous_;
+};
+
+// The cache installed on this thread, if any.
+ArtworkCache* currentArtworkCache();
+
+}  // namespace brambex

@@ -1,0 +1,75 @@
+// The artwork kept between runs: answers like the file, hands out copies, notices a changed file.
+
+#include <gtest/gtest.h>
+
+#include "map/ArtworkCache.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+namespace fs = std::filesystem;
+
+namespace {
+
+class ArtworkCacheTest : public test::TempWorkspace {};
+
+}  // namespace
+
+TEST_F(ArtworkCacheTest, KeepsAPictureUntilItsFileChanges) {
+    const fs::path file = root / "soil.png";
+    test::writePng(test::solidPicture(8, 4, 0x336699).get(), file);
+    ArtworkCache cache;
+    ImagePtr first = cache.load(file, 64, 64);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.hits(), 0u);
+    // A copy each time: what one run does to its picture the next run does not see.
+    first->tpixels[0][0] = 0x112233;
+    ImagePtr second = cache.load(file, 64, 64);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(cache.hits(), 1u);
+    EXPECT_EQ(second->tpixels[0][0] & 0xFFFFFF, 0x336699);
+    // Another size or time: read again.
+    test::writePng(test::solidPicture(10, 4, 0x996633).get(), file);
+    ImagePtr changed = cache.load(file, 64, 64);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->sx, 10);
+    EXPECT_EQ(changed->tpixels[0][0] & 0xFFFFFF, 0x996633);
+    // The limits still hold: a picture over them is none, from the cache as from the file.
+    EXPECT_FALSE(cache.load(file, 8, 8));
+    EXPECT_FALSE(cache.load(file, 8, 8));
+    // A texture's transparent colour comes with every copy.
+    ImagePtr keyed = test::solidPicture(4, 4, 0);
+    keyed->transparent = 0;
+    test::writePng(keyed.get(), root / "grass.png");
+    ImagePtr fresh = loadPngFile(root / "grass.png", 64, 64);
+    ASSERT_TRUE(fresh);
+    ASSERT_NE(fresh->transparent, -1);
+    for (int k = 0; k < 2; ++k) EXPECT_EQ(cache.load(root / "grass.png", 64, 64)->transparent, fresh->transparent) << k;
+    // A missing file is none and is looked for again.
+    EXPECT_FALSE(cache.load(root / "gone.png", 64, 64));
+    test::writePng(test::solidPicture(3, 3, 0x445566).get(), root / "gone.png");
+    EXPECT_TRUE(cache.load(root / "gone.png", 64, 64));
+}
+
+TEST_F(ArtworkCacheTest, LoadsGoThroughTheCacheOnlyWhileItIsInUse) {
+    const fs::path file = root / "tile.png";
+    test::writePng(test::solidPicture(5, 5, 0x808080).get(), file);
+    ArtworkCache cache;
+    EXPECT_TRUE(loadTileArt(file));
+    EXPECT_EQ(cache.pictures(), 0u);
+    {
+        const UseArtworkCache use(&cache);
+        EXPECT_EQ(currentArtworkCache(), &cache);
+        EXPECT_TRUE(loadTileArt(file));
+        EXPECT_TRUE(loadTileArt(file));
+        EXPECT_EQ(cache.pictures(), 1u);
+        EXPECT_EQ(cache.hits(), 1u);
+        {
+            const UseArtworkCache none(nullptr);
+            EXPECT_TRUE(loadTileArt(file));
+        }
+        EXPECT_EQ(currentArtworkCache(), &cache);
+    }
+    EXPECT_EQ(currentArtworkCache(), nullptr);
+    EXPECT_TRUE(loadTileArt(file));
+    EXPECT_EQ(cache.hits(), 1u);
+}
