@@ -241,13 +241,13 @@ void WforW::stampBlocks() {
     for (int y = 0; y < MAP_H; ++y)
         for (int x = 0; x < MAP_W; ++x) {
             const int c = image->tpixels[y][x] & 0xFFFFFF;
-            if (c == WHITE && block) gdImageCopy(image.get(), block.get(), x - 3, y - 4, 0, 0, 7, 9);
-            else if (c == YELLOW && secondStamp) gdImageCopy(image.get(), secondStamp, x - 3, y - 4, 0, 0, 7, 9);
+            if (c == WHITE && block) copyPicturePart(image.get(), block.get(), x - 3, y - 4, 7, 9);
+            else if (c == YELLOW && secondStamp) copyPicturePart(image.get(), secondStamp, x - 3, y - 4, 7, 9);
         }
     if (block)
         for (int y = 0; y < MAP_H; ++y)
             for (int x = 0; x < MAP_W; ++x)
-                if ((image->tpixels[y][x] & 0xFFFFFF) == YELLOW) gdImageCopy(image.get(), block.get(), x - 3, y - 4, 0, 0, 7, 9);
+                if ((image->tpixels[y][x] & 0xFFFFFF) == YELLOW) copyPicturePart(image.get(), block.get(), x - 3, y - 4, 7, 9);
 }
 
 void WforW::drawNodesAndPads(const Artwork& art) {

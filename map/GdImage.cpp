@@ -169,13 +169,17 @@ int trueColourAt(gdImagePtr im, int x, int y) {
     return gdTrueColorAlpha(im->red[c], im->green[c], im->blue[c], im->alpha[c]);
 }
 
-void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY) {
-    if (!dst->trueColor) {
-        gdImageCopy(dst, src, dstX, dstY, 0, 0, src->sx, src->sy);
+void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY) { copyPicturePart(dst, src, dstX, dstY, src->sx, src->sy); }
+
+void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, int h) {
+    // Past the source's edge libgd reads colour 0; that case (and a palette destination) is left
+    // to libgd itself.
+    if (!dst->trueColor || w > src->sx || h > src->sy) {
+        gdImageCopy(dst, src, dstX, dstY, 0, 0, w, h);
         return;
     }
-    const int x0 = std::max(0, -dstX), x1 = std::min(src->sx, dst->sx - dstX);
-    const int y0 = std::max(0, -dstY), y1 = std::min(src->sy, dst->sy - dstY);
+    const int x0 = std::max(0, -dstX), x1 = std::min(w, dst->sx - dstX);
+    const int y0 = std::max(0, -dstY), y1 = std::min(h, dst->sy - dstY);
     const bool blend = dst->alphaBlendingFlag != 0;
     const int transparent = src->transparent;
     for (int y = y0; y < y1; ++y) {

@@ -84,6 +84,8 @@ std::vector<unsigned char> encodePngUnfiltered(gdImagePtr trueColour, int level)
 // rows: the source's transparent colour is skipped, and the destination's alpha blending flag
 // decides between blending and replacing, exactly as libgd's per-pixel copy does.
 void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
+// The same for the top-left w x h of `src` (gdImageCopy(dst, src, x, y, 0, 0, w, h)).
+void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, int h);
 
 // A true-colour copy of a picture of either kind, pixel for pixel, without a transparent colour
 // (palette artwork cannot safely take one); none when it cannot be made.

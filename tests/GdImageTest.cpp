@@ -1,0 +1,60 @@
+// Our row copies against libgd's own per-pixel gdImageCopy, on pictures made here.
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "map/GdImage.h"
+#include "tests/TestSupport.h"
+
+using namespace brambex;
+
+namespace {
+
+ImagePtr background() {
+    ImagePtr im = test::solidPicture(40, 30, 0x204060);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) im->tpixels[y][x] = gdTrueColorAlpha(x * 6, y * 8, 90, (x + y) % 3 == 0 ? 60 : 0);
+    return im;
+}
+
+// A 9 x 11 stamp: opaque colours, a transparent colour, and half-transparent pixels.
+ImagePtr trueColourStamp() {
+    ImagePtr im = test::solidPicture(9, 11, 0);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 9; ++x) im->tpixels[y][x] = gdTrueColorAlpha(200 - x * 10, 40 + y * 9, 30, y == 5 ? 64 : 0);
+    im->tpixels[2][3] = 0x00FF00;
+    im->transparent = 0x00FF00;
+    return im;
+}
+
+ImagePtr paletteStamp() {
+    ImagePtr im(gdImageCreate(9, 11));
+    const int a = gdImageColorAllocate(im.get(), 10, 20, 30);
+    const int b = gdImageColorAllocateAlpha(im.get(), 200, 100, 50, 70);
+    const int key = gdImageColorAllocate(im.get(), 0, 0, 0);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 9; ++x) im->pixels[y][x] = static_cast<unsigned char>((x + y) % 4 == 0 ? key : (x % 2 ? a : b));
+    gdImageColorTransparent(im.get(), key);
+    return im;
+}
+
+}  // namespace
+
+TEST(GdImage, CopyingAPicturePartEqualsLibgdsCopy) {
+    for (bool palette : {false, true})
+        for (bool blending : {true, false})
+            for (const auto& [x, y, w, h] : {std::array{5, 4, 7, 9}, std::array{-3, -2, 7, 9}, std::array{36, 25, 9, 11},
+                                             std::array{10, 10, 9, 11}, std::array{2, 3, 12, 9}}) {
+                SCOPED_TRACE(testing::Message() << "palette " << palette << " blending " << blending << " at " << x << ","
+                                                << y << " " << w << "x" << h);
+                ImagePtr stamp = palette ? paletteStamp() : trueColourStamp();
+                ImagePtr ours = background(), theirs = background();
+                gdImageAlphaBlending(ours.get(), blending);
+                gdImageAlphaBlending(theirs.get(), blending);
+                copyPicturePart(ours.get(), stamp.get(), x, y, w, h);
+                gdImageCopy(theirs.get(), stamp.get(), x, y, 0, 0, w, h);
+                for (int py = 0; py < 30; ++py)
+                    for (int px = 0; px < 40; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
+            }
+}
