@@ -142,7 +142,7 @@ void Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr bric
     piece->transparent = packColour(255, 255, 255);
     copyPicture(result.get(), piece.get(), 0, 0);
     if (mirror) result = mirroredCopy(result.get());
-    if (result) gdImageCopy(half, result.get(), x, y, 0, 0, PIECE_W, PIECE_H);
+    if (result) copyPicturePart(half, result.get(), x, y, PIECE_W, PIECE_H);
 }
 
 void Fort::generate() {
@@ -198,9 +198,18 @@ void Fort::generate() {
         }
     stopPoint();
 
-    // The two halves: column 1919 - k shows column k; 875..1044 stay air.
-    gdImageCopy(image.get(), half.get(), 0, 0, 0, 0, HALF_W, MAP_H);
-    if (ImagePtr mirror = mirroredCopy(half.get())) gdImageCopy(image.get(), mirror.get(), MAP_W - HALF_W, 0, 0, 0, HALF_W, MAP_H);
+    // The two halves: column 1919 - k shows column k; 875..1044 stay air. Both are written
+    // row by row from the one half picture, with no mirrored copy of it.
+    copyPicture(image.get(), half.get(), 0, 0);
+    for (int y = 0; y < MAP_H; ++y) {
+        const int* in = half->tpixels[y];
+        int* out = image->tpixels[y];
+        for (int k = 0; k < HALF_W; ++k) {
+            const int c = in[k];
+            int& o = out[MAP_W - 1 - k];
+            o = (!image->alphaBlendingFlag || gdTrueColorGetAlpha(c) == gdAlphaOpaque) ? c : gdAlphaBlend(o, c);
+        }
+    }
 
     setReservedPixels(*this);
     finishRun(*this);

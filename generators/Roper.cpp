@@ -108,7 +108,9 @@ void Roper::generate() {
     rand();
     rand();
     beginRun();
-    gdImageFilledRectangle(image.get(), 0, 0, width - 1, height - 1, colourBlack);
+    // The whole picture black, row by row (an opaque colour replaces what is there, as libgd's
+    // rectangle fill would do pixel by pixel).
+    for (int y = 0; y < height; ++y) std::fill(image->tpixels[y], image->tpixels[y] + width, colourBlack);
     placeRocks();
     outlines.clear();
     for (const Rock& rock : rocks) {
