@@ -20,6 +20,7 @@ RunResult runMap(const RunRequest& request) {
         map->typeIndex = request.typeIndex;
         map->folders = request.folders;
         map->stop = request.stop;
+        map->previewsInRun = request.previews;
         if (auto* fort = dynamic_cast<Fort*>(map.get()); fort && request.fortMemory) fort->memory = *request.fortMemory;
 
         srand(request.seed);

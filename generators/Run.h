@@ -26,8 +26,10 @@ struct RunRequest {
     int typeIndex = 0;                // the type's Game Type list position, stored in the file
     DataFolders folders;              // where the artwork is read
     std::optional<FortMemory> fortMemory;  // Fort's Modify memory, when the run should reuse it
-    // Measure the finished map's playability (the command line does it itself, beside saving).
+    // Measure the finished map's playability and make its previews (the command line does both
+    // itself, beside the saving).
     bool measure = true;
+    bool previews = true;
     // Set by the shell to end the run at its next step boundary.
     std::shared_ptr<const std::atomic<bool>> stop;
     // Artwork already decoded by earlier runs (the window keeps one for all its runs); none:

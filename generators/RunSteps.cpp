@@ -38,7 +38,7 @@ void setReservedPixels(Generator& g) {
 void finishRun(Generator& g) {
     g.stopPoint();
     g.loadThemeSettings();
-    makePreviews(g);
+    if (g.previewsInRun) makePreviews(g);
 }
 
 }  // namespace brambex

@@ -97,6 +97,7 @@ public:
     int themeCount = 0;          // installed themes the random choice picks from
     DataFolders folders;         // where the artwork is read
     std::shared_ptr<const std::atomic<bool>> stop;  // set by the shell to end the run early
+    bool previewsInRun = true;   // false: the shell makes the previews itself (beside the saving)
 
     // What the run (or a load) leaves besides the picture.
     int chosenTheme = 0;         // the theme this run chose (its theme list shows it afterwards)

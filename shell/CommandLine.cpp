@@ -140,8 +140,10 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         return 1;
     }
     Generator& g = *result.map;
-    // The playability is measured beside the saving (it only reads the picture).
+    // The playability is measured and the previews are made beside the saving (they only read
+    // the picture).
     std::future<std::optional<Playability>> measured = std::async(std::launch::async, [&g] {
+        makePreviews(g);
         return measurable(g.image.get()) ? std::optional(measurePlayability(g.image.get(), courseKind(g.mapType()), g.weaponPads))
                                          : std::nullopt;
     });
@@ -184,6 +186,7 @@ int generateType(const TypeRow& row, const Options& options) {
     RunRequest request = requestFromProcess(row.type, seed);
     request.parameters.keepSeed = true;
     request.measure = false;  // measured beside the saving
+    request.previews = false;  // made beside the saving
     const std::unique_ptr<Generator> sized = row.make(request.parameters);
     // Said before the run: a map too large for 64 colours would otherwise be refused only after
     // minutes of work.
