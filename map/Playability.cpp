@@ -127,7 +127,7 @@ int widestWay(const std::vector<int>& dist, int w, int h, UnionFind& groups, Don
     for (int level = most; level >= 1; --level) {
         for (; at < order.size() && dist[static_cast<std::size_t>(order[at])] == level; ++at) {
             const int i = order[at];
-            const int x = i % w, y = i / w;
+            const int y = i / w, x = i - y * w;  // one division a pixel
             const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
             for (int n : nbr)
                 if (n >= 0 && dist[static_cast<std::size_t>(n)] >= level) groups.join(n, i);
@@ -261,7 +261,7 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
                 const int i = stack.back();
                 stack.pop_back();
                 ++size;
-                const int x = i % w, y = i / w;
+                const int y = i / w, x = i - y * w;
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx) {
                         const int nx = x + dx, ny = y + dy;
