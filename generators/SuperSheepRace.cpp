@@ -254,13 +254,18 @@ void SuperSheepRace::carve(int p) {
     if (!brush) return;
     // Stretched pixel for pixel: a blended rim would paint grey over the tunnel already carved.
     gdImageCopyResized(brush.get(), loaded.get(), 0, 0, 0, 0, p, p, loaded->sx, loaded->sy);
+    carveCourse(image.get(), course, brush.get(), true);
+}
+
+void SuperSheepRace::carveCourse(gdImagePtr image, const std::vector<Point>& course, gdImagePtr brush, bool rowUnions) {
+    const int p = brush->sx, width = image->sx, height = image->sy;
     // The brush's white is see-through: only its disc is drawn. Its pixels as row runs.
     struct Run {
         int dy, x0, x1, colour;
     };
     std::vector<Run> runs;
     const int white = packColour(255, 255, 255);
-    for (int y = 0; y < p; ++y)
+    for (int y = 0; y < brush->sy; ++y)
         for (int x = 0; x < p;) {
             const int colour = brush->tpixels[y][x];
             int end = x + 1;
@@ -268,7 +273,17 @@ void SuperSheepRace::carve(int p) {
             if (colour != white) runs.push_back({y, x, end, colour});
             x = end;
         }
+    if (runs.empty()) return;
     const int half = p / 2;
+    // A brush of one colour with one run a row, its rows nested about one centre (a disc): the
+    // stamps of one straight segment, each a pixel step from the last, cover on every map row one
+    // unbroken span, so each row is filled once a segment instead of once a step.
+    bool simple = rowUnions;
+    for (std::size_t k = 0; simple && k < runs.size(); ++k) {
+        simple = runs[k].colour == runs[0].colour && (k == 0 || runs[k].dy > runs[k - 1].dy) &&
+                 std::abs((runs[k].x0 + runs[k].x1) - (runs[0].x0 + runs[0].x1)) <= 1;
+        if (simple && k > 0 && runs[k].dy != runs[k - 1].dy + 1) simple = false;  // no empty rows between
+    }
     auto stamp = [&](int cx, int cy) {
         for (const Run& r : runs) {
             const int y = cy - half + r.dy;
@@ -278,14 +293,18 @@ void SuperSheepRace::carve(int p) {
             if (from < to) std::fill(row + from, row + to, r.colour);
         }
     };
+    std::vector<std::pair<int, int>> steps;
+    std::vector<int> lo, hi;
     // A straight line of brush stamps between neighbouring points, one stamp per pixel step.
     for (std::size_t i = 0; i + 1 < course.size(); ++i) {
         int x0 = course[i].x, y0 = course[i].y;
         const int x1 = course[i + 1].x, y1 = course[i + 1].y;
         const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0), sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
+        steps.clear();
         for (;;) {
-            stamp(x0, y0);
+            if (simple) steps.emplace_back(x0, y0);
+            else stamp(x0, y0);
             if (x0 == x1 && y0 == y1) break;
             const int e2 = 2 * err;
             if (e2 >= dy) {
@@ -296,6 +315,23 @@ void SuperSheepRace::carve(int p) {
                 err += dx;
                 y0 += sy;
             }
+        }
+        if (!simple) continue;
+        const int top = std::min(course[i].y, y1) - half + runs.front().dy;
+        const int rows = std::abs(y1 - course[i].y) + runs.back().dy - runs.front().dy + 1;
+        lo.assign(static_cast<std::size_t>(rows), INT32_MAX);
+        hi.assign(static_cast<std::size_t>(rows), INT32_MIN);
+        for (const auto& [cx, cy] : steps)
+            for (const Run& r : runs) {
+                const std::size_t k = static_cast<std::size_t>(cy - half + r.dy - top);
+                lo[k] = std::min(lo[k], cx - half + r.x0);
+                hi[k] = std::max(hi[k], cx - half + r.x1);
+            }
+        for (int k = 0; k < rows; ++k) {
+            const int y = top + k;
+            if (y < 0 || y >= height || lo[static_cast<std::size_t>(k)] > hi[static_cast<std::size_t>(k)]) continue;
+            const int from = std::max(0, lo[static_cast<std::size_t>(k)]), to = std::min(width, hi[static_cast<std::size_t>(k)]);
+            if (from < to) std::fill(image->tpixels[y] + from, image->tpixels[y] + to, runs[0].colour);
         }
     }
 }

@@ -50,6 +50,9 @@ public:
     // marker whose square the course crosses shows in the rock on both sides and never narrows
     // the course (a start marker across a steep start once left the sheep 9 px).
     static void stampOnLand(gdImagePtr map, gdImagePtr marker, int x, int y);
+    // Drags `brush` (p x p, white see-through) along the course, a stamp at every pixel step of
+    // each segment. With `rowUnions`, a disc-like brush fills each map row once a segment.
+    static void carveCourse(gdImagePtr image, const std::vector<Point>& course, gdImagePtr brush, bool rowUnions);
 
     // The finished course (for tests).
     std::vector<Point> course;

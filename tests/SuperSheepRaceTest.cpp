@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <random>
 
 #include "generators/SuperSheepRace.h"
 #include "generators/TypeTable.h"
@@ -106,6 +107,29 @@ TEST_F(SuperSheepRaceTest, TheTunnelRunsFromTheLeftEdgeToTheRightUnderAnAirStrip
         for (int x = 0; x < 1920; x += 7) ASSERT_EQ(g->image->tpixels[y][x], g->colourBlack) << x << "," << y;
     auto again = run(1920, 2880, 20);
     EXPECT_TRUE(test::samePixels(g->image.get(), again->image.get()));
+}
+
+TEST(SuperSheepRaceRules, FillingRowsOnceASegmentCarvesWhatEveryStampWould) {
+    std::mt19937 random(5);
+    for (int p : {50, 51, 70, 90, 200}) {
+        // A disc on white, as the brush file is drawn.
+        ImagePtr brush = test::solidPicture(p, p, 0xFFFFFF);
+        const float c = static_cast<float>(p) * 0.5f, r = c - 1.0f;
+        for (int y = 0; y < p; ++y)
+            for (int x = 0; x < p; ++x) {
+                const float dx = static_cast<float>(x) + 0.5f - c, dy = static_cast<float>(y) + 0.5f - c;
+                if (dx * dx + dy * dy <= r * r) brush->tpixels[y][x] = 0;
+            }
+        for (int trial = 0; trial < 6; ++trial) {
+            std::vector<Point> course;
+            for (int k = 0; k < 12; ++k)
+                course.push_back({static_cast<int>(random() % 700) - 50, static_cast<int>(random() % 400) - 50});
+            ImagePtr fast = test::solidPicture(600, 300, 0xFFFFFF), slow = test::solidPicture(600, 300, 0xFFFFFF);
+            SuperSheepRace::carveCourse(fast.get(), course, brush.get(), true);
+            SuperSheepRace::carveCourse(slow.get(), course, brush.get(), false);
+            ASSERT_TRUE(test::samePixels(fast.get(), slow.get())) << "brush " << p << " trial " << trial;
+        }
+    }
 }
 
 TEST(SuperSheepRaceRules, AMarkerShowsOnTheRockAndNeverInTheCourse) {
