@@ -58,6 +58,13 @@ void boxDownscale(gdImagePtr canvas, gdImagePtr map, const PreviewGeometry& g, i
     std::vector<int> xs(static_cast<std::size_t>(g.width) + 1), ys(static_cast<std::size_t>(g.height) + 1);
     for (int i = 0; i <= g.width; ++i) xs[static_cast<std::size_t>(i)] = static_cast<int>(static_cast<long long>(i) * mapWidth / g.width);
     for (int i = 0; i <= g.height; ++i) ys[static_cast<std::size_t>(i)] = static_cast<int>(static_cast<long long>(i) * mapHeight / g.height);
+    // Each preview column's map columns, clamped to the map (a map narrower than its preview
+    // repeats columns).
+    std::vector<int> colFrom(static_cast<std::size_t>(g.width)), colTo(static_cast<std::size_t>(g.width));
+    for (int px = 0; px < g.width; ++px) {
+        colFrom[static_cast<std::size_t>(px)] = std::min(xs[static_cast<std::size_t>(px)], mapWidth - 1);
+        colTo[static_cast<std::size_t>(px)] = std::min(std::max(xs[static_cast<std::size_t>(px) + 1], colFrom[static_cast<std::size_t>(px)] + 1), mapWidth);
+    }
     std::vector<std::uint32_t> sums(static_cast<std::size_t>(g.width) * 3);
     auto colourAt = [map](int x, int y) {
         if (map->trueColor) return map->tpixels[y][x];
@@ -70,8 +77,7 @@ void boxDownscale(gdImagePtr canvas, gdImagePtr map, const PreviewGeometry& g, i
         std::fill(sums.begin(), sums.end(), 0u);
         for (int y = y0; y < y1; ++y)
             for (int px = 0; px < g.width; ++px) {
-                const int x0 = std::min(xs[static_cast<std::size_t>(px)], mapWidth - 1);
-                const int x1 = std::min(std::max(xs[static_cast<std::size_t>(px) + 1], x0 + 1), mapWidth);
+                const int x0 = colFrom[static_cast<std::size_t>(px)], x1 = colTo[static_cast<std::size_t>(px)];
                 std::uint32_t* s = &sums[static_cast<std::size_t>(px) * 3];
                 if (map->trueColor) {
                     const int* row = map->tpixels[y];
@@ -97,8 +103,7 @@ void boxDownscale(gdImagePtr canvas, gdImagePtr map, const PreviewGeometry& g, i
         int* out = canvas->tpixels[g.y + py];
         for (int px = 0; px < g.width; ++px) {
             if (g.x + px < 0 || g.x + px >= canvas->sx) continue;
-            const int x0 = std::min(xs[static_cast<std::size_t>(px)], mapWidth - 1);
-            const int x1 = std::min(std::max(xs[static_cast<std::size_t>(px) + 1], x0 + 1), mapWidth);
+            const int x0 = colFrom[static_cast<std::size_t>(px)], x1 = colTo[static_cast<std::size_t>(px)];
             const std::uint32_t n = static_cast<std::uint32_t>((y1 - y0) * (x1 - x0));
             const std::uint32_t* s = &sums[static_cast<std::size_t>(px) * 3];
             out[g.x + px] = packColour(static_cast<int>((s[0] + n / 2) / n), static_cast<int>((s[1] + n / 2) / n),
@@ -113,7 +118,9 @@ ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canv
                        bool emptyAsWhite) {
     ImagePtr canvas = tryCreateTrueColour(canvasWidth, canvasHeight);
     if (!canvas || mapWidth <= 0 || mapHeight <= 0) return nullptr;
-    floodFill(canvas.get(), 0, 0, packColour(45, 45, 45));
+    // The background grey (a new canvas is all black, so this is what a flood fill from a corner
+    // gives, without the flood).
+    for (int y = 0; y < canvas->sy; ++y) std::fill(canvas->tpixels[y], canvas->tpixels[y] + canvas->sx, packColour(45, 45, 45));
     const PreviewGeometry g = previewGeometry(canvasWidth, canvasHeight, mapWidth, mapHeight);
     boxDownscale(canvas.get(), picture, g, mapWidth, mapHeight);
     if (emptyAsWhite) showEmptyAsWhite(canvas.get());
