@@ -137,6 +137,18 @@ void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
     // ends when no tile has fitted for this many.
     constexpr long MAX_TRIES_WITHOUT_PROGRESS = 2000000;
     long triesWithoutProgress = 0;
+    // Where each tile's first point of each type lies (row by row, left to right), found once.
+    std::vector<std::array<std::pair<int, int>, 4>> firstPoint(static_cast<std::size_t>(tileCount));
+    for (int n = 0; n < tileCount; ++n) {
+        auto& first = firstPoint[static_cast<std::size_t>(n)];
+        first.fill({-1, -1});
+        const gdImagePtr t = art.tiles[static_cast<std::size_t>(n)].get();
+        if (!t) continue;
+        for (int ty = t->sy - 1; ty >= 0; --ty)
+            for (int tx = t->sx - 1; tx >= 0; --tx)
+                for (int type = 0; type < 4; ++type)
+                    if (t->tpixels[ty][tx] == MARKERS[type]) first[static_cast<std::size_t>(type)] = {tx, ty};
+    }
     while (static_cast<int>(placed.size()) < pieces && tileCount > 0) {
         if (++triesWithoutProgress > MAX_TRIES_WITHOUT_PROGRESS) break;
         if ((triesWithoutProgress & 0xFFFF) == 0) stopPoint();
@@ -166,16 +178,10 @@ void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
         if (!tile) break;  // a tile that could not be read ends the placement
         if (attached) {
             const Point& p = points[static_cast<std::size_t>(open)];
-            const int want = complementOf(p.type);
-            bool found = false;
-            for (int ty = 0; ty < tile->sy && !found; ++ty)
-                for (int tx = 0; tx < tile->sx && !found; ++tx)
-                    if (tile->tpixels[ty][tx] == MARKERS[want]) {
-                        x = p.x + STEP_X[p.type] - tx;
-                        y = p.y + STEP_Y[p.type] - ty;
-                        found = true;
-                    }
-            if (!found) continue;  // the start tile had no such point
+            const auto [tx, ty] = firstPoint[static_cast<std::size_t>(number)][static_cast<std::size_t>(complementOf(p.type))];
+            if (tx < 0) continue;  // the start tile had no such point
+            x = p.x + STEP_X[p.type] - tx;
+            y = p.y + STEP_Y[p.type] - ty;
         }
         // c. Bounds, then the grid.
         if (x < 0 || y < 0 || x + tile->sx > MAP_W || y + tile->sy > MAP_H) continue;
