@@ -191,10 +191,13 @@ void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
         long met = 0;
         for (int ty = 0; ty < tile->sy; ++ty) {
             const unsigned char* row = &grid[static_cast<std::size_t>(y + ty) * MAP_W + x];
+            int nonZero = 0, blocked = 0;  // two plain counts: the loop runs many lanes at once
             for (int tx = 0; tx < tile->sx; ++tx) {
-                rejected = rejected || row[tx] == 255;
-                met += row[tx] != 0;
+                nonZero += row[tx] != 0;
+                blocked += row[tx] == 255;
             }
+            met += nonZero;
+            rejected = rejected || blocked > 0;
             if (rejected && attached) break;  // an attached tile counts nothing
         }
         if (!attached && met > 0) rejected = true;
@@ -206,7 +209,7 @@ void WforW::placeTiles(const Artwork& art, gdImagePtr work) {
         if (relaxedFailures >= 1000001) break;
         if (rejected) continue;
         // d. Accepted: drawn, marked, its points and spots recorded.
-        gdImageCopy(work, tile, x, y, 0, 0, tile->sx, tile->sy);
+        copyPicture(work, tile, x, y);
         for (int ty = 0; ty < tile->sy; ++ty)
             for (int tx = 0; tx < tile->sx; ++tx) {
                 const int c = tile->tpixels[ty][tx];
@@ -258,7 +261,7 @@ void WforW::stampBlocks() {
 
 void WforW::drawNodesAndPads(const Artwork& art) {
     if (ImagePtr node = withBlackTransparent(loadSmallArt(file(fs::path("nodes") / (std::to_string(setNumber) + ".png")))))
-        for (const auto& [x, y] : nodeSpots) gdImageCopy(image.get(), node.get(), x - 8, y - 8, 0, 0, 17, 17);
+        for (const auto& [x, y] : nodeSpots) copyPicturePart(image.get(), node.get(), x - 8, y - 8, 17, 17);
     // Each pad picture is read once (the same file gives the same picture).
     std::map<std::pair<int, int>, ImagePtr> padPictures;
     for (std::size_t n = 0; n < padSpots.size(); ++n) {
@@ -269,7 +272,7 @@ void WforW::drawNodesAndPads(const Artwork& art) {
         auto [it, fresh] = padPictures.try_emplace({folder, number});
         if (fresh) it->second = withBlackTransparent(loadSmallArt(file(padFile(folder, number))));
         if (!it->second) continue;
-        gdImageCopy(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, 0, 0, PAD_SIZE, PAD_SIZE);
+        copyPicturePart(image.get(), it->second.get(), padSpots[n].first - 15, padSpots[n].second - 4, PAD_SIZE, PAD_SIZE);
         weaponPads.push_back({padSpots[n].first - 15, padSpots[n].second - 4});
     }
 }
