@@ -700,6 +700,8 @@ TEST_F(WindowModelTest, AMovedSliderRemakesTheMapLiveAsGenerateWould) {
     finish();
     model->setSeedText("");
     ASSERT_TRUE(model->live());
+    Bytes previewOfGenerate;
+    ASSERT_TRUE(readWholeFile(paths.previewPath, previewOfGenerate));
     model->moveSlider(C::Objects, 90);
     ASSERT_TRUE(model->liveRunning());
     EXPECT_TRUE(c(C::Objects).enabled) << "the controls stay in the hand";
@@ -709,6 +711,9 @@ TEST_F(WindowModelTest, AMovedSliderRemakesTheMapLiveAsGenerateWould) {
     ASSERT_EQ(model->shownSeed(), 321u);
     ImagePtr live = trueColourCopy(model->map()->image.get());
     EXPECT_EQ(model->history().size(), 1u) << "live maps are no new entries";
+    Bytes previewAfterLive;
+    ASSERT_TRUE(readWholeFile(paths.previewPath, previewAfterLive));
+    EXPECT_EQ(previewAfterLive, previewOfGenerate) << "a live frame writes no files";
     // Generate with the same seed and these values makes the same map.
     model->setSeedText("321");
     model->press(C::Generate);

@@ -679,7 +679,7 @@ void MainWindowModel::pickCandidate(int index) {
     seedText_ = typed;
 }
 
-void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
+void MainWindowModel::setMap(std::unique_ptr<Generator> map, bool writePreviews) {
     editor_ = MapEditorModel(map.get());
     // A large picture is freed off this thread: that takes longer than the window may stand still.
     if (map_ && static_cast<long long>(map_->width) * map_->height > 4'000'000)
@@ -691,6 +691,7 @@ void MainWindowModel::setMap(std::unique_ptr<Generator> map) {
         fortMemory_ = fort->memory;
         fortMemorySeed_ = fort->seed;
     }
+    if (!writePreviews) return;
     if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
 }
 
@@ -705,7 +706,8 @@ void MainWindowModel::generationFinished(RunResult result) {
             return;
         }
         if (!result.map) return;  // stopped, or failed: the map on screen stays
-        setMap(std::move(result.map));
+        // A live frame writes no files: the preview files follow the next Generate or Load.
+        setMap(std::move(result.map), false);
         mapShown_ = true;
         reloadPreviews();
         setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));

@@ -244,7 +244,7 @@ private:
     void liveUpdate();
     RunRequest currentRequest(std::uint32_t seed);
     void generationFinished(RunResult result);
-    void setMap(std::unique_ptr<Generator> map);
+    void setMap(std::unique_ptr<Generator> map, bool writePreviews = true);
     bool saveTo(const std::filesystem::path& file);
     void saveToOwnFile();
     void rememberFile(const std::filesystem::path& file);
