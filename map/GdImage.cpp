@@ -169,6 +169,64 @@ int trueColourAt(gdImagePtr im, int x, int y) {
     return gdTrueColorAlpha(im->red[c], im->green[c], im->blue[c], im->alpha[c]);
 }
 
+void fillPolygon(gdImagePtr im, const gdPoint* p, int n, int colour) {
+    if (n <= 0) return;
+    if (!im->trueColor || colour < 0 || (im->alphaBlendingFlag && gdTrueColorGetAlpha(colour) != gdAlphaOpaque) || im->thick != 1) {
+        gdImageFilledPolygon(im, const_cast<gdPoint*>(p), n, colour);
+        return;
+    }
+    int miny = p[0].y, maxy = p[0].y;
+    for (int i = 1; i < n; ++i) miny = std::min(miny, p[i].y), maxy = std::max(maxy, p[i].y);
+    // A polygon of one row is drawn as one line from its leftmost to its rightmost point (the
+    // scan below never meets it).
+    auto span = [&](int y, int a, int b) {
+        if (y < im->cy1 || y > im->cy2) return;
+        if (a > b) std::swap(a, b);
+        a = std::max(a, im->cx1);
+        b = std::min(b, im->cx2);
+        if (a <= b) std::fill(im->tpixels[y] + a, im->tpixels[y] + b + 1, colour);
+    };
+    if (n > 1 && miny == maxy) {
+        int x1 = p[0].x, x2 = p[0].x;
+        for (int i = 1; i < n; ++i) {
+            if (p[i].x < x1) x1 = p[i].x;
+            else if (p[i].x > x2) x2 = p[i].x;
+        }
+        span(miny, x1, x2);
+        return;
+    }
+    const int pmaxy = maxy;
+    miny = std::max(miny, im->cy1);
+    maxy = std::min(maxy, im->cy2);
+    std::vector<int> ints(static_cast<std::size_t>(n));
+    for (int y = miny; y <= maxy; ++y) {
+        int count = 0;
+        for (int i = 0; i < n; ++i) {
+            const int ind1 = i ? i - 1 : n - 1, ind2 = i;
+            int y1 = p[ind1].y, y2 = p[ind2].y, x1, x2;
+            if (y1 < y2) {
+                x1 = p[ind1].x;
+                x2 = p[ind2].x;
+            } else if (y1 > y2) {
+                y2 = p[ind1].y;
+                y1 = p[ind2].y;
+                x2 = p[ind1].x;
+                x1 = p[ind2].x;
+            } else {
+                continue;
+            }
+            // The crossing as libgd computes it: a float quotient, then + 0.5 + x1 in double.
+            if (y >= y1 && y < y2)
+                ints[static_cast<std::size_t>(count++)] =
+                    static_cast<int>(static_cast<float>((y - y1) * (x2 - x1)) / static_cast<float>(y2 - y1) + 0.5 + x1);
+            else if (y == pmaxy && y == y2)
+                ints[static_cast<std::size_t>(count++)] = x2;
+        }
+        std::sort(ints.begin(), ints.begin() + count);
+        for (int i = 0; i + 1 < count; i += 2) span(y, ints[static_cast<std::size_t>(i)], ints[static_cast<std::size_t>(i) + 1]);
+    }
+}
+
 void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY) { copyPicturePart(dst, src, dstX, dstY, src->sx, src->sy); }
 
 void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, int h) {

@@ -53,7 +53,7 @@ void Generator::fillPointList(const PointList& list, int colour) {
     corners.reserve(static_cast<std::size_t>(list.count));
     for (const PointNode* n = list.first; n; n = n->next) corners.push_back({n->x, n->y});
     if (!corners.empty())
-        gdImageFilledPolygon(image.get(), corners.data(), static_cast<int>(corners.size()), colour);
+        fillPolygon(image.get(), corners.data(), static_cast<int>(corners.size()), colour);
 }
 
 void Generator::subdividePointList(PointList& list, double spacing, int xMin, int xMax, int yMin,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 
 #include "map/GdImage.h"
 #include "tests/TestSupport.h"
@@ -57,4 +58,25 @@ TEST(GdImage, CopyingAPicturePartEqualsLibgdsCopy) {
                 for (int py = 0; py < 30; ++py)
                     for (int px = 0; px < 40; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
             }
+}
+
+TEST(GdImage, FillingAPolygonByRowsEqualsLibgdsFill) {
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 400; ++trial) {
+        const int n = 1 + static_cast<int>(random() % (trial % 4 == 0 ? 4 : 40));
+        std::vector<gdPoint> points;
+        const bool flat = trial % 17 == 0;  // every point on one row
+        for (int k = 0; k < n; ++k)
+            points.push_back({static_cast<int>(random() % 260) - 30, flat ? 50 : static_cast<int>(random() % 200) - 30});
+        const int colour = trial % 3 == 0 ? packColour(255, 255, 255) : packColour(0, 0, 0);
+        ImagePtr ours = test::solidPicture(200, 160, 0x336699), theirs = test::solidPicture(200, 160, 0x336699);
+        if (trial % 5 == 0) {  // a clipping rectangle, as libgd allows
+            gdImageSetClip(ours.get(), 13, 14, 150, 125);
+            gdImageSetClip(theirs.get(), 13, 14, 150, 125);
+        }
+        fillPolygon(ours.get(), points.data(), n, colour);
+        gdImageFilledPolygon(theirs.get(), points.data(), n, colour);
+        for (int py = 0; py < 160; ++py)
+            for (int px = 0; px < 200; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << "trial " << trial << " at " << px << "," << py;
+    }
 }
