@@ -110,29 +110,45 @@ std::vector<int> airSquares(const std::vector<std::uint8_t>& land, int w, int h)
     return side;
 }
 
-// Joins air pixels from the widest down; `done` is asked after each level whether the groups it
-// watches have met. The width at which they met (0 when they never do).
-template <typename Done>
-int widestWay(const std::vector<int>& dist, int w, int h, UnionFind& groups, Done done) {
+// The widest way from the sources to the targets: pixels are taken widest way first (a bucket
+// for every width), each with the narrowest width met on the best way to it, so a pixel's width
+// is final when it is taken. The width at which the `needed`-th distinct target is taken (0 when
+// they are not all reached). Every source starts at its own width.
+int widestWay(const std::vector<int>& side, int w, int h, const std::vector<int>& sources, const std::vector<std::uint8_t>& target,
+              int needed) {
+    if (needed <= 0) return 0;
     int most = 0;
-    for (int v : dist) most = std::max(most, v);
-    // Pixels by distance, widest first (a counting sort).
-    std::vector<int> count(static_cast<std::size_t>(most) + 2, 0);
-    for (int v : dist) ++count[static_cast<std::size_t>(v)];
-    std::vector<int> start(count.size(), 0);
-    for (int v = most - 1; v >= 0; --v) start[static_cast<std::size_t>(v)] = start[static_cast<std::size_t>(v) + 1] + count[static_cast<std::size_t>(v) + 1];
-    std::vector<int> order(dist.size());
-    for (std::size_t i = 0; i < dist.size(); ++i) order[static_cast<std::size_t>(start[static_cast<std::size_t>(dist[i])]++)] = static_cast<int>(i);
-    std::size_t at = 0;
-    for (int level = most; level >= 1; --level) {
-        for (; at < order.size() && dist[static_cast<std::size_t>(order[at])] == level; ++at) {
-            const int i = order[at];
-            const int y = i / w, x = i - y * w;  // one division a pixel
-            const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
-            for (int n : nbr)
-                if (n >= 0 && dist[static_cast<std::size_t>(n)] >= level) groups.join(n, i);
+    for (int s : sources) most = std::max(most, side[static_cast<std::size_t>(s)]);
+    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(most) + 1);
+    std::vector<int> best(side.size(), 0);
+    std::vector<std::uint8_t> taken(side.size(), 0);
+    for (int s : sources) {
+        const int v = side[static_cast<std::size_t>(s)];
+        if (v > best[static_cast<std::size_t>(s)]) {
+            best[static_cast<std::size_t>(s)] = v;
+            buckets[static_cast<std::size_t>(v)].push_back(s);
         }
-        if (done()) return level;
+    }
+    int reached = 0;
+    for (int level = most; level >= 1; --level) {
+        std::vector<int>& bucket = buckets[static_cast<std::size_t>(level)];
+        // The bucket grows while it is worked: ways on at this width land in it.
+        for (std::size_t k = 0; k < bucket.size(); ++k) {
+            const int i = bucket[k];
+            if (taken[static_cast<std::size_t>(i)] || best[static_cast<std::size_t>(i)] != level) continue;
+            taken[static_cast<std::size_t>(i)] = 1;
+            if (target[static_cast<std::size_t>(i)] && ++reached == needed) return level;
+            const int y = i / w, x = i - y * w;
+            const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
+            for (int n : nbr) {
+                if (n < 0 || taken[static_cast<std::size_t>(n)]) continue;
+                const int v = std::min(level, side[static_cast<std::size_t>(n)]);
+                if (v <= best[static_cast<std::size_t>(n)]) continue;
+                best[static_cast<std::size_t>(n)] = v;
+                buckets[static_cast<std::size_t>(v)].push_back(n);
+            }
+        }
+        std::vector<int>().swap(bucket);
     }
     return 0;
 }
@@ -284,47 +300,55 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
         for (int y = 0; y < std::min(h, RACE_TOP_STRIP); ++y)
             for (int x = 0; x < w; ++x) blocked[at(x, y)] = 1;
     const std::vector<int> dist = airSquares(blocked, w, h);
-    UnionFind groups(dist.size());
     if (course == CourseKind::Race) {
-        // Every square on the left column joined to one end, every square reaching the right
-        // column to the other.
-        int left = -1, right = -1;
+        // From every square on the left column to any square reaching the right column.
+        std::vector<int> sources;
+        std::vector<std::uint8_t> target(dist.size(), 0);
+        bool anyTarget = false;
         for (int y = 0; y < h; ++y) {
-            if (!blocked[at(0, y)]) left = left < 0 ? static_cast<int>(at(0, y)) : groups.join(left, static_cast<int>(at(0, y)));
+            if (dist[at(0, y)] > 0) sources.push_back(static_cast<int>(at(0, y)));
             for (int x = 0; x < w; ++x) {
-                const int i = static_cast<int>(at(x, y));
-                if (dist[static_cast<std::size_t>(i)] > 0 && x + dist[static_cast<std::size_t>(i)] == w) right = right < 0 ? i : groups.join(right, i);
+                const std::size_t i = at(x, y);
+                if (dist[i] > 0 && x + dist[i] == w) target[i] = 1, anyTarget = true;
             }
         }
-        if (left < 0 || right < 0) {
+        if (sources.empty() || !anyTarget) {
             result.connected = false;
             return result;
         }
-        result.narrowest = widestWay(dist, w, h, groups, [&] { return groups.find(left) == groups.find(right); });
+        result.narrowest = widestWay(dist, w, h, sources, target, 1);
     } else {
-        // The extent of every region that holds a standing place, to tell pockets from cells.
-        std::vector<int> slot(fits.size(), -1);
-        struct Extent { int x0, y0, x1, y1; };
-        std::vector<Extent> extents;
-        for (int p : places) {
-            const int root = regions.find(p);
-            if (slot[static_cast<std::size_t>(root)] < 0) {
-                slot[static_cast<std::size_t>(root)] = static_cast<int>(extents.size());
-                extents.push_back({fw, fh, -1, -1});
-            }
-        }
-        for (int y = 0; y < fh; ++y)
-            for (int x = 0; x < fw; ++x) {
-                const int i = y * fw + x;
-                if (!fits[static_cast<std::size_t>(i)]) continue;
-                const int k = slot[static_cast<std::size_t>(regions.find(i))];
-                if (k < 0) continue;
-                Extent& e = extents[static_cast<std::size_t>(k)];
-                e.x0 = std::min(e.x0, x), e.y0 = std::min(e.y0, y), e.x1 = std::max(e.x1, x), e.y1 = std::max(e.y1, y);
-            }
+        // Whether a standing place's region is a pocket: its fits are walked from the place until
+        // they spread wider or taller than a pocket can (once for each region).
+        std::vector<std::pair<int, bool>> pocketOfRoot;  // region root, pocket
+        std::vector<std::uint8_t> seen(fits.size(), 0);
+        std::vector<int> walk, walked;
         auto pocket = [&](int place) {
-            const Extent& e = extents[static_cast<std::size_t>(slot[static_cast<std::size_t>(regions.find(place))])];
-            return e.x1 - e.x0 + CHARACTER_WIDTH <= POCKET_SPAN && e.y1 - e.y0 + CHARACTER_HEIGHT <= POCKET_SPAN;
+            const int root = regions.find(place);
+            for (const auto& [r, isPocket] : pocketOfRoot)
+                if (r == root) return isPocket;
+            int x0 = fw, y0 = fh, x1 = -1, y1 = -1;
+            bool small = true;
+            walk.assign(1, place);
+            seen[static_cast<std::size_t>(place)] = 1;
+            walked.assign(1, place);
+            while (!walk.empty() && small) {
+                const int i = walk.back();
+                walk.pop_back();
+                const int y = i / fw, x = i - y * fw;
+                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+                small = x1 - x0 + CHARACTER_WIDTH <= POCKET_SPAN && y1 - y0 + CHARACTER_HEIGHT <= POCKET_SPAN;
+                const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < fw ? i + 1 : -1, y > 0 ? i - fw : -1, y + 1 < fh ? i + fw : -1};
+                for (int n : nbr)
+                    if (n >= 0 && fits[static_cast<std::size_t>(n)] && !seen[static_cast<std::size_t>(n)]) {
+                        seen[static_cast<std::size_t>(n)] = 1;
+                        walked.push_back(n);
+                        walk.push_back(n);
+                    }
+            }
+            for (int i : walked) seen[static_cast<std::size_t>(i)] = 0;
+            pocketOfRoot.emplace_back(root, small);
+            return small;
         };
         // For every standing place outside a pocket, the largest square whose corner its
         // character reaches within 20 px (a box's corner in the place's region).
@@ -347,12 +371,12 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
             result.connected = !centres.empty();
             return result;
         }
-        result.narrowest = widestWay(dist, w, h, groups, [&] {
-            const int root = groups.find(centres[0]);
-            for (int c : centres)
-                if (groups.find(c) != root) return false;
-            return true;
-        });
+        // From one place's square to every other's: the narrowest of their widest ways.
+        std::vector<std::uint8_t> target(dist.size(), 0);
+        int distinct = 0;
+        for (int c : centres)
+            if (!target[static_cast<std::size_t>(c)]) target[static_cast<std::size_t>(c)] = 1, ++distinct;
+        result.narrowest = widestWay(dist, w, h, {centres[0]}, target, distinct);
     }
     result.connected = result.narrowest > 0;
     return result;
