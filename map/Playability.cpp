@@ -215,19 +215,47 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
         }
     result.standingPlaces = static_cast<int>(places.size());
 
-    // Regions of fits; reach and sealed rooms.
-    UnionFind regions(fits.size());
+    // Regions of fits; reach and sealed rooms. Fits are taken as runs along rows; a run joins the
+    // runs of the row above it shares a column with. Every fit is then labelled with its region.
+    std::vector<int> region(fits.size(), -1);
+    auto regions = [&region](int i) { return region[static_cast<std::size_t>(i)]; };
     if (!fits.empty()) {
+        struct FitRun {
+            int x0, x1;  // [x0, x1)
+        };
+        std::vector<FitRun> runs;
+        std::vector<std::size_t> rowStart(static_cast<std::size_t>(fh) + 1, 0);
+        for (int y = 0; y < fh; ++y) {
+            rowStart[static_cast<std::size_t>(y)] = runs.size();
+            const std::uint8_t* row = &fits[static_cast<std::size_t>(y) * fw];
+            for (int x = 0; x < fw;) {
+                if (!row[x]) {
+                    ++x;
+                    continue;
+                }
+                const int x0 = x;
+                while (x < fw && row[x]) ++x;
+                runs.push_back({x0, x});
+            }
+        }
+        rowStart[static_cast<std::size_t>(fh)] = runs.size();
+        UnionFind joined(runs.size());
+        for (int y = 1; y < fh; ++y) {
+            std::size_t above = rowStart[static_cast<std::size_t>(y) - 1];
+            const std::size_t aboveEnd = rowStart[static_cast<std::size_t>(y)];
+            for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
+                while (above < aboveEnd && runs[above].x1 <= runs[r].x0) ++above;
+                for (std::size_t q = above; q < aboveEnd && runs[q].x0 < runs[r].x1; ++q) joined.join(static_cast<int>(q), static_cast<int>(r));
+            }
+        }
         for (int y = 0; y < fh; ++y)
-            for (int x = 0; x < fw; ++x) {
-                const int i = y * fw + x;
-                if (!fits[static_cast<std::size_t>(i)]) continue;
-                if (x > 0 && fits[static_cast<std::size_t>(i - 1)]) regions.join(i - 1, i);
-                if (y > 0 && fits[static_cast<std::size_t>(i - fw)]) regions.join(i - fw, i);
+            for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
+                int* out = &region[static_cast<std::size_t>(y) * fw];
+                std::fill(out + runs[r].x0, out + runs[r].x1, joined.find(static_cast<int>(r)));
             }
         std::vector<std::pair<int, int>> perRegion;  // root, standing places
         for (int p : places) {
-            const int root = regions.find(p);
+            const int root = regions(p);
             auto it = std::find_if(perRegion.begin(), perRegion.end(), [root](const auto& r) { return r.first == root; });
             if (it == perRegion.end()) perRegion.emplace_back(root, 1);
             else ++it->second;
@@ -247,7 +275,7 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
                 if (x < 0 || y < 0 || x >= fw || y >= fh) return;
                 const int i = y * fw + x;
                 if (!fits[static_cast<std::size_t>(i)]) return;
-                const int root = regions.find(i);
+                const int root = regions(i);
                 if (std::find(roots.begin(), roots.end(), root) == roots.end()) roots.push_back(root);
             };
             for (int x = pad.x - CHARACTER_WIDTH + 1; x < pad.x + PAD_SIZE; ++x) consider(x, pad.y - CHARACTER_HEIGHT);
@@ -264,33 +292,42 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
         for (const auto& r : padsPerRegion) result.reachablePads = std::max(result.reachablePads, r.second);
     }
 
-    // Debris: small pieces of land.
+    // Debris: small pieces of land. Land is taken as runs along rows; a run joins the runs of the
+    // row above that touch it by a side or a corner.
     {
-        std::vector<std::uint8_t> seen(land.size(), 0);
-        std::vector<int> stack;
-        for (std::size_t start = 0; start < land.size(); ++start) {
-            if (!land[start] || seen[start]) continue;
-            int size = 0;
-            stack.assign(1, static_cast<int>(start));
-            seen[start] = 1;
-            while (!stack.empty()) {
-                const int i = stack.back();
-                stack.pop_back();
-                ++size;
-                const int y = i / w, x = i - y * w;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const int nx = x + dx, ny = y + dy;
-                        if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-                        const std::size_t n = at(nx, ny);
-                        if (land[n] && !seen[n]) {
-                            seen[n] = 1;
-                            stack.push_back(static_cast<int>(n));
-                        }
-                    }
+        struct LandRun {
+            int x0, x1;  // [x0, x1)
+        };
+        std::vector<LandRun> runs;
+        std::vector<std::size_t> rowStart(static_cast<std::size_t>(h) + 1, 0);
+        for (int y = 0; y < h; ++y) {
+            rowStart[static_cast<std::size_t>(y)] = runs.size();
+            const std::uint8_t* row = &land[at(0, y)];
+            for (int x = 0; x < w;) {
+                if (!row[x]) {
+                    ++x;
+                    continue;
+                }
+                const int x0 = x;
+                while (x < w && row[x]) ++x;
+                runs.push_back({x0, x});
             }
-            if (size < DEBRIS_PIXELS) ++result.debris;
         }
+        rowStart[static_cast<std::size_t>(h)] = runs.size();
+        UnionFind pieces(runs.size());
+        for (int y = 1; y < h; ++y) {
+            std::size_t above = rowStart[static_cast<std::size_t>(y) - 1];
+            const std::size_t aboveEnd = rowStart[static_cast<std::size_t>(y)];
+            for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
+                while (above < aboveEnd && runs[above].x1 < runs[r].x0) ++above;  // ends left of the corner
+                for (std::size_t q = above; q < aboveEnd && runs[q].x0 <= runs[r].x1; ++q)
+                    pieces.join(static_cast<int>(q), static_cast<int>(r));
+            }
+        }
+        std::vector<int> size(runs.size(), 0);
+        for (std::size_t r = 0; r < runs.size(); ++r) size[static_cast<std::size_t>(pieces.find(static_cast<int>(r)))] += runs[r].x1 - runs[r].x0;
+        for (std::size_t r = 0; r < runs.size(); ++r)
+            if (pieces.find(static_cast<int>(r)) == static_cast<int>(r) && size[r] < DEBRIS_PIXELS) ++result.debris;
     }
 
     if (course == CourseKind::None) return result;
@@ -324,7 +361,7 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
         std::vector<std::uint8_t> seen(fits.size(), 0);
         std::vector<int> walk, walked;
         auto pocket = [&](int place) {
-            const int root = regions.find(place);
+            const int root = regions(place);
             for (const auto& [r, isPocket] : pocketOfRoot)
                 if (r == root) return isPocket;
             int x0 = fw, y0 = fh, x1 = -1, y1 = -1;
@@ -356,14 +393,14 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
         constexpr int NEAR = 20;
         for (int p : places) {
             if (pocket(p)) continue;
-            const int px = p % fw, py = p / fw, region = regions.find(p);
+            const int px = p % fw, py = p / fw, home = regions(p);
             int best = static_cast<int>(at(px, py));
             for (int fy = std::max(0, py - NEAR); fy <= std::min(fh - 1, py + NEAR); ++fy)
                 for (int fx = std::max(0, px - NEAR); fx <= std::min(fw - 1, px + NEAR); ++fx) {
                     const int f = fy * fw + fx;
                     if (!fits[static_cast<std::size_t>(f)]) continue;
                     const int c = static_cast<int>(at(fx, fy));
-                    if (dist[static_cast<std::size_t>(c)] > dist[static_cast<std::size_t>(best)] && regions.find(f) == region) best = c;
+                    if (dist[static_cast<std::size_t>(c)] > dist[static_cast<std::size_t>(best)] && regions(f) == home) best = c;
                 }
             centres.push_back(best);
         }
