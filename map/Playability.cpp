@@ -20,16 +20,16 @@
 // - Debris is a piece of land (pixels joined by a side or a corner) of fewer than 50 pixels.
 // - A way is k px wide where a square of air k x k (inside the map) can slide along it one pixel
 //   at a time; the figure shown is the largest k for which such a way joins the ends (found by
-//   joining the corners of the largest squares from the widest down until the ends meet). A gap
-//   of 20 px between two pieces of land is 20 px wide.
+//   walking from one end, always on from the widest way found so far, until the other ends are
+//   reached). A gap of 20 px between two pieces of land is 20 px wide.
 // - A race (SuperSheep Race) runs from squares on the leftmost column to squares on the
 //   rightmost one, below the open strip along the top (16 rows), which is no part of the course.
 // - A maze (Rope Race, SuperSheeper) must join every standing place to every other; its narrowest
 //   width is that of the widest ways that do. A standing place joins through the largest square
 //   whose corner its character reaches within 20 px of where it stands (a place beside a wall is
-//   not the way's narrowest point). A pocket, a sealed room whose air lies within 100 x 100 px (the space under
-//   an overhanging object, say), is no cell of the maze: it counts as a sealed room and against
-//   the reach, but its places do not take part in the course.
+//   not the way's narrowest point). A pocket, a sealed room whose air lies within 100 x 100 px
+//   (the space under an overhanging object, say), is no cell of the maze: it counts as a sealed
+//   room and against the reach, but its places do not take part in the course.
 // - A weapon pad (30 x 30, Walk for Weapons) is reached from the region of any box that stands on
 //   it (on its top row, over at least one of its columns) or stands beside it on either side with
 //   its foot no lower than the pad's bottom. The pads reached are those of the region that reaches
