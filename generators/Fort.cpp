@@ -201,15 +201,7 @@ void Fort::generate() {
     // The two halves: column 1919 - k shows column k; 875..1044 stay air. Both are written
     // row by row from the one half picture, with no mirrored copy of it.
     copyPicture(image.get(), half.get(), 0, 0);
-    for (int y = 0; y < MAP_H; ++y) {
-        const int* in = half->tpixels[y];
-        int* out = image->tpixels[y];
-        for (int k = 0; k < HALF_W; ++k) {
-            const int c = in[k];
-            int& o = out[MAP_W - 1 - k];
-            o = (!image->alphaBlendingFlag || gdTrueColorGetAlpha(c) == gdAlphaOpaque) ? c : gdAlphaBlend(o, c);
-        }
-    }
+    copyPictureMirrored(image.get(), half.get(), MAP_W - HALF_W, 0);
 
     setReservedPixels(*this);
     finishRun(*this);

@@ -262,4 +262,21 @@ void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, 
     }
 }
 
+void copyPictureMirrored(gdImagePtr dst, gdImagePtr src, int dstX, int dstY) {
+    if (!dst->trueColor || !src->trueColor) {
+        if (ImagePtr mirror = mirroredCopy(src)) gdImageCopy(dst, mirror.get(), dstX, dstY, 0, 0, src->sx, src->sy);
+        return;
+    }
+    const bool blend = dst->alphaBlendingFlag != 0;
+    for (int y = std::max(0, -dstY); y < std::min(src->sy, dst->sy - dstY); ++y) {
+        const int* in = src->tpixels[y];
+        int* out = dst->tpixels[dstY + y] + dstX;
+        // Destination column x shows source column sx - 1 - x.
+        for (int x = std::max(0, -dstX); x < std::min(src->sx, dst->sx - dstX); ++x) {
+            const int c = in[src->sx - 1 - x];
+            out[x] = (!blend || gdTrueColorGetAlpha(c) == gdAlphaOpaque) ? c : gdAlphaBlend(out[x], c);
+        }
+    }
+}
+
 }  // namespace brambex

@@ -89,6 +89,10 @@ void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
 // pixel. Anything else is left to libgd.
 void fillPolygon(gdImagePtr im, const gdPoint* points, int n, int colour);
 
+// gdImageCopy of mirroredCopy(src) (its left-right mirror, with no transparent colour) at
+// (dstX, dstY), without making the mirror.
+void copyPictureMirrored(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
+
 // The same for the top-left w x h of `src` (gdImageCopy(dst, src, x, y, 0, 0, w, h)).
 void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, int h);
 

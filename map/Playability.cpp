@@ -68,6 +68,47 @@ struct UnionFind {
     }
 };
 
+// The set pixels of a mask as runs along rows, joined into pieces: a run joins the runs of the
+// row above that share a column with it, or with `corners` also those that touch it at a corner.
+struct RowRuns {
+    struct Run {
+        int y, x0, x1;  // [x0, x1) on row y
+    };
+    std::vector<Run> runs;
+    UnionFind pieces;
+};
+
+RowRuns rowRuns(const std::vector<std::uint8_t>& mask, int w, int h, bool corners) {
+    std::vector<RowRuns::Run> runs;
+    std::vector<std::size_t> rowStart(static_cast<std::size_t>(h) + 1, 0);
+    for (int y = 0; y < h; ++y) {
+        rowStart[static_cast<std::size_t>(y)] = runs.size();
+        const std::uint8_t* row = &mask[static_cast<std::size_t>(y) * w];
+        for (int x = 0; x < w;) {
+            if (!row[x]) {
+                ++x;
+                continue;
+            }
+            const int x0 = x;
+            while (x < w && row[x]) ++x;
+            runs.push_back({y, x0, x});
+        }
+    }
+    rowStart[static_cast<std::size_t>(h)] = runs.size();
+    UnionFind pieces(runs.size());
+    const int reach = corners ? 1 : 0;  // how far past a run's ends a run above still touches it
+    for (int y = 1; y < h; ++y) {
+        std::size_t above = rowStart[static_cast<std::size_t>(y) - 1];
+        const std::size_t aboveEnd = rowStart[static_cast<std::size_t>(y)];
+        for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
+            while (above < aboveEnd && runs[above].x1 + reach <= runs[r].x0) ++above;
+            for (std::size_t q = above; q < aboveEnd && runs[q].x0 < runs[r].x1 + reach; ++q)
+                pieces.join(static_cast<int>(q), static_cast<int>(r));
+        }
+    }
+    return {std::move(runs), std::move(pieces)};
+}
+
 // Land, one byte a pixel.
 std::vector<std::uint8_t> landOf(gdImagePtr im) {
     const int w = im->sx, h = im->sy;
@@ -220,39 +261,12 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
     std::vector<int> region(fits.size(), -1);
     auto regions = [&region](int i) { return region[static_cast<std::size_t>(i)]; };
     if (!fits.empty()) {
-        struct FitRun {
-            int x0, x1;  // [x0, x1)
-        };
-        std::vector<FitRun> runs;
-        std::vector<std::size_t> rowStart(static_cast<std::size_t>(fh) + 1, 0);
-        for (int y = 0; y < fh; ++y) {
-            rowStart[static_cast<std::size_t>(y)] = runs.size();
-            const std::uint8_t* row = &fits[static_cast<std::size_t>(y) * fw];
-            for (int x = 0; x < fw;) {
-                if (!row[x]) {
-                    ++x;
-                    continue;
-                }
-                const int x0 = x;
-                while (x < fw && row[x]) ++x;
-                runs.push_back({x0, x});
-            }
+        RowRuns fitRuns = rowRuns(fits, fw, fh, false);
+        for (std::size_t r = 0; r < fitRuns.runs.size(); ++r) {
+            const RowRuns::Run& run = fitRuns.runs[r];
+            int* out = &region[static_cast<std::size_t>(run.y) * fw];
+            std::fill(out + run.x0, out + run.x1, fitRuns.pieces.find(static_cast<int>(r)));
         }
-        rowStart[static_cast<std::size_t>(fh)] = runs.size();
-        UnionFind joined(runs.size());
-        for (int y = 1; y < fh; ++y) {
-            std::size_t above = rowStart[static_cast<std::size_t>(y) - 1];
-            const std::size_t aboveEnd = rowStart[static_cast<std::size_t>(y)];
-            for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
-                while (above < aboveEnd && runs[above].x1 <= runs[r].x0) ++above;
-                for (std::size_t q = above; q < aboveEnd && runs[q].x0 < runs[r].x1; ++q) joined.join(static_cast<int>(q), static_cast<int>(r));
-            }
-        }
-        for (int y = 0; y < fh; ++y)
-            for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
-                int* out = &region[static_cast<std::size_t>(y) * fw];
-                std::fill(out + runs[r].x0, out + runs[r].x1, joined.find(static_cast<int>(r)));
-            }
         std::vector<std::pair<int, int>> perRegion;  // root, standing places
         for (int p : places) {
             const int root = regions(p);
@@ -295,39 +309,12 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
     // Debris: small pieces of land. Land is taken as runs along rows; a run joins the runs of the
     // row above that touch it by a side or a corner.
     {
-        struct LandRun {
-            int x0, x1;  // [x0, x1)
-        };
-        std::vector<LandRun> runs;
-        std::vector<std::size_t> rowStart(static_cast<std::size_t>(h) + 1, 0);
-        for (int y = 0; y < h; ++y) {
-            rowStart[static_cast<std::size_t>(y)] = runs.size();
-            const std::uint8_t* row = &land[at(0, y)];
-            for (int x = 0; x < w;) {
-                if (!row[x]) {
-                    ++x;
-                    continue;
-                }
-                const int x0 = x;
-                while (x < w && row[x]) ++x;
-                runs.push_back({x0, x});
-            }
-        }
-        rowStart[static_cast<std::size_t>(h)] = runs.size();
-        UnionFind pieces(runs.size());
-        for (int y = 1; y < h; ++y) {
-            std::size_t above = rowStart[static_cast<std::size_t>(y) - 1];
-            const std::size_t aboveEnd = rowStart[static_cast<std::size_t>(y)];
-            for (std::size_t r = rowStart[static_cast<std::size_t>(y)]; r < rowStart[static_cast<std::size_t>(y) + 1]; ++r) {
-                while (above < aboveEnd && runs[above].x1 < runs[r].x0) ++above;  // ends left of the corner
-                for (std::size_t q = above; q < aboveEnd && runs[q].x0 <= runs[r].x1; ++q)
-                    pieces.join(static_cast<int>(q), static_cast<int>(r));
-            }
-        }
+        RowRuns landRuns = rowRuns(land, w, h, true);
+        const std::vector<RowRuns::Run>& runs = landRuns.runs;
         std::vector<int> size(runs.size(), 0);
-        for (std::size_t r = 0; r < runs.size(); ++r) size[static_cast<std::size_t>(pieces.find(static_cast<int>(r)))] += runs[r].x1 - runs[r].x0;
+        for (std::size_t r = 0; r < runs.size(); ++r) size[static_cast<std::size_t>(landRuns.pieces.find(static_cast<int>(r)))] += runs[r].x1 - runs[r].x0;
         for (std::size_t r = 0; r < runs.size(); ++r)
-            if (pieces.find(static_cast<int>(r)) == static_cast<int>(r) && size[r] < DEBRIS_PIXELS) ++result.debris;
+            if (landRuns.pieces.find(static_cast<int>(r)) == static_cast<int>(r) && size[r] < DEBRIS_PIXELS) ++result.debris;
     }
 
     if (course == CourseKind::None) return result;

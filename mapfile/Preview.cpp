@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "map/FloodFill.h"
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"

@@ -60,6 +60,23 @@ TEST(GdImage, CopyingAPicturePartEqualsLibgdsCopy) {
             }
 }
 
+TEST(GdImage, CopyingAMirrorEqualsLibgdsCopyOfTheMirroredPicture) {
+    for (bool palette : {false, true})
+        for (bool blending : {true, false})
+            for (const auto& [x, y] : {std::array{5, 4}, std::array{-3, -2}, std::array{36, 25}}) {
+                SCOPED_TRACE(testing::Message() << "palette " << palette << " blending " << blending << " at " << x << "," << y);
+                ImagePtr stamp = palette ? paletteStamp() : trueColourStamp();
+                ImagePtr ours = background(), theirs = background();
+                gdImageAlphaBlending(ours.get(), blending);
+                gdImageAlphaBlending(theirs.get(), blending);
+                copyPictureMirrored(ours.get(), stamp.get(), x, y);
+                ImagePtr mirror = mirroredCopy(stamp.get());
+                gdImageCopy(theirs.get(), mirror.get(), x, y, 0, 0, stamp->sx, stamp->sy);
+                for (int py = 0; py < 30; ++py)
+                    for (int px = 0; px < 40; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
+            }
+}
+
 TEST(GdImage, FillingAPolygonByRowsEqualsLibgdsFill) {
     std::mt19937 random(11);
     for (int trial = 0; trial < 400; ++trial) {

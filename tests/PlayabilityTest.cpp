@@ -20,6 +20,15 @@ void fill(gdImagePtr im, int x0, int y0, int x1, int y1, int colour = LAND) {  /
         for (int x = x0; x <= x1; ++x) im->tpixels[y][x] = colour;
 }
 
+// A block of land standing on the floor (row 180) from x0 to x1 (inclusive), 80 rows high, with a
+// hollow 30 rows high from hollowX0 to hollowX1 on the floor, open to the right only by a 3-row
+// slit through the block's wall.
+void hollowBlock(gdImagePtr im, int x0, int x1, int hollowX0, int hollowX1) {
+    fill(im, x0, 100, x1, 179);
+    fill(im, hollowX0, 150, hollowX1, 179, 0);
+    fill(im, hollowX1 + 1, 175, x1, 177, 0);
+}
+
 }  // namespace
 
 TEST(Playability, AFloorGivesPlacesFortyPixelsApartAllReachable) {
@@ -109,9 +118,7 @@ TEST(Playability, AMazeJoinsEveryStandingPlaceThroughItsNarrowestCorridor) {
     // A hollow block on the left room's floor: a 30 x 30 pocket a character stands in, open to
     // the room only by a 3-row slit. A sealed room, but no cell of the maze: the course still
     // narrows only at the corridor.
-    fill(im.get(), 40, 100, 110, 179);
-    fill(im.get(), 50, 150, 79, 179, 0);
-    fill(im.get(), 80, 175, 110, 177, 0);
+    hollowBlock(im.get(), 40, 110, 50, 79);
     p = measurePlayability(im.get(), CourseKind::Maze);
     EXPECT_EQ(p.sealedRooms, 1);
     EXPECT_LT(p.reach, 1.0);
@@ -119,9 +126,7 @@ TEST(Playability, AMazeJoinsEveryStandingPlaceThroughItsNarrowestCorridor) {
     EXPECT_EQ(p.narrowest, 21);
     // The same hollow 110 px wide is a room of its own, not a pocket: the slit is the course's
     // narrowest way.
-    fill(im.get(), 20, 100, 160, 179);
-    fill(im.get(), 25, 150, 134, 179, 0);
-    fill(im.get(), 135, 175, 160, 177, 0);
+    hollowBlock(im.get(), 20, 160, 25, 134);
     p = measurePlayability(im.get(), CourseKind::Maze);
     EXPECT_EQ(p.sealedRooms, 1);
     EXPECT_TRUE(p.connected);
