@@ -278,12 +278,11 @@ void SuperSheepRace::carveCourse(gdImagePtr image, const std::vector<Point>& cou
     // A brush of one colour with one run a row, its rows nested about one centre (a disc): the
     // stamps of one straight segment, each a pixel step from the last, cover on every map row one
     // unbroken span, so each row is filled once a segment instead of once a step.
+    // (One run a row, on consecutive rows, each centred within half a pixel of the first.)
     bool simple = rowUnions;
-    for (std::size_t k = 0; simple && k < runs.size(); ++k) {
-        simple = runs[k].colour == runs[0].colour && (k == 0 || runs[k].dy > runs[k - 1].dy) &&
+    for (std::size_t k = 1; simple && k < runs.size(); ++k)
+        simple = runs[k].colour == runs[0].colour && runs[k].dy == runs[k - 1].dy + 1 &&
                  std::abs((runs[k].x0 + runs[k].x1) - (runs[0].x0 + runs[0].x1)) <= 1;
-        if (simple && k > 0 && runs[k].dy != runs[k - 1].dy + 1) simple = false;  // no empty rows between
-    }
     auto stamp = [&](int cx, int cy) {
         for (const Run& r : runs) {
             const int y = cy - half + r.dy;
