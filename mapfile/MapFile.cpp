@@ -3,6 +3,7 @@
 #include "map/Files.h"
 #include "map/PngReader.h"
 #include "map/Generator.h"
+#include "mapfile/Quantize.h"
 
 namespace brambex {
 
@@ -40,12 +41,8 @@ bool fitsPalette(int width, int height) {
 
 ImagePtr quantizeForSave(gdImagePtr trueColour) {
     if (!fitsPalette(trueColour->sx, trueColour->sy)) return nullptr;
-    ImagePtr copy = tryCreateTrueColour(trueColour->sx, trueColour->sy);
-    if (!copy) return nullptr;
-    copyPicture(copy.get(), trueColour, 0, 0);
-    gdImageTrueColorToPaletteSetMethod(copy.get(), GD_QUANT_NEUQUANT, 10);
-    if (!gdImageTrueColorToPalette(copy.get(), 0, 64) || copy->trueColor) return nullptr;
-    return copy;
+    // The map is read, not changed (the measure may be reading it at the same time).
+    return neuQuantPaletteOfCopy(trueColour, 64, 10);
 }
 
 void moveToIndexZero(gdImagePtr palette, int index) {

@@ -1,0 +1,374 @@
+#include "mapfile/Quantize.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace brambex {
+
+namespace {
+
+// The network's constants, as the NeuQuant learning defines them. The neighbourhood radius is
+// worked out from the largest network (256) whatever the network's size, and the lookup index
+// runs to 255: both as libgd has them, since the palettes must come out the same.
+constexpr int MAX_NET = 256;
+constexpr int MAX_NET_POS = MAX_NET - 1;
+constexpr int NET_BIAS_SHIFT = 4;
+constexpr int CYCLES = 100;
+constexpr int INT_BIAS_SHIFT = 16;
+constexpr int INT_BIAS = 1 << INT_BIAS_SHIFT;
+constexpr int GAMMA_SHIFT = 10;
+constexpr int BETA_SHIFT = 10;
+constexpr int BETA = INT_BIAS >> BETA_SHIFT;
+constexpr int BETA_GAMMA = INT_BIAS << (GAMMA_SHIFT - BETA_SHIFT);
+constexpr int INIT_RAD = MAX_NET >> 3;
+constexpr int RADIUS_BIAS_SHIFT = 6;
+constexpr int INIT_RADIUS = INIT_RAD << RADIUS_BIAS_SHIFT;
+constexpr int RADIUS_DEC = 30;
+constexpr int ALPHA_BIAS_SHIFT = 10;
+constexpr int INIT_ALPHA = 1 << ALPHA_BIAS_SHIFT;
+constexpr int RAD_BIAS = 1 << 8;
+constexpr int ALPHA_RAD_BIAS = 1 << (ALPHA_BIAS_SHIFT + 8);
+// Samples are taken a prime number of pixels apart, the first of these that does not divide the
+// picture's byte count.
+constexpr int PRIMES[] = {499, 491, 487, 503};
+
+// The channels in the network's order: alpha (libgd's 0..127), blue, green, red.
+enum Channel { ALPHA, BLUE, GREEN, RED, CHANNELS };
+
+struct Sample {
+    int value[CHANNELS];
+};
+
+Sample sampleOf(int colour) {
+    return {{gdTrueColorGetAlpha(colour), gdTrueColorGetBlue(colour), gdTrueColorGetGreen(colour),
+             gdTrueColorGetRed(colour)}};
+}
+
+// The network while it learns, one plane per channel (values biased by 4 bits), so that the
+// per-neuron loops read consecutive memory and the compiler can work on several neurons a step.
+struct LearningNet {
+    int size = 0;
+    alignas(32) int plane[CHANNELS][MAX_NET] = {};
+    alignas(32) int bias[MAX_NET] = {};
+    alignas(32) int freq[MAX_NET] = {};
+    alignas(32) int dist[MAX_NET] = {};
+    alignas(32) int biasDist[MAX_NET] = {};
+    // How far a neighbour at distance d from the winner moves: power[INIT_RAD + d]; 0 for the
+    // winner itself, which has already moved by the full rate.
+    int power[2 * INIT_RAD + 1] = {};
+};
+
+void setRadiusPower(LearningNet& net, int alpha, int rad) {
+    for (int d = 0; d < rad; ++d) {
+        const int power = alpha * (((rad * rad - d * d) * RAD_BIAS) / (rad * rad));
+        net.power[INIT_RAD + d] = net.power[INIT_RAD - d] = power;
+    }
+    net.power[INIT_RAD] = 0;
+}
+
+int firstMinimum(const int* values, int count) {
+    int least = values[0];
+    for (int i = 1; i < count; ++i) least = std::min(least, values[i]);
+    int at = 0;
+    while (values[at] != least) ++at;
+    return at;
+}
+
+// Finds the closest neuron (whose frequency rises) and returns the best one once each neuron's
+// bias against winning too often is counted.
+int contest(LearningNet& net, const Sample& s) {
+    const int size = net.size;
+    const int al = s.value[ALPHA], b = s.value[BLUE], g = s.value[GREEN], r = s.value[RED];
+    for (int i = 0; i < size; ++i) {
+        const int d = std::abs(net.plane[ALPHA][i] - al) + std::abs(net.plane[BLUE][i] - b) +
+                      std::abs(net.plane[GREEN][i] - g) + std::abs(net.plane[RED][i] - r);
+        net.dist[i] = d;
+        net.biasDist[i] = d - (net.bias[i] >> (INT_BIAS_SHIFT - NET_BIAS_SHIFT));
+        const int betaFreq = net.freq[i] >> BETA_SHIFT;
+        net.freq[i] -= betaFreq;
+        net.bias[i] += betaFreq << GAMMA_SHIFT;
+    }
+    const int closest = firstMinimum(net.dist, size);
+    const int best = firstMinimum(net.biasDist, size);
+    net.freq[closest] += BETA;
+    net.bias[closest] -= BETA_GAMMA;
+    return best;
+}
+
+// Moves the winner towards the sample by alpha, and its neighbours within rad by the radius power.
+void alter(LearningNet& net, int alpha, int rad, int winner, const Sample& s) {
+    for (int c = 0; c < CHANNELS; ++c) {
+        int& n = net.plane[c][winner];
+        n -= (alpha * (n - s.value[c])) / INIT_ALPHA;
+    }
+    if (rad == 0) return;
+    const int lo = std::max(winner - rad + 1, 0), hi = std::min(winner + rad, net.size);
+    const int* power = net.power + INIT_RAD - winner + lo;
+    for (int c = 0; c < CHANNELS; ++c) {
+        int* n = net.plane[c] + lo;
+        const int value = s.value[c];
+        for (int t = 0; t < hi - lo; ++t) n[t] -= (power[t] * (n[t] - value)) / ALPHA_RAD_BIAS;
+    }
+}
+
+// The learning loop, sample for sample as libgd runs it.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void learn(LearningNet& net, gdImagePtr im, int sampleFactor) {
+    const int pixels = im->sx * im->sy;
+    const int lengthCount = pixels * 4;
+    const int alphaDec = 30 + (sampleFactor - 1) / 3;
+    const int samplePixels = lengthCount / (4 * sampleFactor);
+    const int delta = std::max(samplePixels / CYCLES, 1);
+    int alpha = INIT_ALPHA;
+    int radius = INIT_RADIUS;
+    int rad = radius >> RADIUS_BIAS_SHIFT;
+    setRadiusPower(net, alpha, rad);
+    int step = PRIMES[3];
+    for (int i = 0; i < 3; ++i)
+        if (lengthCount % PRIMES[i] != 0) {
+            step = PRIMES[i];
+            break;
+        }
+    long long at = 0;
+    for (int i = 0; i < samplePixels;) {
+        Sample s = sampleOf(im->tpixels[at / im->sx][at % im->sx]);
+        for (int& v : s.value) v <<= NET_BIAS_SHIFT;
+        alter(net, alpha, rad, contest(net, s), s);
+        at += step;
+        while (at >= pixels) at -= pixels;
+        if (++i % delta == 0) {
+            alpha -= alpha / alphaDec;
+            radius -= radius / RADIUS_DEC;
+            rad = radius >> RADIUS_BIAS_SHIFT;
+            if (rad <= 1) rad = 0;
+            setRadiusPower(net, alpha, rad);
+        }
+    }
+}
+
+// The learnt network, unbiased to byte values and sorted on green for lookups. Neurons past the
+// network's size stay zero, and the lookup may read them (its index runs to 255): kept, as libgd
+// keeps it.
+struct LookupNet {
+    int size = 0;
+    int neuron[MAX_NET][CHANNELS + 1] = {};  // the channels, then the neuron's palette entry
+    int index[256] = {};
+};
+
+void unbias(const LearningNet& learnt, LookupNet& net) {
+    net.size = learnt.size;
+    for (int i = 0; i < learnt.size; ++i) {
+        for (int c = 0; c < CHANNELS; ++c)
+            net.neuron[i][c] = std::min((learnt.plane[c][i] + (1 << (NET_BIAS_SHIFT - 1))) >> NET_BIAS_SHIFT, 255);
+        net.neuron[i][CHANNELS] = i;
+    }
+}
+
+void buildIndex(LookupNet& net) {
+    int previous = 0, start = 0;
+    for (int i = 0; i < net.size; ++i) {
+        int smallest = i;
+        for (int j = i + 1; j < net.size; ++j)
+            if (net.neuron[j][GREEN] < net.neuron[smallest][GREEN]) smallest = j;
+        const int value = net.neuron[smallest][GREEN];
+        if (smallest != i) std::swap(net.neuron[i], net.neuron[smallest]);
+        if (value != previous) {
+            net.index[previous] = (start + i) >> 1;
+            for (int j = previous + 1; j < value; ++j) net.index[j] = i;
+            previous = value;
+            start = i;
+        }
+    }
+    net.index[previous] = (start + MAX_NET_POS) >> 1;
+    for (int j = previous + 1; j < 256; ++j) net.index[j] = MAX_NET_POS;
+}
+
+// The nearest neuron's palette entry, searching out from the sample's green.
+int nearest(const LookupNet& net, const Sample& s) {
+    const int al = s.value[ALPHA], b = s.value[BLUE], g = s.value[GREEN], r = s.value[RED];
+    int bestDist = 1000, best = 0;
+    auto consider = [&](const int* p, int dist) {
+        dist += std::abs(p[BLUE] - b);
+        if (dist < bestDist) dist += std::abs(p[RED] - r);
+        if (dist < bestDist) dist += std::abs(p[ALPHA] - al);
+        if (dist < bestDist) {
+            bestDist = dist;
+            best = p[CHANNELS];
+        }
+    };
+    int i = net.index[g], j = i - 1;
+    while (i < net.size || j >= 0) {
+        if (i < net.size) {
+            const int* p = net.neuron[i];
+            const int dist = p[GREEN] - g;
+            if (dist >= bestDist) {
+                i = net.size;
+            } else {
+                ++i;
+                consider(p, std::abs(dist));
+            }
+        }
+        if (j >= 0) {
+            const int* p = net.neuron[j];
+            const int dist = g - p[GREEN];
+            if (dist >= bestDist) {
+                j = -1;
+            } else {
+                --j;
+                consider(p, std::abs(dist));
+            }
+        }
+    }
+    return best;
+}
+
+// Remembers the entry each colour was given: a map has far fewer colours than pixels, and runs
+// of one colour (the empty sky, a texture's flat parts) are common.
+class ColourMemo {
+public:
+    ColourMemo() : colour_(SLOTS, -1), entry_(SLOTS) {}
+    int* find(int colour) {
+        const std::size_t slot = slotOf(colour);
+        return colour_[slot] == colour ? &entry_[slot] : nullptr;
+    }
+    void remember(int colour, int entry) {
+        const std::size_t slot = slotOf(colour);
+        colour_[slot] = colour;
+        entry_[slot] = entry;
+    }
+
+private:
+    static constexpr int BITS = 14;
+    static constexpr std::size_t SLOTS = std::size_t{1} << BITS;
+    static std::size_t slotOf(int colour) {
+        return (static_cast<std::uint32_t>(colour) * 2654435761u) >> (32 - BITS);
+    }
+    std::vector<int> colour_;
+    std::vector<int> entry_;
+};
+
+}  // namespace
+
+namespace {
+
+// `transparent` is the picture's transparent colour as libgd's final copy reads it: as a palette
+// entry the copy never gives out.
+ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent) {
+    if (!im || !im->trueColor || im->sx <= 0 || im->sy <= 0 || colours < 2 || colours > MAX_NET) return nullptr;
+    if (static_cast<long long>(im->sx) * im->sy * 4 > 0x7FFFFFFFLL) return nullptr;
+    if (sampleFactor < 1) sampleFactor = 3;
+    // A transparent colour keeps the last of 256 entries for itself.
+    if (transparent >= 0) colours = std::min(colours, gdMaxColors - 1);
+
+    auto learning = std::make_unique<LearningNet>();
+    learning->size = colours;
+    for (int i = 0; i < colours; ++i) {
+        for (int c = 0; c < CHANNELS; ++c) learning->plane[c][i] = (i << (NET_BIAS_SHIFT + 8)) / colours;
+        learning->freq[i] = INT_BIAS / colours;
+    }
+    learn(*learning, im, sampleFactor);
+    auto net = std::make_unique<LookupNet>();
+    unbias(*learning, *net);
+    learning.reset();
+
+    // The learnt colours, with the translucent ones first (as a PNG's tRNS wants them); a picture's
+    // alpha never reaches 255, so in practice this keeps the learnt order.
+    struct Entry {
+        int red, green, blue, alpha;
+    };
+    std::vector<Entry> learnt(colours);
+    std::vector<int> remap(colours);
+    int bottom = 0, top = colours - 1;
+    for (int x = 0; x < colours; ++x) {
+        const int* n = net->neuron[x];
+        learnt[x] = {n[RED], n[GREEN], n[BLUE], n[ALPHA]};
+        remap[x] = n[ALPHA] == 255 ? top-- : bottom++;
+    }
+    std::vector<Entry> byEntry(colours);
+    for (int x = 0; x < colours; ++x) byEntry[remap[x]] = learnt[x];
+    buildIndex(*net);
+
+    ImagePtr out(gdImageCreate(im->sx, im->sy));
+    if (!out) return nullptr;
+    // libgd quantises a true-colour picture in place, and its palette starts empty and closed.
+    for (int i = 0; i < gdMaxColors; ++i) out->open[i] = 0;
+    out->alphaBlendingFlag = im->alphaBlendingFlag;
+    out->saveAlphaFlag = im->saveAlphaFlag;
+    out->interlace = im->interlace;
+    out->transparent = transparent;
+
+    // Palette entries are handed out in the order their first pixel is met, row by row, and two
+    // learnt entries of the same colour share one.
+    std::vector<int> given(colours, -1);
+    auto give = [&](int learntEntry) {
+        int& to = given[learntEntry];
+        if (to >= 0) return to;
+        const Entry& e = byEntry[learntEntry];
+        for (int c = 0; c < out->colorsTotal; ++c)
+            if (c != transparent && out->red[c] == e.red && out->green[c] == e.green && out->blue[c] == e.blue && out->alpha[c] == e.alpha)
+                return to = c;
+        to = out->colorsTotal++;
+        out->red[to] = e.red;
+        out->green[to] = e.green;
+        out->blue[to] = e.blue;
+        out->alpha[to] = e.alpha;
+        return to;
+    };
+    ColourMemo memo;
+    for (int y = 0; y < im->sy; ++y) {
+        const int* from = im->tpixels[y];
+        unsigned char* to = out->pixels[y];
+        for (int x = 0; x < im->sx; ++x) {
+            const int colour = from[x] & 0x7FFFFFFF;
+            if (const int* known = memo.find(colour)) {
+                to[x] = static_cast<unsigned char>(*known);
+                continue;
+            }
+            const int entry = give(remap[nearest(*net, sampleOf(colour))]);
+            memo.remember(colour, entry);
+            to[x] = static_cast<unsigned char>(entry);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+ImagePtr neuQuantPalette(gdImagePtr im, int colours, int sampleFactor) {
+    return quantize(im, colours, sampleFactor, im ? im->transparent : -1);
+}
+
+ImagePtr neuQuantPaletteOfCopy(gdImagePtr im, int colours, int sampleFactor) {
+    if (!im || !im->trueColor) return nullptr;
+    // The copy would show the picture unchanged unless a pixel is the transparent colour (left
+    // black) or translucent (blended onto black).
+    bool unchanged = true;
+    for (int y = 0; y < im->sy && unchanged; ++y) {
+        const int* row = im->tpixels[y];
+        int seen = 0;
+        for (int x = 0; x < im->sx; ++x) seen |= (row[x] & 0x7F000000) | (row[x] == im->transparent);
+        unchanged = seen == 0;
+    }
+    ImagePtr out;
+    if (unchanged) {
+        out = quantize(im, colours, sampleFactor, -1);
+    } else {
+        ImagePtr copy = tryCreateTrueColour(im->sx, im->sy);
+        if (!copy) return nullptr;
+        copyPicture(copy.get(), im, 0, 0);
+        out = quantize(copy.get(), colours, sampleFactor, -1);
+    }
+    if (!out) return nullptr;
+    // The flags a new picture starts with.
+    out->alphaBlendingFlag = 1;
+    out->saveAlphaFlag = 0;
+    out->interlace = 0;
+    return out;
+}
+
+}  // namespace brambex
