@@ -69,6 +69,16 @@ static void BM_SaveMap(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveMap)->Unit(benchmark::kMillisecond);
 
+// The two previews of a textured 1920 x 696 map made in memory (the downscale alone).
+static void BM_MakePreviews(benchmark::State& state) {
+    Cavern& map = texturedCavern();
+    for (auto _ : state) {
+        makePreviews(map);
+        benchmark::DoNotOptimize(map.preview.get());
+    }
+}
+BENCHMARK(BM_MakePreviews)->Unit(benchmark::kMillisecond);
+
 // The two previews of a run (resample and fast PNG encode), the yardstick for a whole run.
 static void BM_WritePreviews(benchmark::State& state) {
     bench::useBuildData();

@@ -130,6 +130,9 @@ void makePreviews(Generator& g) {
     g.preview.reset();
     g.preview2.reset();
     if (!g.image) return;
+    // Each preview reads the map on its own: making both in one pass down the map (each row read
+    // once into the sums of both, the same pixels) was measured no faster, 9 ms either way at
+    // 1920 x 696 (BM_MakePreviews): the sums cost, not the reading.
     g.preview = renderPreview(g.image.get(), g.width, g.height, PREVIEW_WIDTH, PREVIEW_HEIGHT);
     g.preview2 = renderPreview(g.image.get(), g.width, g.height, PREVIEW2_WIDTH, PREVIEW2_HEIGHT);
 }

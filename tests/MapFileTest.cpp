@@ -393,6 +393,42 @@ TEST(Preview, GeometryFitsTheMapIntoTheCanvas) {
     check(960, 737, 640, 32, {0, 344, 960, 48});
 }
 
+// Each preview pixel is the rounded mean of its box of map pixels, whether both previews are made
+// in one pass down the map (a map at least the previews' size) or each on its own (a smaller map,
+// whose rows and columns repeat).
+TEST_F(MapFileTest, PreviewPixelsAreTheMeansOfTheirBoxes) {
+    for (const auto& [w, h] : {std::pair{1920, 696}, std::pair{1001, 999}, std::pair{700, 300}, std::pair{3000, 97}}) {
+        SCOPED_TRACE(testing::Message() << w << " x " << h);
+        Painted& g = makeMap(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) g.image->tpixels[y][x] = packColour((x * 7 + y) % 256, (x * y) % 251, (x + y * 13) % 256);
+        makePreviews(g);
+        for (gdImagePtr preview : {g.preview.get(), g.preview2.get()}) {
+            ASSERT_TRUE(preview);
+            const PreviewGeometry at = previewGeometry(preview->sx, preview->sy, w, h);
+            auto span = [](int i, int boxes, int length) {
+                const int from = std::min(static_cast<int>(static_cast<long long>(i) * length / boxes), length - 1);
+                const int to = static_cast<int>(static_cast<long long>(i + 1) * length / boxes);
+                return std::pair{from, std::min(std::max(to, from + 1), length)};
+            };
+            for (int py = 0; py < at.height; ++py)
+                for (int px = 0; px < at.width; ++px) {
+                    const auto [x0, x1] = span(px, at.width, w);
+                    const auto [y0, y1] = span(py, at.height, h);
+                    int sum[3] = {0, 0, 0};
+                    for (int y = y0; y < y1; ++y)
+                        for (int x = x0; x < x1; ++x)
+                            for (int k = 0; k < 3; ++k) sum[k] += g.image->tpixels[y][x] >> (16 - 8 * k) & 255;
+                    const int n = (x1 - x0) * (y1 - y0);
+                    ASSERT_EQ(preview->tpixels[at.y + py][at.x + px] & 0xFFFFFF,
+                              packColour((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n))
+                        << preview->sx << " wide preview, pixel " << px << "," << py;
+                }
+            if (at.x > 0 || at.y > 0) EXPECT_EQ(preview->tpixels[0][0] & 0xFFFFFF, packColour(45, 45, 45)) << "the margin";
+        }
+    }
+}
+
 TEST_F(MapFileTest, PreviewShowsTheMapOnGreyAndEmptyAsWhiteWhenAsked) {
     Painted& g = makeMap(1920, 696);
     test::makeTempFolder();
