@@ -53,8 +53,8 @@ Sample sampleOf(int colour) {
 // processor's vectors hold four). The planes are padded to whole vectors with neurons too far from
 // any colour to win, which nothing moves.
 constexpr int LANES = 8;
-// Vectors are only handed between functions inlined into one another, so the compiler's note that passing
-// them by value would differ between processors does not apply.
+// Vectors are only handed between functions inlined into one another, so the compiler's note that
+// passing them by value differs between processors does not apply.
 #if defined(__GNUC__)
 #pragma GCC diagnostic ignored "-Wpsabi"
 #endif
@@ -80,9 +80,13 @@ struct LearningNet {
 }
 
 // Integer division by 2^shift rounding towards zero, as C's division does.
-[[gnu::always_inline]] inline Lanes divideByPowerOfTwo(const Lanes& x, int shift) { return (x + ((x >> 31) & splat((1 << shift) - 1))) >> shift; }
+[[gnu::always_inline]] inline Lanes divideByPowerOfTwo(const Lanes& x, int shift) {
+    return (x + ((x >> 31) & splat((1 << shift) - 1))) >> shift;
+}
 
-[[gnu::always_inline]] inline Lanes select(const Lanes& mask, const Lanes& ifSet, const Lanes& ifClear) { return (ifSet & mask) | (ifClear & ~mask); }
+[[gnu::always_inline]] inline Lanes select(const Lanes& mask, const Lanes& ifSet, const Lanes& ifClear) {
+    return (ifSet & mask) | (ifClear & ~mask);
+}
 
 void setRadiusPower(LearningNet& net, int alpha, int rad) {
     std::fill(std::begin(net.power), std::end(net.power), 0);
@@ -98,7 +102,8 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
 // Finds the closest neuron (whose frequency rises) and returns the best one once each neuron's
 // bias against winning too often is counted; the first of equals, in both.
 [[gnu::always_inline]] inline int contest(LearningNet& net, const Sample& s) {
-    const Lanes al = splat(s.value[ALPHA]), b = splat(s.value[BLUE]), g = splat(s.value[GREEN]), r = splat(s.value[RED]);
+    const Lanes al = splat(s.value[ALPHA]), b = splat(s.value[BLUE]);
+    const Lanes g = splat(s.value[GREEN]), r = splat(s.value[RED]);
     // Each lane keeps the least distances it has seen and where (a lane's neurons come in order,
     // so it keeps the first of equals).
     Lanes closest = splat(0x7FFFFFFF), closestAt = {}, best = closest, bestAt = {};
@@ -207,8 +212,10 @@ struct LookupNet {
 void unbias(const LearningNet& learnt, LookupNet& net) {
     net.size = learnt.size;
     for (int i = 0; i < learnt.size; ++i) {
-        for (int c = 0; c < CHANNELS; ++c)
-            net.neuron[i][c] = std::min((learnt.plane[c][i / LANES][i % LANES] + (1 << (NET_BIAS_SHIFT - 1))) >> NET_BIAS_SHIFT, 255);
+        for (int c = 0; c < CHANNELS; ++c) {
+            const int biased = learnt.plane[c][i / LANES][i % LANES];
+            net.neuron[i][c] = std::min((biased + (1 << (NET_BIAS_SHIFT - 1))) >> NET_BIAS_SHIFT, 255);
+        }
         net.neuron[i][CHANNELS] = i;
     }
 }
@@ -296,10 +303,6 @@ private:
     std::vector<int> entry_;
 };
 
-}  // namespace
-
-namespace {
-
 // `transparent` is the picture's transparent colour as libgd's final copy reads it: as a palette
 // entry the copy never gives out.
 ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent) {
@@ -356,7 +359,8 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
         if (to >= 0) return to;
         const Entry& e = byEntry[learntEntry];
         for (int c = 0; c < out->colorsTotal; ++c)
-            if (c != transparent && out->red[c] == e.red && out->green[c] == e.green && out->blue[c] == e.blue && out->alpha[c] == e.alpha)
+            if (c != transparent && out->red[c] == e.red && out->green[c] == e.green && out->blue[c] == e.blue &&
+                out->alpha[c] == e.alpha)
                 return to = c;
         to = out->colorsTotal++;
         out->red[to] = e.red;
