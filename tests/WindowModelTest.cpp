@@ -725,13 +725,27 @@ TEST_F(WindowModelTest, AMovedSliderRemakesTheMapLiveAsGenerateWould) {
     EXPECT_FALSE(model->busy());
 }
 
-// Candidates can be asked to be playable: those that miss are not kept, and no more than four
-// tries a candidate are made.
+// Candidates can be asked to be playable: maps that miss their type's thresholds are not kept,
+// further seeds are tried, and no more than four tries a candidate are made.
 TEST_F(WindowModelTest, PlayableCandidatesKeepOnlyPlayableMaps) {
-    model->generateCandidates(2, true);
+    // Sparse islands: of seeds 4, 5 and 6, seed 5 has too few standing places.
+    model->select(C::GameType, 1);
+    model->moveSlider(C::Objects, c(C::Objects).min);
+    if (c(C::Complexity).shown) model->moveSlider(C::Complexity, c(C::Complexity).min);
+    model->generateCandidates(2, false, 4);
     finish();
     ASSERT_EQ(model->candidates().size(), 2u);
+    EXPECT_TRUE(model->candidates()[0].playable);
+    EXPECT_FALSE(model->candidates()[1].playable) << "any map is kept when not asked otherwise";
+    model->generateCandidates(2, true, 4);
+    finish();
+    ASSERT_EQ(model->candidates().size(), 2u);
+    EXPECT_EQ(model->candidates()[0].seed, 4u);
+    EXPECT_EQ(model->candidates()[1].seed, 6u) << "seed 5 missed and was not kept";
+    EXPECT_EQ(model->candidateTries(), 3);
+    // Drawn seeds: every kept map playable, within four tries a candidate.
+    model->generateCandidates(2, true);
+    finish();
     for (const auto& c : model->candidates()) EXPECT_TRUE(c.playable) << c.seed;
     EXPECT_LE(model->candidateTries(), 8);
-    EXPECT_GE(model->candidateTries(), 2);
 }

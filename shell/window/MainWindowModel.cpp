@@ -651,14 +651,14 @@ void MainWindowModel::waitForWorker() {
 
 void MainWindowModel::cancelRun() { worker_.requestStop(); }
 
-void MainWindowModel::generateCandidates(int count, bool playableOnly) {
+void MainWindowModel::generateCandidates(int count, bool playableOnly, std::optional<std::uint32_t> firstSeed) {
     if (busy() || count <= 0) return;
     guarded([&] {
         candidates_.clear();
         candidatesWanted_ = count;
         candidatesPlayableOnly_ = playableOnly;
         candidateTries_ = 0;
-        candidateBase_ = freshSeed();
+        candidateBase_ = firstSeed ? *firstSeed : freshSeed();
         nextCandidate();
     });
 }

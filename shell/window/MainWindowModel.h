@@ -221,8 +221,9 @@ public:
         bool playable = true;           // it meets its type's thresholds
     };
     // With `playableOnly`, only maps that meet their type's thresholds are kept, further seeds
-    // drawn until there are `count` (at most four tries a candidate).
-    void generateCandidates(int count, bool playableOnly = false);
+    // drawn until there are `count` (at most four tries a candidate). The seeds follow one
+    // another from `firstSeed` (a new seed when none).
+    void generateCandidates(int count, bool playableOnly = false, std::optional<std::uint32_t> firstSeed = std::nullopt);
     int candidateTries() const { return candidateTries_; }
     const std::vector<Candidate>& candidates() const { return candidates_; }
     int candidatesWanted() const { return candidatesWanted_; }
