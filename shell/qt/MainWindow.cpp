@@ -32,6 +32,7 @@
 
 #include <cmath>
 
+#include "map/Files.h"
 #include "map/ProcessState.h"
 #include "shell/Messages.h"
 #include "shell/platform/Platform.h"
@@ -282,6 +283,13 @@ QImage MainWindow::previewImage() const {
     return shown && shown != busyPicture_.get() && !shown->levels.empty() ? shown->levels[0] : QImage();
 }
 
+void MainWindow::showCandidates(bool playableOnly) {
+    if (model_->busy()) return;
+    CandidatesDialog dialog(*this, 9, playableOnly);
+    if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
+    after();
+}
+
 void MainWindow::startCandidates(int count, bool playableOnly) {
     model_->generateCandidates(count, playableOnly);
     after();
@@ -345,8 +353,9 @@ void MainWindow::buildWidgets() {
     auto* live = new QCheckBox("Live", previewBox);
     live->setObjectName("live");
     live->setChecked(model_->live());
-    live->setToolTip("While a slider or list changes, make the map on screen again with its seed at once "
-                     "(maps over 8 million pixels wait for Generate)");
+    live->setToolTip(qtText(formatText("While a slider or list changes, make the map on screen again with its seed "
+                                       "at once (maps over %lld million pixels wait for Generate)",
+                                       MainWindowModel::MAX_LIVE_PIXELS / 1'000'000)));
     connect(live, &QCheckBox::toggled, this, [this](bool on) { model_->setLive(on); });
     viewBar->addWidget(live);
     zoomLabel_ = new QLabel(previewBox);
@@ -561,18 +570,9 @@ void MainWindow::buildMenus() {
         model_->menu(MenuCommand::IndiMask);
         after();
     });
-    edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] {
-        if (model_->busy()) return;
-        CandidatesDialog dialog(*this, 9);
-        if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
-        after();
-    });
-    edit->addAction("&Playable Candidates...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this, [this] {
-        if (model_->busy()) return;
-        CandidatesDialog dialog(*this, 9, true);
-        if (dialog.exec() != QDialog::Accepted) model_->stopCandidates();
-        after();
-    });
+    edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { showCandidates(false); });
+    edit->addAction("&Playable Candidates...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this,
+                    [this] { showCandidates(true); });
     QMenu* view = menuBar()->addMenu("&View");
     view->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->fit(); });
     view->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->actualSize(); });

@@ -60,6 +60,8 @@ public:
     // Candidates, through the window so its polling runs while they are made.
     void startCandidates(int count, bool playableOnly = false);
     void pickCandidate(int index);
+    // The Candidates dialog (nine maps), of any maps or only playable ones.
+    void showCandidates(bool playableOnly);
     // Whether the background picture is painted (Remove BG off and the picture present).
     bool paintsBackground() const;
 

@@ -578,9 +578,8 @@ void MainWindowModel::generate() {
     startRun(std::move(request), false);
 }
 
-RunRequest MainWindowModel::currentRequest(std::uint32_t seed) {
-    const TypeRow* row = selectedRow();
-    RunRequest request = requestFromProcess(row ? row->type : MapType::Cavern, seed);
+RunRequest MainWindowModel::liveRequest(MapType type, std::uint32_t seed) {
+    RunRequest request = requestFromProcess(type, seed);
     request.parameters.keepSeed = true;
     if (request.type == MapType::Fort && fortMemory_ && fortMemorySeed_ == seed) request.fortMemory = fortMemory_;
     return request;
@@ -593,7 +592,7 @@ void MainWindowModel::liveUpdate() {
     readAllControls();
     const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(params.width) * params.height;
     if (pixels > MAX_LIVE_PIXELS) return;  // made again by Generate
-    RunRequest request = currentRequest(map_->seed);
+    RunRequest request = liveRequest(row->type, map_->seed);
     if (busy()) {
         // The newest change waits; the run under way stops at its next step.
         pendingLive_ = std::move(request);
@@ -607,27 +606,22 @@ void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) 
     mapState.mapSeed = request.seed;
     request.artwork = artwork_;
     liveRun_ = live;
-    if (live) {
-        // A live run leaves the controls as they are: the hand on the slider goes on.
-        runStarted_ = std::chrono::steady_clock::now();
-        runText_.clear();
-        runFromHistory_ = true;
-        pendingRequest_ = request;
-        pendingRequest_.stop.reset();
-        worker_.start(std::move(request), runEnded_, prepare_);
-        return;
-    }
-    previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
-    ++pictureVersion_;
-    const int width = typeRow(request.type).windowFixedSize ? 1920 : request.parameters.width;
-    const int height = typeRow(request.type).windowFixedSize ? 696 : request.parameters.height;
-    runText_ = formatText("Generating %s %d x %d", std::string(typeRow(request.type).info().listText).c_str(), width, height);
     runStarted_ = std::chrono::steady_clock::now();
     runFromHistory_ = fromHistory;
     pendingRequest_ = request;
     pendingRequest_.stop.reset();
-    setStatus(runText_ + "...");
-    disableAll();
+    if (live) {
+        // A live run leaves the controls and the status as they are: the hand on the slider goes on.
+        runText_.clear();
+    } else {
+        previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
+        ++pictureVersion_;
+        const int width = typeRow(request.type).windowFixedSize ? 1920 : request.parameters.width;
+        const int height = typeRow(request.type).windowFixedSize ? 696 : request.parameters.height;
+        runText_ = formatText("Generating %s %d x %d", std::string(typeRow(request.type).info().listText).c_str(), width, height);
+        setStatus(runText_ + "...");
+        disableAll();
+    }
     // The map on screen stays until the new one is there (a cancelled run leaves it).
     worker_.start(std::move(request), runEnded_, prepare_);
 }

@@ -243,7 +243,8 @@ private:
     void generate();
     void startRun(RunRequest request, bool fromHistory, bool live = false);
     void liveUpdate();
-    RunRequest currentRequest(std::uint32_t seed);
+    // The run a live change asks for: the map on screen's seed with the controls' values.
+    RunRequest liveRequest(MapType type, std::uint32_t seed);
     void generationFinished(RunResult result);
     void setMap(std::unique_ptr<Generator> map, bool writePreviews = true);
     bool saveTo(const std::filesystem::path& file);
