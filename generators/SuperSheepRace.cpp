@@ -369,8 +369,7 @@ void SuperSheepRace::stampOnLand(gdImagePtr map, gdImagePtr marker, int x, int y
         for (int mx = 0; mx < w; ++mx) {
             const int tx = x + mx;
             if (tx < 0 || tx >= map->sx) continue;
-            const int c = marker->trueColor ? marker->tpixels[my][mx] & 0xFFFFFF
-                                            : packColour(marker->red[marker->pixels[my][mx]], marker->green[marker->pixels[my][mx]], marker->blue[marker->pixels[my][mx]]);
+            const int c = trueColourAt(marker, mx, my) & 0xFFFFFF;  // opaque, from either kind of picture
             if (c == white || (map->tpixels[ty][tx] & 0xFFFFFF) == 0) continue;
             map->tpixels[ty][tx] = c;
         }
