@@ -14,15 +14,9 @@ namespace {
 const char* const STYLE_FOLDERS[] = {"ball", "matrix", "pool", "rugby", "smilies", "space"};
 }  // namespace
 
-BnA::BnA(const GenerationParameters& p) : Generator(MapType::BnA, p, p.width, p.height), settings(settingsFrom(p)) {}
+BnA::BnA(const Settings& s, const CommonSettings& common, int w, int h)
+    : Generator(MapType::BnA, common, w, h), settings(s) {}
 
-BnA::Settings BnA::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.bnaObjects = p.bnaObjects;
-    s.bnaStyle = p.bnaStyle;
-    s.bnaAlgorithm = p.bnaAlgorithm;
-    return s;
-}
 
 const char* BnA::styleFolder(int style) { return STYLE_FOLDERS[style >= 0 && style < 6 ? style : 0]; }
 

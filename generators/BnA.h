@@ -16,10 +16,9 @@ public:
         int bnaStyle = 0;      // the style folder
         int bnaAlgorithm = 0;  // Manual mode: 0 spread by a gradient, 1 at random
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit BnA(const GenerationParameters& parameters = params);
+    // Made from its settings, the common choices and the size asked for.
+    BnA(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
     void prepareObjects() override;

@@ -9,17 +9,9 @@
 
 namespace brambex {
 
-Cavern::Cavern(const GenerationParameters& p) : Generator(MapType::Cavern, p, p.width, p.height), settings(settingsFrom(p)) {}
+Cavern::Cavern(const Settings& s, const CommonSettings& common, int w, int h)
+    : Generator(MapType::Cavern, common, w, h), settings(s) {}
 
-Cavern::Settings Cavern::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.complexity = p.complexity;
-    s.numIslands = p.numIslands;
-    s.objects = p.objects;
-    return s;
-}
-
-bool Cavern::hasRoof() const { return true; }
 
 int Cavern::spacingFor(int complexity) {
     complexity = std::max(complexity, 1);  // 0 would divide by zero

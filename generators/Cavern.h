@@ -14,13 +14,11 @@ public:
         int numIslands = 1;  // caves, one above the other
         int objects = 50;    // theme objects per 1000 edge pixels
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit Cavern(const GenerationParameters& parameters = params);
+    // Made from its settings, the common choices and the size asked for.
+    Cavern(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
-    bool hasRoof() const override;
 
     // Outline point spacing for a complexity value (1 gives 250, 50 gives 78, 100 gives 76).
     static int spacingFor(int complexity);

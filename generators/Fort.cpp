@@ -37,14 +37,9 @@ int countFiles(const fs::path& folder) {
 
 }  // namespace
 
-Fort::Fort(const GenerationParameters& p) : Generator(MapType::Fort, p, MAP_W, MAP_H), settings(settingsFrom(p)) {}
+Fort::Fort(const Settings& s, const CommonSettings& common, int, int)
+    : Generator(MapType::Fort, common, MAP_W, MAP_H), settings(s) {}
 
-Fort::Settings Fort::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.fortBrick = p.fortBrick;
-    s.fortGrass = p.fortGrass;
-    return s;
-}
 
 std::vector<std::pair<int, int>> Fort::hillProfile() {
     std::list<std::pair<int, int>> points{{1, MAP_H}, {769, MAP_H}};
@@ -156,7 +151,7 @@ void Fort::generate() {
     const bool reuse = common.keepSeed && memory.valid;
     const FortMemory kept = memory;
     std::array<int, 768> heights = hillHeights(hillProfile());
-    if (reuse && !settings.fortGrass) heights = kept.heights;
+    if (reuse && !newHill) heights = kept.heights;
     memory.heights = heights;
 
     drawLand(half.get(), heights);

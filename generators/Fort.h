@@ -8,29 +8,17 @@
 
 namespace brambex {
 
-// What "Modify" keeps: the hill and the fort's pieces of a run. The window keeps it with the map
-// it came from and hands it back to a Modify run of the same seed.
-struct FortMemory {
-    bool valid = false;  // a run has stored something
-    std::array<int, 768> heights{};
-    int topLeft = 0, topRight = 0, middle1Left = 0, middle1Right = 0, middle2Left = 0, middle2Right = 0;
-    int bottomSet = 0, bottomLeft = 0, bottomRight = 0;
-    std::array<int, 8> colourSwaps{};  // each piece's, rows from the top, left piece first
-};
-
 // Fort: a 1920 x 696 duel map of two mirrored halves, each a rolling hill of land with grass and
 // a fort stacked from 280 x 170 pieces in a brick. Its artwork is its own (data/fort), not a theme.
 class Fort : public Generator {
 public:
     // What this type reads of the parameters, taken when it is made.
     struct Settings {
-        int fortBrick = 0;       // Manual mode: 0 "Brick", 1 "Granite", 2 "White Stone"
-        bool fortGrass = false;  // with Modify: a new hill
+        int fortBrick = 0;  // Manual mode: 0 "Brick", 1 "Granite", 2 "White Stone"
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit Fort(const GenerationParameters& parameters = params);
+    // Made from its settings and the common choices (always 1920 x 696, whatever size is asked).
+    Fort(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 
@@ -47,6 +35,8 @@ public:
     // Every value is drawn in every run, reused or not, so the draws after them (the brick) and
     // the map of a seed never depend on what was remembered.
     FortMemory memory;
+    // With a remembered memory: a new hill under the remembered pieces.
+    bool newHill = false;
 
     // Draws the fort's pieces into `drawn`, in the recipe's order.
     void drawPieces(FortMemory& drawn) const;

@@ -19,15 +19,9 @@ int drawBelow(int n) {
 
 }  // namespace
 
-Island::Island(const GenerationParameters& p) : Generator(MapType::Island, p, p.width, p.height), settings(settingsFrom(p)) {}
+Island::Island(const Settings& s, const CommonSettings& common, int w, int h)
+    : Generator(MapType::Island, common, w, h), settings(s) {}
 
-Island::Settings Island::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.complexity = p.complexity;
-    s.numIslands = p.numIslands;
-    s.objects = p.objects;
-    return s;
-}
 
 std::vector<Point> Island::pointCloud(int left, int slotWidth, int centre, bool gaps) const {
     const int wanted = std::max(settings.complexity, 0);

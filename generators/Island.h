@@ -17,10 +17,9 @@ public:
         int numIslands = 1;
         int objects = 80;
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit Island(const GenerationParameters& parameters = params);
+    // Made from its settings, the common choices and the size asked for.
+    Island(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 

@@ -7,14 +7,9 @@
 
 namespace brambex {
 
-RR::RR(const GenerationParameters& p) : Generator(MapType::RR, p, p.width, p.height), settings(settingsFrom(p)) {}
+RR::RR(const Settings& s, const CommonSettings& common, int w, int h)
+    : Generator(MapType::RR, common, w, h), settings(s) {}
 
-RR::Settings RR::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.pathSize = p.pathSize;
-    s.noTopSoil = p.noTopSoil;
-    return s;
-}
 
 void RR::generate() {
     // At least 3 x 3 cells, so the start cell can be off the border.

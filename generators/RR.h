@@ -11,12 +11,11 @@ public:
     // What this type reads of the parameters, taken when it is made.
     struct Settings {
         int pathSize = 232;
-        bool noTopSoil = false;  // soil only, no grass or roots
+        int noTopSoil = 0;  // 1: soil only, no grass or roots
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit RR(const GenerationParameters& parameters = params);
+    // Made from its settings, the common choices and the size asked for.
+    RR(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 

@@ -49,7 +49,8 @@ double Roper::clearance(const Rock& a, const Rock& b) {
     return std::hypot(dx, s.y - t.y) - s.radius - t.radius;
 }
 
-Roper::Roper(const GenerationParameters& p) : Generator(MapType::Roper, p, MAP_W, MAP_H) {}
+Roper::Roper(const Settings&, const CommonSettings& common, int, int)
+    : Generator(MapType::Roper, common, MAP_W, MAP_H) {}
 
 void Roper::placeRocks() {
     rocks.clear();

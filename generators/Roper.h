@@ -10,8 +10,9 @@ namespace brambex {
 // Roper: open air with rocks to swing from on a rope. See Roper.cpp for the design.
 class Roper : public Generator {
 public:
-    // Made from `parameters` (by default this process's current ones).
-    explicit Roper(const GenerationParameters& parameters = params);
+    struct Settings {};  // Roper has no parameters of its own
+    // Made from its settings and the common choices (always 1920 x 696, whatever size is asked).
+    Roper(const Settings& settings, const CommonSettings& common, int width, int height);
     void generate() override;
 
     // One rock: where it is and how far it reaches (its outline stays inside this circle).

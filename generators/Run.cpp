@@ -10,20 +10,21 @@
 namespace brambex {
 
 RunResult runMap(const RunRequest& request) {
-    const TypeRow& row = typeRow(request.type);
+    const MapRecipe recipe = canonical(request.recipe);
+    const TypeRow& row = typeRow(recipe.type);
     RunResult result;
     const UseArtworkCache artwork(request.artwork.get());
     try {
-        std::unique_ptr<Generator> map = row.make(request.parameters);
-        map->seed = request.seed;
-        map->themeCount = request.themeCount;
+        std::unique_ptr<Generator> map = row.make(recipe);
+        map->seed = recipe.seed;
+        map->themeCount = recipe.theme.manual ? 0 : recipe.theme.count;
         map->typeIndex = request.typeIndex;
+        map->waterColour = recipe.waterColour;
         map->folders = request.folders;
         map->stop = request.stop;
         map->previewsInRun = request.previews;
-        if (auto* fort = dynamic_cast<Fort*>(map.get()); fort && request.fortMemory) fort->memory = *request.fortMemory;
 
-        srand(request.seed);
+        srand(recipe.seed);
         for (int k = 0; k < row.discardedDraws; ++k) rand();
         if (row.themeDrawnBeforeRun) map->pickTheme();
         map->generate();
@@ -31,8 +32,12 @@ RunResult runMap(const RunRequest& request) {
             result.failure = "Out of memory";
             return result;
         }
-        if (request.measure && measurable(map->image.get())) map->playability = measurePlayability(map->image.get(), courseKind(request.type), map->weaponPads);
-        result.map = std::move(map);
+        if (request.measure && measurable(map->image.get()))
+            map->playability = measurePlayability(map->image.get(), courseKind(recipe.type), map->weaponPads);
+        if (const auto* fort = dynamic_cast<const Fort*>(map.get())) map->fortMemory = fort->memory;
+        // The generator is done with: the map it made goes on alone, with its code.
+        result.map = std::make_unique<Map>(std::move(static_cast<Map&>(*map)));
+        result.map->code = mapCode(recipe);
     } catch (const MissingArtwork& missing) {
         result.failure = missing.text;
         result.missingArtwork = true;

@@ -6,26 +6,23 @@
 #include <optional>
 #include <string>
 
-#include "generators/Fort.h"
+#include "generators/MapRecipe.h"
 #include "map/ArtworkCache.h"
 #include "map/Generator.h"
+#include "map/Map.h"
 #include "map/MapTypes.h"
 #include "map/ProcessState.h"
 
 namespace brambex {
 
-// One run of a map type, as a value: everything it depends on goes in, everything it makes
-// comes out. The same request always gives the same map; nothing process-wide is read on the
-// way, and nothing is written to disk or shown (the shell writes the previews, shows the theme
-// and reports the problems afterwards).
+// One run of a map type: the recipe (everything that decides the map) and what the run needs to
+// follow it (where the artwork is, how to stop, what to make besides the map). The same recipe
+// always gives the same map; nothing process-wide is read on the way, and nothing is written to
+// disk or shown (the shell writes the previews, shows the theme and reports the problems).
 struct RunRequest {
-    MapType type = MapType::Cavern;
-    GenerationParameters parameters;  // a snapshot of the controls (or the command line's values)
-    std::uint32_t seed = 12345;       // the map's identity: the random source is seeded with it
-    int themeCount = 0;               // installed themes a random theme is drawn from
-    int typeIndex = 0;                // the type's Game Type list position, stored in the file
-    DataFolders folders;              // where the artwork is read
-    std::optional<FortMemory> fortMemory;  // Fort's Modify memory, when the run should reuse it
+    MapRecipe recipe;
+    DataFolders folders;  // where the artwork is read
+    int typeIndex = 0;    // the type's Game Type list position, stored in the file
     // Measure the finished map's playability and make its previews (the command line does both
     // itself, beside the saving).
     bool measure = true;
@@ -38,9 +35,9 @@ struct RunRequest {
 };
 
 struct RunResult {
-    std::unique_ptr<Generator> map;  // the finished map and its identity; none on failure or cancel
-    std::string failure;             // what ended the run ("Out of memory"), empty otherwise
-    bool missingArtwork = false;     // the failure is artwork the type cannot do without
+    std::unique_ptr<Map> map;     // the finished map, its identity and code; none on failure or cancel
+    std::string failure;          // what ended the run ("Out of memory"), empty otherwise
+    bool missingArtwork = false;  // the failure is artwork the type cannot do without
     bool cancelled = false;
 };
 

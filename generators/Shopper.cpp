@@ -89,14 +89,9 @@ void findOpenings(int start, int end, int skip, const std::function<bool(int)>& 
     }
 }
 
-Shopper::Shopper(const GenerationParameters& p) : Generator(MapType::Shopper, p, MAP_W, MAP_H), settings(settingsFrom(p)) {}
+Shopper::Shopper(const Settings& s, const CommonSettings& common, int, int)
+    : Generator(MapType::Shopper, common, MAP_W, MAP_H), settings(s) {}
 
-Shopper::Settings Shopper::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.objects = p.objects;
-    s.shopperLayout = p.shopperLayout;
-    return s;
-}
 
 void Shopper::generate() {
     beginRun();
@@ -139,7 +134,7 @@ void Shopper::buildShopRow() {
     while (row.placed < row.wanted && row.remaining > ROW_STOP) addBuilding(row);
     city.wanted = row.wanted;
     for (int i = 0; i < row.placed; ++i) {
-        ShopSlot& slot = row.slots[i];
+        ShopSlot& slot = row.shopSlots[i];
         normaliseObjectPicture(slot.picture);
         // A building from file stands on the map's bottom row; a generated one on the floor strip.
         const int y = slot.fromFile ? MAP_H - slot.h : MAP_H - slot.h - STRIP;
@@ -150,7 +145,7 @@ void Shopper::buildShopRow() {
 }
 
 void Shopper::addBuilding(ShopRow& row) {
-    ShopSlot& slot = row.slots[row.placed];
+    ShopSlot& slot = row.shopSlots[row.placed];
     const bool tryLarge = rand() % 5 == 0 && !largeUsed && inventory.large > 0;
     int gap = 200 + rand() % (row.placed == 0 ? 50 : 100);
     int widest = std::min(row.remaining - gap - 100, 500);

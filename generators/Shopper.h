@@ -35,7 +35,7 @@ public:
     // the free width right of the last one, the map width, and the last one's right end.
     struct ShopRow {
         int wanted = 0, placed = 0, remaining = 0, total = 0, cursor = 0;
-        ShopSlot slots[5];
+        ShopSlot shopSlots[5];
     };
 
     // Where a picture or an opening went, in map coordinates (for tests and the curious).
@@ -54,10 +54,9 @@ public:
         int objects = 10;
         int shopperLayout = 0;  // Manual mode: 0 City, 1 Maze
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit Shopper(const GenerationParameters& parameters = params);
+    // Made from its settings and the common choices (always 1920 x 696, whatever size is asked).
+    Shopper(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 

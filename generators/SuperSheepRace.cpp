@@ -52,17 +52,9 @@ void densify(std::vector<Point>& course, double step) {
 
 }  // namespace
 
-SuperSheepRace::SuperSheepRace(const GenerationParameters& p) : Generator(MapType::SuperSheepRace, p, p.width, p.height), settings(settingsFrom(p)) {}
+SuperSheepRace::SuperSheepRace(const Settings& s, const CommonSettings& common, int w, int h)
+    : Generator(MapType::SuperSheepRace, common, w, h), settings(s) {}
 
-SuperSheepRace::Settings SuperSheepRace::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.pathSize = p.pathSize;
-    // The course's way points grow with complexity times area; past what the window offers a large
-    // map takes minutes, so no run asks for more.
-    s.complexity = std::clamp(p.complexity, 1, MAX_RACE_COMPLEXITY);
-    s.smoothing = p.smoothing;
-    return s;
-}
 
 std::string SuperSheepRace::caption(int width, int height, int pathSize) {
     return std::string(PROGRAM_CAPTION) + " " + std::to_string(width) + "x" + std::to_string(height) + "x" +

@@ -22,10 +22,9 @@ public:
         int complexity = 20;
         int smoothing = 0;  // 0 none, 1 some corners, 2 every corner
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit SuperSheepRace(const GenerationParameters& parameters = params);
+    // Made from its settings, the common choices and the size asked for.
+    SuperSheepRace(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 

@@ -9,15 +9,9 @@
 
 namespace brambex {
 
-SuperSheeper::SuperSheeper(const GenerationParameters& p) : Generator(MapType::SuperSheeper, p, p.width, p.height), settings(settingsFrom(p)) {}
+SuperSheeper::SuperSheeper(const Settings& s, const CommonSettings& common, int w, int h)
+    : Generator(MapType::SuperSheeper, common, w, h), settings(s) {}
 
-SuperSheeper::Settings SuperSheeper::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.pathSize = p.pathSize;
-    s.padding = p.padding;
-    s.objects = p.objects;
-    return s;
-}
 
 int SuperSheeper::paddedRows(int rows, int padding) {
     for (int i = 0; i < padding && rows > 3; ++i) --rows;

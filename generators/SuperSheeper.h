@@ -15,10 +15,9 @@ public:
         int padding = 1;
         int objects = 75;
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit SuperSheeper(const GenerationParameters& parameters = params);
+    // Made from its settings, the common choices and the size asked for.
+    SuperSheeper(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 

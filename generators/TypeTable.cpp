@@ -1,5 +1,6 @@
 #include "generators/TypeTable.h"
 
+#include "generators/MapRecipe.h"
 #include "generators/BnA.h"
 #include "generators/Cavern.h"
 #include "generators/Fort.h"
@@ -19,8 +20,9 @@ namespace {
 using P = GenerationParameters;
 
 template <typename T>
-std::unique_ptr<Generator> make(const GenerationParameters& parameters) {
-    return std::make_unique<T>(parameters);
+std::unique_ptr<Generator> make(const MapRecipe& recipe) {
+    const CommonSettings common{recipe.theme.manual ? recipe.theme.theme : 0, recipe.theme.manual, false};
+    return std::make_unique<T>(std::get<typename T::Settings>(recipe.settings), common, recipe.width, recipe.height);
 }
 
 // Setting keys shared by several types.
@@ -43,7 +45,7 @@ void presetLandscape(P& p, int objects) {
 
 const std::array<TypeRow, MAP_TYPE_COUNT> table{{
     {
-        MapType::BnA, "BnA", make<BnA>, false,
+        MapType::BnA, "BnA", 1, make<BnA>, false, true,
         {widthKey(28664), heightKey(30552), {"objects", 0, 50, &P::bnaObjects}},
         {"width", "height", "objects"},
         [](P& p, std::uint32_t) {
@@ -57,18 +59,18 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         0, false, {16, 0.0, 0},
     },
     {
-        MapType::Cavern, "Cavern", make<Cavern>, false,
+        MapType::Cavern, "Cavern", 1, make<Cavern>, false, true,
         {widthKey(32760), heightKey(32600), {"complexity", 100, 1000, &P::complexity}, objectsKey},
         {"width", "height", "complexity", "objects"},
         [](P& p, std::uint32_t) { presetLandscape(p, 50); },
         noOverride, 1, false, {16, 0.0, 0},
     },
     {
-        MapType::Fort, "Fort", make<Fort>, true, {}, {},
+        MapType::Fort, "Fort", 1, make<Fort>, true, false, {}, {},
         noPreset, noOverride, 0, false, {16, 0.9, 0},
     },
     {
-        MapType::Island, "Island", make<Island>, false,
+        MapType::Island, "Island", 1, make<Island>, false, true,
         {widthKey(28664), heightKey(30552), {"complexity", 10, 1000, &P::complexity}, objectsKey,
          {"numislands", 1, 20, &P::numIslands}},
         {"width", "height", "complexity", "numislands", "objects"},
@@ -76,12 +78,12 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         noOverride, 1, false, {16, 0.0, 0},
     },
     {
-        MapType::Roper, "Roper", make<Roper>, true, {}, {},
+        MapType::Roper, "Roper", 1, make<Roper>, true, true, {}, {},
         noPreset, noOverride, 0, false, {16, 0.0, 0},
     },
     {
-        MapType::RR, "RR", make<RR>, false,
-        {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"soil", INT32_MIN, INT32_MAX, nullptr}},
+        MapType::RR, "RR", 1, make<RR>, false, true,
+        {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"soil", INT32_MIN, INT32_MAX, &P::noTopSoil}},
         {"width", "height", "path", "soil"},
         [](P& p, std::uint32_t) {
             p.pathSize = 232;
@@ -90,7 +92,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         noOverride, 0, false, {16, 0.0, 20},
     },
     {
-        MapType::Shopper, "Shopper", make<Shopper>, true,
+        MapType::Shopper, "Shopper", 1, make<Shopper>, true, true,
         {objectsKey},
         {"objects"},
         // The layout a manual-theme run uses is the first draw of the map's seed.
@@ -102,7 +104,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         noOverride, 1, false, {16, 0.9, 0},
     },
     {
-        MapType::SuperSheepRace, "SuperSheepRace", make<SuperSheepRace>, false,
+        MapType::SuperSheepRace, "SuperSheepRace", 1, make<SuperSheepRace>, false, true,
         {widthKey(28664), heightKey(32600), {"path", 50, 200, &P::pathSize}, {"complexity", 10, MAX_RACE_COMPLEXITY, &P::complexity},
          {"smoothing", 0, 2, &P::smoothing}},
         {"width", "height", "path", "complexity", "smoothing"},
@@ -114,7 +116,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         noOverride, 0, true, {16, 0.0, 30},
     },
     {
-        MapType::SuperSheeper, "SuperSheeper", make<SuperSheeper>, false,
+        MapType::SuperSheeper, "SuperSheeper", 1, make<SuperSheeper>, false, true,
         {widthKey(32760), heightKey(32600), {"path", 174, 522, &P::pathSize}, {"padding", 0, 5, &P::padding}, objectsKey},
         {"width", "height", "path", "padding", "objects"},
         [](P& p, std::uint32_t) {
@@ -125,7 +127,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         noOverride, 0, false, {16, 0.0, 20},
     },
     {
-        MapType::WforW, "WforW", make<WforW>, true,
+        MapType::WforW, "WforW", 1, make<WforW>, true, false,
         {{"pads", 40, 60, &P::pads}},
         {"pads"},
         noPreset, noOverride, 0, false, {16, 0.9, 0, 0.9},
@@ -138,15 +140,6 @@ const std::array<TypeRow, MAP_TYPE_COUNT>& typeTable() { return table; }
 
 const TypeRow& typeRow(MapType type) { return table[static_cast<int>(type)]; }
 
-std::optional<MapType> typeAtListPosition(int listPosition) {
-    // Installed types have distinct positions: at most one matches.
-    for (const TypeRow& row : table)
-        if (installedTypes.installed(row.type) && installedTypes.listIndex(row.type) == listPosition) return row.type;
-    return std::nullopt;
-}
-
-std::unique_ptr<Generator> createGenerator(int listPosition) {
-    return typeRow(typeAtListPosition(listPosition).value_or(MapType::BnA)).make(params);
-}
+std::optional<MapType> typeAtListPosition(int listPosition) { return installedTypes.atListPosition(listPosition); }
 
 }  // namespace brambex

@@ -13,8 +13,10 @@
 
 namespace brambex {
 
+struct MapRecipe;
+
 // One key of a settings file: the word, the range it is accepted in, and the parameter it sets.
-// `field` is none for "soil", the one on/off key (`noTopSoil`, written as 0 or 1).
+// "soil" is the one on/off key (`noTopSoil`: any number but 0 is on, written as 0 or 1).
 struct SettingKey {
     std::string_view key;
     int min, max;
@@ -26,9 +28,15 @@ struct TypeRow {
     MapType type;
     std::string_view className;
 
-    // A new generator made from `parameters` (the fixed-size types ignore the size in them).
-    std::unique_ptr<Generator> (*make)(const GenerationParameters& parameters);
+    // The recipe epoch of the type's maps: raised whenever a change to the recipe or the artwork
+    // changes the map of any recipe (the golden-maps test says when). A code names its epoch, and
+    // a build makes only the epoch in this row, so one code is one map in every version.
+    int epoch;
+
+    // A new generator for `recipe` (of this type; the fixed-size types ignore its size).
+    std::unique_ptr<Generator> (*make)(const MapRecipe& recipe);
     bool windowFixedSize;  // always 1920 x 696 whatever the sliders say
+    bool usesTheme;        // the recipe chooses a theme (Fort and Walk for Weapons have their own art)
 
     // The settings file: keys in the order the reader tries them, and the order they are written.
     // No keys: the file is written empty and never read.
@@ -59,9 +67,5 @@ const TypeRow& typeRow(MapType type);
 
 // The installed type at a Game Type list position; none when no installed type has it.
 std::optional<MapType> typeAtListPosition(int listPosition);
-
-// The factory of Load Map: a generator of the installed type at `listPosition` (Bow and Arrow
-// when none has it), made from the current parameters.
-std::unique_ptr<Generator> createGenerator(int listPosition);
 
 }  // namespace brambex

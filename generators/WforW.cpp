@@ -82,13 +82,9 @@ ImagePtr withBlackTransparent(ImagePtr picture) {
 
 }  // namespace
 
-WforW::WforW(const GenerationParameters& p) : Generator(MapType::WforW, p, MAP_W, MAP_H), settings(settingsFrom(p)) {}
+WforW::WforW(const Settings& s, const CommonSettings& common, int, int)
+    : Generator(MapType::WforW, common, MAP_W, MAP_H), settings(s) {}
 
-WforW::Settings WforW::settingsFrom(const GenerationParameters& p) {
-    Settings s;
-    s.pads = p.pads;
-    return s;
-}
 
 fs::path WforW::file(const fs::path& relative) const { return folders.file("wfw") / relative; }
 

@@ -16,10 +16,9 @@ public:
     struct Settings {
         int pads = 50;  // weapon pads wanted; the building aims at pads + 5 pieces
     };
-    static Settings settingsFrom(const GenerationParameters& parameters);
 
-    // Made from `parameters` (by default this process's current ones).
-    explicit WforW(const GenerationParameters& parameters = params);
+    // Made from its settings and the common choices (always 1920 x 696, whatever size is asked).
+    WforW(const Settings& settings, const CommonSettings& common, int width, int height);
     const Settings settings;
     void generate() override;
 

@@ -7,7 +7,7 @@ Worker::~Worker() {
     if (thread_.joinable()) thread_.join();
 }
 
-bool Worker::start(RunRequest request, std::function<void()> finished, std::function<void(const Generator&)> afterRun) {
+bool Worker::start(RunRequest request, std::function<void()> finished, std::function<void(const Map&)> afterRun) {
     if (thread_.joinable()) return false;
     done_ = false;
     stop_ = std::make_shared<std::atomic<bool>>(false);

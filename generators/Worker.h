@@ -22,7 +22,7 @@ public:
     // Starts a run; false (nothing started) while an earlier run's result has not been taken.
     // `afterRun` runs on the worker with the finished map, before `finished` (the shell prepares
     // what it shows of the map there, off its own thread).
-    bool start(RunRequest request, std::function<void()> finished = {}, std::function<void(const Generator&)> afterRun = {});
+    bool start(RunRequest request, std::function<void()> finished = {}, std::function<void(const Map&)> afterRun = {});
     // A run has been started and its result not taken yet.
     bool busy() const { return thread_.joinable(); }
     // The run has ended: take() will not wait.

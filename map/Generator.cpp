@@ -1,22 +1,17 @@
 #include "map/Generator.h"
 
-#include <ctime>
 #include <vector>
 
-#include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/Themes.h"
 
 namespace brambex {
 
-Generator::Generator(MapType type, const GenerationParameters& p) : Generator(type, p, p.width, p.height) {}
-
-Generator::Generator(MapType type, const GenerationParameters& p, int fixedWidth, int fixedHeight)
-    : width(fixedWidth), height(fixedHeight), common{p.themeChoice, p.manualMode, p.keepSeed}, type_(type) {
-    typeIndex = installedTypes.listIndex(type);
-    seed = p.keepSeed ? mapState.mapSeed : static_cast<std::uint32_t>(std::time(nullptr));
-    themeCount = mapState.themeCount;
-    folders = currentFolders();
+Generator::Generator(MapType type, const CommonSettings& settings, int w, int h) : common(settings) {
+    this->type = type;
+    width = w;
+    height = h;
+    levelKind = 0;
 }
 
 Generator::~Generator() = default;
@@ -24,10 +19,6 @@ Generator::~Generator() = default;
 void Generator::generate() { beginRun(); }
 
 void Generator::prepareObjects() {}
-
-void Generator::refreshTypeIndex() { typeIndex = installedTypes.listIndex(type_); }
-
-bool Generator::hasRoof() const { return false; }
 
 int Generator::pickTheme() {
     chosenTheme = (common.manualMode || themeCount <= 0) ? common.themeChoice : rand() % themeCount;
@@ -63,7 +54,7 @@ void Generator::subdividePointList(PointList& list, double spacing, int xMin, in
 
 void Generator::loadThemeSettings() {
     themeId = readThemeId(folders, themeNumber, themeId);
-    if (type_ == MapType::Roper) levelKind = 2;
+    levelKind = typeLevelKind(type);
 }
 
 void Generator::applySoil(const std::filesystem::path& soilPath) {

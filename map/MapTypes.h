@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace brambex {
@@ -46,6 +48,11 @@ constexpr std::string_view typeFolder(MapType type) {
     return mapTypeInfo[static_cast<int>(type)].folder;
 }
 
+// Facts a loaded map needs of its type without the code that makes it: Cavern is the one type
+// with a roof (the game reads it from the file); Roper's maps are of level kind 2.
+constexpr bool typeHasRoof(MapType type) { return type == MapType::Cavern; }
+constexpr int typeLevelKind(MapType type) { return type == MapType::Roper ? 2 : 0; }
+
 // Which types are installed and where each sits in the Game Type list. Written once at
 // start-up; installed types are numbered 0, 1, 2, ... in table order.
 struct InstalledTypes {
@@ -54,6 +61,14 @@ struct InstalledTypes {
 
     bool installed(MapType type) const { return typeInstalled[static_cast<int>(type)]; }
     int listIndex(MapType type) const { return typeListIndex[static_cast<int>(type)]; }
+    // The installed type at a Game Type list position; none when no installed type has it.
+    std::optional<MapType> atListPosition(int listPosition) const {
+        // Installed types have distinct positions: at most one matches.
+        for (int t = 0; t < MAP_TYPE_COUNT; ++t)
+            if (typeInstalled[static_cast<std::size_t>(t)] && typeListIndex[static_cast<std::size_t>(t)] == listPosition)
+                return static_cast<MapType>(t);
+        return std::nullopt;
+    }
 };
 
 }  // namespace brambex

@@ -7,7 +7,6 @@
 
 namespace brambex {
 
-GenerationParameters params;
 MapState mapState;
 Paths paths;
 InstalledTypes installedTypes;
@@ -30,7 +29,6 @@ void setDataFolders(const std::filesystem::path& directory, const std::filesyste
 }
 
 void resetProcessState() {
-    params = GenerationParameters{};
     mapState = MapState{};
     installedTypes = InstalledTypes{};
     paths = Paths{};

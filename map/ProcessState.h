@@ -8,8 +8,9 @@
 
 namespace brambex {
 
-// Values the window (or the command line) sets and the generators read. The window writes
-// them on its thread before a run starts; the worker only reads them.
+// The values of the window's controls (or the command line's settings and options) that a map's
+// recipe is made from: the shell gathers them here and turns them into a recipe; a run never
+// reads them.
 struct GenerationParameters {
     int width = 1920;
     int height = 696;
@@ -21,7 +22,7 @@ struct GenerationParameters {
     int pads = 50;
     int numIslands = 1;
     int smoothing = 0;
-    bool noTopSoil = false;
+    int noTopSoil = 0;  // 1: soil only (Rope Race)
     int bnaStyle = 0;
     int bnaAlgorithm = 0;
     int shopperLayout = 0;
@@ -71,7 +72,6 @@ struct Paths {
     std::filesystem::path currentMapPath;
 };
 
-extern GenerationParameters params;
 extern MapState mapState;
 extern Paths paths;
 extern InstalledTypes installedTypes;

@@ -2,7 +2,7 @@
 
 #include "map/Files.h"
 #include "map/PngReader.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "mapfile/Quantize.h"
 
 namespace brambex {
@@ -12,8 +12,9 @@ std::filesystem::path withPngExtension(const std::filesystem::path& path) {
     return std::filesystem::path(path.native() + ".png");
 }
 
-MapIdentity mapIdentity(const Generator& generator) {
+MapIdentity mapIdentity(const Map& generator) {
     MapIdentity id;
+    id.code = generator.hasIdentity ? generator.code : std::string();
     id.hasSeed = generator.hasIdentity;
     id.seed = generator.hasIdentity ? generator.seed : 0;
     id.typeIndex = generator.typeIndex;
@@ -79,6 +80,13 @@ Bytes levelChunk(const MapIdentity& id) {
     return makeChunk("waLV", data);
 }
 
+Bytes codeChunk(std::string_view code) {
+    Bytes data(MAP_CODE_KEYWORD.begin(), MAP_CODE_KEYWORD.end());
+    data.push_back(0);
+    data.insert(data.end(), code.begin(), code.end());
+    return makeChunk("tEXt", data);
+}
+
 Bytes smallChunk(std::string_view type, std::uint32_t seed, int byte1, int byte2) {
     Bytes data;
     appendLittleEndian32(data, seed);
@@ -133,6 +141,7 @@ Bytes withChunks(Bytes png, const MapIdentity& id) {
     // A picture that came without our chunks has no seed: none is invented for it.
     if (id.hasSeed) insertBeforeIend(png, smallChunk("bxRk", id.seed, id.typeIndex, id.themeNumber));
     if (id.indiMask) insertBeforeIend(png, smallChunk("inDI", 0, 0, 0));
+    if (!id.code.empty()) insertBeforeIend(png, codeChunk(id.code));
     return png;
 }
 
@@ -178,7 +187,7 @@ Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path) {
     return {};
 }
 
-Failure saveMap(const Generator& generator, std::filesystem::path path, bool forceFullColour) {
+Failure saveMap(const Map& generator, std::filesystem::path path, bool forceFullColour) {
     return saveMap(generator.image.get(), mapIdentity(generator), std::move(path), forceFullColour);
 }
 

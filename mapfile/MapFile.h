@@ -11,7 +11,7 @@
 
 namespace brambex {
 
-class Generator;
+struct Map;
 
 // Everything a map file records besides the pixels: what the chunks hold and where the marker
 // pixel is. Taken from the generator when a map is saved.
@@ -27,10 +27,15 @@ struct MapIdentity {
     int markerX = -1;     // -1: no marker known
     int markerY = -1;
     bool indiMask = false;
+    std::string code;     // the map's code, kept in a standard text chunk; empty: none
 };
 
-// The identity of `generator`'s map as it stands.
-MapIdentity mapIdentity(const Generator& generator);
+// The keyword of the text chunk that holds a map's code (every PNG reader skips it or shows it as
+// a comment; the game's own chunks stay as they are).
+constexpr std::string_view MAP_CODE_KEYWORD = "Brambex map code";
+
+// The identity of a map as it stands.
+MapIdentity mapIdentity(const Map& map);
 
 // Writes a map to `path` (".png" is appended when the path has none): a palette of at most 64
 // colours with the empty colour at index 0 and the marker entry, or a true-colour picture when
@@ -39,8 +44,8 @@ MapIdentity mapIdentity(const Generator& generator);
 // save leaves the old file. The error to show when nothing was written.
 Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem::path path, bool forceFullColour);
 
-// The same for a generator's map and identity.
-Failure saveMap(const Generator& generator, std::filesystem::path path, bool forceFullColour);
+// The same for a map and its identity.
+Failure saveMap(const Map& map, std::filesystem::path path, bool forceFullColour);
 
 // The file bytes saveMap writes (no disk access), or why there are none.
 struct EncodedMap {
@@ -64,6 +69,7 @@ ImagePtr quantizeForSave(gdImagePtr trueColour);  // none when libgd refuses (ve
 void moveToIndexZero(gdImagePtr palette, int index);
 Bytes levelChunk(const MapIdentity& identity);
 Bytes smallChunk(std::string_view type, std::uint32_t seed, int byte1, int byte2);
+Bytes codeChunk(std::string_view code);  // a tEXt chunk: the keyword, a zero byte, the code
 
 // Insert one chunk directly before the final IEND of an existing PNG file (the file is rewritten
 // in one step). The error when the file cannot be read, does not end with IEND, or cannot be written.

@@ -73,6 +73,8 @@ std::optional<std::string> describeMapFile(const Bytes& file, std::optional<Cour
     else
         out += "bxRk: absent\n";
     out += readSmallChunk(file, "inDI", nullptr, nullptr, nullptr) ? "inDI: present (IndiMask)\n" : "inDI: absent\n";
+    const std::string code = readMapCode(file);
+    out += code.empty() ? "Code: absent (the map's parameters are not recorded)\n" : "Code: " + code + "\n";
     return out;
 }
 

@@ -1,9 +1,10 @@
 #include "mapfile/MapLoader.h"
 
 #include "map/Files.h"
-#include "map/Generator.h"
+#include "map/Map.h"
+#include "map/ProcessState.h"
+#include "map/Themes.h"
 #include "map/PngReader.h"
-#include "generators/TypeTable.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/Preview.h"
 
@@ -51,41 +52,49 @@ bool findMarker(gdImagePtr picture, int& column, int& row) {
     return picture && findMarkerPixel(picture, column, row, red) && red == 240;
 }
 
-bool loadMapFromBytes(Generator& generator, const Bytes& file, bool makePreviewPictures) {
-    generator.image = decodePng(file);
-    if (!generator.image) return false;
+std::string readMapCode(const Bytes& file) {
+    // A code is a short line: anything longer is no code of ours.
+    return findTextChunk(file, MAP_CODE_KEYWORD, 200).value_or(std::string());
+}
 
-    generator.width = generator.image->sx;
-    generator.height = generator.image->sy;
+bool loadMapFromBytes(Map& map, const Bytes& file, bool makePreviewPictures, const InstalledTypes& installed,
+                      const DataFolders& folders) {
+    map.image = decodePng(file);
+    if (!map.image) return false;
+
+    map.width = map.image->sx;
+    map.height = map.image->sy;
     int column = -1, row = -1;
-    generator.indiMask = findMarker(generator.image.get(), column, row);
-    generator.markerX = column;
-    generator.markerY = row;
+    map.indiMask = findMarker(map.image.get(), column, row);
+    map.markerX = column;
+    map.markerY = row;
 
-    int type = generator.typeIndex, theme = 0;
+    int type = map.typeIndex, theme = 0;
     std::uint32_t seed = 0;
     // Without our chunks the picture has no seed, type or theme of its own (a screenshot, a
-    // picture from elsewhere): it is shown as it is and never given a seed.
-    generator.hasIdentity = readSmallChunk(file, "bXRK", &seed, &type, &theme);
-    generator.seed = generator.hasIdentity ? seed : 0;
-    std::int32_t water = generator.waterColour;
-    if (readLevelChunk(file, &water)) generator.waterColour = water;
-    if (readSmallChunk(file, "inDI", nullptr, nullptr, nullptr)) generator.indiMask = true;
+    // picture from elsewhere): it is shown as it is and never given a seed or a code.
+    map.hasIdentity = readSmallChunk(file, "bXRK", &seed, &type, &theme);
+    map.seed = map.hasIdentity ? seed : 0;
+    map.code = map.hasIdentity ? readMapCode(file) : std::string();
+    std::int32_t water = map.waterColour;
+    if (readLevelChunk(file, &water)) map.waterColour = water;
+    if (readSmallChunk(file, "inDI", nullptr, nullptr, nullptr)) map.indiMask = true;
 
-    generator.themeNumber = theme;
-    generator.chosenTheme = theme;
-    generator.loadThemeSettings();
-    generator.typeIndex = type;
-    if (makePreviewPictures) makePreviews(generator);
+    if (map.hasIdentity) map.type = installed.atListPosition(type).value_or(map.type);
+    map.themeNumber = theme;
+    map.chosenTheme = theme;
+    map.themeId = readThemeId(folders, theme, map.themeId);
+    map.levelKind = typeLevelKind(map.type);
+    map.typeIndex = type;
+    if (makePreviewPictures) makePreviews(map);
     return true;
 }
 
-std::unique_ptr<Generator> loadMapFile(const Bytes& file) {
-    int type = 0;
-    readSmallChunk(file, "bXRK", nullptr, &type, nullptr);
-    // A list position no installed type has gives the factory's fallback (Bow and Arrow).
-    std::unique_ptr<Generator> map = createGenerator(type);
-    if (!loadMapFromBytes(*map, file, true)) return nullptr;
+std::unique_ptr<Map> loadMapFile(const Bytes& file, const InstalledTypes& installed, const DataFolders& folders) {
+    auto map = std::make_unique<Map>();
+    // A list position no installed type has is shown as a Bow and Arrow map, as it always was.
+    map->type = MapType::BnA;
+    if (!loadMapFromBytes(*map, file, true, installed, folders)) return nullptr;
     return map;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include <gd.h>
@@ -10,7 +11,9 @@
 
 namespace brambex {
 
-class Generator;
+struct Map;
+struct DataFolders;
+struct InstalledTypes;
 
 // Chunk readers over a file's bytes. readSmallChunk compares the type without regard to case
 // (so "bXRK" finds "bxRk"); readLevelChunk wants exactly "waLV". Out-parameters are written only
@@ -26,15 +29,20 @@ bool findMarkerPixel(gdImagePtr picture, int& column, int& row, int& red);
 // false when it is (242,24,204) or absent (then the out-parameters are left alone).
 bool findMarker(gdImagePtr picture, int& column, int& row);
 
-// Restores a map from a file's bytes into `generator`: the picture, its size, the marker and
-// IndiMask, and the seed, type, theme and water colour its chunks record (a picture without
-// them has no identity: hasIdentity false, seed 0); with `makePreviewPictures` the previews in
-// memory. False, and nothing restored but the picture's absence, when the bytes are not a
-// picture that can be read.
-bool loadMapFromBytes(Generator& generator, const Bytes& file, bool makePreviewPictures);
+// The map code a file keeps in its text chunk; empty when it has none.
+std::string readMapCode(const Bytes& file);
 
-// A generator of the type the file's chunks name (the factory's fallback when none is
-// installed at that position), with the file's map loaded; none when it cannot be read.
-std::unique_ptr<Generator> loadMapFile(const Bytes& file);
+// Restores a map from a file's bytes into `map`: the picture, its size, the marker and IndiMask,
+// the seed, type, theme and water colour its chunks record (a picture without them has no
+// identity: hasIdentity false, seed 0) and its code; with `makePreviewPictures` the previews in
+// memory. The type is the installed one at the list position the file records (`map.type` is
+// kept when none is); the theme's id is read from `folders`. False, and nothing restored but the
+// picture's absence, when the bytes are not a picture that can be read.
+bool loadMapFromBytes(Map& map, const Bytes& file, bool makePreviewPictures, const InstalledTypes& installed,
+                      const DataFolders& folders);
+
+// The map a file holds (a Bow and Arrow map when its type is none installed here); none when it
+// cannot be read.
+std::unique_ptr<Map> loadMapFile(const Bytes& file, const InstalledTypes& installed, const DataFolders& folders);
 
 }  // namespace brambex

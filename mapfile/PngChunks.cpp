@@ -73,4 +73,24 @@ ChunkMatch findChunk(const Bytes& file, std::string_view type, bool ignoreCase, 
     return {};
 }
 
+std::optional<std::string> findTextChunk(const Bytes& file, std::string_view keyword, std::size_t maxText) {
+    const std::uint64_t size = file.size();
+    std::uint64_t offset = 8;
+    while (offset + 8 <= size) {
+        const std::uint64_t length = readBigEndian32(file, offset);
+        const unsigned char* name = file.data() + offset + 4;
+        if (std::memcmp(name, "IEND", 4) == 0) return std::nullopt;
+        if (std::memcmp(name, "tEXt", 4) == 0 && offset + 8 + length <= size && length > keyword.size()) {
+            const unsigned char* data = name + 4;
+            if (std::memcmp(data, keyword.data(), keyword.size()) == 0 && data[keyword.size()] == 0) {
+                const std::uint64_t textLength = length - keyword.size() - 1;
+                if (textLength > maxText) return std::nullopt;
+                return std::string(reinterpret_cast<const char*>(data + keyword.size() + 1), static_cast<std::size_t>(textLength));
+            }
+        }
+        offset += length + 12;
+    }
+    return std::nullopt;
+}
+
 }  // namespace brambex

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +31,10 @@ struct ChunkMatch {
 // from the chunk's start the caller will read; a match whose values would pass the end of the
 // file ends the walk without a match.
 ChunkMatch findChunk(const Bytes& file, std::string_view type, bool ignoreCase, std::uint64_t needed);
+
+// The text of the first "tEXt" chunk whose keyword is `keyword` (Latin-1 text, at most `maxText`
+// bytes); none when there is no such chunk or its text is longer.
+std::optional<std::string> findTextChunk(const Bytes& file, std::string_view keyword, std::size_t maxText);
 
 std::uint32_t readLittleEndian32(const Bytes& file, std::uint64_t at);
 std::uint32_t readBigEndian32(const Bytes& file, std::uint64_t at);

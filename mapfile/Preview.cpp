@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "map/Files.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
 
@@ -126,7 +126,7 @@ ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canv
     return canvas;
 }
 
-void makePreviews(Generator& g) {
+void makePreviews(Map& g) {
     g.preview.reset();
     g.preview2.reset();
     if (!g.image) return;
@@ -137,7 +137,7 @@ void makePreviews(Generator& g) {
     g.preview2 = renderPreview(g.image.get(), g.width, g.height, PREVIEW2_WIDTH, PREVIEW2_HEIGHT);
 }
 
-Failure writePreviewFiles(const Generator& g, bool emptyAsWhite) {
+Failure writePreviewFiles(const Map& g, bool emptyAsWhite) {
     const std::pair<gdImagePtr, const std::filesystem::path*> files[2] = {{g.preview.get(), &paths.previewPath},
                                                                           {g.preview2.get(), &paths.previewPath2}};
     Failure first;

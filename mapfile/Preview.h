@@ -7,7 +7,7 @@
 
 namespace brambex {
 
-class Generator;
+struct Map;
 
 struct PreviewGeometry {
     int x = 0, y = 0, width = 0, height = 0;  // where the map lands on the canvas
@@ -24,11 +24,11 @@ ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canv
 
 // The two previews every run and every load makes, in memory: 400 x 145 and 960 x 737, kept in
 // the generator (none when there is no picture or they cannot be made).
-void makePreviews(Generator& g);
+void makePreviews(Map& g);
 
 // The shell's side: the generator's two previews to previewPath and previewPath2, empty pixels
 // white when `emptyAsWhite` (Show Transparency). The first failure, if any.
-Failure writePreviewFiles(const Generator& g, bool emptyAsWhite);
+Failure writePreviewFiles(const Map& g, bool emptyAsWhite);
 
 constexpr int PREVIEW_WIDTH = 400, PREVIEW_HEIGHT = 145;
 constexpr int PREVIEW2_WIDTH = 960, PREVIEW2_HEIGHT = 737;

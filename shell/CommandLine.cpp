@@ -29,6 +29,7 @@
 #include "map/ProcessState.h"
 #include "map/Random.h"
 #include "map/WinException.h"
+#include "generators/MapRecipe.h"
 #include "generators/Run.h"
 #include "mapfile/Preview.h"
 #include "mapfile/MapFile.h"
@@ -71,8 +72,8 @@ RunResult runWithProgress(RunRequest request, bool showProgress) {
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
         if (!onTerminal || seconds < 2) continue;
         std::fprintf(stderr, "\rMaking the %s map (%d x %d): %llds, Ctrl+C stops ",
-                     std::string(typeRow(request.type).info().listText).c_str(), request.parameters.width,
-                     request.parameters.height, static_cast<long long>(seconds));
+                     std::string(typeRow(request.recipe.type).info().listText).c_str(), request.recipe.width,
+                     request.recipe.height, static_cast<long long>(seconds));
         shown = true;
     }
     run.join();
@@ -100,29 +101,32 @@ bool optionValue(int argc, char** argv, int& i, const std::string& name, std::st
 // The option `arg` names ("--seed=3" names "--seed").
 std::string optionName(const std::string& arg) { return arg.substr(0, arg.find('=')); }
 
-void presetParameters() {
-    params.width = 1920;
-    params.height = 696;
-    params.keepSeed = false;
-    params.fortGrass = false;
-    params.fortBrick = 0;
-    params.manualMode = false;
-    params.bnaObjects = 25;
-    params.pads = 20;
-    params.padding = 1;
-    params.complexity = 20;
-    params.bnaStyle = 0;
-    params.themeChoice = 0;
-    params.pathSize = 232;
-    params.bnaAlgorithm = 0;
-    params.shopperLayout = 0;
-    params.objects = 75;
+// The command line's own starting values, before a type's preset and settings file.
+GenerationParameters presetParameters() {
+    GenerationParameters p;
+    p.width = 1920;
+    p.height = 696;
+    p.keepSeed = false;
+    p.fortGrass = false;
+    p.fortBrick = 0;
+    p.manualMode = false;
+    p.bnaObjects = 25;
+    p.pads = 20;
+    p.padding = 1;
+    p.complexity = 20;
+    p.bnaStyle = 0;
+    p.themeChoice = 0;
+    p.pathSize = 232;
+    p.bnaAlgorithm = 0;
+    p.shopperLayout = 0;
+    p.objects = 75;
+    return p;
 }
 
-void applyOptions(const Options& options) {
+void applyOptions(const Options& options, GenerationParameters& p) {
     if (options.theme) {
-        params.manualMode = true;
-        params.themeChoice = *options.theme;
+        p.manualMode = true;
+        p.themeChoice = *options.theme;
     }
 }
 
@@ -139,7 +143,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         else std::fprintf(stderr, "brambex: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
         return 1;
     }
-    Generator& g = *result.map;
+    Map& g = *result.map;
     // The playability is measured and the previews are made beside the saving (they only read
     // the picture).
     std::future<std::optional<Playability>> measured = std::async(std::launch::async, [&g] {
@@ -164,6 +168,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     }
     std::printf("Wrote %s: %s, %d x %d, seed %u, theme %d\n", withPngExtension(out).c_str(),
                 std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, g.seed, g.themeNumber);
+    std::printf("Code: %s\n", g.code.c_str());
     if (g.playability) {
         std::string line = "Playability: " + playabilitySummary(*g.playability);
         for (std::size_t k = 0; k < misses.size(); ++k) line += (k == 0 ? " (misses: " : "; ") + misses[k];
@@ -173,28 +178,40 @@ int runAndWrite(const RunRequest& request, const Options& options) {
     return 0;
 }
 
-// Makes one map of `row`'s type: its preset, its settings file over it, the options, the run.
-// A run without --seed gets one here, before anything is drawn, so the seed the file records
-// always makes the same map again.
-int generateType(const TypeRow& row, const Options& options) {
-    const std::uint32_t seed = options.seed ? *options.seed : freshSeed();
-    row.commandLinePreset(params, seed);
-    mapState.currentTypeIndex = installedTypes.listIndex(row.type);
-    loadTypeSettings(row.type);
-    applyOptions(options);
-    row.commandLineOverride(params);
-    RunRequest request = requestFromProcess(row.type, seed);
-    request.parameters.keepSeed = true;
-    request.measure = false;  // measured beside the saving
-    request.previews = false;  // made beside the saving
-    const std::unique_ptr<Generator> sized = row.make(request.parameters);
+// Makes the map of a recipe and writes it.
+int makeRecipe(const MapRecipe& recipe, const Options& options) {
     // Said before the run: a map too large for 64 colours would otherwise be refused only after
     // minutes of work.
-    if (!options.fullColour && !fitsPalette(sized->width, sized->height)) {
-        std::fprintf(stderr, "brambex: %s\n", tooLargeForPaletteText(sized->width, sized->height, "--full-colour").c_str());
+    if (!recipe.fullColour && !fitsPalette(recipe.width, recipe.height)) {
+        std::fprintf(stderr, "brambex: %s\n", tooLargeForPaletteText(recipe.width, recipe.height, "--full-colour").c_str());
         return 1;
     }
-    return runAndWrite(request, options);
+    RunRequest request = requestFor(recipe);
+    request.measure = false;   // measured beside the saving
+    request.previews = false;  // made beside the saving
+    Options written = options;
+    written.fullColour = recipe.fullColour;
+    return runAndWrite(request, written);
+}
+
+// The recipe of one map of `row`'s type: its preset, its settings file over it, the options.
+// A run without --seed gets one here, before anything is drawn, so the seed the file records
+// always makes the same map again.
+MapRecipe commandLineRecipe(const TypeRow& row, const Options& options) {
+    const std::uint32_t seed = options.seed ? *options.seed : freshSeed();
+    GenerationParameters p = presetParameters();
+    row.commandLinePreset(p, seed);
+    loadTypeSettings(row.type, p);
+    applyOptions(options, p);
+    row.commandLineOverride(p);
+    MapRecipe recipe = recipeFrom(row.type, p, seed, mapState.themeCount);
+    recipe.fullColour = options.fullColour;
+    return recipe;
+}
+
+int generateType(const TypeRow& row, const Options& options) {
+    mapState.currentTypeIndex = installedTypes.listIndex(row.type);
+    return makeRecipe(commandLineRecipe(row, options), options);
 }
 
 std::string installedNames();
@@ -235,7 +252,11 @@ void printUsage(std::FILE* out) {
         "usage: brambex                      open the window\n"
         "       brambex FILE.png             open the window with that map\n"
         "       brambex -t TYPE [OPTIONS]    make one map of TYPE into %s\n"
-        "       brambex --info FILE          describe a saved map file\n"
+        "       brambex --code CODE [--out FILE]\n"
+        "                                    make the map of a map code (whatever the settings say)\n"
+        "       brambex --verify FILE        make a map file's map again from its code and compare\n"
+        "                                    every pixel (exit 0 the same, 1 different, 2 no code)\n"
+        "       brambex --info FILE          describe a saved map file (its code too)\n"
         "       brambex -h, --help           show this text\n"
         "       brambex -V, --version        show the version\n"
         "\n"
@@ -251,6 +272,9 @@ void printUsage(std::FILE* out) {
         "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n"
         "  --playable      with --count: keep only maps that meet the type's playability\n"
         "                  thresholds, drawing further seeds (at most 4 N tries)\n"
+        "\n"
+        "Every map's code (printed after it, kept in its file) makes that map again with --code, in\n"
+        "every version that makes the code's recipe epoch.\n"
         "\n"
         "Exit status: 0 done, 1 the map could not be made or written, 2 the command line is wrong.\n",
         BRAMBEX_VERSION, (paths.tempDirectory / "temp.png").c_str(), installedNames().c_str());
@@ -488,6 +512,20 @@ Invocation parseInvocation(int argc, char** argv) {
             call.mode = Invocation::Mode::Version;
             return call;
         }
+        if (name == "--code" || name == "--verify") {
+            if (call.mode == Invocation::Mode::Code || call.mode == Invocation::Mode::Verify)
+                return usage("--code and --verify go alone");
+            if (!optionValue(argc, argv, i, name, value, error) || value.empty())
+                return usage(name == "--code" ? "--code needs a map code" : "--verify needs a file name");
+            if (name == "--code") {
+                call.mode = Invocation::Mode::Code;
+                call.code = value;
+            } else {
+                call.mode = Invocation::Mode::Verify;
+                call.file = value;
+            }
+            continue;
+        }
         if (name == "--info") {
             if (!optionValue(argc, argv, i, name, value, error)) return usage("--info needs a file name");
             call.mode = Invocation::Mode::Info;
@@ -534,6 +572,17 @@ Invocation parseInvocation(int argc, char** argv) {
         if (haveType || haveOptions) return usage("--info goes alone");
         return call;
     }
+    if (call.mode == Invocation::Mode::Verify) {
+        if (haveType || haveOptions) return usage("--verify goes alone");
+        return call;
+    }
+    if (call.mode == Invocation::Mode::Code) {
+        // The code is the whole recipe: only where the map goes may be said beside it.
+        const bool onlyOut = !options.seed && !options.theme && !options.fullColour && options.count == 0 &&
+                             !options.sheet && !options.playable;
+        if (haveType || !onlyOut) return usage("--code takes only --out beside it (the code says everything else)");
+        return call;
+    }
     if (!haveType) return usage("the options go with -t TYPE");
     if (options.count > 0 && !options.out) return usage("--count needs --out FOLDER for the maps");
     if (options.sheet && options.count == 0) return usage("--sheet goes with --count");
@@ -542,9 +591,118 @@ Invocation parseInvocation(int argc, char** argv) {
     return call;
 }
 
+namespace {
+
+// A parsed code this installation can make, or the exit code and message of why not.
+std::optional<MapRecipe> installedRecipe(const std::string& code, int& exitCode) {
+    const ParsedCode parsed = parseMapCode(code);
+    exitCode = 1;
+    if (!parsed.recipe) {
+        std::fprintf(stderr, "brambex: %s\n", parsed.error.c_str());
+        return std::nullopt;
+    }
+    const MapRecipe& recipe = *parsed.recipe;
+    const std::string_view typeName = typeRow(recipe.type).info().listText;
+    if (!installedTypes.installed(recipe.type)) {
+        std::fprintf(stderr, "brambex: the code is for a %s map, and %s is not installed (installed: %s)\n",
+                     std::string(typeName).c_str(), std::string(typeName).c_str(), installedNames().c_str());
+        return std::nullopt;
+    }
+    // A theme that is not here would make the map without its soil and objects: another map.
+    if (recipe.theme.manual && recipe.theme.theme >= std::max(mapState.themeCount, 1)) {
+        std::fprintf(stderr, "brambex: the code's theme %d is not installed (themes 0 to %d)\n", recipe.theme.theme,
+                     mapState.themeCount - 1);
+        exitCode = 2;
+        return std::nullopt;
+    }
+    if (!recipe.theme.manual && recipe.theme.count > mapState.themeCount) {
+        std::fprintf(stderr, "brambex: the code draws its theme out of %d themes, and %d are installed\n",
+                     recipe.theme.count, mapState.themeCount);
+        exitCode = 2;
+        return std::nullopt;
+    }
+    return recipe;
+}
+
+// The colours of a picture's pixel, whatever its kind.
+bool emptyColour(int colour) { return (colour & 0xFFFFFF) == 0; }
+
+}  // namespace
+
+int verifyMapFile(const fs::path& path) {
+    Bytes file;
+    if (!readPngFile(path, file)) {
+        std::fprintf(stderr, "brambex: cannot read %s as a PNG file\n", path.c_str());
+        return VERIFY_NO_CODE;
+    }
+    const std::string code = readMapCode(file);
+    if (code.empty()) {
+        std::fprintf(stderr, "brambex: %s has no map code: there is no recipe to make it again from\n", path.c_str());
+        return VERIFY_NO_CODE;
+    }
+    int exitCode = 0;
+    const std::optional<MapRecipe> recipe = installedRecipe(code, exitCode);
+    if (!recipe) return VERIFY_NO_CODE;
+    ImagePtr stored = decodePng(file);
+    if (!stored) {
+        std::fprintf(stderr, "brambex: %s is not a picture the program can read\n", path.c_str());
+        return VERIFY_NO_CODE;
+    }
+    RunRequest request = requestFor(*recipe);
+    request.measure = false;
+    request.previews = false;
+    RunResult made = runWithProgress(request, true);
+    if (!made.map) {
+        std::fprintf(stderr, "brambex: the map of the code could not be made: %s\n",
+                     made.cancelled ? "stopped" : made.failure.c_str());
+        return VERIFY_NO_CODE;
+    }
+    // Compared as the file would have been written: the same reduction to 64 colours.
+    const EncodedMap encoded = encodeMap(made.map->image.get(), mapIdentity(*made.map), recipe->fullColour);
+    ImagePtr remade = encoded.error.empty() ? decodePng(encoded.bytes) : nullptr;
+    if (!remade) {
+        std::fprintf(stderr, "brambex: %s\n", encoded.error.empty() ? "the remade map could not be encoded" : encoded.error.c_str());
+        return VERIFY_NO_CODE;
+    }
+    if (stored->sx != remade->sx || stored->sy != remade->sy) {
+        std::printf("%s: different: it is %d x %d, its code makes %d x %d\n", path.c_str(), stored->sx, stored->sy,
+                    remade->sx, remade->sy);
+        return VERIFY_DIFFERENT;
+    }
+    long long differing = 0, landDiffering = 0;
+    for (int y = 0; y < stored->sy; ++y)
+        for (int x = 0; x < stored->sx; ++x) {
+            const int a = trueColourAt(stored.get(), x, y), b = trueColourAt(remade.get(), x, y);
+            if ((a & 0xFFFFFF) == (b & 0xFFFFFF)) continue;
+            ++differing;
+            landDiffering += emptyColour(a) != emptyColour(b);
+        }
+    const long long pixels = static_cast<long long>(stored->sx) * stored->sy;
+    if (differing == 0) {
+        std::printf("%s: the same: every one of its %lld pixels is the map of %s\n", path.c_str(), pixels, code.c_str());
+        return VERIFY_SAME;
+    }
+    std::printf("%s: different: %lld of %lld pixels differ; %s\n", path.c_str(), differing, pixels,
+                landDiffering > 0 ? formatText("the land differs (%lld pixels are land in one and empty in the other)", landDiffering).c_str()
+                                  : "the land is the same, the palette differs (colours changed, as the map editor does)");
+    return VERIFY_DIFFERENT;
+}
+
 int runCommandLine(const Invocation& call) {
-    presetParameters();
     const Options& options = call.options;
+    if (call.mode == Invocation::Mode::Verify) return verifyMapFile(call.file);
+    if (call.mode == Invocation::Mode::Code) {
+        int exitCode = 1;
+        const std::optional<MapRecipe> recipe = installedRecipe(call.code, exitCode);
+        if (!recipe) return exitCode;
+        mapState.currentTypeIndex = installedTypes.listIndex(recipe->type);
+        try {
+            return makeRecipe(*recipe, options);
+        } catch (const std::bad_alloc&) {
+            std::fprintf(stderr, "brambex: Out of memory\n");
+        }
+        return 1;
+    }
     if (options.theme && mapState.themeCount > 0 && *options.theme >= mapState.themeCount) {
         std::fprintf(stderr, "brambex: theme %d is not installed (themes 0 to %d)\n", *options.theme, mapState.themeCount - 1);
         return 2;

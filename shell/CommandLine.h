@@ -31,6 +31,8 @@ struct Invocation {
         Help,            // -h, --help
         Version,         // -V, --version
         Info,            // --info FILE
+        Code,            // --code CODE [--out FILE]: the map of a map code
+        Verify,          // --verify FILE: remakes a file's map from its code and compares
         Generate,        // -t TYPE [options]
         Nothing,         // the classic "-x NAME" and "-t" alone: nothing made, exit 0
         Usage,           // anything else: the usage on stderr, exit 2
@@ -39,6 +41,7 @@ struct Invocation {
     std::string type;
     Options options;
     std::filesystem::path file;
+    std::string code;   // with Code
     std::string error;  // with Usage: what is wrong
 };
 Invocation parseInvocation(int argc, char** argv);
@@ -53,5 +56,11 @@ void printUsage(std::FILE* out = stdout);
 
 // "--info FILE": a map file's picture and chunks in plain words; 1 when it is not a map.
 int printMapInfo(const char* path);
+
+// Exit codes of --verify.
+constexpr int VERIFY_SAME = 0, VERIFY_DIFFERENT = 1, VERIFY_NO_CODE = 2;
+
+// "--verify FILE": makes the map of the file's code again and compares every pixel.
+int verifyMapFile(const std::filesystem::path& path);
 
 }  // namespace brambex

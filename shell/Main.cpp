@@ -94,7 +94,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brambex: %s\n\n", call.error.c_str());
         printUsage(stderr);
         return 2;
-    case Invocation::Mode::Generate: break;
+    case Invocation::Mode::Generate:
+    case Invocation::Mode::Code:
+    case Invocation::Mode::Verify: break;
     }
     setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
     if (Failure refused = startUp()) {

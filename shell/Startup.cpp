@@ -109,13 +109,10 @@ Failure chooseDataFolders() {
     return ownPrivateFolder(*temp);
 }
 
-RunRequest requestFromProcess(MapType type, std::uint32_t seed) {
+RunRequest requestFor(const MapRecipe& recipe) {
     RunRequest request;
-    request.type = type;
-    request.parameters = params;
-    request.seed = seed;
-    request.themeCount = mapState.themeCount;
-    request.typeIndex = installedTypes.listIndex(type);
+    request.recipe = recipe;
+    request.typeIndex = installedTypes.listIndex(recipe.type);
     request.folders = currentFolders();
     return request;
 }

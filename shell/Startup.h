@@ -26,9 +26,9 @@ std::optional<std::filesystem::path> installedDataParent();
 // enough for --help.
 void locateData();
 
-// A run of `type` with `seed` and this process's current values: the parameters, the installed
-// theme count, the type's list position and the data folders (the shell's one place for them).
-RunRequest requestFromProcess(MapType type, std::uint32_t seed);
+// A run of `recipe` in this process: the type's list position and the data folders (the shell's
+// one place for them).
+RunRequest requestFor(const MapRecipe& recipe);
 
 // Marks the installed types (marker file present and a generator in this build) and gives them
 // consecutive Game Type list positions; returns the "Types" string ("none" when empty).

@@ -19,12 +19,12 @@ std::filesystem::path settingsPath(MapType type) {
     return paths.settingsDirectory / "data" / std::string(typeFolder(type)) / "settings.dat";
 }
 
-int valueOf(const SettingKey& key) { return key.field ? params.*key.field : (params.noTopSoil ? 1 : 0); }
-
-void store(const SettingKey& key, int value) {
-    if (key.field) params.*key.field = value;
-    else params.noTopSoil = value != 0;
+// "soil" is on or off, whatever number the file has.
+int valueOf(const SettingKey& key, const GenerationParameters& p) {
+    return key.key == "soil" ? (p.*key.field != 0 ? 1 : 0) : p.*key.field;
 }
+
+void store(const SettingKey& key, int value, GenerationParameters& p) { p.*key.field = key.key == "soil" ? value != 0 : value; }
 
 const SettingKey* findKey(const TypeRow& row, std::string_view key) {
     for (const SettingKey& k : row.readerKeys)
@@ -51,7 +51,7 @@ bool parseLine(const char* line, std::string& word, int& value) {
 
 }  // namespace
 
-void loadTypeSettings(MapType type) {
+void loadTypeSettings(MapType type, GenerationParameters& parameters) {
     std::FILE* f = openForReading(settingsPath(type));
     if (!f) return;
     const TypeRow& row = typeRow(type);
@@ -63,7 +63,7 @@ void loadTypeSettings(MapType type) {
             if (!parseLine(line, word, value)) continue;
             for (const SettingKey& key : row.readerKeys) {
                 if (word.find(key.key) == std::string::npos) continue;
-                if (value >= key.min && value <= key.max) store(key, value);
+                if (value >= key.min && value <= key.max) store(key, value, parameters);
                 break;  // the first key the word contains decides
             }
         }
@@ -71,12 +71,12 @@ void loadTypeSettings(MapType type) {
     std::fclose(f);
 }
 
-Failure saveTypeSettings(MapType type) {
+Failure saveTypeSettings(MapType type, const GenerationParameters& parameters) {
     const TypeRow& row = typeRow(type);
     std::string text;
     for (std::string_view name : row.writerOrder)
         if (const SettingKey* key = findKey(row, name))
-            text += formatText("%.*s %d\n", static_cast<int>(name.size()), name.data(), valueOf(*key));
+            text += formatText("%.*s %d\n", static_cast<int>(name.size()), name.data(), valueOf(*key, parameters));
     const auto path = settingsPath(type);
     // The user's own settings folder is made when first needed (installed layout only: in the
     // portable layout a missing type folder is reported, as it always was).

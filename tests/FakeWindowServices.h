@@ -23,6 +23,7 @@ public:
     SaveChoice saveChoice = SaveChoice::Cancel;  // the answer to "save the changes?"
     int saveQuestions = 0;
     int editorRuns = 0, aboutRuns = 0, quits = 0;
+    std::optional<std::string> mapCode;  // what "Map from Code" is given
 
     std::optional<std::filesystem::path> askSavePath(const std::filesystem::path& proposed) override { return savePath(proposed); }
     std::optional<std::filesystem::path> askLoadPath(const std::filesystem::path& folder) override { return loadPath(folder); }
@@ -38,6 +39,7 @@ public:
     void runEditor(MapEditorModel&) override { ++editorRuns; }
     void runAbout() override { ++aboutRuns; }
     bool runSettings(bool& removeBackground, bool& useModule) override { return settings(removeBackground, useModule); }
+    std::optional<std::string> askMapCode() override { return mapCode; }
     void quit() override { ++quits; }
 };
 

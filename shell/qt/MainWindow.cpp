@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -41,7 +45,7 @@
 #include "shell/qt/MapEditorDialog.h"
 #include "shell/qt/MapView.h"
 #include "generators/TypeTable.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 
 namespace brambex {
 
@@ -213,6 +217,17 @@ bool QtWindowServices::runSettings(bool& removeBackground, bool& useModule) {
     return true;
 }
 
+std::optional<std::string> QtWindowServices::askMapCode() {
+    // The clipboard's text is offered when it looks like a code.
+    QString offered = QGuiApplication::clipboard() ? QGuiApplication::clipboard()->text().trimmed() : QString();
+    if (!offered.startsWith("BX") || offered.size() > 200) offered.clear();
+    bool ok = false;
+    const QString code = QInputDialog::getText(parent_, "Map from Code", "Map code (as Copy Map Code gives it):",
+                                               QLineEdit::Normal, offered, &ok);
+    if (!ok || code.trimmed().isEmpty()) return std::nullopt;
+    return code.toStdString();
+}
+
 void QtWindowServices::quit() {
     if (parent_) parent_->close();
     QApplication::quit();
@@ -247,7 +262,7 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
             Qt::QueuedConnection);
     });
     // What the view shows of a finished map is made on the worker, off this thread.
-    model_->setMapPreparer([this](const Generator& map) {
+    model_->setMapPreparer([this](const Map& map) {
         std::shared_ptr<const PicturePyramid> pyramid = PicturePyramid::fromPicture(map.image.get());
         std::lock_guard<std::mutex> lock(preparedLock_);
         preparedFor_ = &map;
@@ -570,6 +585,21 @@ void MainWindow::buildMenus() {
         model_->menu(MenuCommand::IndiMask);
         after();
     });
+    edit->addAction("Copy Map &Code", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
+        const std::string code = model_->mapCode();
+        if (code.empty()) {
+            model_->setStatus("The map on screen has no code (it was loaded from a file without one).");
+        } else {
+            QGuiApplication::clipboard()->setText(qtText(code));
+            model_->setStatus("Copied the map code " + code);
+        }
+        after();
+    });
+    edit->addAction("Map from Co&de...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this, [this] {
+        model_->menu(MenuCommand::MapFromCode);
+        after();
+    });
+    edit->addSeparator();
     edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { showCandidates(false); });
     edit->addAction("&Playable Candidates...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this,
                     [this] { showCandidates(true); });
@@ -778,7 +808,7 @@ void MainWindow::syncFromModel() {
 void MainWindow::reloadPictures() {
     if (pictureVersion_ == model_->pictureVersion()) return;
     pictureVersion_ = model_->pictureVersion();
-    const Generator* map = model_->map();
+    const Map* map = model_->map();
     if (map && map->image) {
         if (map != shownMap_ || view_->pyramid() == busyPicture_.get() || !view_->pyramid()) {
             std::shared_ptr<const PicturePyramid> pyramid;

@@ -34,6 +34,7 @@ public:
     void runEditor(MapEditorModel& editor) override;
     void runAbout() override;
     bool runSettings(bool& removeBackground, bool& useModule) override;
+    std::optional<std::string> askMapCode() override;
     void quit() override;
 
 private:

@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "map/ProcessState.h"
 #include "mapfile/Preview.h"
 #include "shell/qt/MapView.h"
@@ -163,7 +163,7 @@ void MapEditorDialog::redo() {
 }
 
 void MapEditorDialog::pictureChanged() {
-    const Generator* map = model_.map();
+    const Map* map = model_.map();
     picture_->setPyramid(map && map->image ? PicturePyramid::fromPicture(map->image.get()) : nullptr);
     sync();
 }
@@ -208,7 +208,7 @@ void MapEditorDialog::sync() {
     undo_->setEnabled(model_.canUndo());
     redo_->setEnabled(model_.canRedo());
     // The selected colour in magenta, drawn at screen resolution over the map.
-    const Generator* map = model_.map();
+    const Map* map = model_.map();
     const int entry = model_.selectedEntry();
     if (map && map->image && !map->image->trueColor && entry >= 0) {
         gdImagePtr im = map->image.get();

@@ -12,7 +12,7 @@
 
 #include "map/Files.h"
 #include "map/GdImage.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "map/PngReader.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
@@ -64,7 +64,7 @@ const char* const STYLE_STATUS[] = {"Balls Selected",  "Matrix Selected",  "Pool
 // Which control shows a settings-file key's parameter.
 std::optional<Control> controlOfKey(const TypeRow& row, const SettingKey& key) {
     using P = GenerationParameters;
-    if (!key.field) return C::NoTopSoil;
+    if (key.field == &P::noTopSoil) return C::NoTopSoil;
     if (key.field == &P::width) return C::Width;
     if (key.field == &P::height) return C::Height;
     if (key.field == &P::complexity) return C::Complexity;
@@ -190,7 +190,7 @@ void MainWindowModel::initialise() {
         refreshParameters();
         rebuildThemePreview();
         if (const TypeRow* row = selectedRow()) {
-            loadTypeSettings(row->type);
+            loadTypeSettings(row->type, parameters_);
             loadSettingsIntoControls();
         }
     });
@@ -341,26 +341,26 @@ void MainWindowModel::applyMode() {
 }
 
 void MainWindowModel::refreshParameters() {
-    params.bnaObjects = control(C::BnaObjects).value;
-    params.pads = control(C::Pads).value;
-    params.padding = control(C::Padding).value;
-    params.complexity = control(C::Complexity).value;
-    params.width = control(C::Width).value;
-    params.height = control(C::Height).value;
-    params.pathSize = control(C::PathSize).value;
-    params.objects = control(C::Objects).value;
-    params.numIslands = control(C::Islands).value;
+    parameters_.bnaObjects = control(C::BnaObjects).value;
+    parameters_.pads = control(C::Pads).value;
+    parameters_.padding = control(C::Padding).value;
+    parameters_.complexity = control(C::Complexity).value;
+    parameters_.width = control(C::Width).value;
+    parameters_.height = control(C::Height).value;
+    parameters_.pathSize = control(C::PathSize).value;
+    parameters_.objects = control(C::Objects).value;
+    parameters_.numIslands = control(C::Islands).value;
     // Cavern takes the largest maps.
     const bool cavern = typeAtListPosition(mapState.currentTypeIndex) == MapType::Cavern;
-    params.height = std::clamp(params.height, 32, cavern ? 32600 : 30552) / 8 * 8;
-    params.width = std::clamp(params.width, 640, cavern ? 32760 : 28664) / 8 * 8;
-    params.smoothing = std::max(0, control(C::Smoothing).value);
-    params.themeChoice = std::max(0, control(C::Theme).value);
+    parameters_.height = std::clamp(parameters_.height, 32, cavern ? 32600 : 30552) / 8 * 8;
+    parameters_.width = std::clamp(parameters_.width, 640, cavern ? 32760 : 28664) / 8 * 8;
+    parameters_.smoothing = std::max(0, control(C::Smoothing).value);
+    parameters_.themeChoice = std::max(0, control(C::Theme).value);
     control(C::ThemePreview).shown = control(C::Theme).shown && control(C::Theme).enabled;
-    control(C::WidthValue).text = std::to_string(params.width);
-    control(C::HeightValue).text = std::to_string(params.height);
-    control(C::PathSizeValue).text = std::to_string(params.pathSize);
-    control(C::IslandsValue).text = std::to_string(params.numIslands);
+    control(C::WidthValue).text = std::to_string(parameters_.width);
+    control(C::HeightValue).text = std::to_string(parameters_.height);
+    control(C::PathSizeValue).text = std::to_string(parameters_.pathSize);
+    control(C::IslandsValue).text = std::to_string(parameters_.numIslands);
 }
 
 void MainWindowModel::setStatus(const std::string& text) { control(C::Status).text = text; }
@@ -439,6 +439,10 @@ void MainWindowModel::menu(MenuCommand m) {
         case MenuCommand::IndiMask:
             if (!busy() && map_ && map_->image) command(C::EditMap);
             break;
+        case MenuCommand::MapFromCode:
+            if (busy()) break;
+            if (const std::optional<std::string> code = services_.askMapCode()) makeFromCode(*code);
+            break;
         }
     });
 }
@@ -461,7 +465,10 @@ void MainWindowModel::command(Control c) {
     case C::ResetAll: resetAll(); break;
     case C::GameType: gameTypeChanged(); break;
     case C::Water:
-        if (map_) map_->waterColour = std::max(0, control(C::Water).value);
+        if (map_) {
+            map_->waterColour = std::max(0, control(C::Water).value);
+            refreshMapCode();
+        }
         break;
     case C::SaveMap: saveMap(); break;
     case C::LoadMap: loadMap(std::nullopt); break;
@@ -475,7 +482,7 @@ void MainWindowModel::command(Control c) {
         rebuildThemePreview();
         break;
     case C::Brick:
-        params.fortBrick = std::max(0, control(C::Brick).value);
+        parameters_.fortBrick = std::max(0, control(C::Brick).value);
         setStatus("Brick Changed");
         break;
     case C::Modify: control(C::Grass).enabled = control(C::Modify).checked; break;
@@ -486,7 +493,7 @@ void MainWindowModel::command(Control c) {
     case C::SaveSettings:
         refreshParameters();
         if (const TypeRow* row = selectedRow()) {
-            if (Failure failed = saveTypeSettings(row->type)) services_.showMessage(*failed);
+            if (Failure failed = saveTypeSettings(row->type, parameters_)) services_.showMessage(*failed);
             else setStatus("Settings saved for " + std::string(row->info().listText));
         }
         break;
@@ -510,9 +517,9 @@ void MainWindowModel::loadSettingsIntoControls() {
         const std::optional<Control> c = controlOfKey(*row, key);
         if (!c) continue;
         ControlState& s = control(*c);
-        if (*c == C::NoTopSoil) s.checked = params.noTopSoil;
-        else if (*c == C::Smoothing) s.value = std::clamp(params.smoothing, 0, 2);
-        else s.value = std::clamp(params.*key.field, s.min, s.max);
+        if (*c == C::NoTopSoil) s.checked = parameters_.noTopSoil;
+        else if (*c == C::Smoothing) s.value = std::clamp(parameters_.smoothing, 0, 2);
+        else s.value = std::clamp(parameters_.*key.field, s.min, s.max);
     }
 }
 
@@ -524,21 +531,21 @@ void MainWindowModel::gameTypeChanged() {
     mapState.currentTypeIndex = selected;
     showTypeLayout(selected);
     if (const TypeRow* row = selectedRow()) {
-        loadTypeSettings(row->type);
+        loadTypeSettings(row->type, parameters_);
         loadSettingsIntoControls();
     }
 }
 
 void MainWindowModel::readAllControls() {
     refreshParameters();
-    params.fortGrass = control(C::Grass).checked && control(C::Grass).enabled;
-    params.fortBrick = std::max(0, control(C::Brick).value);
-    params.manualMode = control(C::Manual).checked;
-    params.bnaAlgorithm = std::max(0, control(C::Algorithm).value);
-    params.shopperLayout = std::max(0, control(C::Layout).value);
-    params.bnaStyle = std::max(0, control(C::Style).value);
-    params.keepSeed = control(C::Modify).checked && control(C::Modify).enabled;
-    params.noTopSoil = control(C::NoTopSoil).checked;
+    parameters_.fortGrass = control(C::Grass).checked && control(C::Grass).enabled;
+    parameters_.fortBrick = std::max(0, control(C::Brick).value);
+    parameters_.manualMode = control(C::Manual).checked;
+    parameters_.bnaAlgorithm = std::max(0, control(C::Algorithm).value);
+    parameters_.shopperLayout = std::max(0, control(C::Layout).value);
+    parameters_.bnaStyle = std::max(0, control(C::Style).value);
+    parameters_.keepSeed = control(C::Modify).checked && control(C::Modify).enabled;
+    parameters_.noTopSoil = control(C::NoTopSoil).checked;
 }
 
 bool MainWindowModel::busy() const { return worker_.busy(); }
@@ -568,29 +575,25 @@ void MainWindowModel::generate() {
     // one. The run is then the same as `brambex -t <type> --seed N`, so the seed the map records
     // always makes it again.
     const std::uint32_t seed = seedTyped ? static_cast<std::uint32_t>(typedSeed)
-                               : params.keepSeed && map_ && map_->hasIdentity ? map_->seed
+                               : parameters_.keepSeed && map_ && map_->hasIdentity ? map_->seed
                                                                               : freshSeed();
-    RunRequest request = requestFromProcess(row->type, seed);
-    request.parameters.keepSeed = params.keepSeed || seedTyped;
-    // Fort's memory belongs to the Fort map of its seed; a Modify run of that seed reuses it.
-    if (row->type == MapType::Fort && params.keepSeed && fortMemory_ && fortMemorySeed_ == request.seed)
-        request.fortMemory = fortMemory_;
-    startRun(std::move(request), false);
+    startRun(requestFor(controlsRecipe(row->type, seed)), false);
 }
 
-RunRequest MainWindowModel::liveRequest(MapType type, std::uint32_t seed) {
-    RunRequest request = requestFromProcess(type, seed);
-    request.parameters.keepSeed = true;
-    if (request.type == MapType::Fort && fortMemory_ && fortMemorySeed_ == seed) request.fortMemory = fortMemory_;
-    return request;
+MapRecipe MainWindowModel::controlsRecipe(MapType type, std::uint32_t seed) {
+    MapRecipe recipe = recipeFrom(type, parameters_, seed, mapState.themeCount);
+    recipe.waterColour = std::clamp(control(C::Water).value, 0, 4);
+    return recipe;
 }
+
+RunRequest MainWindowModel::liveRequest(MapType type, std::uint32_t seed) { return requestFor(controlsRecipe(type, seed)); }
 
 void MainWindowModel::liveUpdate() {
     if (!live_ || !map_ || !map_->hasIdentity || (busy() && !liveRun_)) return;
     const TypeRow* row = selectedRow();
     if (!row || row->type != map_->mapType()) return;
     readAllControls();
-    const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(params.width) * params.height;
+    const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(parameters_.width) * parameters_.height;
     if (pixels > MAX_LIVE_PIXELS) return;  // made again by Generate
     RunRequest request = liveRequest(row->type, map_->seed);
     if (busy()) {
@@ -603,7 +606,7 @@ void MainWindowModel::liveUpdate() {
 }
 
 void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) {
-    mapState.mapSeed = request.seed;
+    mapState.mapSeed = request.recipe.seed;
     request.artwork = artwork_;
     liveRun_ = live;
     runStarted_ = std::chrono::steady_clock::now();
@@ -616,9 +619,8 @@ void MainWindowModel::startRun(RunRequest request, bool fromHistory, bool live) 
     } else {
         previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
         ++pictureVersion_;
-        const int width = typeRow(request.type).windowFixedSize ? 1920 : request.parameters.width;
-        const int height = typeRow(request.type).windowFixedSize ? 696 : request.parameters.height;
-        runText_ = formatText("Generating %s %d x %d", std::string(typeRow(request.type).info().listText).c_str(), width, height);
+        const MapRecipe& r = request.recipe;
+        runText_ = formatText("Generating %s %d x %d", std::string(typeRow(r.type).info().listText).c_str(), r.width, r.height);
         setStatus(runText_ + "...");
         disableAll();
     }
@@ -673,7 +675,7 @@ void MainWindowModel::pickCandidate(int index) {
     seedText_ = typed;
 }
 
-void MainWindowModel::setMap(std::unique_ptr<Generator> map, bool writePreviews) {
+void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews) {
     editor_ = MapEditorModel(map.get());
     // A large picture is freed off this thread: that takes longer than the window may stand still.
     if (map_ && static_cast<long long>(map_->width) * map_->height > 4'000'000)
@@ -681,10 +683,6 @@ void MainWindowModel::setMap(std::unique_ptr<Generator> map, bool writePreviews)
     map_ = std::move(map);
     mapFile_.reset();
     if (!map_) return;
-    if (auto* fort = dynamic_cast<Fort*>(map_.get()); fort && fort->memory.valid) {
-        fortMemory_ = fort->memory;
-        fortMemorySeed_ = fort->seed;
-    }
     if (!writePreviews) return;
     if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
 }
@@ -715,7 +713,6 @@ void MainWindowModel::generationFinished(RunResult result) {
         if (!runFromHistory_) {
             if (historyAt_ + 1 < static_cast<int>(history_.size())) history_.resize(static_cast<std::size_t>(historyAt_ + 1));
             HistoryEntry entry{pendingRequest_, map_->mapType(), map_->seed, nullptr};
-            entry.request.fortMemory.reset();
             if (map_->preview) entry.thumbnail = trueColourCopy(map_->preview.get());
             history_.push_back(std::move(entry));
             if (history_.size() > HISTORY_SIZE) history_.erase(history_.begin());
@@ -759,7 +756,7 @@ void MainWindowModel::generationFinished(RunResult result) {
     }
     // The theme the run chose is shown in the list (Manual mode shows the one picked already).
     if (map_->themeChosen) showThemeInList(map_->chosenTheme);
-    params.manualMode = control(C::Manual).checked;
+    parameters_.manualMode = control(C::Manual).checked;
     mapShown_ = true;
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);
@@ -793,7 +790,18 @@ void MainWindowModel::saveMap() {
     saveTo(*chosen);
 }
 
+void MainWindowModel::refreshMapCode() {
+    if (!map_ || map_->code.empty()) return;
+    ParsedCode parsed = parseMapCode(map_->code);
+    if (!parsed.recipe) return;
+    parsed.recipe->waterColour = std::clamp(map_->waterColour, 0, 4);
+    parsed.recipe->fullColour = control(C::ForceFullColour).checked && control(C::ForceFullColour).enabled;
+    map_->code = brambex::mapCode(*parsed.recipe);
+}
+
 bool MainWindowModel::saveTo(const fs::path& chosen) {
+    // The file's code says how it is saved: with its water colour, in full colour or not.
+    refreshMapCode();
     if (Failure failed = brambex::saveMap(*map_, chosen, control(C::ForceFullColour).checked)) {
         services_.showMessage(*failed);
         return false;
@@ -892,7 +900,7 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
                                                        layout->height, pixels / 1'000'000, (pixels * 4 * 3 >> 30) + 1)}))
             return;
     }
-    std::unique_ptr<Generator> loaded = loadMapFile(file);
+    std::unique_ptr<Map> loaded = loadMapFile(file, installedTypes, currentFolders());
     if (!loaded) {
         services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", paths.currentMapPath.c_str())});
         return;
@@ -914,8 +922,18 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
     }
     if (mapState.currentTypeIndex >= static_cast<int>(control(C::GameType).items.size())) mapState.currentTypeIndex = 0;
     showTypeLayout(mapState.currentTypeIndex);
-    if (const TypeRow* row = selectedRow()) {
-        loadTypeSettings(row->type);
+    // The map's code puts every value it was made from back on the controls, so Modify makes it
+    // again; a map without one gets its type's settings file and its own size, and says what
+    // could not be known.
+    const ParsedCode parsed = map_->hasIdentity && !map_->code.empty() ? parseMapCode(map_->code) : ParsedCode{};
+    const std::optional<MapRecipe> recipe = parsed.recipe ? parsed.recipe : parsed.todaysRecipe;
+    if (recipe && installedTypes.installed(recipe->type)) {
+        showRecipe(*recipe);
+        if (!parsed.recipe)
+            setStatus(formatText("%s: %s Generate with Modify makes this version's map of its settings.",
+                                 paths.currentMapPath.filename().c_str(), parsed.error.c_str()));
+    } else if (const TypeRow* row = selectedRow()) {
+        loadTypeSettings(row->type, parameters_);
         loadSettingsIntoControls();
         if (map_->hasIdentity && !row->windowFixedSize && control(C::Width).shown) {
             ControlState& w = control(C::Width);
@@ -926,10 +944,14 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
             h.value = std::clamp(map_->height, h.min, h.max);
             refreshParameters();
         }
+        if (map_->hasIdentity && row->type == map_->mapType()) {
+            std::string unknown;
+            for (const RecipeField& f : recipeFields(row->type)) unknown += (unknown.empty() ? "" : ", ") + std::string(f.name);
+            setStatus(formatText("%s has no map code: its seed, type, theme and size are restored%s.",
+                                 paths.currentMapPath.filename().c_str(),
+                                 unknown.empty() ? "" : (", its " + unknown + " are not known (the controls keep theirs)").c_str()));
+        }
     }
-    if (!map_->hasIdentity)
-        setStatus(formatText("%s has no map record: it carries no seed, type or theme.",
-                             paths.currentMapPath.filename().c_str()));
     // Full colour is offered only for a map that is full colour already.
     const bool trueColour = map_->image->trueColor != 0;
     control(C::ForceFullColour).enabled = trueColour;
@@ -938,6 +960,90 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
     control(C::Water).value = std::clamp(map_->waterColour, 0, 4);
     applyMode();
     rebuildThemePreview();
+}
+
+void MainWindowModel::showParametersOnControls() {
+    const GenerationParameters& p = parameters_;
+    auto slider = [&](Control c, int value) {
+        ControlState& s = control(c);
+        s.min = std::min(s.min, value);
+        s.max = std::max(s.max, value);
+        s.value = value;
+    };
+    slider(C::Width, p.width);
+    slider(C::Height, p.height);
+    slider(C::Complexity, p.complexity);
+    slider(C::Objects, p.objects);
+    slider(C::BnaObjects, p.bnaObjects);
+    slider(C::Islands, p.numIslands);
+    slider(C::PathSize, p.pathSize);
+    slider(C::Padding, p.padding);
+    slider(C::Pads, p.pads);
+    auto list = [&](Control c, int value) {
+        ControlState& s = control(c);
+        if (value >= 0 && value < static_cast<int>(s.items.size())) s.value = value;
+    };
+    list(C::Smoothing, p.smoothing);
+    list(C::Style, p.bnaStyle);
+    list(C::Algorithm, p.bnaAlgorithm);
+    list(C::Layout, p.shopperLayout);
+    list(C::Brick, p.fortBrick);
+    list(C::Theme, p.themeChoice);
+    control(C::NoTopSoil).checked = p.noTopSoil != 0;
+    control(C::Manual).checked = p.manualMode;
+    control(C::Random).checked = !p.manualMode;
+}
+
+void MainWindowModel::showRecipe(const MapRecipe& recipe) {
+    const int position = installedTypes.listIndex(recipe.type);
+    showTypeInList(position);
+    if (position != mapState.currentTypeIndex) {
+        mapState.currentTypeIndex = position;
+        showTypeLayout(position);
+        // What the recipe does not set comes from the type's settings file, as on choosing it.
+        loadTypeSettings(recipe.type, parameters_);
+        loadSettingsIntoControls();
+    }
+    readAllControls();
+    applyRecipe(recipe, parameters_);
+    showParametersOnControls();
+    control(C::Water).value = std::clamp(recipe.waterColour, 0, 4);
+    showTypeLayout(position);
+    applyMode();
+    refreshParameters();
+    styleChanged();
+    rebuildThemePreview();
+}
+
+void MainWindowModel::makeFromCode(const std::string& text) {
+    if (busy()) return;
+    guarded([&] {
+        const ParsedCode parsed = parseMapCode(text);
+        std::optional<MapRecipe> recipe = parsed.recipe;
+        if (!recipe && parsed.todaysRecipe &&
+            services_.confirm({"Map Code", parsed.error + " Make this version's map of the same settings instead? It is "
+                                                          "not the map of the code."}))
+            recipe = parsed.todaysRecipe;
+        if (!recipe) {
+            if (!parsed.todaysRecipe) services_.showMessage({"Map Code", parsed.error});
+            return;
+        }
+        const std::string typeName(typeRow(recipe->type).info().listText);
+        if (!installedTypes.installed(recipe->type)) {
+            services_.showMessage({"Map Code", "The code is for a " + typeName + " map, and " + typeName + " is not installed."});
+            return;
+        }
+        recountThemes();
+        if ((recipe->theme.manual && recipe->theme.theme >= std::max(mapState.themeCount, 1)) ||
+            (!recipe->theme.manual && recipe->theme.count > mapState.themeCount)) {
+            services_.showMessage({"Map Code", formatText("The code's theme is not installed here (%d themes are), so its "
+                                                          "map cannot be made.", mapState.themeCount)});
+            return;
+        }
+        if (!mayReplaceMap()) return;
+        showRecipe(*recipe);
+        startRun(requestFor(*recipe), false);
+    });
 }
 
 void MainWindowModel::resetAll() {
@@ -964,7 +1070,7 @@ void MainWindowModel::resetAll() {
     control(C::Height).value = std::clamp(696, control(C::Height).min, control(C::Height).max);
     refreshParameters();
     if (const TypeRow* row = selectedRow()) {
-        loadTypeSettings(row->type);
+        loadTypeSettings(row->type, parameters_);
         loadSettingsIntoControls();
     }
     mapShown_ = false;
@@ -981,7 +1087,7 @@ void MainWindowModel::styleChanged() {
         stylePreview_.clear();
     } else {
         stylePreview_ = paths.workingDirectory / "data" / "bna" / STYLE_FOLDERS[style] / "pre.bmp";
-        params.bnaStyle = style;
+        parameters_.bnaStyle = style;
         setStatus(STYLE_STATUS[style]);
     }
     ++pictureVersion_;
@@ -997,7 +1103,7 @@ void MainWindowModel::showTransparencyChanged() {
 void MainWindowModel::rebuildThemePreview() {
     themePreview_.clear();
     ++pictureVersion_;
-    ImagePtr soil = loadArt(themeFile(params.themeChoice, "soil.png"));
+    ImagePtr soil = loadArt(themeFile(parameters_.themeChoice, "soil.png"));
     if (!soil) return;
     ImagePtr swatch = tryCreateTrueColour(32, 32);
     if (!swatch) return;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "generators/Fort.h"
+#include "generators/MapRecipe.h"
 #include "generators/TypeTable.h"
 #include "map/ArtworkCache.h"
 #include "shell/window/TypeLayouts.h"
@@ -42,6 +42,7 @@ enum class MenuCommand {
     LoadMap = 40005,
     IndiMask = 40006,
     Save = 40007,     // to the map's own file once it has one
+    MapFromCode = 40008,  // asks for a map code and makes its map
 };
 
 // The answer to "Save the changes to this map?".
@@ -67,6 +68,8 @@ public:
     virtual void runAbout() = 0;
     // Shows the Settings dialog with the two flags; true when the user pressed OK.
     virtual bool runSettings(bool& removeBackground, bool& useModule) = 0;
+    // Asks for a map code (pasted, typed); none when cancelled.
+    virtual std::optional<std::string> askMapCode() = 0;
     // Ends the program's event loop.
     virtual void quit() = 0;
 };
@@ -129,10 +132,19 @@ public:
 
     // The map on screen (none before the first Generate or Load Map). A run keeps the map shown
     // before it until the new one is there; a cancelled or failed run leaves it.
-    const Generator* map() const { return map_.get(); }
+    const Map* map() const { return map_.get(); }
+    // The code of the map on screen, the whole recipe it was made from (empty when unknown).
+    std::string mapCode() const { return map_ ? map_->code : std::string(); }
+    // Makes the map of a map code: the controls show its recipe, and the map is made as Generate
+    // makes it. A code this version cannot make is refused with its reason; one of another
+    // epoch of its type may be made in this version's recipe instead, once the user agrees (a
+    // different map, said so).
+    void makeFromCode(const std::string& text);
+    // The recipe the controls stand for, with `seed` (the one Generate would make).
+    MapRecipe controlsRecipe(MapType type, std::uint32_t seed);
     // Called on the worker's thread with each finished map, before the run's end is reported: the
     // view prepares what it will show of the map there.
-    void setMapPreparer(std::function<void(const Generator&)> prepare) { prepare_ = std::move(prepare); }
+    void setMapPreparer(std::function<void(const Map&)> prepare) { prepare_ = std::move(prepare); }
 
     // The window's title: the map's file name (or "Untitled"), "*" while the map on screen has
     // changes not in its file.
@@ -246,7 +258,13 @@ private:
     // The run a live change asks for: the map on screen's seed with the controls' values.
     RunRequest liveRequest(MapType type, std::uint32_t seed);
     void generationFinished(RunResult result);
-    void setMap(std::unique_ptr<Generator> map, bool writePreviews = true);
+    void setMap(std::unique_ptr<Map> map, bool writePreviews = true);
+    // The controls show a recipe: its type, theme choice, size and the type's values (a slider's
+    // range grows to hold a value outside it).
+    void showRecipe(const MapRecipe& recipe);
+    void showParametersOnControls();
+    // The map's code again after a value the file records changed (water, full colour).
+    void refreshMapCode();
     bool saveTo(const std::filesystem::path& file);
     void saveToOwnFile();
     void rememberFile(const std::filesystem::path& file);
@@ -278,15 +296,15 @@ private:
     int candidateTries_ = 0;
     void nextCandidate();
 
-    std::unique_ptr<Generator> map_;  // the map on screen
+    // The values of the controls a recipe is made from (refreshParameters and readAllControls
+    // gather them; a settings file is read into them).
+    GenerationParameters parameters_;
+    std::unique_ptr<Map> map_;        // the map on screen
     MapEditorModel editor_;           // the editor of map_
-    // Fort's Modify memory and the seed of the Fort map it belongs to.
-    std::optional<FortMemory> fortMemory_;
-    std::uint32_t fortMemorySeed_ = 0;
     // Artwork decoded by earlier runs: a live preview reads no file it has read before.
     std::shared_ptr<ArtworkCache> artwork_ = std::make_shared<ArtworkCache>();
     std::function<void()> runEnded_;
-    std::function<void(const Generator&)> prepare_;
+    std::function<void(const Map&)> prepare_;
     std::optional<std::filesystem::path> mapFile_;
     std::string runText_;
     std::chrono::steady_clock::time_point runStarted_;

@@ -4,7 +4,7 @@
 
 #include "map/Files.h"
 #include "map/GdImage.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
 

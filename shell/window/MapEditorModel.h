@@ -9,7 +9,7 @@
 
 namespace brambex {
 
-class Generator;
+struct Map;
 
 // How hard a land colour is for the game, carried in the lowest bits of its red and green:
 // red even: destructable; red odd and green odd: tough; red odd and green even: indestructable.
@@ -35,8 +35,8 @@ int nudged(int value, int steps);
 class MapEditorModel {
 public:
     // Edits `map` (none: nothing to edit), which must outlive this editor.
-    explicit MapEditorModel(Generator* map = nullptr) : map_(map) {}
-    Generator* map() const { return map_; }
+    explicit MapEditorModel(Map* map = nullptr) : map_(map) {}
+    Map* map() const { return map_; }
 
     struct Button {
         int entry;
@@ -99,7 +99,7 @@ private:
     gdImagePtr picture() const;
     bool markerKnown(gdImagePtr im) const;
     Rgb markerColour() const;
-    Generator* map_;
+    Map* map_;
     int selected_ = -1;
     std::array<std::vector<Button>, 3> groups_;
     std::vector<Snapshot> undo_, redo_;

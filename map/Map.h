@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "map/GdImage.h"
+#include "map/MapTypes.h"
+#include "map/Playability.h"
+
+namespace brambex {
+
+// What "Modify" keeps of a Fort: the hill and the fort's pieces of a run. The window keeps it with
+// the map it came from and hands it back to a Modify run of the same seed.
+struct FortMemory {
+    bool valid = false;  // a run has stored something
+    std::array<int, 768> heights{};
+    int topLeft = 0, topRight = 0, middle1Left = 0, middle1Right = 0, middle2Left = 0, middle2Right = 0;
+    int bottomSet = 0, bottomLeft = 0, bottomRight = 0;
+    std::array<int, 8> colourSwaps{};  // each piece's, rows from the top, left piece first
+};
+
+// A finished map as a plain value: the picture and everything that travels with it (the identity
+// its file records, its code, the previews, the playability). A run leaves one, a loaded file
+// gives one; the window, the editor, the file writer and the command line work on it, and none
+// of them needs the code that made it.
+struct Map {
+    MapType type = MapType::BnA;
+    ImagePtr image;
+    int width = 0;
+    int height = 0;
+
+    // The file identity.
+    std::uint32_t seed = 12345;  // the random source was seeded with it
+    bool hasIdentity = true;     // false for a loaded picture without our chunks: it has no seed
+    int typeIndex = 0;           // Game Type list position
+    int themeNumber = 0;
+    int themeId = 0;
+    int levelKind = 0;
+    int waterColour = 0;
+    int markerX = -1;            // the marker pixel; -1 when none is known
+    int markerY = -1;
+    bool indiMask = false;       // the marker carries the IndiMask colour
+
+    // The map's code: the whole recipe it was made from as one line of text; empty when it is not
+    // known (a plain picture, a file saved before maps carried their code).
+    std::string code;
+
+    int chosenTheme = 0;         // the theme this run chose (its theme list shows it afterwards)
+    bool themeChosen = false;    // the recipe chose a theme (Fort and Walk for Weapons do not)
+    ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
+    std::optional<Playability> playability;  // measured on the finished map
+    std::vector<PadSpot> weaponPads;         // pads the run drew (their reach is measured)
+    std::optional<FortMemory> fortMemory;    // a Fort run's hill and pieces
+
+    MapType mapType() const { return type; }
+    bool hasRoof() const { return typeHasRoof(type); }
+};
+
+}  // namespace brambex
