@@ -14,9 +14,9 @@ void useBuildData(int theme) {
     resetProcessState();
     setWorkingDirectory(BRAMBEX_BUILD_DIR);
     countThemes();
-    params.manualMode = true;
-    params.themeChoice = theme;
-    params.keepSeed = true;
+    test::params.manualMode = true;
+    test::params.themeChoice = theme;
+    test::params.keepSeed = true;
     mapState.mapSeed = 12345;
 }
 
@@ -28,7 +28,7 @@ void previewsInTempFolder() {
 void useNoData() {
     resetProcessState();
     setWorkingDirectory("/nonexistent-brambex-bench");
-    params.keepSeed = true;
+    test::params.keepSeed = true;
     mapState.mapSeed = 12345;
 }
 
@@ -37,11 +37,11 @@ gdImagePtr caveSilhouette(int width, int height) {
     auto& slot = made[{width, height}];
     if (!slot) {
         useNoData();
-        params.width = width;
-        params.height = height;
-        params.numIslands = 1;
-        params.complexity = 50;
-        slot = std::make_unique<Cavern>();
+        test::params.width = width;
+        test::params.height = height;
+        test::params.numIslands = 1;
+        test::params.complexity = 50;
+        slot = test::generatorFor<Cavern>();
         slot->generate();
     }
     return slot->image.get();

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "map/GdImage.h"
+#include "tests/MadeFromParameters.h"
 
 namespace brambex::bench {
 

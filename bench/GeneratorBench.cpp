@@ -24,20 +24,20 @@ namespace {
 template <typename T>
 void wholeRun(benchmark::State& state, int count) {
     bench::useBuildData();
-    params.width = static_cast<int>(state.range(0));
-    params.height = static_cast<int>(state.range(1));
-    params.numIslands = count;
-    params.complexity = std::is_same_v<T, Island> ? 150 : 50;
-    params.objects = 50;
-    params.pathSize = state.range(0) > 1920 ? 174 : 232;
-    params.padding = 1;
-    params.noTopSoil = false;
+    test::params.width = static_cast<int>(state.range(0));
+    test::params.height = static_cast<int>(state.range(1));
+    test::params.numIslands = count;
+    test::params.complexity = std::is_same_v<T, Island> ? 150 : 50;
+    test::params.objects = 50;
+    test::params.pathSize = state.range(0) > 1920 ? 174 : 232;
+    test::params.padding = 1;
+    test::params.noTopSoil = false;
     bench::previewsInTempFolder();
     for (auto _ : state) {
-        T g;
+        auto made = test::generatorFor<T>();
         brambex::srand(1);
-        g.generate();
-        benchmark::DoNotOptimize(g.image->tpixels[0][0]);
+        made->generate();
+        benchmark::DoNotOptimize(made->image->tpixels[0][0]);
     }
 }
 
@@ -73,13 +73,14 @@ BENCHMARK(BM_RoperRun)->Args({1920, 696})->Unit(benchmark::kMillisecond);
 // Reports the course's points, the keep-apart passes and the rebuilds.
 static void BM_SuperSheepRaceRun(benchmark::State& state) {
     bench::useBuildData();
-    params.width = static_cast<int>(state.range(0));
-    params.height = static_cast<int>(state.range(1));
-    params.complexity = static_cast<int>(state.range(2));
-    params.pathSize = 70;
+    test::params.width = static_cast<int>(state.range(0));
+    test::params.height = static_cast<int>(state.range(1));
+    test::params.complexity = static_cast<int>(state.range(2));
+    test::params.pathSize = 70;
     bench::previewsInTempFolder();
     for (auto _ : state) {
-        SuperSheepRace g;
+        auto made = test::generatorFor<SuperSheepRace>();
+        SuperSheepRace& g = *made;
         brambex::srand(1);
         g.generate();
         state.counters["points"] = static_cast<double>(g.course.size());
@@ -92,10 +93,11 @@ BENCHMARK(BM_SuperSheepRaceRun)->Args({1920, 2880, 20})->Args({1920, 2880, 50})-
 // Walk for Weapons is always 1920 x 696 (pads 50).
 static void BM_WalkForWeaponsRun(benchmark::State& state) {
     bench::useBuildData();
-    params.pads = static_cast<int>(state.range(0));
+    test::params.pads = static_cast<int>(state.range(0));
     bench::previewsInTempFolder();
     for (auto _ : state) {
-        WforW g;
+        auto made = test::generatorFor<WforW>();
+        WforW& g = *made;
         brambex::srand(1);
         g.generate();
         state.counters["pieces"] = static_cast<double>(g.placed.size());
@@ -107,13 +109,14 @@ BENCHMARK(BM_WalkForWeaponsRun)->Arg(50)->Arg(60)->Unit(benchmark::kMillisecond)
 // 3 x BM_WritePreviews at 1920 x 696.
 static void BM_ShopperRun(benchmark::State& state) {
     bench::useBuildData();
-    params.shopperLayout = static_cast<int>(state.range(0));
-    params.objects = 50;
+    test::params.shopperLayout = static_cast<int>(state.range(0));
+    test::params.objects = 50;
     bench::previewsInTempFolder();
     std::uint32_t seed = 0;
     for (auto _ : state) {
         mapState.mapSeed = 1 + seed++ % 8;
-        Shopper g;
+        auto made = test::generatorFor<Shopper>();
+        Shopper& g = *made;
         g.generate();
         benchmark::DoNotOptimize(g.image->tpixels[0][0]);
     }
@@ -134,9 +137,10 @@ BENCHMARK(BM_CarveLargestMaze)->Unit(benchmark::kMillisecond);
 // map at the highest complexity. Reports the point counts.
 static void BM_ShapeLargestCave(benchmark::State& state) {
     bench::useNoData();
-    params.width = 8000;
-    params.height = 8000;
-    Cavern g;
+    test::params.width = 8000;
+    test::params.height = 8000;
+    auto made = test::generatorFor<Cavern>();
+    Cavern& g = *made;
     double subdivideMs = 0, untangleMs = 0;
     int points = 0, corners = 0;
     for (auto _ : state) {
@@ -169,10 +173,11 @@ BENCHMARK(BM_ShapeLargestCave)->Unit(benchmark::kMillisecond);
 // The densest island outline the settings allow: 1000 points on an 8000 x 8000 map, gaps on.
 static void BM_ShapeLargestIsland(benchmark::State& state) {
     bench::useNoData();
-    params.width = 8000;
-    params.height = 8000;
-    params.complexity = 1000;
-    Island g;
+    test::params.width = 8000;
+    test::params.height = 8000;
+    test::params.complexity = 1000;
+    auto made = test::generatorFor<Island>();
+    Island& g = *made;
     double untangleMs = 0, subdivideMs = 0;
     int ordered = 0, points = 0;
     for (auto _ : state) {
@@ -206,17 +211,12 @@ BENCHMARK(BM_ShapeLargestIsland)->Unit(benchmark::kMillisecond);
 // frames, as the window runs it; 0 reading every picture from its file.
 static void BM_LiveFrame(benchmark::State& state) {
     bench::useBuildData();
-    RunRequest request;
-    request.type = static_cast<MapType>(state.range(0));
-    request.parameters = params;
-    request.parameters.width = 1920;
-    request.parameters.height = 696;
-    request.seed = 7;
-    request.themeCount = mapState.themeCount;
-    request.folders = currentFolders();
+    test::params.width = 1920;
+    test::params.height = 696;
+    RunRequest request = test::requestFrom(static_cast<MapType>(state.range(0)), test::params, 7);
     request.measure = false;
     if (state.range(1)) request.artwork = std::make_shared<ArtworkCache>();
-    state.SetLabel(std::string(typeRow(request.type).info().commandName));
+    state.SetLabel(std::string(typeRow(request.recipe.type).info().commandName));
     for (auto _ : state) benchmark::DoNotOptimize(runMap(request));
 }
 BENCHMARK(BM_LiveFrame)->ArgsProduct({benchmark::CreateDenseRange(0, MAP_TYPE_COUNT - 1, 1), {0, 1}})->Unit(benchmark::kMillisecond);

@@ -16,11 +16,11 @@ Cavern& texturedCavern() {
     static std::unique_ptr<Cavern> map;
     if (!map) {
         bench::useBuildData();
-        params.width = 1920;
-        params.height = 696;
-        params.objects = 50;
-        params.complexity = 50;
-        map = std::make_unique<Cavern>();
+        test::params.width = 1920;
+        test::params.height = 696;
+        test::params.objects = 50;
+        test::params.complexity = 50;
+        map = test::generatorFor<Cavern>();
         map->generate();
     }
     return *map;
@@ -82,10 +82,11 @@ BENCHMARK(BM_MakePreviews)->Unit(benchmark::kMillisecond);
 // The two previews of a run (resample and fast PNG encode), the yardstick for a whole run.
 static void BM_WritePreviews(benchmark::State& state) {
     bench::useBuildData();
-    params.width = static_cast<int>(state.range(0));
-    params.height = static_cast<int>(state.range(1));
-    Cavern map;
-    map.image = bench::copyOf(bench::caveSilhouette(params.width, params.height));
+    test::params.width = static_cast<int>(state.range(0));
+    test::params.height = static_cast<int>(state.range(1));
+    auto made = test::generatorFor<Cavern>();
+    Cavern& map = *made;
+    map.image = bench::copyOf(bench::caveSilhouette(test::params.width, test::params.height));
     bench::useBuildData();
     bench::previewsInTempFolder();
     for (auto _ : state) {

@@ -26,13 +26,7 @@ RunRequest commandLineRequest(MapType type) {
     GenerationParameters parameters;
     row.commandLinePreset(parameters, SEED);
     row.commandLineOverride(parameters);
-    RunRequest request;
-    request.type = type;
-    request.parameters = parameters;
-    request.parameters.keepSeed = true;
-    request.seed = SEED;
-    request.themeCount = mapState.themeCount;
-    request.folders = currentFolders();
+    RunRequest request = test::requestFrom(type, parameters, SEED);
     request.measure = false;
     request.previews = false;
     return request;
@@ -52,10 +46,10 @@ void libgdPreview(gdImagePtr map, int w, int h) {
 // encoding, then the two previews encoded.
 static void BM_CommandLineRun(benchmark::State& state) {
     const RunRequest request = commandLineRequest(static_cast<MapType>(state.range(0)));
-    state.SetLabel(std::string(typeRow(request.type).info().commandName));
+    state.SetLabel(std::string(typeRow(request.recipe.type).info().commandName));
     for (auto _ : state) {
         RunResult result = runMap(request);
-        Generator& g = *result.map;
+        Map& g = *result.map;
         auto measured = std::async(std::launch::async, [&g] {
             makePreviews(g);
             return measurePlayability(g.image.get(), courseKind(g.mapType()), g.weaponPads);
@@ -71,7 +65,7 @@ BENCHMARK(BM_CommandLineRun)->DenseRange(0, MAP_TYPE_COUNT - 1)->Unit(benchmark:
 
 static void BM_LibgdFloor(benchmark::State& state) {
     const RunRequest request = commandLineRequest(static_cast<MapType>(state.range(0)));
-    state.SetLabel(std::string(typeRow(request.type).info().commandName));
+    state.SetLabel(std::string(typeRow(request.recipe.type).info().commandName));
     const RunResult result = runMap(request);
     gdImagePtr map = result.map->image.get();
     for (auto _ : state) {

@@ -15,10 +15,11 @@ static void BM_GrassRootsAndObjects(benchmark::State& state) {
     const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
     gdImagePtr cave = bench::caveSilhouette(w, h);
     bench::useBuildData();
-    params.objects = 50;
-    params.width = w;
-    params.height = h;
-    Cavern g;
+    test::params.objects = 50;
+    test::params.width = w;
+    test::params.height = h;
+    auto made = test::generatorFor<Cavern>();
+    Cavern& g = *made;
     for (auto _ : state) {
         state.PauseTiming();
         g.image = bench::copyOf(cave);
@@ -38,9 +39,10 @@ static void BM_ApplySoil(benchmark::State& state) {
     const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
     gdImagePtr cave = bench::caveSilhouette(w, h);
     bench::useBuildData();
-    params.width = w;
-    params.height = h;
-    Cavern g;
+    test::params.width = w;
+    test::params.height = h;
+    auto made = test::generatorFor<Cavern>();
+    Cavern& g = *made;
     for (auto _ : state) {
         state.PauseTiming();
         g.image = bench::copyOf(cave);

@@ -1,20 +1,10 @@
 #include "fuzz/MapFileFuzz.h"
 
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "map/GdImage.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapInfo.h"
 #include "mapfile/MapLoader.h"
-
-namespace {
-
-class Loaded : public brambex::Generator {
-public:
-    Loaded() : Generator(brambex::MapType::Cavern, brambex::params, 8, 8) {}
-    void refreshTypeIndex() override {}
-};
-
-}  // namespace
 
 int fuzzMapFile(const std::uint8_t* data, std::size_t size) {
     using namespace brambex;
@@ -27,7 +17,7 @@ int fuzzMapFile(const std::uint8_t* data, std::size_t size) {
     readSmallChunk(file, "inDI", nullptr, nullptr, nullptr);
     readLevelChunk(file, &water);
     describeMapFile(file);
-    Loaded generator;
-    loadMapFromBytes(generator, file, false);
+    Map loaded;
+    loadMapFromBytes(loaded, file, false, installedTypes, currentFolders());
     return 0;
 }

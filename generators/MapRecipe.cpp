@@ -107,6 +107,16 @@ TypeSettings defaultSettings(MapType type) {
 
 bool usesTheme(MapType type) { return typeRow(type).usesTheme; }
 bool fixedSize(MapType type) { return typeRow(type).windowFixedSize; }
+bool readsMode(MapType type) {
+    if (usesTheme(type)) return true;
+    return std::visit(
+        [](const auto& s) {
+            for (const auto& b : bindingsOf(s))
+                if (b.field.manualOnly) return true;
+            return false;
+        },
+        defaultSettings(type));
+}
 
 // ---- the check
 
@@ -171,6 +181,24 @@ std::vector<std::string_view> split(std::string_view text) {
 
 }  // namespace
 
+template <class S>
+S settingsFrom(const GenerationParameters& p) {
+    S s;
+    for (const auto& b : bindingsOf(s)) s.*b.member = p.*b.parameter;
+    return s;
+}
+
+template BnA::Settings settingsFrom(const GenerationParameters&);
+template Cavern::Settings settingsFrom(const GenerationParameters&);
+template Fort::Settings settingsFrom(const GenerationParameters&);
+template Island::Settings settingsFrom(const GenerationParameters&);
+template Roper::Settings settingsFrom(const GenerationParameters&);
+template RR::Settings settingsFrom(const GenerationParameters&);
+template Shopper::Settings settingsFrom(const GenerationParameters&);
+template SuperSheepRace::Settings settingsFrom(const GenerationParameters&);
+template SuperSheeper::Settings settingsFrom(const GenerationParameters&);
+template WforW::Settings settingsFrom(const GenerationParameters&);
+
 std::vector<RecipeField> recipeFields(MapType type) {
     return std::visit(
         [](const auto& s) {
@@ -216,6 +244,8 @@ MapRecipe canonical(MapRecipe r) {
         r.height = 696;
     }
     if (!usesTheme(r.type)) r.theme.theme = r.theme.count = 0;
+    // A type that neither draws a theme nor has manual choices does not read the mode at all.
+    if (!readsMode(r.type)) r.theme.manual = false;
     if (r.theme.manual) r.theme.count = 0;
     else r.theme.theme = 0;
     if (!r.theme.manual) {
@@ -238,7 +268,8 @@ MapRecipe recipeFrom(MapType type, const GenerationParameters& p, std::uint32_t 
     r.settings = defaultSettings(type);
     std::visit(
         [&p](auto& s) {
-            for (const auto& b : bindingsOf(s)) s.*b.member = std::clamp(p.*b.parameter, b.field.min, b.field.max);
+            s = settingsFrom<std::decay_t<decltype(s)>>(p);
+            for (const auto& b : bindingsOf(s)) s.*b.member = std::clamp(s.*b.member, b.field.min, b.field.max);
         },
         r.settings);
     return canonical(r);

@@ -68,6 +68,11 @@ struct RecipeField {
 // the number of installed themes a random theme is drawn from.
 MapRecipe recipeFrom(MapType type, const GenerationParameters& parameters, std::uint32_t seed, int themeCount);
 
+// A type's settings as the parameters hold them, unchecked (recipeFrom brings them into range).
+// Defined for the ten Settings types.
+template <class S>
+S settingsFrom(const GenerationParameters& parameters);
+
 // Puts a recipe's values into `parameters` (the window's controls, restored from a map's code);
 // the values the recipe does not set are left as they are.
 void applyRecipe(const MapRecipe& recipe, GenerationParameters& parameters);

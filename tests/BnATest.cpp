@@ -21,15 +21,15 @@ protected:
         test::makeTempFolder();
         auto square = test::solidPicture(40, 40, PICTURE);
         for (int i = 0; i < 3; ++i) test::writePng(square.get(), root / "data" / "bna" / "ball" / (std::to_string(i) + ".png"));
-        params.keepSeed = true;
-        params.manualMode = true;
-        params.bnaStyle = 0;
+        test::params.keepSeed = true;
+        test::params.manualMode = true;
+        test::params.bnaStyle = 0;
     }
     std::unique_ptr<BnA> run(int w, int h, int objects, int algorithm, unsigned seed = 1) {
-        params.width = w;
-        params.height = h;
-        params.bnaObjects = objects;
-        params.bnaAlgorithm = algorithm;
+        test::params.width = w;
+        test::params.height = h;
+        test::params.bnaObjects = objects;
+        test::params.bnaAlgorithm = algorithm;
         mapState.mapSeed = seed;
         return test::runGenerator<BnA>();
     }
@@ -88,7 +88,7 @@ TEST_F(BnATest, PicturesHangByTheirTopLeftCornerAndAreClipped) {
 }
 
 TEST_F(BnATest, AStyleWithoutPicturesGivesAnEmptyMap) {
-    params.bnaStyle = 3;  // rugby: no folder
+    test::params.bnaStyle = 3;  // rugby: no folder
     auto g = run(1920, 696, 25, 0);
     EXPECT_TRUE(g->placed.empty());
     int drawn = 0;

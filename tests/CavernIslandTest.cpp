@@ -29,12 +29,12 @@ protected:
     void SetUp() override {
         TempWorkspace::SetUp();
         test::makeTempFolder();
-        params.keepSeed = true;
-        params.manualMode = true;
+        test::params.keepSeed = true;
+        test::params.manualMode = true;
     }
     void useBuildThemes() {
         fs::create_directory_symlink(fs::path(BRAMBEX_BUILD_DIR) / "data" / "generic", root / "data" / "generic");
-        params.themeChoice = 0;
+        test::params.themeChoice = 0;
     }
     template <typename T>
     std::unique_ptr<T> run(std::uint32_t seed, unsigned threadSeed = 1) {
@@ -57,10 +57,10 @@ TEST(CavernRules, SpacingAndMarginFollowTheBand) {
 }
 
 TEST_F(GeneratorsTest, OneCaveSpansTheMapBetweenRowsTenAndTheBottomBand) {
-    params.width = 1920;
-    params.height = 696;
-    params.numIslands = 1;
-    params.complexity = 50;
+    test::params.width = 1920;
+    test::params.height = 696;
+    test::params.numIslands = 1;
+    test::params.complexity = 50;
     for (std::uint32_t seed : {1u, 2u, 3u, 4u}) {
         auto g = run<Cavern>(seed);  // no themes: white land, black air
         int topAir = 696, bottomAir = -1;
@@ -82,10 +82,11 @@ TEST_F(GeneratorsTest, OneCaveSpansTheMapBetweenRowsTenAndTheBottomBand) {
 }
 
 TEST_F(GeneratorsTest, CaveOutlinesStayInTheirBandWithoutCrossing) {
-    params.width = 1920;
-    params.height = 696;
+    test::params.width = 1920;
+    test::params.height = 696;
     for (int caves : {1, 3, 7}) {
-        Cavern g;
+        auto made = test::generatorFor<Cavern>();
+        Cavern& g = *made;
         const int band = 696 / caves, margin = Cavern::marginFor(band);
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             brambex::srand(seed);
@@ -103,10 +104,10 @@ TEST_F(GeneratorsTest, CaveOutlinesStayInTheirBandWithoutCrossing) {
 }
 
 TEST_F(GeneratorsTest, ThinBandsAndBandsPastTheBottomStillMakeMaps) {
-    params.width = 640;
-    params.height = 696;
+    test::params.width = 640;
+    test::params.height = 696;
     for (int caves : {7, 20}) {  // 99-row bands end below the picture; 34-row bands turn over
-        params.numIslands = caves;
+        test::params.numIslands = caves;
         auto g = run<Cavern>(5);
         ASSERT_TRUE(g->image);
         int air = 0;
@@ -118,14 +119,14 @@ TEST_F(GeneratorsTest, ThinBandsAndBandsPastTheBottomStillMakeMaps) {
 
 TEST_F(GeneratorsTest, SameSeedSameMapDifferentSeedDifferentMap) {
     useBuildThemes();
-    params.width = 960;
-    params.height = 480;
-    params.objects = 100;
+    test::params.width = 960;
+    test::params.height = 480;
+    test::params.objects = 100;
     auto a = run<Cavern>(77), b = run<Cavern>(77), c = run<Cavern>(78);
     EXPECT_TRUE(test::samePixels(a->image.get(), b->image.get()));
     EXPECT_FALSE(test::samePixels(a->image.get(), c->image.get()));
-    params.numIslands = 2;
-    params.complexity = 60;
+    test::params.numIslands = 2;
+    test::params.complexity = 60;
     auto d = run<Island>(77, 3), e = run<Island>(77, 3), f = run<Island>(78, 3);
     EXPECT_TRUE(test::samePixels(d->image.get(), e->image.get())) << "same seed and same gaps draw";
     EXPECT_FALSE(test::samePixels(d->image.get(), f->image.get()));
@@ -133,10 +134,11 @@ TEST_F(GeneratorsTest, SameSeedSameMapDifferentSeedDifferentMap) {
 }
 
 TEST_F(GeneratorsTest, IslandPointsAndFeetKeepToTheirRanges) {
-    params.width = 1920;
-    params.height = 696;
-    params.complexity = 150;
-    Island g;
+    test::params.width = 1920;
+    test::params.height = 696;
+    test::params.complexity = 150;
+    auto made = test::generatorFor<Island>();
+    Island& g = *made;
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
         brambex::srand(seed);
         auto cloud = g.pointCloud(0, 1920, 960, seed % 2 == 0);
@@ -170,13 +172,14 @@ TEST_F(GeneratorsTest, IslandPointsAndFeetKeepToTheirRanges) {
 }
 
 TEST_F(GeneratorsTest, IslandOutlinesAreSimpleAfterUntangling) {
-    params.width = 1920;
-    params.height = 696;
+    test::params.width = 1920;
+    test::params.height = 696;
     int simple = 0, total = 0;
     for (int islands : {1, 3}) {
-        params.numIslands = islands;
-        params.complexity = islands == 1 ? 150 : 60;
-        Island g;
+        test::params.numIslands = islands;
+        test::params.complexity = islands == 1 ? 150 : 60;
+        auto made = test::generatorFor<Island>();
+        Island& g = *made;
         for (std::uint32_t seed = 1; seed <= 12; ++seed) {
             brambex::srand(seed);
             for (int i = 0; i < islands; ++i) {
@@ -196,21 +199,15 @@ TEST_F(GeneratorsTest, ASavedMapLoadsBackAsTheSameType) {
     installedTypes.typeListIndex[static_cast<int>(MapType::Cavern)] = 0;
     installedTypes.typeInstalled[static_cast<int>(MapType::Island)] = true;
     installedTypes.typeListIndex[static_cast<int>(MapType::Island)] = 1;
-    params.width = 800;
-    params.height = 400;
-    RunRequest request;
-    request.type = MapType::Island;
-    request.parameters = params;
-    request.seed = 31;
-    request.typeIndex = 1;
-    request.folders = currentFolders();
-    RunResult made = runMap(request);
+    test::params.width = 800;
+    test::params.height = 400;
+    RunResult made = runMap(test::requestFrom(MapType::Island, test::params, 31));
     ASSERT_TRUE(made.map);
     ASSERT_EQ(saveMap(*made.map, root / "island.png", false), std::nullopt);
 
     Bytes file;
     ASSERT_TRUE(readWholeFile(root / "island.png", file));
-    std::unique_ptr<Generator> loaded = loadMapFile(file);
+    std::unique_ptr<Map> loaded = loadMapFile(file, installedTypes, currentFolders());
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->mapType(), MapType::Island);
     EXPECT_EQ(loaded->seed, 31u);

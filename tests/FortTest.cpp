@@ -31,14 +31,14 @@ protected:
         for (int f = 0; f < 4; ++f)
             for (int m = 0; m < 8; ++m) test::writePng(white.get(), fort / "middle" / std::to_string(f) / std::to_string(m) / "0.png");
         for (int f = 0; f < 8; ++f) test::writePng(white.get(), fort / "bottom" / std::to_string(f) / "0.png");
-        params.manualMode = true;
-        params.fortBrick = 1;
+        test::params.manualMode = true;
+        test::params.fortBrick = 1;
     }
     // A run of `seed`; a Modify run (`keep`) is handed the memory of an earlier one.
     std::unique_ptr<Fort> run(unsigned seed, bool keep = false, bool grass = false, const FortMemory* memory = nullptr) {
-        params.keepSeed = keep;
-        params.fortGrass = grass;
-        auto g = std::make_unique<Fort>();
+        test::params.keepSeed = keep;
+        auto g = test::generatorFor<Fort>();
+        g->newHill = grass;
         if (memory) g->memory = *memory;
         brambex::srand(seed);
         g->generate();
@@ -78,8 +78,8 @@ TEST(FortRules, ColourSwapTurnsGreenAndBlueIntoAirOrBrick) {
 }
 
 TEST_F(FortTest, AlwaysTheStandardSizeAndSymmetricWithTheFortInPlace) {
-    params.width = 4000;
-    params.height = 3000;
+    test::params.width = 4000;
+    test::params.height = 3000;
     auto g = run(3);
     ASSERT_EQ(g->image->sx, 1920);
     ASSERT_EQ(g->image->sy, 696);
@@ -118,7 +118,7 @@ TEST_F(FortTest, ModifyRebuildsTheSameFortAndGrassMakesANewHill) {
 TEST_F(FortTest, AModifyRunOfTheSameSeedDrawsAsAFreshRunSoItsSeedStillMakesIt) {
     // Random brick: the brick is drawn after the pieces, so a Modify run that skipped the piece
     // draws would pick another brick than the fresh run of its seed.
-    params.manualMode = false;
+    test::params.manualMode = false;
     for (unsigned seed = 1; seed <= 8; ++seed) {
         auto fresh = run(seed);
         auto modified = run(seed, true, false, &fresh->memory);
@@ -133,7 +133,8 @@ TEST(FortRules, RightPiecesComeFromTheLeftPiecesFamily) {
     // from its left piece's family.
     int secondFamily = 0;
     for (unsigned seed = 0; seed < 300; ++seed) {
-        const Fort g;
+        const auto made = test::generatorFor<Fort>();
+        const Fort& g = *made;
         FortMemory m;
         brambex::srand(seed);
         g.drawPieces(m);

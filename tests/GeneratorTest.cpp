@@ -22,7 +22,10 @@ namespace {
 // A map type for exercising the framework: random white dots drawn after beginRun.
 class Dots : public Generator {
 public:
-    Dots() : Generator(MapType::Cavern, params) {}
+    Dots() : Generator(MapType::Cavern, commonSettingsOf(test::params), test::params.width, test::params.height) {
+        seed = test::params.keepSeed ? mapState.mapSeed : 1;
+        folders = currentFolders();
+    }
     void generate() override {
         beginRun();
         for (int i = 0; i < 200; ++i) gdImageSetPixel(image.get(), brambex::rand() % width, brambex::rand() % height, colourWhite);
@@ -38,8 +41,8 @@ class GeneratorTest : public test::TempWorkspace {};
 }  // namespace
 
 TEST_F(GeneratorTest, BeginRunMakesTheKeyColoursOnABlackPicture) {
-    params.width = 64;
-    params.height = 32;
+    test::params.width = 64;
+    test::params.height = 32;
     Dots g;
     g.beginRun();
     ASSERT_TRUE(g.image);
@@ -54,8 +57,8 @@ TEST_F(GeneratorTest, BeginRunMakesTheKeyColoursOnABlackPicture) {
 
 TEST_F(GeneratorTest, ReservedPixelsSitAtTopLeftAndBottomRowLeftOfCentre) {
     for (auto [w, expectedX] : {std::pair{1920, 959}, std::pair{641, 319}}) {
-        params.width = w;
-        params.height = 696;
+        test::params.width = w;
+        test::params.height = 696;
         Dots g;
         g.generate();
         EXPECT_EQ(g.markerX, expectedX);
@@ -65,27 +68,10 @@ TEST_F(GeneratorTest, ReservedPixelsSitAtTopLeftAndBottomRowLeftOfCentre) {
     }
 }
 
-TEST_F(GeneratorTest, KeepSeedUsesTheStoredSeedAndTimeOtherwise) {
-    params.width = 100;
-    params.height = 50;
-    params.keepSeed = true;
-    Dots first;
-    first.generate();
-    EXPECT_EQ(first.seed, 12345u);
-
-    params.keepSeed = false;
-    const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-    Dots second;
-    second.generate();
-    const auto after = static_cast<std::uint32_t>(std::time(nullptr));
-    EXPECT_GE(second.seed, before);
-    EXPECT_LE(second.seed, after);
-}
-
 TEST_F(GeneratorTest, SameSeedGivesTheSamePictureWhateverThemeWasDrawn) {
-    params.width = 200;
-    params.height = 100;
-    params.keepSeed = true;
+    test::params.width = 200;
+    test::params.height = 100;
+    test::params.keepSeed = true;
     mapState.mapSeed = 4242;
     mapState.themeCount = 7;  // the theme is drawn at random before the seed takes over
     brambex::srand(1);
@@ -104,9 +90,9 @@ TEST_F(GeneratorTest, SameSeedGivesTheSamePictureWhateverThemeWasDrawn) {
 }
 
 TEST_F(GeneratorTest, ThemeChoiceWithoutThemesUsesTheListAndDrawsNothing) {
-    params.width = 50;
-    params.height = 50;
-    params.themeChoice = 3;
+    test::params.width = 50;
+    test::params.height = 50;
+    test::params.themeChoice = 3;
     Dots g;
     g.themeCount = 0;
     brambex::srand(77);
@@ -128,8 +114,8 @@ TEST_F(GeneratorTest, ThemeChoiceWithoutThemesUsesTheListAndDrawsNothing) {
 }
 
 TEST_F(GeneratorTest, FillPointListFillsThePolygonInListOrder) {
-    params.width = 40;
-    params.height = 40;
+    test::params.width = 40;
+    test::params.height = 40;
     Dots g;
     g.beginRun();
     PointList square;
@@ -142,12 +128,9 @@ TEST_F(GeneratorTest, FillPointListFillsThePolygonInListOrder) {
 }
 
 TEST_F(GeneratorTest, WorkerRunsOneRequestAtATimeAndSaysWhenItEnds) {
-    RunRequest request;
-    request.type = MapType::Cavern;
-    request.parameters.width = 640;
-    request.parameters.height = 200;
-    request.seed = 77;
-    request.folders = currentFolders();
+    test::params.width = 640;
+    test::params.height = 200;
+    const RunRequest request = test::requestFrom(MapType::Cavern, test::params, 77);
     Worker worker;
     std::atomic<int> ended{0};
     ASSERT_TRUE(worker.start(request, [&] { ++ended; }));
@@ -164,10 +147,9 @@ TEST_F(GeneratorTest, WorkerRunsOneRequestAtATimeAndSaysWhenItEnds) {
 }
 
 TEST_F(GeneratorTest, AStoppedRunEndsAtItsNextStepWithoutAMap) {
-    RunRequest request;
-    request.type = MapType::Cavern;
-    request.parameters.width = 640;
-    request.parameters.height = 200;
+    test::params.width = 640;
+    test::params.height = 200;
+    RunRequest request = test::requestFrom(MapType::Cavern, test::params);
     auto stop = std::make_shared<std::atomic<bool>>(true);
     request.stop = stop;
     const RunResult result = runMap(request);
@@ -177,8 +159,8 @@ TEST_F(GeneratorTest, AStoppedRunEndsAtItsNextStepWithoutAMap) {
 }
 
 TEST_F(GeneratorTest, APictureTooLargeForMemoryEndsTheRunWithOutOfMemory) {
-    params.width = 46341;
-    params.height = 46341;  // width x height overflows: libgd refuses to make the picture
+    test::params.width = 46341;
+    test::params.height = 46341;  // width x height overflows: libgd refuses to make the picture
     Dots g;
     try {
         g.generate();
@@ -186,32 +168,30 @@ TEST_F(GeneratorTest, APictureTooLargeForMemoryEndsTheRunWithOutOfMemory) {
     } catch (const WinException& e) {
         EXPECT_STREQ(e.what(), "Out of memory");
     }
-    RunRequest request;
-    request.type = MapType::Cavern;
-    request.parameters.width = 46341;
-    request.parameters.height = 46341;
+    // No code can ask for this size; the run refuses it all the same.
+    RunRequest request = test::requestFrom(MapType::Cavern, test::params);
+    request.recipe.width = 46341;
+    request.recipe.height = 46341;
     const RunResult result = runMap(request);
     EXPECT_FALSE(result.map);
     EXPECT_EQ(result.failure, "Out of memory");
 }
 
-TEST_F(GeneratorTest, FactoryPicksTheInstalledTypeAtTheListPosition) {
+TEST_F(GeneratorTest, TheInstalledTypeAtAListPositionAndWhatItsRecipeMakes) {
     installedTypes.typeInstalled[static_cast<int>(MapType::Cavern)] = true;
     installedTypes.typeListIndex[static_cast<int>(MapType::Cavern)] = 0;
     installedTypes.typeInstalled[static_cast<int>(MapType::Island)] = true;
     installedTypes.typeListIndex[static_cast<int>(MapType::Island)] = 1;
-    params.width = 640;
-    params.height = 480;
-    std::unique_ptr<Generator> g = createGenerator(1);
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->mapType(), MapType::Island);
-    EXPECT_EQ(g->typeIndex, 1);
-    EXPECT_EQ(g->width, 640);
-    g = createGenerator(0);
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->mapType(), MapType::Cavern);
-    EXPECT_TRUE(g->hasRoof());
-    g = createGenerator(5);
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->mapType(), MapType::BnA) << "no match means Bow and Arrow";
+    EXPECT_EQ(installedTypes.atListPosition(1), MapType::Island);
+    EXPECT_EQ(installedTypes.atListPosition(0), MapType::Cavern);
+    EXPECT_EQ(installedTypes.atListPosition(5), std::nullopt);
+    test::params.width = 640;
+    test::params.height = 480;
+    for (MapType type : {MapType::Cavern, MapType::Island, MapType::Fort}) {
+        const MapRecipe recipe = recipeFrom(type, test::params, 3, 0);
+        const std::unique_ptr<Generator> g = typeRow(type).make(recipe);
+        EXPECT_EQ(g->mapType(), type);
+        EXPECT_EQ(g->hasRoof(), type == MapType::Cavern) << "only Cavern has a roof";
+        EXPECT_EQ(g->width, type == MapType::Fort ? 1920 : 640) << "Fort is always 1920 x 696";
+    }
 }

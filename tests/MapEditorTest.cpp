@@ -17,7 +17,7 @@ namespace {
 // A map of a few land colours in stripes under a band of air, reserved pixels as a run sets them.
 class Striped : public Generator {
 public:
-    Striped(int w, int h, std::vector<int> colours) : Generator(MapType::Cavern, params, w, h) {
+    Striped(int w, int h, std::vector<int> colours) : Generator(MapType::Cavern, commonSettingsOf(test::params), w, h) {
         image = createTrueColour(w, h);
         colourBackground = packColour(242, 24, 204);
         colourBlack = 0;
@@ -142,7 +142,7 @@ TEST_F(MapEditorTest, AnEditedMapSavesAndLoadsBackWithItsClassesAndMask) {
     ASSERT_TRUE(readWholeFile(path, file));
     EXPECT_TRUE(readSmallChunk(file, "inDI", nullptr, nullptr, nullptr));
     map_ = std::make_unique<Striped>(8, 8, std::vector<int>{0});
-    ASSERT_TRUE(loadMapFromBytes(*map_, file, false));
+    ASSERT_TRUE(loadMapFromBytes(*map_, file, false, installedTypes, currentFolders()));
     EXPECT_TRUE(map_->indiMask);
     MapEditorModel reopened(map_.get());
     ASSERT_EQ(reopened.open(), std::nullopt);

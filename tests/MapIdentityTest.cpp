@@ -242,33 +242,29 @@ TEST_F(MapIdentityTest, APlainPictureLoadsWithoutASeedAndIsSavedWithoutOne) {
 TEST_F(MapIdentityTest, ARunReadsNothingButItsRequest) {
     for (const TypeCase& k : CASES) {
         SCOPED_TRACE(name(k.type));
-        RunRequest request;
-        request.type = k.type;
-        request.parameters.width = 1280;
-        request.parameters.height = 640;
-        request.parameters.objects = 60;
-        request.seed = 99;
-        request.themeCount = mapState.themeCount;
-        request.typeIndex = installedTypes.listIndex(k.type);
-        request.folders = currentFolders();
+        GenerationParameters p;
+        p.width = 1280;
+        p.height = 640;
+        p.objects = 60;
+        const RunRequest request = test::requestFrom(k.type, p, 99);
         const RunResult made = runMap(request);
         ASSERT_TRUE(made.map);
 
-        const GenerationParameters saved = params;
+        const GenerationParameters saved = test::params;
         const MapState savedState = mapState;
         const InstalledTypes savedTypes = installedTypes;
-        params = GenerationParameters{};
-        params.width = 700;
-        params.height = 900;
-        params.manualMode = !request.parameters.manualMode;
-        params.themeChoice = 3;
-        params.keepSeed = true;
+        test::params = GenerationParameters{};
+        test::params.width = 700;
+        test::params.height = 900;
+        test::params.manualMode = !p.manualMode;
+        test::params.themeChoice = 3;
+        test::params.keepSeed = true;
         mapState.mapSeed = 1;
         mapState.themeCount = 1;
         installedTypes = InstalledTypes{};
         setWorkingDirectory("/nonexistent-brambex-folder");
         const RunResult again = runMap(request);
-        params = saved;
+        test::params = saved;
         mapState = savedState;
         installedTypes = savedTypes;
         setWorkingDirectory(root);
@@ -285,11 +281,7 @@ TEST_F(MapIdentityTest, KeptArtworkMakesTheSameMaps) {
     auto cache = std::make_shared<ArtworkCache>();
     for (const TypeCase& k : CASES) {
         SCOPED_TRACE(name(k.type));
-        RunRequest request;
-        request.type = k.type;
-        request.seed = 31;
-        request.themeCount = mapState.themeCount;
-        request.folders = currentFolders();
+        RunRequest request = test::requestFrom(k.type, GenerationParameters{}, 31);
         request.measure = false;
         const RunResult fromFiles = runMap(request);
         ASSERT_TRUE(fromFiles.map);

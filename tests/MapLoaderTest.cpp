@@ -20,7 +20,7 @@ namespace {
 
 class Blank : public Generator {
 public:
-    Blank() : Generator(MapType::Cavern, params, 8, 8) {}
+    Blank() : Generator(MapType::Cavern, commonSettingsOf(test::params), 8, 8) {}
 };
 
 Bytes seedData(std::uint32_t seed, int type, int theme) {
@@ -61,10 +61,10 @@ protected:
     }
     bool load(const fs::path& p) {
         Bytes file;
-        map_ = readPngFile(p, file) ? loadMapFile(file) : nullptr;
+        map_ = readPngFile(p, file) ? loadMapFile(file, installedTypes, currentFolders()) : nullptr;
         return map_ != nullptr;
     }
-    std::unique_ptr<Generator> map_;
+    std::unique_ptr<Map> map_;
 };
 
 }  // namespace

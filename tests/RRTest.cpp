@@ -131,15 +131,15 @@ protected:
         TempWorkspace::SetUp();
         test::useBuildArtwork(root, {"generic", "rr"}, {});
         countThemes();
-        params.keepSeed = true;
-        params.manualMode = true;
+        test::params.keepSeed = true;
+        test::params.manualMode = true;
         mapState.mapSeed = 5;
     }
     std::unique_ptr<RR> run(int w, int h, int path, bool noTopSoil = true) {
-        params.width = w;
-        params.height = h;
-        params.pathSize = path;
-        params.noTopSoil = noTopSoil;
+        test::params.width = w;
+        test::params.height = h;
+        test::params.pathSize = path;
+        test::params.noTopSoil = noTopSoil;
         return test::runGenerator<RR>();
     }
 };

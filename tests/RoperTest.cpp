@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         TempWorkspace::SetUp();
         test::makeTempFolder();
-        params.keepSeed = true;
+        test::params.keepSeed = true;
         mapState.mapSeed = 8;
     }
     std::unique_ptr<Roper> run(std::uint32_t seed) {

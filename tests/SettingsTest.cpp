@@ -36,100 +36,100 @@ protected:
 
 TEST_F(SettingsTest, KeysMatchByContainingAndOnlyInRange) {
     write(MapType::Cavern, "maxwidth 1000\nheight 20\ncomplexity 50\nobjects -1\n");
-    params.height = 696;
-    params.complexity = 20;
-    params.objects = 50;
-    loadTypeSettings(MapType::Cavern);
-    EXPECT_EQ(params.width, 1000) << "\"maxwidth\" contains \"width\"";
-    EXPECT_EQ(params.height, 696) << "below 32";
-    EXPECT_EQ(params.complexity, 20) << "Cavern takes 100 to 1000";
-    EXPECT_EQ(params.objects, 50);
+    test::params.height = 696;
+    test::params.complexity = 20;
+    test::params.objects = 50;
+    loadTypeSettings(MapType::Cavern, test::params);
+    EXPECT_EQ(test::params.width, 1000) << "\"maxwidth\" contains \"width\"";
+    EXPECT_EQ(test::params.height, 696) << "below 32";
+    EXPECT_EQ(test::params.complexity, 20) << "Cavern takes 100 to 1000";
+    EXPECT_EQ(test::params.objects, 50);
     write(MapType::Cavern, "complexity 100\n");
-    loadTypeSettings(MapType::Cavern);
-    EXPECT_EQ(params.complexity, 100);
+    loadTypeSettings(MapType::Cavern, test::params);
+    EXPECT_EQ(test::params.complexity, 100);
 
     write(MapType::BnA, "objects 60\n");
-    loadTypeSettings(MapType::BnA);
-    EXPECT_EQ(params.bnaObjects, 25) << "Bow and Arrow takes 0 to 50";
+    loadTypeSettings(MapType::BnA, test::params);
+    EXPECT_EQ(test::params.bnaObjects, 25) << "Bow and Arrow takes 0 to 50";
     write(MapType::BnA, "objects 30\n");
-    loadTypeSettings(MapType::BnA);
-    EXPECT_EQ(params.bnaObjects, 30);
-    EXPECT_EQ(params.objects, 50) << "the Bow and Arrow count is its own";
+    loadTypeSettings(MapType::BnA, test::params);
+    EXPECT_EQ(test::params.bnaObjects, 30);
+    EXPECT_EQ(test::params.objects, 50) << "the Bow and Arrow count is its own";
 }
 
 TEST_F(SettingsTest, TheFirstContainedKeyDecidesInReaderOrder) {
     // Both "width" and "height" are in the word; width comes first and 700 is a good width.
     write(MapType::Island, "widthheight 700\nislandsobjectsnumislands 7\n");
-    params.height = 696;
-    params.numIslands = 1;
-    params.objects = 50;
-    loadTypeSettings(MapType::Island);
-    EXPECT_EQ(params.width, 700);
-    EXPECT_EQ(params.height, 696);
-    EXPECT_EQ(params.objects, 7) << "Island's reader tries objects before numislands";
-    EXPECT_EQ(params.numIslands, 1);
+    test::params.height = 696;
+    test::params.numIslands = 1;
+    test::params.objects = 50;
+    loadTypeSettings(MapType::Island, test::params);
+    EXPECT_EQ(test::params.width, 700);
+    EXPECT_EQ(test::params.height, 696);
+    EXPECT_EQ(test::params.objects, 7) << "Island's reader tries objects before numislands";
+    EXPECT_EQ(test::params.numIslands, 1);
     // A word matching the first key with a number out of its range is not tried on others.
     write(MapType::Island, "objectsnumislands 500\n");
-    loadTypeSettings(MapType::Island);
-    EXPECT_EQ(params.numIslands, 1);
-    EXPECT_EQ(params.objects, 7);
+    loadTypeSettings(MapType::Island, test::params);
+    EXPECT_EQ(test::params.numIslands, 1);
+    EXPECT_EQ(test::params.objects, 7);
 }
 
 TEST_F(SettingsTest, OnlyTheFirstFiftyOneLinesAreRead) {
     std::string text;
     for (int i = 0; i < 50; ++i) text += "junk 1\n";
     write(MapType::Cavern, text + "width 1000\nheight 800\n");
-    loadTypeSettings(MapType::Cavern);
-    EXPECT_EQ(params.width, 1000) << "line 51";
-    EXPECT_EQ(params.height, 696) << "line 52 is ignored";
+    loadTypeSettings(MapType::Cavern, test::params);
+    EXPECT_EQ(test::params.width, 1000) << "line 51";
+    EXPECT_EQ(test::params.height, 696) << "line 52 is ignored";
     // A line longer than 255 characters is read in pieces, each counting as a line.
     write(MapType::Cavern, std::string(300, 'x') + " 5\nheight 720\n");
-    loadTypeSettings(MapType::Cavern);
-    EXPECT_EQ(params.height, 720);
+    loadTypeSettings(MapType::Cavern, test::params);
+    EXPECT_EQ(test::params.height, 720);
 }
 
 TEST_F(SettingsTest, WrittenInTheFixedOrderAndReadBack) {
     for (MapType type : {MapType::Island, MapType::Cavern, MapType::RR, MapType::WforW, MapType::SuperSheepRace,
                          MapType::SuperSheeper, MapType::Shopper})
         fs::create_directories(file(type).parent_path());
-    params.width = 2400;
-    params.height = 800;
-    params.complexity = 120;
-    params.numIslands = 3;
-    params.objects = 66;
-    ASSERT_EQ(saveTypeSettings(MapType::Island), std::nullopt);
+    test::params.width = 2400;
+    test::params.height = 800;
+    test::params.complexity = 120;
+    test::params.numIslands = 3;
+    test::params.objects = 66;
+    ASSERT_EQ(saveTypeSettings(MapType::Island, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::Island), "width 2400\nheight 800\ncomplexity 120\nnumislands 3\nobjects 66\n");
-    ASSERT_EQ(saveTypeSettings(MapType::Cavern), std::nullopt);
+    ASSERT_EQ(saveTypeSettings(MapType::Cavern, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::Cavern), "width 2400\nheight 800\ncomplexity 120\nobjects 66\n");
-    params.noTopSoil = true;
-    params.pathSize = 300;
-    ASSERT_EQ(saveTypeSettings(MapType::RR), std::nullopt);
+    test::params.noTopSoil = true;
+    test::params.pathSize = 300;
+    ASSERT_EQ(saveTypeSettings(MapType::RR, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::RR), "width 2400\nheight 800\npath 300\nsoil 1\n");
-    params.pads = 45;
-    ASSERT_EQ(saveTypeSettings(MapType::WforW), std::nullopt);
+    test::params.pads = 45;
+    ASSERT_EQ(saveTypeSettings(MapType::WforW, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::WforW), "pads 45\n");
-    ASSERT_EQ(saveTypeSettings(MapType::SuperSheepRace), std::nullopt);
+    ASSERT_EQ(saveTypeSettings(MapType::SuperSheepRace, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::SuperSheepRace), "width 2400\nheight 800\npath 300\ncomplexity 120\nsmoothing 0\n");
-    ASSERT_EQ(saveTypeSettings(MapType::SuperSheeper), std::nullopt);
+    ASSERT_EQ(saveTypeSettings(MapType::SuperSheeper, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::SuperSheeper), "width 2400\nheight 800\npath 300\npadding 1\nobjects 66\n");
-    ASSERT_EQ(saveTypeSettings(MapType::Shopper), std::nullopt);
+    ASSERT_EQ(saveTypeSettings(MapType::Shopper, test::params), std::nullopt);
     EXPECT_EQ(read(MapType::Shopper), "objects 66\n");
 
-    params = GenerationParameters{};
-    loadTypeSettings(MapType::RR);
-    EXPECT_TRUE(params.noTopSoil);
-    EXPECT_EQ(params.pathSize, 300);
+    test::params = GenerationParameters{};
+    loadTypeSettings(MapType::RR, test::params);
+    EXPECT_TRUE(test::params.noTopSoil);
+    EXPECT_EQ(test::params.pathSize, 300);
     write(MapType::RR, "soil 0\n");
-    loadTypeSettings(MapType::RR);
-    EXPECT_FALSE(params.noTopSoil);
+    loadTypeSettings(MapType::RR, test::params);
+    EXPECT_FALSE(test::params.noTopSoil);
 }
 
 TEST_F(SettingsTest, FortAndRoperFilesAreWrittenEmptyAndNeverRead) {
     for (MapType type : {MapType::Fort, MapType::Roper}) {
         write(type, "width 1000\n");
-        loadTypeSettings(type);
-        EXPECT_EQ(params.width, 1920);
-        ASSERT_EQ(saveTypeSettings(type), std::nullopt);
+        loadTypeSettings(type, test::params);
+        EXPECT_EQ(test::params.width, 1920);
+        ASSERT_EQ(saveTypeSettings(type, test::params), std::nullopt);
         EXPECT_EQ(read(type), "");
     }
 }
@@ -137,23 +137,23 @@ TEST_F(SettingsTest, FortAndRoperFilesAreWrittenEmptyAndNeverRead) {
 TEST_F(SettingsTest, ReadOnlyOrMissingFolderSaysSoAndKeepsTheFile) {
     write(MapType::Cavern, "width 1000\n");
     chmod(file(MapType::Cavern).c_str(), 0444);
-    const Failure refused = saveTypeSettings(MapType::Cavern);
+    const Failure refused = saveTypeSettings(MapType::Cavern, test::params);
     EXPECT_EQ(read(MapType::Cavern), "width 1000\n");
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->caption, "File write error");
     EXPECT_EQ(refused->text, "Unable to open " + file(MapType::Cavern).string() + " for writing, is file set as read only?");
-    EXPECT_TRUE(saveTypeSettings(MapType::Shopper)) << "data/shopper does not exist";
+    EXPECT_TRUE(saveTypeSettings(MapType::Shopper, test::params)) << "data/shopper does not exist";
     // Reading a missing file is silent and changes nothing.
-    const GenerationParameters before = params;
-    loadTypeSettings(MapType::Shopper);
-    EXPECT_EQ(params.objects, before.objects);
+    const GenerationParameters before = test::params;
+    loadTypeSettings(MapType::Shopper, test::params);
+    EXPECT_EQ(test::params.objects, before.objects);
 }
 
 TEST_F(SettingsTest, LaterLinesOverrideEarlierOnesOnlyWhenInRange) {
     write(MapType::SuperSheepRace, "smoothing 2\npath 80\npath 10\nsmoothing 3\n");
-    loadTypeSettings(MapType::SuperSheepRace);
-    EXPECT_EQ(params.pathSize, 80);
-    EXPECT_EQ(params.smoothing, 2);
+    loadTypeSettings(MapType::SuperSheepRace, test::params);
+    EXPECT_EQ(test::params.pathSize, 80);
+    EXPECT_EQ(test::params.smoothing, 2);
 }
 
 TEST_F(SettingsTest, InstalledTypesGetConsecutivePositions) {

@@ -37,10 +37,10 @@ protected:
     }
     // A run with the seed kept; `manual` picks the layout, otherwise it is drawn.
     std::unique_ptr<Shopper> run(unsigned seed, std::optional<Layout> manual = std::nullopt) {
-        params.keepSeed = true;
+        test::params.keepSeed = true;
         mapState.mapSeed = seed;
-        params.manualMode = manual.has_value();
-        params.shopperLayout = manual ? static_cast<int>(*manual) : 0;
+        test::params.manualMode = manual.has_value();
+        test::params.shopperLayout = manual ? static_cast<int>(*manual) : 0;
         return test::runGenerator<Shopper>();
     }
 };
@@ -286,7 +286,7 @@ TEST_F(ShopperTest, SameSeedSameMapInEveryThemeWithTheReservedPixels) {
     useBuildThemes();
     for (const Layout layout : {Layout::City, Layout::Maze}) {
         for (int theme = 0; theme < mapState.themeCount; theme += 2) {
-            params.themeChoice = theme;
+            test::params.themeChoice = theme;
             auto a = run(11, layout);
             auto b = run(11, layout);
             SCOPED_TRACE(theme);

@@ -21,16 +21,16 @@ protected:
         TempWorkspace::SetUp();
         test::useBuildArtwork(root, {"generic", "ssrace"}, {});
         countThemes();
-        params.keepSeed = true;
-        params.manualMode = true;
+        test::params.keepSeed = true;
+        test::params.manualMode = true;
         mapState.mapSeed = 3;
     }
     std::unique_ptr<SuperSheepRace> run(int w, int h, int complexity, int path = 70, int smoothing = 0) {
-        params.width = w;
-        params.height = h;
-        params.complexity = complexity;
-        params.pathSize = path;
-        params.smoothing = smoothing;
+        test::params.width = w;
+        test::params.height = h;
+        test::params.complexity = complexity;
+        test::params.pathSize = path;
+        test::params.smoothing = smoothing;
         return test::runGenerator<SuperSheepRace>();
     }
     // Air reached from the course's start at the left edge (4-connected); whether it reaches the right edge.
@@ -59,18 +59,20 @@ protected:
 }  // namespace
 
 TEST_F(SuperSheepRaceTest, TheScatterFollowsComplexityAndArea) {
-    params.width = 1920;
-    params.height = 696;
-    SuperSheepRace g;
+    test::params.width = 1920;
+    test::params.height = 696;
+    auto made = test::generatorFor<SuperSheepRace>();
+    SuperSheepRace& g = *made;
     brambex::srand(4);
     auto points = g.scatter(20, 1.0);
     ASSERT_EQ(points.size(), 20u);
     EXPECT_EQ(points.front().x, 0);
     EXPECT_EQ(points.front().y, 120);
     EXPECT_EQ(points.back().x, 1920);
-    params.width = 3840;
-    params.height = 1392;
-    SuperSheepRace big;
+    test::params.width = 3840;
+    test::params.height = 1392;
+    auto bigMade = test::generatorFor<SuperSheepRace>();
+    SuperSheepRace& big = *bigMade;
     EXPECT_EQ(big.scatter(static_cast<int>(20 * (1392.0 * 3840 / 1336320.0)), 4.0).size(), 80u);
 }
 
@@ -178,9 +180,10 @@ TEST_F(SuperSheepRaceTest, SmoothingModesRoundTheCorners) {
 TEST(SuperSheepRaceRules, ComplexityStopsWhereTheWindowsSliderStops) {
     GenerationParameters p;
     p.complexity = 1000;
-    EXPECT_EQ(SuperSheepRace(p).settings.complexity, MAX_RACE_COMPLEXITY);
+    auto complexity = [&p] { return std::get<SuperSheepRace::Settings>(recipeFrom(MapType::SuperSheepRace, p, 1, 0).settings).complexity; };
+    EXPECT_EQ(complexity(), MAX_RACE_COMPLEXITY);
     p.complexity = 35;
-    EXPECT_EQ(SuperSheepRace(p).settings.complexity, 35);
+    EXPECT_EQ(complexity(), 35);
     const SettingKey* key = nullptr;
     for (const SettingKey& k : typeRow(MapType::SuperSheepRace).readerKeys)
         if (k.key == "complexity") key = &k;

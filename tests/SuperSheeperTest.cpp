@@ -17,16 +17,16 @@ protected:
         TempWorkspace::SetUp();
         test::useBuildArtwork(root, {"generic", "supersheeper"}, {});
         countThemes();
-        params.keepSeed = true;
-        params.manualMode = true;
-        params.objects = 0;
+        test::params.keepSeed = true;
+        test::params.manualMode = true;
+        test::params.objects = 0;
         mapState.mapSeed = 9;
     }
     std::unique_ptr<SuperSheeper> run(int w, int h, int path, int padding) {
-        params.width = w;
-        params.height = h;
-        params.pathSize = path;
-        params.padding = padding;
+        test::params.width = w;
+        test::params.height = h;
+        test::params.pathSize = path;
+        test::params.padding = padding;
         return test::runGenerator<SuperSheeper>();
     }
     static int airIn(const Generator& g, int y0, int y1) {

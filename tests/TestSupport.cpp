@@ -20,6 +20,7 @@ void TempWorkspace::SetUp() {
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     root = pattern;
     resetProcessState();
+    params = GenerationParameters{};
     setWorkingDirectory(root);
     setWarningSink({});
 }

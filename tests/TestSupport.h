@@ -10,6 +10,7 @@
 #include "map/GdImage.h"
 #include "map/PointList.h"
 #include "map/Random.h"
+#include "tests/MadeFromParameters.h"
 
 #include <vector>
 
@@ -45,11 +46,12 @@ void useBuildArtwork(const std::filesystem::path& root, std::initializer_list<co
 // Creates data/temp under the working directory so previews can be written.
 void makeTempFolder();
 
-// Makes a map with a new generator of type T: rand() is seeded with `randSeed` first (the draws
-// made before a run's own seeding); with keepSeed set the map's seed comes from mapState.
+// Makes a map with a new generator of type T from `params`: rand() is seeded with `randSeed`
+// first (the draws made before a run's own seeding); with keepSeed set the map's seed comes from
+// mapState.
 template <typename T>
 std::unique_ptr<T> runGenerator(unsigned randSeed = 1) {
-    auto g = std::make_unique<T>();
+    auto g = generatorFor<T>();
     brambex::srand(randSeed);
     g->generate();
     return g;

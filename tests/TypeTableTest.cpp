@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "generators/MapRecipe.h"
 #include "generators/TypeTable.h"
 #include "shell/window/TypeLayouts.h"
 #include "tests/TestSupport.h"
@@ -21,7 +22,7 @@ TEST_F(TypeTableTest, RowsAreInListOrderAndEveryTypeHasItsOwnName) {
     // Installing a type only needs its marker file, so every row must make its own type.
     for (const TypeRow& row : typeTable()) {
         ASSERT_NE(row.make, nullptr) << row.className;
-        EXPECT_EQ(row.make(params)->mapType(), row.type) << row.className;
+        EXPECT_EQ(row.make(recipeFrom(row.type, test::params, 1, 0))->mapType(), row.type) << row.className;
     }
 }
 
@@ -69,14 +70,11 @@ TEST_F(TypeTableTest, WindowPositionsSetOnChangeLieInsideTheRangesSetAtTheSameTi
     }
 }
 
-TEST_F(TypeTableTest, FactoryFallsBackToBowAndArrowWhenNoInstalledTypeHasThePosition) {
+TEST_F(TypeTableTest, NoTypeAtAListPositionNoInstalledTypeHas) {
     installedTypes.typeInstalled[static_cast<int>(MapType::Island)] = true;
     installedTypes.typeListIndex[static_cast<int>(MapType::Island)] = 0;
     EXPECT_EQ(typeAtListPosition(0), MapType::Island);
     EXPECT_EQ(typeAtListPosition(1), std::nullopt);
-    std::unique_ptr<Generator> g = createGenerator(1);
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->mapType(), MapType::BnA);
 }
 
 // Installed but uninstalled types must not shadow a later type at the same position (every

@@ -22,7 +22,7 @@ protected:
         test::useBuildArtwork(root, {"wfw"}, {});
     }
     std::unique_ptr<WforW> run(unsigned seed, int pads = 50) {
-        params.pads = pads;
+        test::params.pads = pads;
         return test::runGenerator<WforW>(seed);
     }
 };
@@ -30,8 +30,8 @@ protected:
 }  // namespace
 
 TEST_F(WforWTest, TheBuildingIsTheStandardSizeWithItsNodesAndPads) {
-    params.width = 4000;
-    params.height = 3000;
+    test::params.width = 4000;
+    test::params.height = 3000;
     auto g = run(3);
     ASSERT_EQ(g->image->sx, 1920);
     ASSERT_EQ(g->image->sy, 696);

@@ -92,8 +92,8 @@ TEST_F(WindowModelTest, StartsWithTheFirstTypeTheListsAndTheRanges) {
     EXPECT_EQ(c(C::Complexity).max, 50);
     EXPECT_EQ(c(C::Complexity).value, 20);
     EXPECT_EQ(c(C::WidthValue).text, "1920");
-    EXPECT_EQ(params.width, 1920);
-    EXPECT_EQ(params.height, 696);
+    EXPECT_EQ(model->parameters().width, 1920);
+    EXPECT_EQ(model->parameters().height, 696);
     EXPECT_FALSE(model->themePreviewPicture().empty()) << "the theme preview is built at start";
 }
 
@@ -112,21 +112,21 @@ TEST_F(WindowModelTest, SwitchingTypesSetsTheirRangesAndSelectingAgainChangesNot
     EXPECT_EQ(c(C::Complexity).min, 1);
     EXPECT_EQ(c(C::Complexity).max, 100);
     EXPECT_EQ(c(C::Complexity).value, 50);
-    EXPECT_EQ(params.complexity, 50);
+    EXPECT_EQ(model->parameters().complexity, 50);
 }
 
 TEST_F(WindowModelTest, SizesReachTheGeneratorsInStepsOfEight) {
     model->moveSlider(C::Width, 1925);
     model->moveSlider(C::Height, 700);
-    EXPECT_EQ(params.width, 1920);
-    EXPECT_EQ(params.height, 696);
+    EXPECT_EQ(model->parameters().width, 1920);
+    EXPECT_EQ(model->parameters().height, 696);
     EXPECT_EQ(c(C::HeightValue).text, "696");
     model->moveSlider(C::Width, 9999);
-    EXPECT_EQ(params.width, 8000) << "the slider keeps its range";
+    EXPECT_EQ(model->parameters().width, 8000) << "the slider keeps its range";
     // A type change resets the size.
     model->select(C::GameType, 1);
-    EXPECT_EQ(params.width, 1920);
-    EXPECT_EQ(params.height, 696);
+    EXPECT_EQ(model->parameters().width, 1920);
+    EXPECT_EQ(model->parameters().height, 696);
 }
 
 TEST_F(WindowModelTest, ASettingsFileMovesTheSlidersWithinTheirRanges) {
@@ -135,7 +135,7 @@ TEST_F(WindowModelTest, ASettingsFileMovesTheSlidersWithinTheirRanges) {
     EXPECT_EQ(c(C::Islands).value, 7);
     EXPECT_EQ(c(C::Objects).value, 33);
     EXPECT_EQ(c(C::Width).value, 8000);
-    EXPECT_EQ(params.width, 8000) << "read back from the slider";
+    EXPECT_EQ(model->parameters().width, 8000) << "read back from the slider";
     // Save writes what the controls hold.
     model->moveSlider(C::Objects, 44);
     model->press(C::SaveSettings);
@@ -174,7 +174,7 @@ TEST_F(WindowModelTest, ManualModeEnablesTheChoiceListsAndTheThemePreview) {
     EXPECT_TRUE(c(C::Theme).enabled);
     EXPECT_TRUE(c(C::ThemePreview).shown);
     model->select(C::Theme, 1);
-    EXPECT_EQ(params.themeChoice, 1);
+    EXPECT_EQ(model->parameters().themeChoice, 1);
     EXPECT_TRUE(fs::exists(root / "data" / "temp" / "themeprev.png"));
     ImagePtr swatch = loadPng(root / "data" / "temp" / "themeprev.png");
     ASSERT_TRUE(swatch);
@@ -364,7 +364,7 @@ TEST_F(WindowModelTest, ATypedSeedMakesTheCommandLinesMap) {
     // The command line's Cavern parameters.
     model->select(C::GameType, 1);
     model->select(C::GameType, 0);
-    ASSERT_EQ(params.complexity, 50);
+    ASSERT_EQ(model->parameters().complexity, 50);
     model->setSeedText("4243");  // a seed whose theme draw differs from the draw after it
     model->press(C::Generate);
     finish();
@@ -404,13 +404,13 @@ TEST_F(WindowModelTest, SuperSheeperComesUpTallAndRopeRaceWide) {
     ASSERT_EQ(c(C::GameType).items, (std::vector<std::string>{"Cavern", "Island", "RopeRace", "SuperSheeper"}));
     model->select(C::GameType, 3);
     EXPECT_EQ(c(C::Status).text, "SuperSheeper");
-    EXPECT_EQ(params.width, 1920);
-    EXPECT_EQ(params.height, 2880);
+    EXPECT_EQ(model->parameters().width, 1920);
+    EXPECT_EQ(model->parameters().height, 2880);
     EXPECT_TRUE(c(C::Padding).shown);
     EXPECT_EQ(c(C::PathSize).min, 174);
     model->select(C::GameType, 2);
     EXPECT_EQ(c(C::Status).text, "Rope Race");
-    EXPECT_EQ(params.height, 696);
+    EXPECT_EQ(model->parameters().height, 696);
     EXPECT_TRUE(c(C::NoTopSoil).shown);
     EXPECT_FALSE(c(C::Padding).shown);
     EXPECT_FALSE(c(C::Objects).shown);
@@ -435,11 +435,11 @@ TEST_F(WindowModelTest, ShopperOffersItsLayoutsInManualModeAndMakesTheChosenOne)
         model->select(C::Layout, static_cast<int>(layout));
         model->press(C::Generate);
         finish();
-        auto* shopper = dynamic_cast<const Shopper*>(model->map());
-        ASSERT_NE(shopper, nullptr);
-        EXPECT_EQ(shopper->layout, layout);
-        EXPECT_EQ(shopper->image->sx, 1920);
-        EXPECT_EQ(shopper->image->sy, 696);
+        const std::optional<MapRecipe> made = parseMapCode(model->mapCode()).recipe;
+        ASSERT_TRUE(made);
+        EXPECT_EQ(std::get<Shopper::Settings>(made->settings).shopperLayout, static_cast<int>(layout));
+        EXPECT_EQ(model->map()->image->sx, 1920);
+        EXPECT_EQ(model->map()->image->sy, 696);
     }
 }
 

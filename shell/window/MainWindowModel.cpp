@@ -952,6 +952,9 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
                                  unknown.empty() ? "" : (", its " + unknown + " are not known (the controls keep theirs)").c_str()));
         }
     }
+    if (!map_->hasIdentity)
+        setStatus(formatText("%s has no map record: it carries no seed, type or theme.",
+                             paths.currentMapPath.filename().c_str()));
     // Full colour is offered only for a map that is full colour already.
     const bool trueColour = map_->image->trueColor != 0;
     control(C::ForceFullColour).enabled = trueColour;
@@ -1011,7 +1014,10 @@ void MainWindowModel::showRecipe(const MapRecipe& recipe) {
     showTypeLayout(position);
     applyMode();
     refreshParameters();
+    // The style's preview follows the list; the status keeps saying which type is shown.
+    const std::string status = control(C::Status).text;
     styleChanged();
+    setStatus(status);
     rebuildThemePreview();
 }
 

@@ -130,6 +130,9 @@ public:
     // Asks a running run to stop at its next step; the map shown before it stays.
     void cancelRun();
 
+    // The values the controls stand for, as a recipe is made from them.
+    const GenerationParameters& parameters() const { return parameters_; }
+
     // The map on screen (none before the first Generate or Load Map). A run keeps the map shown
     // before it until the new one is there; a cancelled or failed run leaves it.
     const Map* map() const { return map_.get(); }

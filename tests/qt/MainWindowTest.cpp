@@ -97,13 +97,13 @@ TEST_F(MainWindowTest, ControlsCarryTheirTextsAndFollowTheModel) {
     // A slider moved by the user updates the parameters and its box, in the map's steps of 8; a
     // value typed into the box moves the slider.
     find<QSlider>(C::Width)->setValue(2005);
-    EXPECT_EQ(params.width, 2000);
+    EXPECT_EQ(window->model().parameters().width, 2000);
     auto* widthBox = window->findChild<QSpinBox*>(QString("box%1").arg(static_cast<int>(C::Width)));
     ASSERT_NE(widthBox, nullptr);
     EXPECT_EQ(widthBox->value(), 2000);
     widthBox->setValue(3000);
     EXPECT_EQ(find<QSlider>(C::Width)->value(), 3000);
-    EXPECT_EQ(params.width, 3000);
+    EXPECT_EQ(window->model().parameters().width, 3000);
     EXPECT_EQ(find<QSlider>(C::Width)->pageStep(), (find<QSlider>(C::Width)->maximum() - find<QSlider>(C::Width)->minimum()) / 10);
     // Every slider shows its value in a box, and every control says what it is for.
     for (Control s : {C::Complexity, C::Objects, C::Padding, C::Pads, C::BnaObjects, C::PathSize, C::Islands})
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, TheEditorsHighlightNeverBlendsAway) {
     editor.show();
     QApplication::processEvents();
     // One pixel of the map given a colour of its own, then selected.
-    Generator& map = const_cast<Generator&>(*window->model().map());
+    Map& map = const_cast<Map&>(*window->model().map());
     ASSERT_FALSE(map.image->trueColor);
     const int lone = gdImageColorAllocate(map.image.get(), 13, 201, 77);
     ASSERT_GE(lone, 0);
