@@ -290,6 +290,8 @@ void applyRecipe(const MapRecipe& r, GenerationParameters& p) {
         r.settings);
 }
 
+std::string mapCodeCheck(std::string_view payload) { return checkOf(payload); }
+
 std::string mapCode(const MapRecipe& recipe) {
     const std::string payload = payloadOf(canonical(recipe));
     return payload + "-" + checkOf(payload);

@@ -106,6 +106,8 @@ SizeRange sizeRange(MapType type);
 constexpr std::string_view MAP_CODE_FORMAT = "BX1";
 
 std::string mapCode(const MapRecipe& recipe);
+// The four check characters of a code's text before them.
+std::string mapCodeCheck(std::string_view payload);
 
 struct ParsedCode {
     std::optional<MapRecipe> recipe;  // the code's recipe, of this build's epoch

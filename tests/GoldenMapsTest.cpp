@@ -192,9 +192,12 @@ TEST(GoldenTable, EveryTypeHasRowsOfItsEpochInBothModesAtTheStandardSizeAndAnoth
     for (const TypeRow& type : typeTable()) {
         ASSERT_TRUE(sizes.count(type.type)) << type.className << " has no golden rows of epoch " << type.epoch;
         EXPECT_TRUE(sizes[type.type].count({1920, 696})) << type.className;
-        if (type.type != MapType::WforW)  // its maps do not depend on the mode
+        if (type.type != MapType::WforW) {  // its maps do not depend on the mode
             EXPECT_EQ(modes[type.type].size(), 2u) << type.className << " needs rows in Manual and in Random mode";
-        if (!type.windowFixedSize) EXPECT_GE(sizes[type.type].size(), 2u) << type.className << " needs another size";
+        }
+        if (!type.windowFixedSize) {
+            EXPECT_GE(sizes[type.type].size(), 2u) << type.className << " needs another size";
+        }
     }
 }
 

@@ -295,3 +295,131 @@ TEST_F(MapIdentityTest, KeptArtworkMakesTheSameMaps) {
         EXPECT_GT(cache->hits(), hitsBefore);
     }
 }
+
+// A map's code carries every value it was made from: Load Map puts them all on the controls (a
+// Cavern of 9 caves under sliders that said otherwise), so Modify makes the map again; the
+// controls then stand for the code itself.
+TEST_F(MapIdentityTest, LoadMapPutsEveryValueOfTheCodeOnTheControls) {
+    for (MapType type : {MapType::Cavern, MapType::BnA, MapType::SuperSheepRace, MapType::Shopper, MapType::Fort}) {
+        SCOPED_TRACE(name(type));
+        GenerationParameters p;
+        p.width = 2000;
+        p.height = 1000;
+        p.numIslands = 9;
+        p.complexity = 37;
+        p.objects = 13;
+        p.bnaObjects = 40;
+        p.bnaStyle = 4;
+        p.bnaAlgorithm = 1;
+        p.pathSize = 120;
+        p.smoothing = 2;
+        p.shopperLayout = 1;
+        p.fortBrick = 2;
+        p.manualMode = true;
+        p.themeChoice = 3;
+        MapRecipe recipe = recipeFrom(type, p, 4321, mapState.themeCount);
+        recipe.waterColour = 3;
+        const std::string code = mapCode(recipe);
+        ASSERT_EQ(cli("--code " + code + " --out coded.png"), 0);
+
+        model = std::make_unique<MainWindowModel>(services);
+        model->initialise();
+        choose(type == MapType::Island ? MapType::Cavern : MapType::Island);
+        services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "coded.png"; };
+        model->press(C::LoadMap);
+        ASSERT_NE(model->map(), nullptr);
+        EXPECT_EQ(model->mapCode(), code);
+        EXPECT_EQ(mapCode(model->controlsRecipe(type, 4321)), code) << "the controls stand for the code";
+        EXPECT_EQ(c(C::Water).value, 3);
+        EXPECT_TRUE(c(C::Manual).checked);
+        if (typeRow(type).usesTheme) {
+            EXPECT_EQ(c(C::Theme).value, 3);
+        }
+        model->setChecked(C::Modify, true);
+        generateInWindow("", root / "remade.png");
+        EXPECT_EQ(model->mapCode(), code);
+        EXPECT_TRUE(samePicture(root / "coded.png", root / "remade.png"));
+        model.reset();
+    }
+}
+
+// A pasted code makes the map the command line makes of it, whatever the controls said.
+TEST_F(MapIdentityTest, APastedCodeMakesTheCommandLinesMap) {
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    choose(MapType::Island);
+    GenerationParameters p;
+    p.width = 1600;
+    p.height = 800;
+    p.numIslands = 4;
+    p.complexity = 300;
+    p.objects = 90;
+    const std::string code = mapCode(recipeFrom(MapType::Cavern, p, 99, mapState.themeCount));
+    ASSERT_EQ(cli("--code " + code + " --out cli.png"), 0);
+    services.mapCode = "  " + code + "\n";
+    model->menu(MenuCommand::MapFromCode);
+    finish();
+    ASSERT_NE(model->map(), nullptr);
+    EXPECT_EQ(model->mapCode(), code);
+    EXPECT_EQ(c(C::GameType).value, installedTypes.listIndex(MapType::Cavern));
+    EXPECT_EQ(c(C::Islands).value, 4);
+    EXPECT_EQ(c(C::Complexity).value, 300) << "the slider's range grows to hold the code's value";
+    EXPECT_EQ(model->shownSeed(), 99u);
+    ASSERT_EQ(saveMap(*model->map(), root / "window.png", false), std::nullopt);
+    EXPECT_TRUE(samePicture(root / "cli.png", root / "window.png"));
+    Bytes saved;
+    ASSERT_TRUE(readWholeFile(root / "window.png", saved));
+    EXPECT_EQ(readMapCode(saved), code);
+}
+
+TEST_F(MapIdentityTest, ACodeTheWindowCannotMakeIsRefusedOrMadeAsTodaysRecipeWhenAsked) {
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    services.mapCode = "BX1-cavern.1-5-t1-1920x696-c50-n1-o50-w0-0000";
+    model->menu(MenuCommand::MapFromCode);
+    finish();
+    EXPECT_EQ(model->map(), nullptr);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_NE(services.messages[0].text.find("typing error"), std::string::npos) << services.messages[0].text;
+
+    const int epoch = typeRow(MapType::Cavern).epoch;
+    const std::string payload = "BX1-cavern." + std::to_string(epoch + 1) + "-5-t1-1920x696-c50-n3-o50-w0";
+    services.mapCode = payload + "-" + mapCodeCheck(payload);
+    services.answer = false;
+    model->menu(MenuCommand::MapFromCode);
+    finish();
+    EXPECT_EQ(model->map(), nullptr) << "not made without the user's word";
+    ASSERT_EQ(services.questions.size(), 1u);
+    EXPECT_NE(services.questions[0].text.find("different map"), std::string::npos) << services.questions[0].text;
+    EXPECT_NE(services.questions[0].text.find("not the map of the code"), std::string::npos);
+
+    services.answer = true;
+    model->menu(MenuCommand::MapFromCode);
+    finish();
+    ASSERT_NE(model->map(), nullptr);
+    const std::optional<MapRecipe> made = parseMapCode(model->mapCode()).recipe;
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->epoch, epoch) << "this version's recipe, and its code says so";
+    EXPECT_EQ(fieldValues(*made), (std::vector<int>{50, 3, 50}));
+}
+
+TEST_F(MapIdentityTest, AMapFileWithoutACodeSaysWhatCouldNotBeKnown) {
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    choose(MapType::Cavern);
+    generateInWindow("8", root / "made.png");
+    Map old;
+    old.image = loadPng(root / "made.png");
+    old.type = MapType::Cavern;
+    old.seed = 8;
+    old.typeIndex = installedTypes.listIndex(MapType::Cavern);
+    ASSERT_EQ(saveMap(old, root / "old.png", false), std::nullopt);  // no code: a map of an earlier version
+    services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "old.png"; };
+    model->press(C::LoadMap);
+    ASSERT_NE(model->map(), nullptr);
+    EXPECT_EQ(model->shownSeed(), 8u);
+    EXPECT_EQ(model->mapCode(), "");
+    const std::string& status = c(C::Status).text;
+    EXPECT_NE(status.find("no map code"), std::string::npos) << status;
+    EXPECT_NE(status.find("complexity, caves, objects are not known"), std::string::npos) << status;
+}
