@@ -96,7 +96,7 @@ SizeRange sizeRange(MapType type);
 
 // ---- The map code: the recipe as one line of text a person can paste into a chat.
 //
-//   BX1-cavern.1-1796848488-t3-1920x696-c50-n1-o50-w0-K7QF
+//   BX1-cavern.1-1796848488-t3-1920x696-c50-n1-o50-w0-X6YB
 //
 // format, type (its -t name) and recipe epoch, seed, theme ("t3" theme 3 as chosen, "r7" drawn
 // out of 7 themes), size (types that take one), the type's fields (letter and value), water colour,

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -20,7 +22,8 @@
 
 #include <fstream>
 
-#include "map/Generator.h"
+#include "generators/MapRecipe.h"
+#include "map/Map.h"
 #include "map/ProcessState.h"
 #include "map/Themes.h"
 #include "generators/Worker.h"
@@ -343,3 +346,38 @@ TEST_F(MainWindowTest, ClosingAfterAnEditorChangeAsks) {
 }
 
 }  // namespace
+
+// Edit > Copy Map Code puts the code of the map on screen on the clipboard; Edit > Map from Code
+// makes a code's map (the dialog answered by the test) with the controls showing its values.
+TEST_F(MainWindowTest, TheMapsCodeIsCopiedAndAPastedCodeIsMade) {
+    auto action = [this](const QString& text) -> QAction* {
+        for (QAction* a : window->findChildren<QAction*>())
+            if (a->text() == text) return a;
+        ADD_FAILURE() << "no action " << text.toStdString();
+        return nullptr;
+    };
+    QAction* copy = action("Copy Map &Code");
+    QAction* paste = action("Map from Co&de...");
+    ASSERT_TRUE(copy && paste);
+    EXPECT_EQ(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    EXPECT_EQ(paste->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+
+    GenerationParameters p;
+    p.width = 2400;
+    p.height = 800;
+    p.numIslands = 2;
+    p.objects = 70;
+    const std::string code = mapCode(recipeFrom(MapType::Island, p, 2026, mapState.themeCount));
+    services.mapCode = code;
+    paste->trigger();
+    ASSERT_TRUE(waitForMap());
+    EXPECT_EQ(window->previewImage().size(), QSize(2400, 800));
+    EXPECT_EQ(find<QComboBox>(C::GameType)->currentText(), "Island");
+    EXPECT_EQ(find<QSlider>(C::Islands)->value(), 2);
+    EXPECT_EQ(find<QSlider>(C::Objects)->value(), 70);
+    EXPECT_EQ(window->findChild<QLineEdit*>("currentSeed")->text(), "2026");
+
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), code);
+}
