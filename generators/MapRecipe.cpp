@@ -336,6 +336,7 @@ ParsedCode parseMapCode(std::string_view text) {
         return fail("The map code has no recipe epoch after its type.");
     if (!parseNumber(parts[2], 0xFFFFFFFFull, seed)) return fail("The map code's seed is not a number from 0 to 4294967295.");
 
+    out.epoch = static_cast<int>(epoch);
     MapRecipe r;
     r.type = row->type;
     r.epoch = static_cast<int>(epoch);

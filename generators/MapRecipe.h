@@ -112,6 +112,7 @@ std::string mapCodeCheck(std::string_view payload);
 struct ParsedCode {
     std::optional<MapRecipe> recipe;  // the code's recipe, of this build's epoch
     std::string error;                // why there is none, in words a user reads
+    int epoch = 0;                    // the recipe epoch the code names (0 when it names none)
     // A well-formed code of another epoch of its type: the same settings with this build's
     // epoch, which makes a different map (the window offers it, labelled so).
     std::optional<MapRecipe> todaysRecipe;
