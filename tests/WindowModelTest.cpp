@@ -749,3 +749,101 @@ TEST_F(WindowModelTest, PlayableCandidatesKeepOnlyPlayableMaps) {
     for (const auto& c : model->candidates()) EXPECT_TRUE(c.playable) << c.seed;
     EXPECT_LE(model->candidateTries(), 8);
 }
+
+namespace {
+
+// One editor change on the map on screen (a colour made harder), kept with OK.
+void editOnce(MainWindowModel& model) {
+    MapEditorModel& editor = model.mapEditor();
+    ASSERT_EQ(editor.open(), std::nullopt);
+    ASSERT_FALSE(editor.groups()[0].empty());
+    ASSERT_EQ(editor.selectEntry(editor.groups()[0].front().entry), std::nullopt);
+    ASSERT_EQ(editor.down(), std::nullopt);
+    editor.accept();
+}
+
+}  // namespace
+
+// Live never replaces an edited map: it waits, and says so, until the change is saved.
+TEST_F(WindowModelTest, LiveWaitsWhileTheMapHasEditsNotSaved) {
+    model->press(C::Generate);
+    finish();
+    ASSERT_TRUE(model->live());
+    editOnce(*model);
+    ASSERT_TRUE(model->unsaved());
+    const std::string code = model->mapCode();
+    model->moveSlider(C::Objects, c(C::Objects).value == 10 ? 20 : 10);
+    finish();
+    EXPECT_TRUE(model->unsaved()) << "the edit is still there";
+    EXPECT_EQ(model->mapCode(), code);
+    EXPECT_EQ(services.saveQuestions, 0) << "nothing replaced, so nothing to ask";
+    EXPECT_NE(c(C::Status).text.find("Live is paused"), std::string::npos) << c(C::Status).text;
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return root / "edited.png"; };
+    model->menu(MenuCommand::Save);
+    model->moveSlider(C::Objects, 30);
+    finish();
+    EXPECT_NE(model->mapCode(), code) << "saved: Live goes on";
+}
+
+// Back and Forward bring back the map that was on screen, and the controls describe it: its type,
+// its size, and a size Live had changed.
+TEST_F(WindowModelTest, TheControlsDescribeAMapBroughtBackFromTheHistory) {
+    model->setSeedText("5");
+    model->press(C::Generate);  // Cavern 1920 x 696
+    finish();
+    model->setLive(true);
+    model->moveSlider(C::Width, 2400);  // Live: the same map at another width
+    finish();
+    ASSERT_EQ(model->map()->width, 2400);
+    const std::string cavern = model->mapCode();
+    model->select(C::GameType, 1);
+    model->moveSlider(C::Width, 3000);
+    model->press(C::Generate);  // Island
+    finish();
+    model->setSeedText("");
+    ASSERT_EQ(model->map()->mapType(), MapType::Island);
+    model->historyBack();
+    finish();
+    EXPECT_EQ(model->mapCode(), cavern) << "the map as Live left it";
+    EXPECT_EQ(c(C::GameType).value, 0);
+    EXPECT_EQ(c(C::Status).text.rfind("Cavern", 0), 0u) << c(C::Status).text;
+    EXPECT_EQ(c(C::Width).value, 2400);
+    EXPECT_EQ(mapCode(model->controlsRecipe(MapType::Cavern, 5)), cavern);
+    model->historyForward();
+    finish();
+    EXPECT_EQ(c(C::GameType).value, 1);
+    EXPECT_EQ(c(C::Width).value, 3000);
+}
+
+// A candidate is made and picked by its seed, never through the Seed field, and a pick asks
+// before it replaces an edited map.
+TEST_F(WindowModelTest, CandidatesLeaveTheSeedFieldAloneAndAskBeforeReplacingAnEdit) {
+    model->setSeedText("77");
+    model->generateCandidates(2, false, 500);
+    finish();
+    ASSERT_EQ(model->candidates().size(), 2u);
+    EXPECT_EQ(model->seedText(), "77");
+    editOnce(*model);
+    services.saveChoice = SaveChoice::Cancel;
+    model->pickCandidate(0);
+    finish();
+    EXPECT_EQ(services.saveQuestions, 1);
+    EXPECT_EQ(model->shownSeed(), 501u) << "the last candidate, edited, stays";
+    services.saveChoice = SaveChoice::Discard;
+    model->pickCandidate(0);
+    finish();
+    EXPECT_EQ(model->shownSeed(), 500u);
+    EXPECT_EQ(model->seedText(), "77");
+}
+
+// Exit asks once: the window's own close that follows does not ask again.
+TEST_F(WindowModelTest, ExitAsksOnceAboutAnEditedMap) {
+    model->press(C::Generate);
+    finish();
+    editOnce(*model);
+    services.saveChoice = SaveChoice::Discard;
+    model->menu(MenuCommand::Exit);
+    EXPECT_EQ(services.saveQuestions, 1);
+    EXPECT_EQ(services.quits, 1);
+    EXPECT_TRUE(model->quitting()) << "the close that follows asks nothing";
+}

@@ -798,7 +798,10 @@ void MainWindow::syncFromModel() {
         if (b->objectName() == "historyForward")
             b->setEnabled(!model_->busy() && model_->historyPosition() + 1 < static_cast<int>(model_->history().size()));
     }
-    if (recentMenu_ && recentMenu_->actions().size() != static_cast<int>(model_->recentFiles().size())) {
+    // The menu follows the list whenever it changes (a reopened file moves to the top without
+    // changing the count).
+    if (recentMenu_ && shownRecent_ != model_->recentFiles()) {
+        shownRecent_ = model_->recentFiles();
         rebuildRecentMenu();
         saveRecentFiles();
     }
@@ -837,8 +840,8 @@ void MainWindow::reloadPictures() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // An edited map is not lost without asking.
-    if (!model_->mayReplaceMap()) {
+    // An edited map is not lost without asking (once: Exit has asked already when it closes us).
+    if (!model_->quitting() && !model_->mayReplaceMap()) {
         event->ignore();
         syncFromModel();
         return;

@@ -93,6 +93,7 @@ private:
     QLabel* runLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    std::vector<std::filesystem::path> shownRecent_;  // the files the Recent menu lists
     QTimer clock_;  // the elapsed time of a run, once a second
     const void* shownMap_ = nullptr;
     std::shared_ptr<const PicturePyramid> busyPicture_;

@@ -416,6 +416,7 @@ void MainWindowModel::menu(MenuCommand m) {
         switch (m) {
         case MenuCommand::Exit:
             if (!mayReplaceMap()) break;
+            quitting_ = true;
             waitForWorker();
             services_.quit();
             break;
@@ -567,17 +568,19 @@ void MainWindowModel::generate() {
         services_.showMessage({"Seed", "The seed must be a whole number from 0 to 4294967295."});
         return;
     }
-    if (!mayReplaceMap()) return;
+    makeMapOfSeed(seedTyped ? std::optional(static_cast<std::uint32_t>(typedSeed)) : std::nullopt);
+}
+
+void MainWindowModel::makeMapOfSeed(std::optional<std::uint32_t> seed) {
+    const TypeRow* row = selectedRow();
+    if (busy() || !row || !mayReplaceMap()) return;
     recountThemes();
     readAllControls();
-
-    // The seed is decided here, before the run: a typed one, the shown map's (Modify), or a new
-    // one. The run is then the same as `brambex -t <type> --seed N`, so the seed the map records
-    // always makes it again.
-    const std::uint32_t seed = seedTyped ? static_cast<std::uint32_t>(typedSeed)
-                               : parameters_.keepSeed && map_ && map_->hasIdentity ? map_->seed
-                                                                              : freshSeed();
-    startRun(requestFor(controlsRecipe(row->type, seed)), false);
+    // The seed is decided here, before the run: the one given (typed, a candidate's), the shown
+    // map's (Modify), or a new one. The run is then the same as `brambex -t <type> --seed N`, so
+    // the seed the map records always makes it again.
+    const std::uint32_t chosen = seed ? *seed : parameters_.keepSeed && map_ && map_->hasIdentity ? map_->seed : freshSeed();
+    startRun(requestFor(controlsRecipe(row->type, chosen)), false);
 }
 
 MapRecipe MainWindowModel::controlsRecipe(MapType type, std::uint32_t seed) {
@@ -592,6 +595,12 @@ void MainWindowModel::liveUpdate() {
     if (!live_ || !map_ || !map_->hasIdentity || (busy() && !liveRun_)) return;
     const TypeRow* row = selectedRow();
     if (!row || row->type != map_->mapType()) return;
+    // A live frame would replace the map and its editor changes without a question: Live waits
+    // until they are saved (or Generate asks and they are discarded).
+    if (unsaved()) {
+        setStatus("Live is paused: the map has editor changes that are not saved. Save them, or press Generate.");
+        return;
+    }
     readAllControls();
     const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(parameters_.width) * parameters_.height;
     if (pixels > MAX_LIVE_PIXELS) return;  // made again by Generate
@@ -660,19 +669,13 @@ void MainWindowModel::generateCandidates(int count, bool playableOnly, std::opti
 }
 
 void MainWindowModel::nextCandidate() {
-    const std::string typed = seedText_;
-    seedText_ = std::to_string(candidateBase_ + static_cast<std::uint32_t>(candidateTries_++));
-    generate();
-    seedText_ = typed;
+    makeMapOfSeed(candidateBase_ + static_cast<std::uint32_t>(candidateTries_++));
     if (!busy()) candidatesWanted_ = 0;  // nothing could be started
 }
 
 void MainWindowModel::pickCandidate(int index) {
     if (busy() || index < 0 || index >= static_cast<int>(candidates_.size())) return;
-    const std::string typed = seedText_;
-    seedText_ = std::to_string(candidates_[static_cast<std::size_t>(index)].seed);
-    guarded([&] { generate(); });
-    seedText_ = typed;
+    guarded([&] { makeMapOfSeed(candidates_[static_cast<std::size_t>(index)].seed); });
 }
 
 void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews) {
@@ -700,6 +703,9 @@ void MainWindowModel::generationFinished(RunResult result) {
         if (!result.map) return;  // stopped, or failed: the map on screen stays
         // A live frame writes no files: the preview files follow the next Generate or Load.
         setMap(std::move(result.map), false);
+        // The history entry of the map on screen is this map now (Back and Forward come back to it).
+        if (historyAt_ >= 0 && historyAt_ < static_cast<int>(history_.size()))
+            history_[static_cast<std::size_t>(historyAt_)].request = pendingRequest_;
         mapShown_ = true;
         reloadPreviews();
         setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
@@ -754,6 +760,9 @@ void MainWindowModel::generationFinished(RunResult result) {
         else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
         return;
     }
+    // A map brought back from the history puts its own values on the controls, so they describe
+    // the map on screen (and Live goes on from it).
+    if (runFromHistory_) showRecipe(pendingRequest_.recipe);
     // The theme the run chose is shown in the list (Manual mode shows the one picked already).
     if (map_->themeChosen) showThemeInList(map_->chosenTheme);
     parameters_.manualMode = control(C::Manual).checked;

@@ -159,6 +159,8 @@ public:
     // Asks Save / Discard / Cancel when the map on screen has unsaved changes; true when the map
     // may be replaced (nothing to lose, saved, or discarded).
     bool mayReplaceMap();
+    // Exit has asked and the window is closing: nothing is asked again.
+    bool quitting() const { return quitting_; }
     // What the preview shows when it is not the selected type's map ("Cavern map, seed 7"), or
     // empty when it is.
     std::string mapCaption() const;
@@ -256,6 +258,9 @@ private:
     void command(Control c);
     void gameTypeChanged();
     void generate();
+    // Generate with `seed` (none: the shown map's with Modify, else a new one), asking first when
+    // the map on screen has unsaved changes.
+    void makeMapOfSeed(std::optional<std::uint32_t> seed);
     void startRun(RunRequest request, bool fromHistory, bool live = false);
     void liveUpdate();
     // The run a live change asks for: the map on screen's seed with the controls' values.
@@ -315,6 +320,7 @@ private:
     int historyAt_ = -1;
     bool runFromHistory_ = false;
     bool live_ = true;
+    bool quitting_ = false;
     bool liveRun_ = false;                   // the run under way is a live one
     std::optional<RunRequest> pendingLive_;  // the newest change, waiting for the run to stop
     RunRequest pendingRequest_;

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -380,4 +381,25 @@ TEST_F(MainWindowTest, TheMapsCodeIsCopiedAndAPastedCodeIsMade) {
     QGuiApplication::clipboard()->clear();
     copy->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), code);
+}
+
+// File > Recent names the files in the order they were last used, also when a file used again
+// changes the order and not the count.
+TEST_F(MainWindowTest, TheRecentMenuFollowsTheOrderOfUse) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    for (const char* name : {"a.png", "b.png"}) {
+        services.savePath = [&, name](const fs::path&) -> std::optional<fs::path> { return root / name; };
+        window->model().menu(MenuCommand::SaveMap);
+        window->syncFromModel();
+    }
+    window->model().dropFile(root / "a.png");
+    window->syncFromModel();
+    auto* recent = window->findChild<QMenu*>("recentMenu");
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_TRUE(recent->actions()[0]->text().endsWith("a.png")) << recent->actions()[0]->text().toStdString();
+    EXPECT_TRUE(recent->actions()[1]->text().endsWith("b.png")) << recent->actions()[1]->text().toStdString();
+    recent->actions()[1]->trigger();
+    EXPECT_EQ(window->model().mapFile(), root / "b.png") << "the entry opens the file it names";
 }
