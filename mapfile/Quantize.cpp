@@ -164,7 +164,7 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
 // The learning loop, sample for sample as libgd runs it. Most of a save's time is spent here; on
 // x86-64 a second copy is built for processors with AVX2 (eight neurons a step instead of four)
 // and chosen when the program starts.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && BRAMBEX_TARGET_CLONES
 __attribute__((target_clones("avx2", "default")))
 #endif
 void learn(LearningNet& net, gdImagePtr im, int sampleFactor) {
@@ -308,7 +308,8 @@ private:
 ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent) {
     if (!im || !im->trueColor || im->sx <= 0 || im->sy <= 0 || colours < 2 || colours > MAX_NET) return nullptr;
     if (static_cast<long long>(im->sx) * im->sy * 4 > 0x7FFFFFFFLL) return nullptr;
-    if (sampleFactor < 1) sampleFactor = 3;
+    // libgd keeps a sample factor of 1 to 10 and learns every second pixel for any other.
+    if (sampleFactor < 1 || sampleFactor > 10) sampleFactor = 2;
     // A transparent colour keeps the last of 256 entries for itself.
     if (transparent >= 0) colours = std::min(colours, gdMaxColors - 1);
 

@@ -5,7 +5,8 @@
 namespace brambex {
 
 // Reduces a true-colour picture to at most `colours` palette entries (2 to 256) with the NeuQuant
-// neural-net quantiser at the given sample factor (1 = every pixel learnt, 10 = every 10th),
+// neural-net quantiser at the given sample factor (1 = every pixel learnt, 10 = every 10th; any
+// other value learns every second pixel, as libgd does),
 // giving exactly the palette picture libgd's gdImageTrueColorToPalette(copy, 0, colours) gives
 // after gdImageTrueColorToPaletteSetMethod(copy, GD_QUANT_NEUQUANT, sampleFactor): the same
 // network learnt from the same samples in the same order, the same entries in the order libgd's

@@ -142,3 +142,13 @@ TEST(Quantize, RefusesWhatLibgdsNeuQuantCannotTake) {
     EXPECT_EQ(neuQuantPalette(small.get(), 1, 10), nullptr);
     EXPECT_EQ(neuQuantPalette(small.get(), 257, 10), nullptr);
 }
+
+// libgd takes a sample factor outside 1 to 10 as 2: so does ours.
+TEST(Quantize, ASampleFactorOutsideOneToTenIsTakenAsLibgdTakesIt) {
+    ImagePtr picture = noise(97, 61, 5);
+    for (int factor : {-1, 0, 11, 12}) {
+        SCOPED_TRACE(factor);
+        ImagePtr theirs = libgdPalette(picture.get(), 64, factor);
+        expectSamePalettePicture(neuQuantPalette(picture.get(), 64, factor).get(), theirs.get());
+    }
+}
