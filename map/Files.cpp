@@ -115,7 +115,8 @@ void removeStaleTempFiles(const fs::path& path, const fs::path& folder, const st
 
 }  // namespace
 
-Failure replaceFileContents(const fs::path& requested, const std::vector<unsigned char>& bytes, bool durable) {
+Failure replaceFileContents(const fs::path& requested, const std::vector<unsigned char>& bytes, bool durable,
+                            const std::function<bool()>& mayReplace) {
     // Saving to a link writes the file it points to, and keeps the link.
     const fs::path path = followLinks(requested);
     if (const int reason = whyNotWritable(path)) return writeError(requested, reason);
@@ -145,6 +146,10 @@ Failure replaceFileContents(const fs::path& requested, const std::vector<unsigne
     if (reason == 0 && fchmod(fd, mode) != 0) reason = errno;
     if (reason == 0 && durable && fsync(fd) != 0) reason = errno;
     if (close(fd) != 0 && reason == 0) reason = errno;
+    if (reason == 0 && mayReplace && !mayReplace()) {
+        std::remove(pattern.c_str());
+        return UserError{STOPPED_CAPTION, formatText("%s was not written.", requested.c_str())};
+    }
     if (reason == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) reason = errno;
     if (reason != 0) {
         std::remove(pattern.c_str());

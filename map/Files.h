@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,8 +40,13 @@ bool targetWritable(const std::filesystem::path& path);
 // same target left behind are removed after a successful save. A symbolic link is followed: the
 // file it points to is replaced. `durable` flushes the data to disk before the rename (maps yes,
 // scratch previews no). The error to show when nothing was written.
+// `mayReplace`, when given, is asked last, just before the rename: when it says no, the
+// temporary file goes and the old file stays (the result is a failure captioned "Stopped").
 Failure replaceFileContents(const std::filesystem::path& path, const std::vector<unsigned char>& bytes,
-                            bool durable = true);
+                            bool durable = true, const std::function<bool()>& mayReplace = {});
+
+// The caption of a write that was not made because `mayReplace` said no.
+constexpr const char* STOPPED_CAPTION = "Stopped";
 
 // The file a chain of symbolic links ends at (the path itself when it is no link).
 std::filesystem::path followLinks(std::filesystem::path path);

@@ -179,11 +179,11 @@ Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem
     return saveEncodedMap(encodeMap(picture, identity, forceFullColour), path);
 }
 
-Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path) {
+Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path, const std::function<bool()>& mayReplace) {
     path = withPngExtension(path);
     if (const int reason = whyNotWritable(followLinks(path))) return writeError(path, reason);
     if (!map.error.empty()) return UserError{"File write error", map.error + formatText(" %s was not written.", path.c_str())};
-    if (Failure failed = replaceFileContents(path, map.bytes)) return failed;
+    if (Failure failed = replaceFileContents(path, map.bytes, true, mayReplace)) return failed;
     return {};
 }
 

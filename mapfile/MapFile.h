@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -55,7 +56,8 @@ struct EncodedMap {
 EncodedMap encodeMap(gdImagePtr picture, const MapIdentity& identity, bool forceFullColour);
 
 // Writes bytes encodeMap made (its error, if it had one) to `path` as saveMap does.
-Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path);
+// `mayReplace` as replaceFileContents takes it.
+Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path, const std::function<bool()>& mayReplace = {});
 
 // Whether a true-colour map of this size can be reduced to 64 colours at all (known before a run).
 bool fitsPalette(int width, int height);

@@ -43,7 +43,8 @@ case "$version" in "brambex "*) ;; *) echo "--version said: $version"; fail=1 ;;
 [ $? -eq 2 ] || { echo "an unknown option did not exit 2"; fail=1; }
 for f in usr/share/man/man1/brambex.1.gz usr/share/doc/brambex/copyright usr/share/doc/brambex/changelog.gz \
          usr/share/applications/org.halvane.Brambex.desktop usr/share/metainfo/org.halvane.Brambex.metainfo.xml \
-         usr/share/icons/hicolor/512x512/apps/org.halvane.Brambex.png usr/share/bash-completion/completions/brambex; do
+         usr/share/icons/hicolor/512x512/apps/org.halvane.Brambex.png usr/share/icons/hicolor/scalable/apps/org.halvane.Brambex.svg \
+         usr/share/bash-completion/completions/brambex; do
     [ -f "$work/root/$f" ] || { echo "missing from the package: $f"; fail=1; }
 done
 [ $fail -eq 0 ] && echo "package checks passed"

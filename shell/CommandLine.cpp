@@ -46,25 +46,48 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Set by Ctrl+C (SIGINT) or SIGTERM during a run: the run stops at its next step and nothing is
-// written. A lock-free atomic is safe to set from a signal handler.
-std::shared_ptr<std::atomic<bool>> stopRequested = std::make_shared<std::atomic<bool>>(false);
+// SIGINT (Ctrl+C) and SIGTERM, from the moment the command line starts to its end: the handler
+// only notes the signal (a lock-free atomic is safe to set there); the run stops at its next step,
+// and a map file replaces the old one only when no signal came first.
+std::atomic<bool> stopFlag{false};
+std::atomic<int> stopSignalNumber{0};
+// The run's view of the flag (a run takes its stop flag as a shared pointer; this one owns nothing).
+const std::shared_ptr<std::atomic<bool>> stopRequested(std::shared_ptr<void>(), &stopFlag);
 
-extern "C" void requestStop(int) { stopRequested->store(true); }
+extern "C" void noteStopSignal(int signal) {
+    stopSignalNumber.store(signal);
+    stopFlag.store(true);
+}
+
+int stoppedStatus() {
+    const int signal = stopSignalNumber.load();
+    return 128 + (signal ? signal : SIGINT);
+}
+
+int stopped() {
+    std::fprintf(stderr, "brambex: stopped; no map was written.\n");
+    return stoppedStatus();
+}
+
+// For the tests: BRAMBEX_TEST_SIGNAL_AT=<point>:INT (or :TERM) sends the program that signal when it
+// reaches the named point ("startup", "run", "save" just before the rename, "renamed" just after),
+// as if it had arrived at that moment.
+void signalPoint(const char* point) {
+    const char* at = std::getenv("BRAMBEX_TEST_SIGNAL_AT");
+    if (!at) return;
+    const std::string wanted = at, name = point;
+    if (wanted == name + ":INT") std::raise(SIGINT);
+    else if (wanted == name + ":TERM") std::raise(SIGTERM);
+}
 
 // Runs the request on a thread of its own while this one shows, on a terminal, how long the run
-// has taken once it takes more than a moment.
+// has taken once it takes more than a moment. A signal before or during it ends it early.
 RunResult runWithProgress(RunRequest request, bool showProgress) {
-    stopRequested->store(false);
     request.stop = stopRequested;
-    struct sigaction action {}, oldInt{}, oldTerm{};
-    action.sa_handler = requestStop;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &oldInt);
-    sigaction(SIGTERM, &action, &oldTerm);
     std::promise<RunResult> promise;
     std::future<RunResult> future = promise.get_future();
     std::thread run([&promise, &request] { promise.set_value(runMap(request)); });
+    signalPoint("run");
     const bool onTerminal = showProgress && isatty(STDERR_FILENO) != 0;
     const auto started = std::chrono::steady_clock::now();
     bool shown = false;
@@ -78,8 +101,6 @@ RunResult runWithProgress(RunRequest request, bool showProgress) {
     }
     run.join();
     if (shown) std::fprintf(stderr, "\r\033[K");
-    sigaction(SIGINT, &oldInt, nullptr);
-    sigaction(SIGTERM, &oldTerm, nullptr);
     return future.get();
 }
 
@@ -133,10 +154,7 @@ void applyOptions(const Options& options, GenerationParameters& p) {
 // Runs the request on this thread and writes the map and its previews; the exit code.
 int runAndWrite(const RunRequest& request, const Options& options) {
     RunResult result = runWithProgress(request, options.showProgress);
-    if (result.cancelled) {
-        std::fprintf(stderr, "brambex: stopped; no map was written.\n");
-        return 130;
-    }
+    if (result.cancelled || stopFlag.load()) return stopped();
     if (!result.map) {
         // Nothing is written: an old map file stays as it was.
         if (result.missingArtwork) std::fprintf(stderr, "brambex: %s No map was written.\n", result.failure.c_str());
@@ -160,12 +178,21 @@ int runAndWrite(const RunRequest& request, const Options& options) {
                                                           : std::vector<std::string>{};
     // --playable keeps only maps that can be played; the others are not written.
     if (options.playable && !misses.empty()) return NOT_PLAYABLE;
+    if (stopFlag.load()) return stopped();
     if (Failure problem = writePreviewFiles(g, false)) showWarning(*problem);
     const fs::path out = options.out ? *options.out : paths.tempDirectory / "temp.png";
-    if (Failure error = encoded ? saveEncodedMap(*encoded, out) : saveMap(g, out, options.fullColour)) {
+    if (!encoded) encoded = encodeMap(g.image.get(), mapIdentity(g), options.fullColour);
+    // The last word before the new file takes the old one's place: a signal until then writes nothing.
+    const auto noSignalYet = [] {
+        signalPoint("save");
+        return !stopFlag.load();
+    };
+    if (Failure error = saveEncodedMap(*encoded, out, noSignalYet)) {
+        if (error->caption == STOPPED_CAPTION) return stopped();
         showWarning(*error);
         return 1;
     }
+    signalPoint("renamed");
     std::printf("Wrote %s: %s, %d x %d, seed %u, theme %d\n", withPngExtension(out).c_str(),
                 std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, g.seed, g.themeNumber);
     std::printf("Code: %s\n", g.code.c_str());
@@ -175,6 +202,8 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         if (!misses.empty()) line += ")";
         std::printf("%s\n", line.c_str());
     }
+    // A signal after the rename: the map is in its file, whole.
+    if (stopFlag.load()) std::fprintf(stderr, "brambex: stopped after the map was written; %s is whole.\n", withPngExtension(out).c_str());
     return 0;
 }
 
@@ -276,7 +305,14 @@ void printUsage(std::FILE* out) {
         "Every map's code (printed after it, kept in its file) makes that map again with --code, in\n"
         "every version that makes the code's recipe epoch.\n"
         "\n"
-        "Exit status: 0 done, 1 the map could not be made or written, 2 the command line is wrong.\n",
+        "Exit status: 0 done (also when a signal came after the map was written: it is whole),\n"
+        "  1 the map could not be made or written, 2 the command line is wrong, 130 stopped by\n"
+        "  SIGINT (Ctrl+C) and 143 by SIGTERM before the map was written (nothing was; a batch\n"
+        "  keeps the maps it finished).\n"
+        "\n"
+        "Kept for old scripts: a single-letter switch other than -t, -h and -V (\"-x NAME\") and \"-t\"\n"
+        "alone make nothing and exit 0. Every start records the installed types and the program's\n"
+        "path (\"Types\" and \"Path\") in $XDG_CONFIG_HOME/Halvane/Brambex.conf (~/.config/...).\n",
         BRAMBEX_VERSION, (paths.tempDirectory / "temp.png").c_str(), installedNames().c_str());
     std::fprintf(out, "\n%s", dataFoldersText().c_str());
 }
@@ -429,8 +465,10 @@ int runBatch(const std::string& name, const Options& options) {
         if (pid == 0) {
             // A child never outlives the batch: killed with it, however the batch ends (its map
             // is written in one step at its end, so nothing half-written is left).
-            sigaction(SIGINT, &oldInt, nullptr);
-            sigaction(SIGTERM, &oldTerm, nullptr);
+            // A signal ends a map of the batch at once (its file is replaced in one step at its
+            // end, so nothing half-written is left); the batch says what it wrote.
+            std::signal(SIGINT, SIG_DFL);
+            std::signal(SIGTERM, SIG_DFL);
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             if (getppid() != parent) _exit(1);
             _exit(batchChild(name, options, seed, file));
@@ -652,6 +690,10 @@ int verifyMapFile(const fs::path& path) {
     request.measure = false;
     request.previews = false;
     RunResult made = runWithProgress(request, true);
+    if (made.cancelled || stopFlag.load()) {
+        std::fprintf(stderr, "brambex: stopped before the map was compared.\n");
+        return stoppedStatus();
+    }
     if (!made.map) {
         std::fprintf(stderr, "brambex: the map of the code could not be made: %s\n",
                      made.cancelled ? "stopped" : made.failure.c_str());
@@ -688,8 +730,19 @@ int verifyMapFile(const fs::path& path) {
     return VERIFY_DIFFERENT;
 }
 
+void catchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = noteStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    signalPoint("startup");
+}
+
 int runCommandLine(const Invocation& call) {
     const Options& options = call.options;
+    // A signal during start-up: nothing has been made or written yet.
+    if (stopFlag.load()) return stopped();
     if (call.mode == Invocation::Mode::Verify) return verifyMapFile(call.file);
     if (call.mode == Invocation::Mode::Code) {
         int exitCode = 1;

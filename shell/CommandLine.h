@@ -46,6 +46,11 @@ struct Invocation {
 };
 Invocation parseInvocation(int argc, char** argv);
 
+// From here to the end of the command line, SIGINT and SIGTERM only ask the program to stop: a run
+// stops at its next step and writes nothing, unless its map has already replaced the old file
+// (then the map stays, whole). Exit status 130 (SIGINT) or 143 (SIGTERM) when nothing was written.
+void catchStopSignals();
+
 // Command-line mode: generates the map (or the batch) an invocation asks for. Returns the
 // process exit code: 0 after a map was written, 1 when the map could not be written or the run
 // failed, 2 for a theme that is not installed.

@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
     case Invocation::Mode::Code:
     case Invocation::Mode::Verify: break;
     }
+    catchStopSignals();
     setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
     if (Failure refused = startUp()) {
         std::fprintf(stderr, "brambex: %s\n", refused->text.c_str());

@@ -528,3 +528,43 @@ TEST_F(CommandLineTest, MapsSayWhetherTheyCanBePlayedAndBatchesKeepOnlyPlayableO
     EXPECT_EQ(kept, 2);
     EXPECT_EQ(run("-t cavern --playable").code, 2) << "--playable goes with --count";
 }
+
+// A signal at any moment of a run ends it with one status and one line: before the new map has
+// replaced the old file, nothing is written (the old file as it was) and the status is 128 + the
+// signal; after, the map stays whole and says so.
+TEST_F(CommandLineTest, ASignalAtAnyMomentWritesAWholeMapOrNothing) {
+    const Bytes old{'o', 'l', 'd'};
+    for (const char* point : {"startup", "run", "save", "renamed"}) {
+        for (const auto& [name, status] : {std::pair{"INT", 130}, std::pair{"TERM", 143}}) {
+            SCOPED_TRACE(std::string(point) + ":" + name);
+            {
+                std::ofstream out(root / "kept.png", std::ios::binary);
+                out.write(reinterpret_cast<const char*>(old.data()), static_cast<std::streamsize>(old.size()));
+            }
+            const Outcome r = run("-t cavern --seed 3 --out kept.png",
+                                  std::string("BRAMBEX_TEST_SIGNAL_AT=") + point + ":" + name);
+            Bytes after;
+            ASSERT_TRUE(readWholeFile(root / "kept.png", after));
+            if (std::string(point) == "renamed") {
+                EXPECT_EQ(r.code, 0) << r.err;
+                EXPECT_NE(r.err.find("stopped after the map was written"), std::string::npos) << r.err;
+                EXPECT_NE(r.out.find("Wrote"), std::string::npos);
+                ImagePtr map = loadPng(root / "kept.png");
+                ASSERT_TRUE(map) << "the new map, whole";
+                EXPECT_EQ(map->sx, 1920);
+            } else {
+                EXPECT_EQ(r.code, status) << r.err;
+                EXPECT_EQ(r.err, "brambex: stopped; no map was written.\n");
+                EXPECT_EQ(r.out, "");
+                EXPECT_EQ(after, old) << "the old file untouched";
+            }
+            for (const auto& entry : fs::directory_iterator(root))
+                EXPECT_EQ(entry.path().filename().string().find(".kept.png"), std::string::npos)
+                    << "no temporary file left: " << entry.path();
+        }
+    }
+    // A batch stopped while it starts makes nothing, not even its folder.
+    const Outcome batch = run("-t cavern --count 3 --out many", "BRAMBEX_TEST_SIGNAL_AT=startup:TERM");
+    EXPECT_EQ(batch.code, 143);
+    EXPECT_FALSE(fs::exists(root / "many"));
+}
