@@ -126,18 +126,20 @@ void Fort::drawPieces(FortMemory& m) const {
     m.bottomRight = rightCount > 0 ? rand() % rightCount : -1;
 }
 
-void Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr brick, int x, int y, bool mirror,
+bool Fort::drawPiece(gdImagePtr half, const fs::path& piecePath, gdImagePtr brick, int x, int y, bool mirror,
                      int swap) const {
     ImagePtr piece = createTrueColour(PIECE_W, PIECE_H);
-    if (ImagePtr loaded = piecePath.empty() ? nullptr : loadTileArt(piecePath)) copyPicture(piece.get(), loaded.get(), 0, 0);
+    ImagePtr loaded = piecePath.empty() ? nullptr : loadTileArt(piecePath);
+    if (loaded) copyPicture(piece.get(), loaded.get(), 0, 0);
     swapColours(piece.get(), swap);
-    if (!brick) return;
+    if (!brick) return loaded != nullptr;
     // The brick shows where the piece is white; the piece's other colours (black: air) cover it.
     ImagePtr result = trueColourCopy(brick);
     piece->transparent = packColour(255, 255, 255);
     copyPicture(result.get(), piece.get(), 0, 0);
     if (mirror) result = mirroredCopy(result.get());
     if (result) copyPicturePart(half, result.get(), x, y, PIECE_W, PIECE_H);
+    return loaded != nullptr;
 }
 
 void Fort::generate() {
@@ -183,14 +185,22 @@ void Fort::generate() {
         {bottom(folderOf(memory.middle2Left), memory.bottomLeft), bottom(folderOf(memory.middle2Right), memory.bottomRight)},
     };
     const int rowY[4] = {2, 172, 342, 512};
+    int piecesDrawn = 0;
     for (int r = 0; r < 4; ++r)
         for (int side = 0; side < 2; ++side) {
             // Every piece draws its colour swap; a reused fort keeps each piece's remembered one.
             int& swap = memory.colourSwaps[static_cast<std::size_t>(r * 2 + side)];
             const int drawn = rand() % 2;
             if (!reuse) swap = drawn;
-            drawPiece(half.get(), rows[r][side], brick.get(), 100 + PIECE_W * side, rowY[r], side == 1, swap);
+            piecesDrawn += drawPiece(half.get(), rows[r][side], brick.get(), 100 + PIECE_W * side, rowY[r], side == 1, swap);
         }
+    // One missing piece leaves a gap; with none, or no brick, the map would have no fort at all.
+    const std::string limit = " (missing, damaged or over the " + std::to_string(MAX_TILE_SIZE) + " x " +
+                              std::to_string(MAX_TILE_SIZE) + " pixel limit for fort pieces and bricks).";
+    if (piecesDrawn == 0) throw MissingArtwork{"No fort piece could be read in " + file("").string() + limit};
+    if (!brick)
+        throw MissingArtwork{"The fort's brick " + file("brick/" + std::to_string(brickNumber) + ".png").string() +
+                             " could not be read" + limit};
     stopPoint();
 
     // The two halves: column 1919 - k shows column k; 875..1044 stay air. Both are written

@@ -45,7 +45,8 @@ private:
     std::filesystem::path file(const std::filesystem::path& relative) const;
     void drawLand(gdImagePtr half, const std::array<int, 768>& heights) const;
     void drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const;
-    void drawPiece(gdImagePtr half, const std::filesystem::path& piecePath, gdImagePtr brick, int x, int y,
+    // False when the piece's picture could not be had (the piece is left empty).
+    bool drawPiece(gdImagePtr half, const std::filesystem::path& piecePath, gdImagePtr brick, int x, int y,
                    bool mirror, int swap) const;
 };
 

@@ -14,6 +14,7 @@ RunResult runMap(const RunRequest& request) {
     const TypeRow& row = typeRow(recipe.type);
     RunResult result;
     const UseArtworkCache artwork(request.artwork.get());
+    const CollectRefusedArtwork refused(&result.refusedArtwork);
     try {
         std::unique_ptr<Generator> map = row.make(recipe);
         map->seed = recipe.seed;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "generators/MapRecipe.h"
 #include "map/ArtworkCache.h"
@@ -39,6 +40,9 @@ struct RunResult {
     std::string failure;          // what ended the run ("Out of memory"), empty otherwise
     bool missingArtwork = false;  // the failure is artwork the type cannot do without
     bool cancelled = false;
+    // Pictures the run left out because they are over the size limit of what they are for,
+    // each named with its size and the limit (the shell tells the user).
+    std::vector<std::string> refusedArtwork;
 };
 
 // Makes the map a request stands for, on the calling thread. The random source is seeded here,

@@ -103,7 +103,8 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
         }
         return cache[slot].get();
     };
-    bool anyTile = false;
+    // The maze is drawn by the main tiles; a start tile only marks the start cell.
+    bool anyMainTile = false;
     for (int x = 0; x < maze.cols; ++x)
         for (int y = 0; y < maze.rows; ++y) {
             const TileMaze::Cell& cell = maze.at(x, y);
@@ -111,14 +112,14 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
             const bool start = startTiles && (cell.state & TileMaze::Start);
             if (gdImagePtr picture = tile(tileNumber(cell.openings), start)) {
                 copyPicture(image, picture, x * tileWidth, y * tileHeight);
-                anyTile = true;
+                anyMainTile = anyMainTile || !start;
             }
         }
-    // A missing tile leaves its cell as it was; without any the map would be no maze at all.
-    if (!anyTile)
-        throw MissingArtwork{"No maze tile could be read in " + tiles.string() +
-                             " (the files are missing, damaged or larger than " + std::to_string(MAX_TILE_SIZE) +
-                             " pixels)."};
+    // A missing or refused tile leaves its cell as it was; without any the map would be no maze
+    // at all (the start tiles alone draw none).
+    if (!anyMainTile)
+        throw MissingArtwork{"No maze tile could be read in " + tiles.string() + " (the files are missing, damaged or over the " +
+                             std::to_string(MAX_TILE_SIZE) + " x " + std::to_string(MAX_TILE_SIZE) + " pixel limit for tiles)."};
 }
 
 void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, const std::filesystem::path& folder) {

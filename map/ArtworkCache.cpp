@@ -1,10 +1,16 @@
 #include "map/ArtworkCache.h"
 
+#include <algorithm>
+
+#include "map/Files.h"
+#include "map/PngReader.h"
+
 namespace brambex {
 
 namespace {
 
 thread_local ArtworkCache* installed = nullptr;
+thread_local std::vector<std::string>* refusedNotes = nullptr;
 
 // gdImageClone drops a true-colour picture's transparent colour (a decoded grass or roots
 // texture has one), so it is put back.
@@ -55,5 +61,20 @@ UseArtworkCache::UseArtworkCache(ArtworkCache* cache) : previous_(installed) { i
 UseArtworkCache::~UseArtworkCache() { installed = previous_; }
 
 ArtworkCache* currentArtworkCache() { return installed; }
+
+CollectRefusedArtwork::CollectRefusedArtwork(std::vector<std::string>* notes) : previous_(refusedNotes) {
+    refusedNotes = notes;
+}
+
+CollectRefusedArtwork::~CollectRefusedArtwork() { refusedNotes = previous_; }
+
+void noteIfRefusedForSize(const std::filesystem::path& path, int maxWidth, int maxHeight) {
+    if (!refusedNotes) return;
+    const std::optional<PngLayout> layout = scanPngFile(path);
+    if (!layout || (layout->width <= maxWidth && layout->height <= maxHeight)) return;
+    const std::string note = formatText("%s is %d x %d, over the %d x %d limit for this artwork: left out.", path.c_str(),
+                                        layout->width, layout->height, maxWidth, maxHeight);
+    if (std::find(refusedNotes->begin(), refusedNotes->end(), note) == refusedNotes->end()) refusedNotes->push_back(note);
+}
 
 }  // namespace brambex

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "map/GdImage.h"
 
@@ -55,5 +57,23 @@ private:
 
 // The cache installed on this thread, if any.
 ArtworkCache* currentArtworkCache();
+
+// While it lives, every picture on this thread that exists but is refused for its size (over
+// the limit of what it is for) is named in `notes`, once per file, so a run can say which artwork
+// it left out instead of leaving it out in silence.
+class CollectRefusedArtwork {
+public:
+    explicit CollectRefusedArtwork(std::vector<std::string>* notes);
+    ~CollectRefusedArtwork();
+    CollectRefusedArtwork(const CollectRefusedArtwork&) = delete;
+    CollectRefusedArtwork& operator=(const CollectRefusedArtwork&) = delete;
+
+private:
+    std::vector<std::string>* previous_;
+};
+
+// Called by the loaders when a picture could not be had: notes it when it is one refused for its
+// size and a collector is listening on this thread.
+void noteIfRefusedForSize(const std::filesystem::path& path, int maxWidth, int maxHeight);
 
 }  // namespace brambex

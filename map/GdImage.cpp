@@ -69,8 +69,10 @@ ImagePtr decodePng(const std::vector<unsigned char>& bytes, int maxWidth, int ma
 }
 
 ImagePtr loadPng(const std::filesystem::path& path, int maxWidth, int maxHeight) {
-    if (ArtworkCache* cache = currentArtworkCache()) return cache->load(path, maxWidth, maxHeight);
-    return loadPngFile(path, maxWidth, maxHeight);
+    ArtworkCache* cache = currentArtworkCache();
+    ImagePtr picture = cache ? cache->load(path, maxWidth, maxHeight) : loadPngFile(path, maxWidth, maxHeight);
+    if (!picture) noteIfRefusedForSize(path, maxWidth, maxHeight);
+    return picture;
 }
 
 ImagePtr loadPngFile(const std::filesystem::path& path, int maxWidth, int maxHeight) {

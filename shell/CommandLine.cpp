@@ -154,6 +154,7 @@ void applyOptions(const Options& options, GenerationParameters& p) {
 // Runs the request on this thread and writes the map and its previews; the exit code.
 int runAndWrite(const RunRequest& request, const Options& options) {
     RunResult result = runWithProgress(request, options.showProgress);
+    for (const std::string& note : result.refusedArtwork) std::fprintf(stderr, "brambex: %s\n", note.c_str());
     if (result.cancelled || stopFlag.load()) return stopped();
     if (!result.map) {
         // Nothing is written: an old map file stays as it was.

@@ -568,3 +568,70 @@ TEST_F(CommandLineTest, ASignalAtAnyMomentWritesAWholeMapOrNothing) {
     EXPECT_EQ(batch.code, 143);
     EXPECT_FALSE(fs::exists(root / "many"));
 }
+
+namespace {
+
+// A copy of the build's artwork of `type`, with every PNG of `folder` (and its subfolders when
+// `deep`) replaced by a picture over the tile limit.
+void installOversize(const fs::path& root, const std::string& type, const std::string& folder, bool deep) {
+    const fs::path own = root / "data" / type;
+    fs::remove_all(own);
+    fs::copy(fs::path(BRAMBEX_BUILD_DIR) / "data" / type, own, fs::copy_options::recursive);
+    fs::remove(own / "settings.dat");
+    ImagePtr big = test::solidPicture(MAX_TILE_SIZE + 76, 300, 0xFFFFFF);
+    auto replace = [&](const fs::path& file) {
+        if (file.extension() == ".png") test::writePng(big.get(), file);
+    };
+    if (deep) {
+        for (const auto& entry : fs::recursive_directory_iterator(own / folder)) replace(entry.path());
+    } else {
+        for (const auto& entry : fs::directory_iterator(own / folder)) replace(entry.path());
+    }
+}
+
+}  // namespace
+
+// Artwork refused by its size limit is treated as missing artwork: a whole tile set, piece set or
+// brush refused makes no map (the folder and the limit named, the old map file untouched), one
+// refused picture among good ones is named and left out.
+TEST_F(CommandLineTest, ArtworkOverItsSizeLimitIsNamedAndAWholeSetOfItMakesNoMap) {
+    GenerationParameters maze;
+    maze.manualMode = true;
+    maze.shopperLayout = 1;
+    maze.objects = 10;
+    const std::string shopperMaze = mapCode(recipeFrom(MapType::Shopper, maze, 3, 0));
+    struct Case {
+        const char* type;
+        const char* folder;
+        bool deep;
+        std::string args;
+    };
+    const Case cases[] = {
+        {"rr", "tile", false, "-t rr --seed 3"},
+        {"supersheeper", "tile", false, "-t ss --seed 3"},
+        {"shopper", "tile", false, "--code " + shopperMaze},
+        {"fort", "", true, "-t fort --seed 3"},
+        {"wfw", "tiles", false, "-t wfw --seed 3"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.type);
+        installOversize(root, k.type, k.folder, k.deep);
+        std::ofstream(root / "old.png") << "old";
+        const Outcome r = run(k.args + " --out old.png");
+        EXPECT_EQ(r.code, 1) << r.out << r.err;
+        EXPECT_NE(r.err.find((fs::path("data") / k.type / k.folder).string()), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(std::to_string(MAX_TILE_SIZE) + " x " + std::to_string(MAX_TILE_SIZE)), std::string::npos) << r.err;
+        EXPECT_EQ(slurp(root / "old.png"), "old");
+        fs::remove_all(root / "data" / k.type);
+    }
+
+    // One refused tile among good ones: named, left out, and the map is made.
+    installOversize(root, "rr", "tile", false);
+    fs::remove_all(root / "data" / "rr" / "tile");
+    fs::copy(fs::path(BRAMBEX_BUILD_DIR) / "data" / "rr" / "tile", root / "data" / "rr" / "tile", fs::copy_options::recursive);
+    test::writePng(test::solidPicture(1100, 1100, 0xFFFFFF).get(), root / "data" / "rr" / "tile" / "5.png");
+    const Outcome one = run("-t rr --seed 3 --out one.png");
+    EXPECT_EQ(one.code, 0) << one.err;
+    EXPECT_NE(one.err.find("tile/5.png is 1100 x 1100, over the 1024 x 1024 limit"), std::string::npos) << one.err;
+    EXPECT_TRUE(loadPng(root / "one.png"));
+}

@@ -775,6 +775,11 @@ void MainWindowModel::generationFinished(RunResult result) {
     control(C::SaveMap).enabled = true;
     control(C::Grass).enabled = control(C::Modify).checked;
     applyMode();
+    // Artwork over its size limit was left out: said, not hidden.
+    if (!result.refusedArtwork.empty())
+        setStatus(control(C::Status).text + formatText(" (%zu picture%s left out, over the size limit: %s)", result.refusedArtwork.size(),
+                                                       result.refusedArtwork.size() == 1 ? "" : "s",
+                                                       result.refusedArtwork.front().c_str()));
 }
 
 void MainWindowModel::reloadPreviews() {
