@@ -18,7 +18,7 @@
 #include <thread>
 
 #include "map/GdImage.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "map/ProcessState.h"
 #include "map/Themes.h"
 #include "generators/Worker.h"

@@ -437,4 +437,12 @@ std::vector<std::string> playabilityMisses(const Playability& p, const Playabili
     return misses;
 }
 
+std::string playabilityRule(const PlayabilityThresholds& t) {
+    std::string rule = formatText("at least %d standing places", t.minStandingPlaces);
+    if (t.minReach > 0) rule += formatText(", %d%% of them reaching each other", static_cast<int>(t.minReach * 100 + 0.5));
+    if (t.minPadReach > 0) rule += formatText(", %d%% of the weapon pads reachable", static_cast<int>(t.minPadReach * 100 + 0.5));
+    if (t.minCourseWidth > 0) rule += formatText(", a course at least %d px wide all the way", t.minCourseWidth);
+    return rule;
+}
+
 }  // namespace brambex

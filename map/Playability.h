@@ -54,6 +54,9 @@ std::string playabilitySummary(const Playability& p);
 // The figures that miss the type's thresholds, in words ("only 12 standing places").
 std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t);
 inline bool playable(const Playability& p, const PlayabilityThresholds& t) { return playabilityMisses(p, t).empty(); }
+// The rule a map must meet, in words ("at least 16 standing places, 90% of them reaching each
+// other"), as the filters that apply it say it.
+std::string playabilityRule(const PlayabilityThresholds& t);
 
 // Maps up to this many pixels are measured (every type's standard size, and the tall races and
 // mazes): the measure holds about 20 bytes a pixel and takes about 15 ms a million pixels.

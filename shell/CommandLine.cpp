@@ -493,9 +493,15 @@ int runBatch(const std::string& name, const Options& options) {
         }
         std::printf("Wrote %s: %d maps\n", withPngExtension(*options.sheet).c_str(), written);
     }
-    if (options.playable)
+    if (options.playable) {
+        // The rule the kept maps met, in words.
+        for (const TypeRow& row : typeTable())
+            if (name == row.info().commandName)
+                std::printf("Playable: %s maps with %s\n", std::string(row.info().listText).c_str(),
+                            playabilityRule(row.playability).c_str());
         std::printf("%d of %d playable maps written to %s (%d seeds tried, %d not playable)%s\n", written, options.count,
                     options.out->c_str(), written + rejected + failed, rejected, stopping ? " (stopped)" : "");
+    }
     else
         std::printf("%d of %d maps written to %s%s\n", written, options.count, options.out->c_str(),
                     stopping ? " (stopped)" : "");

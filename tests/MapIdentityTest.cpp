@@ -231,6 +231,7 @@ TEST_F(MapIdentityTest, APlainPictureLoadsWithoutASeedAndIsSavedWithoutOne) {
     ASSERT_NE(model->map(), nullptr);
     EXPECT_EQ(model->shownSeed(), std::nullopt) << "the previous map's seed is not shown for it";
     EXPECT_NE(c(C::Status).text.find("no seed"), std::string::npos) << c(C::Status).text;
+    EXPECT_EQ(model->mapCaption(), "A picture, not a map of ours (no seed, no code)") << "not called a map of any type";
     ASSERT_EQ(saveMap(*model->map(), root / "kept.png", false), std::nullopt);
     Bytes kept;
     ASSERT_TRUE(readWholeFile(root / "kept.png", kept));

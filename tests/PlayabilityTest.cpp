@@ -183,3 +183,11 @@ TEST(Playability, TheSummaryAndTheMissesInWords) {
     EXPECT_EQ(misses[0], "only 12 standing places");
     EXPECT_TRUE(playable(p, {10, 0.0, 40}));
 }
+
+// The rule the filters apply, as they say it.
+TEST(Playability, TheRuleIsSaidInWordsWithEveryThresholdTheTypeAsks) {
+    EXPECT_EQ(playabilityRule({16, 0.0, 0, 0.0}), "at least 16 standing places");
+    EXPECT_EQ(playabilityRule({16, 0.9, 0, 0.9}),
+              "at least 16 standing places, 90% of them reaching each other, 90% of the weapon pads reachable");
+    EXPECT_EQ(playabilityRule({20, 0.0, 30, 0.0}), "at least 20 standing places, a course at least 30 px wide all the way");
+}

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "generators/TypeTable.h"
+#include "map/Playability.h"
 #include "shell/qt/MainWindow.h"
 
 namespace brambex {
@@ -12,6 +14,17 @@ namespace brambex {
 CandidatesDialog::CandidatesDialog(MainWindow& window, int count, bool playableOnly) : QDialog(&window), window_(window) {
     setWindowTitle(playableOnly ? "Playable Candidates" : "Candidates");
     auto* layout = new QVBoxLayout(this);
+    // Playable Candidates says which rule a map must meet to be kept.
+    if (playableOnly) {
+        if (const std::optional<MapType> type = typeAtListPosition(window.model().control(Control::GameType).value)) {
+            auto* rule = new QLabel(QString::fromStdString("Kept: " + std::string(typeRow(*type).info().listText) +
+                                                           " maps with " + playabilityRule(typeRow(*type).playability) + "."),
+                                    this);
+            rule->setObjectName("rule");
+            rule->setWordWrap(true);
+            layout->addWidget(rule);
+        }
+    }
     status_ = new QLabel(this);
     layout->addWidget(status_);
     auto* grid = new QGridLayout;
@@ -19,7 +32,7 @@ CandidatesDialog::CandidatesDialog(MainWindow& window, int count, bool playableO
         auto* tile = new QToolButton(this);
         tile->setObjectName(QString("candidate%1").arg(k));
         tile->setIconSize(QSize(300, 109));
-        tile->setMinimumSize(310, 140);
+        tile->setMinimumSize(310, 190);
         tile->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         tile->setEnabled(false);
         connect(tile, &QToolButton::clicked, this, [this, k] {
@@ -53,8 +66,11 @@ void CandidatesDialog::refresh() {
     for (; shown_ < static_cast<int>(made.size()) && shown_ < static_cast<int>(tiles_.size()); ++shown_) {
         const auto& c = made[static_cast<std::size_t>(shown_)];
         tiles_[static_cast<std::size_t>(shown_)]->setIcon(QPixmap(QString::fromStdString(c.preview.string())));
+        // One figure a line, so none is cut.
+        QString figures = QString::fromStdString(c.playability);
+        figures.replace(QString::fromUtf8(" \u00b7 "), "\n");
         tiles_[static_cast<std::size_t>(shown_)]->setText(
-            QString("seed %1%2\n%3").arg(c.seed).arg(c.playable ? "" : " (misses)").arg(QString::fromStdString(c.playability)));
+            QString("seed %1%2\n%3").arg(c.seed).arg(c.playable ? "" : " (misses)").arg(figures));
     }
     const bool running = window_.model().busy() || window_.model().candidatesWanted() > 0;
     status_->setText(running ? QString("Making map %1 of %2...").arg(made.size() + 1).arg(tiles_.size())

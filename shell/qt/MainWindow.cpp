@@ -29,6 +29,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QScrollArea>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QIcon>
@@ -201,7 +202,8 @@ SaveChoice QtWindowServices::askSaveChanges(const std::string& mapName) {
 }
 
 void QtWindowServices::runEditor(MapEditorModel& editor) {
-    MapEditorDialog dialog(editor, [this](const UserError& e) { showMessage(e); }, parent_);
+    MapEditorDialog dialog(editor, [this](const UserError& e) { showMessage(e); }, parent_,
+                           [this](const UserError& q) { return confirm(q); });
     dialog.exec();
 }
 
@@ -276,11 +278,24 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
     std::vector<fs::path> recent;
     for (const QString& f : settings.value("window/recentFiles").toStringList()) recent.push_back(f.toStdString());
     model_->setRecentFiles(std::move(recent));
-    if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(1280, 800);
+    // The first start fits a 1280 x 720 screen, frame and panel included; a size saved on a larger
+    // screen is brought back onto this one.
+    if (!restoreGeometry(settings.value("window/geometry").toByteArray())) resize(FIRST_SIZE);
+    fitOntoScreen();
 
     background_->setPicture(loadPicture(model_->backgroundPicture()));
     model_->initialise();
     syncFromModel();
+}
+
+void MainWindow::fitOntoScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize most(std::max(room.width() - frame.width(), 320), std::max(room.height() - frame.height(), 240));
+    if (width() > most.width() || height() > most.height()) resize(size().boundedTo(most));
+    if (!room.contains(frameGeometry())) move(room.topLeft());
 }
 
 MainWindow::~MainWindow() {
@@ -479,16 +494,35 @@ void MainWindow::buildWidgets() {
     seedField_ = new QLineEdit;
     seedField_->setObjectName("seedField");
     seedField_->setPlaceholderText("new seed each time");
-    seedField_->setToolTip("Type a seed to make that map again (as brambex --seed does)");
+    seedField_->setToolTip("Type a seed to make that map again (as brambex --seed does); Enter generates it");
+    seedField_->setAccessibleName("Seed");
     param->addWidget(new QLabel("Seed:"), 10, 0);
     param->addWidget(seedField_, 10, 1);
     currentSeed_ = new QLineEdit;
     currentSeed_->setObjectName("currentSeed");
     currentSeed_->setReadOnly(true);
     currentSeed_->setToolTip("The seed of the map shown");
+    currentSeed_->setAccessibleName("Map seed");
     param->addWidget(new QLabel("Map seed:"), 11, 0);
     param->addWidget(currentSeed_, 11, 1);
-    param->setRowStretch(12, 1);
+    // The map's code: its whole recipe, to copy and send (File > Open Code makes one).
+    mapCode_ = new QLineEdit;
+    mapCode_->setObjectName("mapCode");
+    mapCode_->setReadOnly(true);
+    mapCode_->setToolTip("The code of the map shown: every value it was made from. Paste it into File > Open Code, "
+                         "or give it to brambex --code, to make the same map");
+    auto* copyCode = new QToolButton;
+    copyCode->setObjectName("copyMapCode");
+    copyCode->setText("Copy");
+    copyCode->setToolTip("Copy the map's code (Ctrl+Shift+C)");
+    copyCode->setAccessibleName("Copy map code");
+    connect(copyCode, &QToolButton::clicked, this, [this] { copyMapCode(); });
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(mapCode_, 1);
+    codeRow->addWidget(copyCode);
+    param->addWidget(new QLabel("Map code:"), 12, 0);
+    param->addLayout(codeRow, 12, 1);
+    param->setRowStretch(13, 1);
 
     // Labels that sit in the layouts but belong to a list: hidden with it.
     for (QLabel* caption : paramBox->findChildren<QLabel*>()) caption->setObjectName("caption");
@@ -553,6 +587,21 @@ void MainWindow::buildWidgets() {
     auto* whole = new QVBoxLayout(background_);
     whole->addLayout(columns, 1);
 
+    // What a screen reader says of each control: its label's words (the sliders and lists sit beside
+    // a label of their own, which Qt does not tie to them), and of each value box the same.
+    static const std::map<Control, const char*> names{
+        {C::Width, "Width"},           {C::Height, "Height"},       {C::PathSize, "Path size"},
+        {C::Islands, "Islands or caves"}, {C::Complexity, "Complexity"}, {C::Objects, "Objects"},
+        {C::BnaObjects, "Objects"},    {C::Pads, "Weapon pads"},    {C::Padding, "Padding"},
+        {C::GameType, "Game type"},    {C::Theme, "Theme"},         {C::Algorithm, "Algorithm"},
+        {C::Style, "Style"},           {C::Layout, "Layout"},       {C::Brick, "Brick"},
+        {C::Smoothing, "Smoothing"},   {C::Water, "Water"},         {C::SaveSettings, "Save the settings of this map type"},
+        {C::EditMap, "Edit the IndiMask"}, {C::Preview, "Map preview"},
+    };
+    for (const auto& [c, name] : names) {
+        if (QWidget* w = widgetOf(c)) w->setAccessibleName(name);
+        if (sliderBoxes_.count(c)) sliderBoxes_[c]->setAccessibleName(QString(name) + " value");
+    }
     for (const auto& [c, tip] : toolTips()) {
         if (QWidget* w = widgetOf(c)) w->setToolTip(tip);
         if (sliderBoxes_.count(c)) sliderBoxes_[c]->setToolTip(QString(tip) + " (type a value)");
@@ -573,6 +622,10 @@ void MainWindow::buildMenus() {
         model_->menu(MenuCommand::SaveMap);
         after();
     });
+    file->addAction("Open &Code...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this, [this] {
+        model_->menu(MenuCommand::MapFromCode);
+        after();
+    });
     recentMenu_ = file->addMenu("&Recent");
     recentMenu_->setObjectName("recentMenu");
     file->addSeparator();
@@ -585,20 +638,7 @@ void MainWindow::buildMenus() {
         model_->menu(MenuCommand::IndiMask);
         after();
     });
-    edit->addAction("Copy Map &Code", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] {
-        const std::string code = model_->mapCode();
-        if (code.empty()) {
-            model_->setStatus("The map on screen has no code (it was loaded from a file without one).");
-        } else {
-            QGuiApplication::clipboard()->setText(qtText(code));
-            model_->setStatus("Copied the map code " + code);
-        }
-        after();
-    });
-    edit->addAction("Map from Co&de...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this, [this] {
-        model_->menu(MenuCommand::MapFromCode);
-        after();
-    });
+    edit->addAction("Copy Map &Code", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] { copyMapCode(); });
     edit->addSeparator();
     edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { showCandidates(false); });
     edit->addAction("&Playable Candidates...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this,
@@ -691,17 +731,34 @@ void MainWindow::connectInput() {
     for (auto& [c, box] : sliderBoxes_) {
         const Control id = c;
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, id](int v) {
-            model_->moveSlider(id, v);
+            model_->typeValue(id, v);
             after();
         });
     }
     connect(seedField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_->setSeedText(text.trimmed().toStdString());
     });
+    // Enter in the Seed box makes that map.
+    connect(seedField_, &QLineEdit::returnPressed, this, [this] {
+        model_->setSeedText(seedField_->text().trimmed().toStdString());
+        model_->press(C::Generate);
+        after();
+    });
 }
 
 void MainWindow::after() {
     syncFromModel();
+}
+
+void MainWindow::copyMapCode() {
+    const std::string code = model_->mapCode();
+    if (code.empty()) {
+        model_->setStatus("The map on screen has no code (it was loaded from a file without one).");
+    } else {
+        QGuiApplication::clipboard()->setText(qtText(code));
+        model_->setStatus("Copied the map code " + code);
+    }
+    after();
 }
 
 void MainWindow::rebuildRecentMenu() {
@@ -773,6 +830,8 @@ void MainWindow::syncFromModel() {
     stylePreview_->setVisible(model_->stylePreviewShown());
     const auto seed = model_->shownSeed();
     currentSeed_->setText(seed ? QString::number(*seed) : QString());
+    const QString code = model_->busy() ? QString() : qtText(model_->mapCode());
+    if (mapCode_->text() != code) mapCode_->setText(code);
     if (seedField_->text().trimmed().toStdString() != model_->seedText())
         seedField_->setText(qtText(model_->seedText()));
     seedField_->setEnabled(!model_->busy());

@@ -52,6 +52,12 @@ public:
     ~MainWindow() override;
 
     MainWindowModel& model() { return *model_; }
+    // The size of the first start: with its frame and a desktop's panel it fits 1280 x 720.
+    static constexpr QSize FIRST_SIZE{1200, 640};
+    // Puts the map's code on the clipboard (Edit > Copy Map Code and the button beside the code).
+    void copyMapCode();
+    // Brings the window within the screen's free area.
+    void fitOntoScreen();
     // Redraws every widget from the model's state.
     void syncFromModel();
     QWidget* widgetOf(Control c) const;
@@ -93,6 +99,7 @@ private:
     QLabel* runLabel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QLineEdit* mapCode_ = nullptr;
     std::vector<std::filesystem::path> shownRecent_;  // the files the Recent menu lists
     QTimer clock_;  // the elapsed time of a run, once a second
     const void* shownMap_ = nullptr;

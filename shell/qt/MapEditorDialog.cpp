@@ -1,6 +1,7 @@
 #include "shell/qt/MapEditorDialog.h"
 
 #include <QDialogButtonBox>
+#include <QMessageBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,8 +26,8 @@ const char* const COMPONENTS[3] = {"Red:", "Green:", "Blue:"};
 }  // namespace
 
 MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const UserError&)> showMessage,
-                                 QWidget* parent)
-    : QDialog(parent), model_(model), showMessage_(std::move(showMessage)) {
+                                 QWidget* parent, std::function<bool(const UserError&)> confirm)
+    : QDialog(parent), model_(model), showMessage_(std::move(showMessage)), confirm_(std::move(confirm)) {
     setWindowTitle("Edit Map");
     auto* whole = new QHBoxLayout(this);
     // The map as the main window shows it (zoom, pan); a click selects the colour under it.
@@ -142,6 +143,18 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     rebuildButtons();
     pictureChanged();
     resize(1200, 760);
+}
+
+void MapEditorDialog::reject() {
+    if (model_.changedSinceOpen()) {
+        const UserError question{"Edit Map", "Throw away the changes made in the editor? The map goes back to how it was "
+                                             "when the editor opened."};
+        const bool yes = confirm_ ? confirm_(question)
+                                  : QMessageBox::question(this, question.caption.c_str(), question.text.c_str(),
+                                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        if (!yes) return;
+    }
+    QDialog::reject();
 }
 
 void MapEditorDialog::done(int result) {

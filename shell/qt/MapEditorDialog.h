@@ -26,8 +26,9 @@ class MapEditorDialog : public QDialog {
 public:
     // `showMessage` reports what cannot be done (a map too large to edit).
     // `model` is the window's editor of the map on screen; it outlives the dialog.
+    // `confirm` asks a yes/no question (Cancel with changes: throw them away?); none: a message box.
     MapEditorDialog(MapEditorModel& model, std::function<void(const UserError&)> showMessage,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, std::function<bool(const UserError&)> confirm = {});
 
     MapEditorModel& model() { return model_; }
     // Redraws buttons, numbers and picture from the model.
@@ -36,6 +37,8 @@ public:
     void clickPicture(QPoint at);
     MapView& picture() { return *picture_; }
     void done(int result) override;
+    // Cancel, Esc and closing: the changes made here go back, once the user agrees when there are any.
+    void reject() override;
 
 private:
     void report(Failure failure);
@@ -46,6 +49,7 @@ private:
 
     MapEditorModel& model_;
     std::function<void(const UserError&)> showMessage_;
+    std::function<bool(const UserError&)> confirm_;
     MapView* picture_;
     QPushButton* undo_ = nullptr;
     QPushButton* redo_ = nullptr;

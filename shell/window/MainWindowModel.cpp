@@ -379,6 +379,21 @@ void MainWindowModel::moveSlider(Control slider, int position) {
     });
 }
 
+void MainWindowModel::typeValue(Control slider, int value) {
+    moveSlider(slider, value);
+    const ControlState& s = control(slider);
+    if (!s.shown || !s.enabled || s.value == value) return;
+    static const std::map<Control, const char*> names{
+        {C::Width, "Width"},       {C::Height, "Height"},   {C::PathSize, "Path size"},
+        {C::Islands, "Islands"},   {C::Complexity, "Complexity"}, {C::Objects, "Objects"},
+        {C::BnaObjects, "Objects"}, {C::Pads, "Pads"},      {C::Padding, "Padding"},
+    };
+    const auto name = names.find(slider);
+    const bool outside = value < s.min || value > s.max;
+    setStatus(formatText("%s %d is made as %d: %s", name == names.end() ? "The value" : name->second, value, s.value,
+                         outside ? formatText("it goes from %d to %d", s.min, s.max).c_str() : "sizes go in steps of 8"));
+}
+
 void MainWindowModel::select(Control list, int entry) {
     ControlState& s = control(list);
     if (!s.enabled) return;
@@ -877,9 +892,11 @@ std::vector<std::string> MainWindowModel::playabilityMisses() const {
 std::string MainWindowModel::mapCaption() const {
     if (!map_ || busy()) return {};
     const std::optional<MapType> shown = typeAtListPosition(mapState.currentTypeIndex);
-    if (shown && *shown == map_->mapType()) return {};
+    if (shown && *shown == map_->mapType() && map_->hasIdentity) return {};
+    // A picture without our chunks is of no type at all: it is not called one.
+    if (!map_->hasIdentity) return "A picture, not a map of ours (no seed, no code)";
     const std::string type(typeRow(map_->mapType()).info().listText);
-    return map_->hasIdentity ? formatText("%s map, seed %u", type.c_str(), map_->seed) : type + " map, no seed";
+    return formatText("%s map, seed %u", type.c_str(), map_->seed);
 }
 
 void MainWindowModel::goToHistory(int index) {

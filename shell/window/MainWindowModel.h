@@ -105,6 +105,9 @@ public:
     // Input from the user: the control's new state, then its command. Each command ends with
     // refreshParameters; an exception is shown ("Exception") and the window goes on.
     void moveSlider(Control slider, int position);
+    // A value typed into a slider's box: taken as the slider takes it, and the status says so when
+    // the map gets another value than the one typed (sizes go in steps of 8).
+    void typeValue(Control slider, int value);
     void select(Control list, int entry);
     void setChecked(Control box, bool checked);
     void press(Control button);

@@ -75,6 +75,8 @@ public:
     // map back as it was when the dialog opened (the palette reduction of a full-colour map too).
     void accept();
     void cancel();
+    // The map differs from what the dialog found when it opened (what Cancel would take back).
+    bool changedSinceOpen() const { return openedPicture_ && state_ != opened_.state; }
     // Whether the map differs from its last saved (or first shown) state; markSaved after a save.
     bool unsaved() const { return state_ != savedState_; }
     void markSaved() { savedState_ = state_; }

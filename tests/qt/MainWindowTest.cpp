@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -190,7 +191,13 @@ TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
     find<QPushButton>(C::Generate)->click();
     ASSERT_TRUE(waitForMap());
     std::vector<UserError> shown;
-    MapEditorDialog editor(window->model().mapEditor(), [&](const UserError& e) { shown.push_back(e); });
+    int asked = 0;
+    bool answer = false;
+    MapEditorDialog editor(window->model().mapEditor(), [&](const UserError& e) { shown.push_back(e); }, nullptr,
+                           [&](const UserError&) {
+                               ++asked;
+                               return answer;
+                           });
     editor.show();
     QApplication::processEvents();
     EXPECT_TRUE(shown.empty());
@@ -221,7 +228,14 @@ TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
     EXPECT_EQ(red->text().toInt(), before);
     QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_NE(red->text().toInt(), before);
+    // Esc with changes asks first: No keeps the editor open with its changes, Yes takes them back.
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_NE(red->text().toInt(), before);
+    answer = true;
     editor.reject();
+    EXPECT_EQ(asked, 2);
     EXPECT_FALSE(window->model().unsaved());
     EXPECT_TRUE(window->model().map()->image->trueColor) << "the map as it was before the editor opened";
 }
@@ -230,7 +244,7 @@ TEST_F(MainWindowTest, TheEditorListsTheMapsColoursAndPicksByClicking) {
 TEST_F(MainWindowTest, TheEditorsHighlightNeverBlendsAway) {
     find<QPushButton>(C::Generate)->click();
     ASSERT_TRUE(waitForMap());
-    MapEditorDialog editor(window->model().mapEditor(), [](const UserError&) {});
+    MapEditorDialog editor(window->model().mapEditor(), [](const UserError&) {}, nullptr, [](const UserError&) { return true; });
     editor.resize(900, 500);
     editor.show();
     QApplication::processEvents();
@@ -358,7 +372,7 @@ TEST_F(MainWindowTest, TheMapsCodeIsCopiedAndAPastedCodeIsMade) {
         return nullptr;
     };
     QAction* copy = action("Copy Map &Code");
-    QAction* paste = action("Map from Co&de...");
+    QAction* paste = action("Open &Code...");
     ASSERT_TRUE(copy && paste);
     EXPECT_EQ(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     EXPECT_EQ(paste->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
@@ -402,4 +416,69 @@ TEST_F(MainWindowTest, TheRecentMenuFollowsTheOrderOfUse) {
     EXPECT_TRUE(recent->actions()[1]->text().endsWith("b.png")) << recent->actions()[1]->text().toStdString();
     recent->actions()[1]->trigger();
     EXPECT_EQ(window->model().mapFile(), root / "b.png") << "the entry opens the file it names";
+}
+
+// Every control on screen has a name a screen reader can say, the map code line among them, and
+// Enter in the Seed box makes that seed's map.
+TEST_F(MainWindowTest, EveryControlOnScreenHasAnAccessibleNameAndEnterInSeedGenerates) {
+    int checked = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        const bool input = qobject_cast<QSlider*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                           qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w);
+        // The parts of a spin box or a list (their own line edits) speak through it.
+        if (!input || qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GE(checked, 25);
+    ASSERT_NE(window->findChild<QLineEdit*>("mapCode"), nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>("seedField"))->text(QAccessible::Name), "Seed");
+
+    auto* seed = window->findChild<QLineEdit*>("seedField");
+    seed->setFocus();
+    QTest::keyClicks(seed, "4242");
+    QTest::keyClick(seed, Qt::Key_Return);
+    ASSERT_TRUE(waitForMap());
+    EXPECT_EQ(window->findChild<QLineEdit*>("currentSeed")->text(), "4242");
+    EXPECT_EQ(window->findChild<QLineEdit*>("mapCode")->text().toStdString(), window->model().mapCode());
+}
+
+// A typed width that the map cannot have says what it becomes; the window fits a small screen.
+TEST_F(MainWindowTest, ATypedValueThatSnapsSaysSoAndTheWindowFitsASmallScreen) {
+    auto* widthBox = window->findChild<QSpinBox*>(QString("box%1").arg(static_cast<int>(C::Width)));
+    ASSERT_NE(widthBox, nullptr);
+    widthBox->setValue(2500);
+    EXPECT_EQ(window->model().parameters().width, 2496);
+    EXPECT_NE(window->model().control(C::Status).text.find("Width 2500 is made as 2496"), std::string::npos)
+        << window->model().control(C::Status).text;
+    EXPECT_LE(MainWindow::FIRST_SIZE.width(), 1280);
+    EXPECT_LE(MainWindow::FIRST_SIZE.height() + 80, 720) << "room for the frame and a panel";
+    EXPECT_LE(window->minimumSizeHint().height(), MainWindow::FIRST_SIZE.height());
+    EXPECT_LE(window->minimumSizeHint().width(), MainWindow::FIRST_SIZE.width());
+}
+
+// Playable Candidates says the rule it keeps maps by, and a candidate's figures are shown whole,
+// one a line.
+TEST_F(MainWindowTest, PlayableCandidatesSayTheirRuleAndShowEveryFigureWhole) {
+    CandidatesDialog dialog(*window, 1, true);
+    dialog.show();
+    auto* rule = dialog.findChild<QLabel*>("rule");
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(rule->text().toStdString(), "Kept: Cavern maps with at least 16 standing places.");
+    QElapsedTimer t;
+    t.start();
+    while ((window->model().busy() || window->model().candidatesWanted() > 0 || !dialog.tiles()[0]->isEnabled()) &&
+           t.elapsed() < 30000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    ASSERT_TRUE(dialog.tiles()[0]->isEnabled());
+    const QString text = dialog.tiles()[0]->text();
+    EXPECT_FALSE(text.contains(QString::fromUtf8("\u00b7"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("standing places\n")) << text.toStdString();
+    dialog.reject();
 }

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "map/GdImage.h"
-#include "map/Generator.h"
+#include "map/Map.h"
 #include "shell/Startup.h"
 #include "shell/qt/Dialogs.h"
 #include "shell/qt/MapEditorDialog.h"
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
         QThread::msleep(10);
     }
     if (editorShot) {
-        MapEditorDialog editor(model.mapEditor(), [](const UserError&) {});
+        MapEditorDialog editor(model.mapEditor(), [](const UserError&) {}, nullptr, [](const UserError&) { return true; });
         editor.resize(1400, 860);
         editor.show();
         for (int i = 0; i < 10; ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
