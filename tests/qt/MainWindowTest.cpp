@@ -75,6 +75,17 @@ protected:
         }
         return !window->model().busy() && !window->previewImage().isNull();
     }
+    // Runs the event loop until the candidates are made and the tile `last` can be picked.
+    template <typename Dialog>
+    void waitForCandidates(Dialog& dialog, std::size_t last) {
+        QElapsedTimer t;
+        t.start();
+        while ((window->model().busy() || window->model().candidatesWanted() > 0 || !dialog.tiles()[last]->isEnabled()) &&
+               t.elapsed() < 30000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            QThread::msleep(1);
+        }
+    }
 
     QtFakeServices services;
     std::unique_ptr<MainWindow> window;
@@ -274,13 +285,7 @@ namespace {
 TEST_F(MainWindowTest, TheCandidatesViewShowsTheMapsAndPicksTheClickedOne) {
     CandidatesDialog dialog(*window, 3);
     dialog.show();
-    QElapsedTimer t;
-    t.start();
-    while ((window->model().busy() || window->model().candidatesWanted() > 0 || !dialog.tiles()[2]->isEnabled()) &&
-           t.elapsed() < 30000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
+    waitForCandidates(dialog, 2);
     ASSERT_TRUE(dialog.tiles()[2]->isEnabled());
     EXPECT_FALSE(dialog.tiles()[0]->icon().isNull());
     // Enter picks the map whose tile has the focus.
@@ -469,13 +474,7 @@ TEST_F(MainWindowTest, PlayableCandidatesSayTheirRuleAndShowEveryFigureWhole) {
     auto* rule = dialog.findChild<QLabel*>("rule");
     ASSERT_NE(rule, nullptr);
     EXPECT_EQ(rule->text().toStdString(), "Kept: Cavern maps with at least 16 standing places.");
-    QElapsedTimer t;
-    t.start();
-    while ((window->model().busy() || window->model().candidatesWanted() > 0 || !dialog.tiles()[0]->isEnabled()) &&
-           t.elapsed() < 30000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
+    waitForCandidates(dialog, 0);
     ASSERT_TRUE(dialog.tiles()[0]->isEnabled());
     const QString text = dialog.tiles()[0]->text();
     EXPECT_FALSE(text.contains(QString::fromUtf8("\u00b7"))) << text.toStdString();
