@@ -137,27 +137,23 @@ void makePreviews(Map& g) {
     g.preview2 = renderPreview(g.image.get(), g.width, g.height, PREVIEW2_WIDTH, PREVIEW2_HEIGHT);
 }
 
-Failure writePreviewFiles(const Map& g, bool emptyAsWhite) {
-    const std::pair<gdImagePtr, const std::filesystem::path*> files[2] = {{g.preview.get(), &paths.previewPath},
-                                                                          {g.preview2.get(), &paths.previewPath2}};
-    Failure first;
-    for (const auto& [picture, path] : files) {
-        if (!picture) continue;
-        ImagePtr shown;
-        gdImagePtr written = picture;
-        if (emptyAsWhite) {
-            shown = trueColourCopy(picture);
-            if (!shown) {
-                if (!first) first = writeError(*path);
-                continue;
-            }
-            showEmptyAsWhite(shown.get());
-            written = shown.get();
-        }
-        Failure failed = replaceFileContents(*path, encodePngUnfiltered(written, PREVIEW_ZLIB_LEVEL), false);
-        if (failed && !first) first = failed;
+Failure writePreviewFile(gdImagePtr preview, const std::filesystem::path& path, bool emptyAsWhite) {
+    if (!preview) return {};
+    ImagePtr shown;
+    gdImagePtr written = preview;
+    if (emptyAsWhite) {
+        shown = trueColourCopy(preview);
+        if (!shown) return writeError(path);
+        showEmptyAsWhite(shown.get());
+        written = shown.get();
     }
-    return first;
+    return replaceFileContents(path, encodePngUnfiltered(written, PREVIEW_ZLIB_LEVEL), false);
+}
+
+Failure writePreviewFiles(const Map& g, bool emptyAsWhite) {
+    Failure first = writePreviewFile(g.preview.get(), paths.previewPath, emptyAsWhite);
+    Failure second = writePreviewFile(g.preview2.get(), paths.previewPath2, emptyAsWhite);
+    return first ? first : second;
 }
 
 }  // namespace brambex

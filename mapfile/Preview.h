@@ -23,12 +23,14 @@ ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canv
                        bool emptyAsWhite = false);
 
 // The two previews every run and every load makes, in memory: 400 x 145 and 960 x 737, kept in
-// the generator (none when there is no picture or they cannot be made).
+// the map (none when there is no picture or they cannot be made).
 void makePreviews(Map& g);
 
-// The shell's side: the generator's two previews to previewPath and previewPath2, empty pixels
+// The shell's side: the map's two previews to previewPath and previewPath2, empty pixels
 // white when `emptyAsWhite` (Show Transparency). The first failure, if any.
 Failure writePreviewFiles(const Map& g, bool emptyAsWhite);
+// One preview picture to `path` as the preview files are written (nothing for none).
+Failure writePreviewFile(gdImagePtr preview, const std::filesystem::path& path, bool emptyAsWhite);
 
 constexpr int PREVIEW_WIDTH = 400, PREVIEW_HEIGHT = 145;
 constexpr int PREVIEW2_WIDTH = 960, PREVIEW2_HEIGHT = 737;

@@ -687,9 +687,12 @@ TEST_F(WindowModelTest, TheMapOnScreenAndEachCandidateSayWhetherTheyCanBePlayed)
     finish();
     ASSERT_EQ(model->candidates().size(), 2u);
     EXPECT_NE(model->candidates()[0].playability.find("standing places"), std::string::npos);
-    // The last candidate is the map on screen: its line and mark are the window's.
-    EXPECT_EQ(model->candidates()[1].playability, model->playabilityText());
-    EXPECT_EQ(model->candidates()[1].playable, model->playabilityMisses().empty());
+    // A picked candidate is the map on screen: its line and mark are the window's.
+    const auto picked = model->candidates()[1];
+    model->pickCandidate(1);
+    finish();
+    EXPECT_EQ(picked.playability, model->playabilityText());
+    EXPECT_EQ(picked.playable, model->playabilityMisses().empty());
 }
 
 // Live: a moved slider makes the map on screen again with its seed, and what it shows is the map
@@ -815,25 +818,39 @@ TEST_F(WindowModelTest, TheControlsDescribeAMapBroughtBackFromTheHistory) {
     EXPECT_EQ(c(C::Width).value, 3000);
 }
 
-// A candidate is made and picked by its seed, never through the Seed field, and a pick asks
-// before it replaces an edited map.
-TEST_F(WindowModelTest, CandidatesLeaveTheSeedFieldAloneAndAskBeforeReplacingAnEdit) {
+// Candidates are made beside the map on screen, by their seeds, never through the Seed field; a
+// pick asks before it replaces an edited map, and stopping them changes nothing.
+TEST_F(WindowModelTest, CandidatesLeaveTheMapAndTheSeedFieldAloneAndAskBeforeReplacingAnEdit) {
     model->setSeedText("77");
+    model->press(C::Generate);
+    finish();
+    editOnce(*model);
+    const std::string edited = model->mapCode();
     model->generateCandidates(2, false, 500);
     finish();
     ASSERT_EQ(model->candidates().size(), 2u);
     EXPECT_EQ(model->seedText(), "77");
-    editOnce(*model);
+    EXPECT_EQ(services.saveQuestions, 0) << "candidates are made beside the map on screen";
+    EXPECT_EQ(model->mapCode(), edited);
+    EXPECT_TRUE(model->unsaved());
     services.saveChoice = SaveChoice::Cancel;
     model->pickCandidate(0);
     finish();
     EXPECT_EQ(services.saveQuestions, 1);
-    EXPECT_EQ(model->shownSeed(), 501u) << "the last candidate, edited, stays";
+    EXPECT_EQ(model->shownSeed(), 77u) << "the edited map stays";
     services.saveChoice = SaveChoice::Discard;
     model->pickCandidate(0);
     finish();
     EXPECT_EQ(model->shownSeed(), 500u);
     EXPECT_EQ(model->seedText(), "77");
+
+    const std::string shown = model->mapCode();
+    model->generateCandidates(3, false, 900);
+    model->stopCandidates();  // the dialog closed with Esc
+    finish();
+    EXPECT_EQ(model->mapCode(), shown) << "the map on screen is as it was";
+    EXPECT_LE(model->candidates().size(), 1u);
+    EXPECT_TRUE(c(C::Generate).enabled);
 }
 
 // Exit asks once: the window's own close that follows does not ask again.

@@ -684,8 +684,63 @@ void MainWindowModel::generateCandidates(int count, bool playableOnly, std::opti
 }
 
 void MainWindowModel::nextCandidate() {
-    makeMapOfSeed(candidateBase_ + static_cast<std::uint32_t>(candidateTries_++));
+    // A candidate is made beside the map on screen, which it does not replace: nothing to ask.
+    const TypeRow* row = selectedRow();
+    if (row) {
+        recountThemes();
+        readAllControls();
+        startRun(requestFor(controlsRecipe(row->type, candidateBase_ + static_cast<std::uint32_t>(candidateTries_++))), false);
+        candidateRun_ = busy();
+    }
     if (!busy()) candidatesWanted_ = 0;  // nothing could be started
+}
+
+void MainWindowModel::stopCandidates() {
+    candidatesWanted_ = 0;
+    if (candidateRun_) worker_.requestStop();
+}
+
+void MainWindowModel::candidateFinished(RunResult result) {
+    candidateRun_ = false;
+    if (result.map && candidatesWanted_ > 0) {
+        // Keep this candidate's preview under a name of its own, then make the next one.
+        const Map& made = *result.map;
+        const std::vector<std::string> misses =
+            made.playability ? brambex::playabilityMisses(*made.playability, typeRow(made.mapType()).playability)
+                             : std::vector<std::string>{};
+        if (!candidatesPlayableOnly_ || misses.empty()) {
+            const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", candidates_.size());
+            if (Failure failed = writePreviewFile(made.preview.get(), kept, mapState.showTransparency)) services_.showMessage(*failed);
+            candidates_.push_back({made.seed, kept, made.playability ? playabilitySummary(*made.playability) : std::string(),
+                                   misses.empty()});
+        }
+        if (static_cast<int>(candidates_.size()) < candidatesWanted_ && candidateTries_ < 4 * candidatesWanted_) {
+            nextCandidate();
+            if (busy()) return;
+        }
+    }
+    candidatesWanted_ = 0;
+    // The map on screen is as it was before the candidates.
+    restoreAfterRun();
+    if (!result.map && !result.cancelled) {
+        if (result.missingArtwork) services_.showMessage({"Missing files", result.failure});
+        else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
+    }
+    setStatus(candidates_.empty() ? std::string("No candidates") : formatText("%zu candidates: pick one", candidates_.size()));
+}
+
+void MainWindowModel::restoreAfterRun() {
+    if (map_) previewPicture_ = paths.previewPath;
+    else previewPicture_.clear();
+    mapShown_ = map_ != nullptr;
+    ++pictureVersion_;
+    showTypeLayout(mapState.currentTypeIndex);
+    applyMode();
+    if (map_) {
+        control(C::Modify).enabled = true;
+        control(C::SaveMap).enabled = true;
+        control(C::Grass).enabled = control(C::Modify).checked;
+    }
 }
 
 void MainWindowModel::pickCandidate(int index) {
@@ -726,8 +781,12 @@ void MainWindowModel::generationFinished(RunResult result) {
         setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
         return;
     }
-    const bool failed = !result.map;
     runText_.clear();
+    if (candidateRun_) {
+        candidateFinished(std::move(result));
+        return;
+    }
+    const bool failed = !result.map;
     if (!failed) {
         setMap(std::move(result.map));
         // This session's history: a new map goes after the one shown (what was ahead of it goes).
@@ -740,36 +799,9 @@ void MainWindowModel::generationFinished(RunResult result) {
             historyAt_ = static_cast<int>(history_.size()) - 1;
         }
     }
-    if (candidatesWanted_ > 0 && !failed) {
-        // Keep this candidate's preview under a name of its own, then make the next one.
-        const bool keep = !candidatesPlayableOnly_ || playabilityMisses().empty();
-        if (keep) {
-            const std::size_t k = candidates_.size();
-            const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", k);
-            std::error_code ec;
-            fs::copy_file(paths.previewPath, kept, fs::copy_options::overwrite_existing, ec);
-            candidates_.push_back({map_->seed, kept, playabilityText(), playabilityMisses().empty()});
-        }
-        if (static_cast<int>(candidates_.size()) < candidatesWanted_ && candidateTries_ < 4 * candidatesWanted_) {
-            nextCandidate();
-            if (busy()) return;
-        }
-        candidatesWanted_ = 0;
-    } else if (failed) {
-        candidatesWanted_ = 0;
-    }
     if (failed) {
         // The map shown before the run stays.
-        if (map_) previewPicture_ = paths.previewPath;
-        else previewPicture_.clear();
-        mapShown_ = map_ != nullptr;
-        ++pictureVersion_;
-        showTypeLayout(mapState.currentTypeIndex);
-        applyMode();
-        if (map_) {
-            control(C::Modify).enabled = true;
-            control(C::SaveMap).enabled = true;
-        }
+        restoreAfterRun();
         if (result.cancelled) setStatus("Generation cancelled");
         else if (result.missingArtwork) services_.showMessage({"Missing files", result.failure});
         else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});

@@ -248,8 +248,9 @@ public:
     const std::vector<Candidate>& candidates() const { return candidates_; }
     int candidatesWanted() const { return candidatesWanted_; }
     void pickCandidate(int index);
-    // No more candidates after the one being made (it becomes the current map as usual).
-    void stopCandidates() { candidatesWanted_ = 0; }
+    // No more candidates: the one being made stops too. The map on screen is never one of them
+    // until it is picked.
+    void stopCandidates();
 
     // The first free "Brambex_<type>_<n>.png" in `folder` for the current map's type.
     std::filesystem::path proposedMapName(const std::filesystem::path& folder) const;
@@ -306,6 +307,10 @@ private:
     bool candidatesPlayableOnly_ = false;
     int candidateTries_ = 0;
     void nextCandidate();
+    void candidateFinished(RunResult result);
+    // The window after a run that leaves the map on screen as it was (failed, cancelled, candidates).
+    void restoreAfterRun();
+    bool candidateRun_ = false;  // the run under way is a candidate
 
     // The values of the controls a recipe is made from (refreshParameters and readAllControls
     // gather them; a settings file is read into them).
