@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+
+#include <array>
+#include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -863,4 +866,208 @@ TEST_F(WindowModelTest, ExitAsksOnceAboutAnEditedMap) {
     EXPECT_EQ(services.saveQuestions, 1);
     EXPECT_EQ(services.quits, 1);
     EXPECT_TRUE(model->quitting()) << "the close that follows asks nothing";
+}
+
+namespace {
+
+// Every pixel's colour and the size, as one number.
+std::uint64_t pixelsHash(const Map* map) {
+    if (!map || !map->image) return 0;
+    gdImagePtr im = map->image.get();
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+    mix(static_cast<std::uint64_t>(im->sx));
+    mix(static_cast<std::uint64_t>(im->sy));
+    for (int y = 0; y < im->sy; ++y)
+        for (int x = 0; x < im->sx; ++x) mix(static_cast<std::uint32_t>(trueColourAt(im, x, y)) & 0xFFFFFFu);
+    return h;
+}
+
+// The map as its file would hold it, read back: what "saved" must equal.
+std::uint64_t asWrittenHash(const Map& map) {
+    const EncodedMap encoded = encodeMap(map.image.get(), mapIdentity(map), false);
+    ImagePtr back = decodePng(encoded.bytes);
+    Map read;
+    read.image = std::move(back);
+    return pixelsHash(&read);
+}
+
+std::uint64_t fileHash(const fs::path& file) {
+    Map read;
+    read.image = loadPng(file);
+    return pixelsHash(&read);
+}
+
+}  // namespace
+
+// Long random sequences of what a user does, checked after every step: an edited map is never
+// replaced without a Save or Discard answer; "*" shows exactly when the map differs from its file;
+// a map with no unsaved edits is described by the controls (they make its code); an undo followed
+// by a redo gives the same pixels.
+TEST_F(WindowModelTest, RandomCommandSequencesKeepTheWindowTruthful) {
+    std::mt19937 random(20261209);
+    auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    std::vector<fs::path> saved;
+    int replaced = 0, asked = 0;
+    for (int step = 0; step < 160; ++step) {
+        const Map* before = model->map();
+        const bool wasUnsaved = model->unsaved();
+        const int questions = services.saveQuestions;
+        const SaveChoice answer = std::array{SaveChoice::Save, SaveChoice::Discard, SaveChoice::Cancel}[pick(3)];
+        services.saveChoice = answer;
+        const bool dialogCancelled = pick(4) == 0;
+        const fs::path target = root / formatText("map%d.png", step);
+        services.savePath = [&, dialogCancelled, target](const fs::path&) -> std::optional<fs::path> {
+            if (dialogCancelled) return std::nullopt;
+            return target;
+        };
+        const int command = pick(12);
+        std::string what;
+        switch (command) {
+        case 0:
+            what = "generate";
+            model->setSeedText(pick(2) ? std::to_string(100 + pick(5)) : "");
+            model->press(C::Generate);
+            break;
+        case 1:
+            what = "live";
+            model->moveSlider(C::Objects, pick(101));
+            break;
+        case 2:
+            what = "edit";
+            if (model->map() && !model->busy()) {
+                finish();
+                MapEditorModel& editor = model->mapEditor();
+                if (!editor.open() && !editor.groups()[0].empty()) {
+                    (void)editor.selectEntry(editor.groups()[0][static_cast<std::size_t>(pick(static_cast<int>(editor.groups()[0].size())))].entry);
+                    (void)(pick(2) ? editor.down() : editor.up());
+                    editor.accept();
+                }
+            }
+            break;
+        case 3: {
+            what = "undo, redo";
+            finish();
+            const std::uint64_t now = pixelsHash(model->map());
+            if (model->mapEditor().canUndo()) {
+                model->undoEdit();
+                model->redoEdit();
+                EXPECT_EQ(pixelsHash(model->map()), now) << "step " << step << ": undo then redo";
+            }
+            if (pick(2)) model->undoEdit();
+            break;
+        }
+        case 4:
+            what = "save";
+            model->menu(MenuCommand::Save);
+            if (!dialogCancelled && fs::exists(target)) saved.push_back(target);
+            break;
+        case 5:
+            what = "save as";
+            model->menu(MenuCommand::SaveMap);
+            if (!dialogCancelled && fs::exists(target)) saved.push_back(target);
+            break;
+        case 6:
+            what = "load";
+            if (!saved.empty()) {
+                const fs::path file = saved[static_cast<std::size_t>(pick(static_cast<int>(saved.size())))];
+                services.loadPath = [file](const fs::path&) -> std::optional<fs::path> { return file; };
+                model->press(C::LoadMap);
+            }
+            break;
+        case 7:
+            what = "back";
+            model->historyBack();
+            break;
+        case 8:
+            what = "forward";
+            model->historyForward();
+            break;
+        case 9:
+            what = "candidates";
+            model->generateCandidates(2, false, static_cast<std::uint32_t>(200 + pick(50)));
+            if (pick(2)) {
+                model->stopCandidates();
+                finish();
+            } else {
+                finish();
+                if (!model->candidates().empty()) model->pickCandidate(pick(static_cast<int>(model->candidates().size())));
+            }
+            break;
+        case 10:
+            what = "type";
+            model->select(C::GameType, pick(2));
+            break;
+        default:
+            what = "exit";
+            model->menu(MenuCommand::Exit);
+            break;
+        }
+        finish();
+        SCOPED_TRACE("step " + std::to_string(step) + ": " + what);
+        // An edited map is replaced only after a question answered Save or Discard.
+        if (wasUnsaved && model->map() != before) {
+            ++replaced;
+            EXPECT_GT(services.saveQuestions, questions) << "replaced without asking";
+            EXPECT_NE(answer, SaveChoice::Cancel) << "replaced though the answer was Cancel";
+        }
+        asked += services.saveQuestions > questions;
+        // The title's "*" is the truth about the map and its file.
+        EXPECT_EQ(model->title().rfind("*", 0) == 0, model->unsaved()) << model->title();
+        const Map* map = model->map();
+        if (map && !model->unsaved() && model->mapFile()) {
+            EXPECT_EQ(asWrittenHash(*map), fileHash(*model->mapFile())) << "shown as saved, but the file differs";
+        }
+        // With nothing unsaved, the controls describe the map on screen.
+        if (map && !model->unsaved() && !map->code.empty() && typeAtListPosition(c(C::GameType).value) == map->mapType()) {
+            EXPECT_EQ(mapCode(model->controlsRecipe(map->mapType(), map->seed)), map->code);
+        }
+    }
+    EXPECT_GT(asked, 5) << "the sequence reached the questions";
+    EXPECT_GT(replaced, 1) << "and edited maps were replaced after them";
+}
+
+// The editor's changes are one undo stack that knows the saved state: a change after a save is
+// unsaved again, a new change cuts the redo steps, and Cancel takes back the dialog's steps too.
+TEST_F(WindowModelTest, TheEditsAreOneUndoStackThatKnowsTheSavedState) {
+    model->press(C::Generate);
+    finish();
+    MapEditorModel& editor = model->mapEditor();
+    auto change = [&](bool harder) {
+        ASSERT_FALSE(editor.groups()[0].empty());
+        ASSERT_EQ(editor.selectEntry(editor.groups()[0].front().entry), std::nullopt);
+        ASSERT_EQ(harder ? editor.down() : editor.up(), std::nullopt);
+    };
+    ASSERT_EQ(editor.open(), std::nullopt);
+    change(true);
+    editor.accept();
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return root / "saved.png"; };
+    model->menu(MenuCommand::Save);
+    ASSERT_FALSE(model->unsaved());
+    ASSERT_EQ(editor.open(), std::nullopt);
+    change(true);
+    editor.accept();
+    EXPECT_TRUE(model->unsaved()) << "a change after the save is not saved";
+    model->undoEdit();
+    EXPECT_FALSE(model->unsaved()) << "undone back to the saved state";
+    EXPECT_TRUE(editor.canRedo());
+    ASSERT_EQ(editor.open(), std::nullopt);
+    change(false);
+    editor.accept();
+    EXPECT_FALSE(editor.canRedo()) << "a new change cuts the redo steps";
+
+    const bool couldUndo = editor.canUndo();
+    const std::uint64_t opened = pixelsHash(model->map());
+    const bool wasUnsaved = model->unsaved();
+    ASSERT_EQ(editor.open(), std::nullopt);
+    change(true);
+    change(true);
+    editor.cancel();
+    EXPECT_EQ(pixelsHash(model->map()), opened);
+    EXPECT_EQ(model->unsaved(), wasUnsaved);
+    EXPECT_EQ(editor.canUndo(), couldUndo);
+    EXPECT_FALSE(editor.canRedo()) << "Cancel leaves no steps of its own";
+    ASSERT_TRUE(couldUndo);
+    model->undoEdit();
+    EXPECT_FALSE(model->unsaved()) << "the step before the dialog is still there, back to the save";
 }

@@ -634,6 +634,15 @@ void MainWindow::buildMenus() {
         after();
     });
     QMenu* edit = menuBar()->addMenu("&Edit");
+    undoAction_ = edit->addAction("&Undo", QKeySequence::Undo, this, [this] {
+        model_->undoEdit();
+        after();
+    });
+    redoAction_ = edit->addAction("&Redo", QKeySequence::Redo, this, [this] {
+        model_->redoEdit();
+        after();
+    });
+    edit->addSeparator();
     edit->addAction("&IndiMask", this, [this] {
         model_->menu(MenuCommand::IndiMask);
         after();
@@ -830,6 +839,8 @@ void MainWindow::syncFromModel() {
     stylePreview_->setVisible(model_->stylePreviewShown());
     const auto seed = model_->shownSeed();
     currentSeed_->setText(seed ? QString::number(*seed) : QString());
+    undoAction_->setEnabled(!model_->busy() && model_->mapEditor().canUndo());
+    redoAction_->setEnabled(!model_->busy() && model_->mapEditor().canRedo());
     const QString code = model_->busy() ? QString() : qtText(model_->mapCode());
     if (mapCode_->text() != code) mapCode_->setText(code);
     if (seedField_->text().trimmed().toStdString() != model_->seedText())

@@ -100,6 +100,8 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QLineEdit* mapCode_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     std::vector<std::filesystem::path> shownRecent_;  // the files the Recent menu lists
     QTimer clock_;  // the elapsed time of a run, once a second
     const void* shownMap_ = nullptr;

@@ -436,7 +436,9 @@ void MainWindowModel::menu(MenuCommand m) {
             services_.quit();
             break;
         case MenuCommand::Save:
-            if (!busy()) saveToOwnFile();
+            if (busy()) break;
+            saveToOwnFile();
+            resumeLive();
             break;
         case MenuCommand::About:
             services_.runAbout();
@@ -447,7 +449,9 @@ void MainWindowModel::menu(MenuCommand m) {
             break;
         }
         case MenuCommand::SaveMap:
-            if (!busy()) saveMap();
+            if (busy()) break;
+            saveMap();
+            resumeLive();
             break;
         case MenuCommand::LoadMap:
             if (!busy()) loadMap(std::nullopt);
@@ -461,6 +465,42 @@ void MainWindowModel::menu(MenuCommand m) {
             break;
         }
     });
+}
+
+void MainWindowModel::undoEdit() {
+    if (busy() || !map_ || !editor_.canUndo()) return;
+    guarded([&] {
+        editor_.undo();
+        refreshPreviewFiles();
+        setStatus("Undone: an editor change");
+        resumeLive();
+    });
+}
+
+void MainWindowModel::redoEdit() {
+    if (busy() || !map_ || !editor_.canRedo()) return;
+    guarded([&] {
+        editor_.redo();
+        refreshPreviewFiles();
+        setStatus("Redone: an editor change");
+        resumeLive();
+    });
+}
+
+void MainWindowModel::resumeLive() {
+    // Live waited while the map had unsaved edits: once they are saved (or undone), the controls'
+    // values reach the map on screen again.
+    if (!live_ || !map_ || !map_->hasIdentity || unsaved() || busy() || map_->code.empty()) return;
+    const TypeRow* row = selectedRow();
+    if (!row || row->type != map_->mapType()) return;
+    readAllControls();
+    if (brambex::mapCode(controlsRecipe(row->type, map_->seed)) != map_->code) liveUpdate();
+}
+
+void MainWindowModel::refreshPreviewFiles() {
+    makePreviews(*map_);
+    if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
+    reloadPreviews();
 }
 
 void MainWindowModel::dropFile(const fs::path& path) {
@@ -486,7 +526,10 @@ void MainWindowModel::command(Control c) {
             refreshMapCode();
         }
         break;
-    case C::SaveMap: saveMap(); break;
+    case C::SaveMap:
+        saveMap();
+        resumeLive();
+        break;
     case C::LoadMap: loadMap(std::nullopt); break;
     case C::Random: setRandomMode(); break;
     case C::Manual: setManualMode(); break;

@@ -206,6 +206,10 @@ public:
     void openRecent(int index);
     // The map editor of the map on screen.
     MapEditorModel& mapEditor() { return editor_; }
+    // Edit > Undo and Redo in the main window: the editor's changes of the map on screen, one at a
+    // time (the "*" follows: back at the saved state, the map is saved).
+    void undoEdit();
+    void redoEdit();
 
     void showThemeInList(int theme);
     void showTypeInList(int listPosition);
@@ -310,6 +314,10 @@ private:
     void candidateFinished(RunResult result);
     // The window after a run that leaves the map on screen as it was (failed, cancelled, candidates).
     void restoreAfterRun();
+    // The previews made again from the map on screen (after a change to its colours).
+    void refreshPreviewFiles();
+    // Live again after it waited for unsaved edits: the map on screen follows the controls.
+    void resumeLive();
     bool candidateRun_ = false;  // the run under way is a candidate
 
     // The values of the controls a recipe is made from (refreshParameters and readAllControls
