@@ -467,22 +467,17 @@ void MainWindowModel::menu(MenuCommand m) {
     });
 }
 
-void MainWindowModel::undoEdit() {
-    if (busy() || !map_ || !editor_.canUndo()) return;
-    guarded([&] {
-        editor_.undo();
-        refreshPreviewFiles();
-        setStatus("Undone: an editor change");
-        resumeLive();
-    });
-}
+void MainWindowModel::undoEdit() { editStep(true); }
 
-void MainWindowModel::redoEdit() {
-    if (busy() || !map_ || !editor_.canRedo()) return;
+void MainWindowModel::redoEdit() { editStep(false); }
+
+void MainWindowModel::editStep(bool back) {
+    if (busy() || !map_ || !(back ? editor_.canUndo() : editor_.canRedo())) return;
     guarded([&] {
-        editor_.redo();
+        if (back) editor_.undo();
+        else editor_.redo();
         refreshPreviewFiles();
-        setStatus("Redone: an editor change");
+        setStatus(back ? "Undone: an editor change" : "Redone: an editor change");
         resumeLive();
     });
 }

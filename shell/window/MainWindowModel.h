@@ -316,6 +316,8 @@ private:
     void restoreAfterRun();
     // The previews made again from the map on screen (after a change to its colours).
     void refreshPreviewFiles();
+    // One editor change taken back (`back`) or made again.
+    void editStep(bool back);
     // Live again after it waited for unsaved edits: the map on screen follows the controls.
     void resumeLive();
     bool candidateRun_ = false;  // the run under way is a candidate
