@@ -1,5 +1,9 @@
 #include "fuzz/MapFileFuzz.h"
 
+#include <algorithm>
+#include <string>
+
+#include "generators/MapRecipe.h"
 #include "map/Map.h"
 #include "map/GdImage.h"
 #include "map/ProcessState.h"
@@ -19,5 +23,17 @@ int fuzzMapFile(const std::uint8_t* data, std::size_t size) {
     describeMapFile(file);
     Map loaded;
     loadMapFromBytes(loaded, file, false, installedTypes, currentFolders());
+    // The map code a file carries, and the bytes themselves as a pasted code: a code that parses
+    // must come back as the same text.
+    for (const std::string& text : {loaded.code, std::string(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(size, 300)))}) {
+        const ParsedCode parsed = parseMapCode(text);
+        if (parsed.recipe && mapCode(*parsed.recipe).empty()) __builtin_trap();
+        if (parsed.recipe) {
+            std::string trimmed = text;
+            trimmed.erase(0, trimmed.find_first_not_of(" \t\r\n"));
+            trimmed.erase(trimmed.find_last_not_of(" \t\r\n") + 1);
+            if (mapCode(*parsed.recipe) != trimmed) __builtin_trap();
+        }
+    }
     return 0;
 }
