@@ -261,8 +261,8 @@ public:
 
 private:
     void addControl(Control c, ControlState::Kind kind, std::string text = {});
-    template <typename F>
-    void guarded(F&& f);
+    // Runs a command; an exception is shown ("Exception") and the window goes on.
+    void guarded(const std::function<void()>& f);
     void command(Control c);
     void gameTypeChanged();
     void generate();
@@ -274,6 +274,12 @@ private:
     // The run a live change asks for: the map on screen's seed with the controls' values.
     RunRequest liveRequest(MapType type, std::uint32_t seed);
     void generationFinished(RunResult result);
+    void liveFinished(RunResult result);
+    // The map in a file, read to be shown (none, after saying why, when it cannot be or the user
+    // does not want a very large one).
+    std::unique_ptr<Map> readMapToShow(const std::filesystem::path& path);
+    // A loaded map's values on the controls: all of them from its code, else what the file tells.
+    void showLoadedMapOnControls();
     void setMap(std::unique_ptr<Map> map, bool writePreviews = true);
     // The controls show a recipe: its type, theme choice, size and the type's values (a slider's
     // range grows to hold a value outside it).
