@@ -297,107 +297,145 @@ std::string mapCode(const MapRecipe& recipe) {
     return payload + "-" + checkOf(payload);
 }
 
-ParsedCode parseMapCode(std::string_view text) {
-    ParsedCode out;
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n' || text.front() == '\r'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\n' || text.back() == '\r'))
-        text.remove_suffix(1);
-    auto fail = [&out](std::string message) {
-        out.error = std::move(message);
-        return out;
-    };
+namespace {
+
+// The parts of a code after the check, read in order; each read says what is wrong, or nothing.
+class CodeReader {
+public:
+    explicit CodeReader(std::vector<std::string_view> parts) : parts_(std::move(parts)) {}
+    std::string_view next() { return at_ < parts_.size() ? parts_[at_++] : std::string_view{}; }
+    bool nextIs(std::string_view part) {
+        if (at_ >= parts_.size() || parts_[at_] != part) return false;
+        ++at_;
+        return true;
+    }
+    bool done() const { return at_ == parts_.size(); }
+
+private:
+    std::vector<std::string_view> parts_;
+    std::size_t at_ = 0;
+};
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view spaces = " \t\r\n";
+    while (!text.empty() && spaces.find(text.front()) != std::string_view::npos) text.remove_prefix(1);
+    while (!text.empty() && spaces.find(text.back()) != std::string_view::npos) text.remove_suffix(1);
+    return text;
+}
+
+// The text before the check when the code is of our format, of our characters and its check
+// matches; otherwise why not.
+std::string checkedPayload(std::string_view text, std::string_view& payload) {
     const std::string shown = text.size() > 60 ? std::string(text.substr(0, 57)) + "..." : std::string(text);
     if (text.size() < 3 || text.substr(0, 2) != "BX" || text.find('-') == std::string_view::npos)
-        return fail("\"" + shown + "\" is not a map code (a map code starts with " + std::string(MAP_CODE_FORMAT) + "-).");
+        return "\"" + shown + "\" is not a map code (a map code starts with " + std::string(MAP_CODE_FORMAT) + "-).";
     if (text.substr(0, text.find('-')) != MAP_CODE_FORMAT)
-        return fail("This map code is of format " + std::string(text.substr(0, text.find('-'))) +
-                    ", which this version cannot read (it reads " + std::string(MAP_CODE_FORMAT) + ").");
+        return "This map code is of format " + std::string(text.substr(0, text.find('-'))) +
+               ", which this version cannot read (it reads " + std::string(MAP_CODE_FORMAT) + ").";
     for (char c : text)
         if (CODE_CHARACTERS.find(c) == std::string_view::npos)
-            return fail("The map code has a character no map code has (\"" + std::string(1, c) + "\"): check it for a typing error.");
+            return "The map code has a character no map code has (\"" + std::string(1, c) + "\"): check it for a typing error.";
     const std::size_t last = text.rfind('-');
-    const std::string_view payload = text.substr(0, last), check = text.substr(last + 1);
-    if (check != checkOf(payload))
-        return fail("The map code has a typing error: its last four characters do not match the rest.");
+    payload = text.substr(0, last);
+    if (text.substr(last + 1) != checkOf(payload))
+        return "The map code has a typing error: its last four characters do not match the rest.";
+    return {};
+}
 
-    // The check matched: what is wrong from here on was written so, not mistyped.
-    const std::vector<std::string_view> parts = split(payload);
-    if (parts.size() < 5) return fail("The map code is incomplete.");
-    const std::string_view typeAndEpoch = parts[1];
+// Type, epoch, seed and theme: the parts every code has.
+std::string readHead(CodeReader& in, MapRecipe& r, const TypeRow*& row) {
+    in.next();  // the format, checked already
+    const std::string_view typeAndEpoch = in.next();
     const std::size_t dot = typeAndEpoch.find('.');
     const std::string_view name = typeAndEpoch.substr(0, dot);
-    const TypeRow* row = nullptr;
-    for (const TypeRow& r : typeTable())
-        if (r.info().commandName == name) row = &r;
-    if (!row) return fail("The map code is for a map type this version does not know (\"" + std::string(name) + "\").");
+    for (const TypeRow& t : typeTable())
+        if (t.info().commandName == name) row = &t;
+    if (!row) return "The map code is for a map type this version does not know (\"" + std::string(name) + "\").";
     unsigned long long epoch = 0, seed = 0, number = 0;
     if (dot == std::string_view::npos || !parseNumber(typeAndEpoch.substr(dot + 1), 1000000, epoch))
-        return fail("The map code has no recipe epoch after its type.");
-    if (!parseNumber(parts[2], 0xFFFFFFFFull, seed)) return fail("The map code's seed is not a number from 0 to 4294967295.");
-
-    out.epoch = static_cast<int>(epoch);
-    MapRecipe r;
+        return "The map code has no recipe epoch after its type.";
+    if (!parseNumber(in.next(), 0xFFFFFFFFull, seed)) return "The map code's seed is not a number from 0 to 4294967295.";
     r.type = row->type;
     r.epoch = static_cast<int>(epoch);
     r.seed = static_cast<std::uint32_t>(seed);
     r.settings = defaultSettings(r.type);
-    const std::string_view theme = parts[3];
+    const std::string_view theme = in.next();
     if (theme.empty() || (theme[0] != 't' && theme[0] != 'r') || !parseNumber(theme.substr(1), MAX_THEME, number))
-        return fail("The map code's theme is not \"t\" or \"r\" with a number.");
+        return "The map code's theme is not \"t\" or \"r\" with a number.";
     r.theme.manual = theme[0] == 't';
     (r.theme.manual ? r.theme.theme : r.theme.count) = static_cast<int>(number);
+    return {};
+}
 
-    std::size_t at = 4;
+// The size (types that take one), the type's fields, the water colour and full colour.
+std::string readValues(CodeReader& in, MapRecipe& r, const TypeRow& row) {
+    unsigned long long number = 0;
     if (!fixedSize(r.type)) {
-        const std::string_view size = at < parts.size() ? parts[at] : std::string_view{};
+        const std::string_view size = in.next();
         const std::size_t x = size.find('x');
         unsigned long long w = 0, h = 0;
         if (x == std::string_view::npos || !parseNumber(size.substr(0, x), 1000000, w) || !parseNumber(size.substr(x + 1), 1000000, h))
-            return fail("The map code has no size (width x height) where it should.");
+            return "The map code has no size (width x height) where it should.";
         const SizeRange range = sizeRange(r.type);
         if (static_cast<int>(w) < range.minWidth || static_cast<int>(w) > range.maxWidth ||
             static_cast<int>(h) < range.minHeight || static_cast<int>(h) > range.maxHeight)
-            return fail(formatText("The map code's size %llu x %llu is outside what %s maps take (%d to %d wide, %d to %d high).", w, h,
-                                   std::string(row->info().listText).c_str(), range.minWidth, range.maxWidth,
-                                   range.minHeight, range.maxHeight));
+            return formatText("The map code's size %llu x %llu is outside what %s maps take (%d to %d wide, %d to %d high).", w, h,
+                              std::string(row.info().listText).c_str(), range.minWidth, range.maxWidth, range.minHeight,
+                              range.maxHeight);
         r.width = static_cast<int>(w);
         r.height = static_cast<int>(h);
-        ++at;
     }
     const std::vector<RecipeField> fields = recipeFields(r.type);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!r.theme.manual && fields[i].manualOnly) continue;
-        const std::string_view part = at < parts.size() ? parts[at] : std::string_view{};
+        const std::string_view part = in.next();
         if (part.empty() || part[0] != fields[i].letter || !parseNumber(part.substr(1), 1000000, number))
-            return fail("The map code has no " + std::string(fields[i].name) + " (\"" + std::string(1, fields[i].letter) +
-                        "\" and a number) where it should.");
+            return "The map code has no " + std::string(fields[i].name) + " (\"" + std::string(1, fields[i].letter) +
+                   "\" and a number) where it should.";
         if (static_cast<int>(number) < fields[i].min || static_cast<int>(number) > fields[i].max)
-            return fail(formatText("The map code's %s (%llu) is outside %d to %d.", std::string(fields[i].name).c_str(), number,
-                                   fields[i].min, fields[i].max));
+            return formatText("The map code's %s (%llu) is outside %d to %d.", std::string(fields[i].name).c_str(), number,
+                              fields[i].min, fields[i].max);
         setFieldValue(r, i, static_cast<int>(number));
-        ++at;
     }
-    const std::string_view water = at < parts.size() ? parts[at] : std::string_view{};
+    const std::string_view water = in.next();
     if (water.empty() || water[0] != 'w' || !parseNumber(water.substr(1), 4, number))
-        return fail("The map code has no water colour (\"w\" and 0 to 4) where it should.");
+        return "The map code has no water colour (\"w\" and 0 to 4) where it should.";
     r.waterColour = static_cast<int>(number);
-    ++at;
-    if (at < parts.size() && parts[at] == "fc") {
-        r.fullColour = true;
-        ++at;
-    }
-    if (at != parts.size()) return fail("The map code has more parts than a " + std::string(row->info().listText) + " map has.");
-    // One map, one code: a code written in another form than the program writes is refused.
-    if (payloadOf(canonical(r)) != payload) return fail("The map code is not written as this version writes codes.");
+    r.fullColour = in.nextIs("fc");
+    if (!in.done()) return "The map code has more parts than a " + std::string(row.info().listText) + " map has.";
+    return {};
+}
 
+}  // namespace
+
+ParsedCode parseMapCode(std::string_view text) {
+    ParsedCode out;
+    text = trimmed(text);
+    std::string_view payload;
+    out.error = checkedPayload(text, payload);
+    if (!out.error.empty()) return out;
+    // The check matched: what is wrong from here on was written so, not mistyped.
+    CodeReader in(split(payload));
+    MapRecipe r;
+    const TypeRow* row = nullptr;
+    out.error = readHead(in, r, row);
+    if (out.error.empty()) {
+        out.epoch = r.epoch;
+        out.error = readValues(in, r, *row);
+    }
+    if (!out.error.empty()) return out;
+    // One map, one code: a code written in another form than the program writes is refused.
+    if (payloadOf(canonical(r)) != payload) {
+        out.error = "The map code is not written as this version writes codes.";
+        return out;
+    }
     if (r.epoch != row->epoch) {
-        MapRecipe today = r;
-        today.epoch = row->epoch;
-        out.todaysRecipe = today;
-        return fail(formatText("This map code is for %s maps of recipe epoch %d; this version makes epoch %d, "
-                               "which would be a different map.",
-                               std::string(row->info().listText).c_str(), r.epoch, row->epoch));
+        out.todaysRecipe = r;
+        out.todaysRecipe->epoch = row->epoch;
+        out.error = formatText("This map code is for %s maps of recipe epoch %d; this version makes epoch %d, which would be a "
+                               "different map.",
+                               std::string(row->info().listText).c_str(), r.epoch, row->epoch);
+        return out;
     }
     out.recipe = r;
     return out;
