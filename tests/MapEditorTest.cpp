@@ -227,3 +227,34 @@ TEST_F(MapEditorTest, UndoRedoAndCancelPutThePixelsBack) {
     editor.markSaved();
     EXPECT_FALSE(editor.unsaved());
 }
+
+// A full-colour map is reduced to its 64 colours once, by the reduction the window gives (which
+// may run beside it): the same palette as the editor's own, and the marker in its colour.
+TEST_F(MapEditorTest, AFullColourMapIsReducedOnceByTheReductionGiven) {
+    const std::vector<int> colours{packColour(120, 80, 40), packColour(40, 160, 60), packColour(200, 200, 30)};
+    makeMap(colours);
+    MapEditorModel own(map_.get());
+    ASSERT_EQ(own.open(), std::nullopt);
+    ImagePtr expected(gdImageClone(map_->image.get()));
+
+    makeMap(colours);
+    MapEditorModel editor(map_.get());
+    EXPECT_FALSE(editor.reductionTakesAWhile()) << "a small map is reduced at once";
+    int calls = 0;
+    const auto reduce = [&](gdImagePtr picture) {
+        ++calls;
+        EXPECT_EQ(picture, map_->image.get()) << "it is given the map's own picture, to read";
+        return quantizeForSave(picture);
+    };
+    ASSERT_EQ(editor.reduceToPalette(reduce), std::nullopt);
+    EXPECT_EQ(calls, 1);
+    ASSERT_FALSE(map_->image->trueColor);
+    EXPECT_TRUE(test::samePixels(map_->image.get(), expected.get()));
+    ASSERT_EQ(editor.reduceToPalette(reduce), std::nullopt);
+    EXPECT_EQ(calls, 1) << "a map with its palette is not reduced again";
+    ASSERT_EQ(editor.open(), std::nullopt);
+    EXPECT_FALSE(editor.groups()[0].empty());
+
+    makeMap(colours, 2000, 1008);
+    EXPECT_TRUE(MapEditorModel(map_.get()).reductionTakesAWhile()) << "two million pixels and more: shown while it runs";
+}

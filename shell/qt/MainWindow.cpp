@@ -1,6 +1,8 @@
 #include "shell/qt/MainWindow.h"
 
 #include <QApplication>
+
+#include <future>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -47,6 +50,7 @@
 #include "shell/qt/MapView.h"
 #include "generators/TypeTable.h"
 #include "map/Map.h"
+#include "mapfile/MapFile.h"
 
 namespace brambex {
 
@@ -202,6 +206,26 @@ SaveChoice QtWindowServices::askSaveChanges(const std::string& mapName) {
 }
 
 void QtWindowServices::runEditor(MapEditorModel& editor) {
+    // A large full-colour map takes seconds to reduce to its 64 colours: that runs beside the
+    // window, which says what it is doing meanwhile instead of standing still.
+    if (editor.reductionTakesAWhile()) {
+        QProgressDialog progress("Reducing the map to its 64 colours for the editor...", QString(), 0, 0, parent_);
+        progress.setWindowTitle("Edit Map");
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        progress.show();
+        const Failure failed = editor.reduceToPalette([](gdImagePtr picture) {
+            std::future<ImagePtr> reduced = std::async(std::launch::async, [picture] { return quantizeForSave(picture); });
+            while (reduced.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return reduced.get();
+        });
+        progress.close();
+        if (failed) {
+            showMessage(*failed);
+            return;
+        }
+    }
     MapEditorDialog dialog(editor, [this](const UserError& e) { showMessage(e); }, parent_,
                            [this](const UserError& q) { return confirm(q); });
     dialog.exec();

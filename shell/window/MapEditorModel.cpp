@@ -168,27 +168,40 @@ void MapEditorModel::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to
     rebuild();
 }
 
+bool MapEditorModel::reductionTakesAWhile() const {
+    gdImagePtr im = picture();
+    return im && im->trueColor && static_cast<long long>(im->sx) * im->sy > 2'000'000;
+}
+
+Failure MapEditorModel::reduceToPalette(const std::function<ImagePtr(gdImagePtr)>& reduce) {
+    gdImagePtr im = picture();
+    if (!im || !im->trueColor) return {};
+    // A picture libgd cannot reduce stays true colour and unedited.
+    if (!fitsPalette(im->sx, im->sy))
+        return UserError{"Edit Map", tooLargeForPaletteText(im->sx, im->sy, "Force Full Colour") +
+                                         " It cannot be edited in the map editor."};
+    if (markerKnown(im)) im->tpixels[map_->markerY][map_->markerX] = packColour(MASK_ON.r, MASK_ON.g, MASK_ON.b);
+    ImagePtr reduced = reduce(im);
+    if (!reduced) return UserError{"Edit Map", "The map could not be reduced to 64 colours."};
+    map_->image = std::move(reduced);
+    im = picture();
+    if (markerKnown(im)) {
+        const Rgb c = markerColour();
+        int entry = gdImageColorExact(im, c.r, c.g, c.b);
+        if (entry < 0) entry = gdImageColorAllocate(im, c.r, c.g, c.b);
+        if (entry < 0) entry = gdImageColorClosest(im, c.r, c.g, c.b);
+        im->pixels[map_->markerY][map_->markerX] = static_cast<unsigned char>(entry);
+    }
+    return {};
+}
+
 Failure MapEditorModel::rebuild() {
     for (auto& g : groups_) g.clear();
     gdImagePtr im = picture();
     if (!im) return {};
     if (im->trueColor) {
-        // A picture libgd cannot reduce stays true colour and unedited.
-        if (!fitsPalette(im->sx, im->sy))
-            return UserError{"Edit Map", tooLargeForPaletteText(im->sx, im->sy, "Force Full Colour") +
-                                             " It cannot be edited in the map editor."};
-        if (markerKnown(im)) im->tpixels[map_->markerY][map_->markerX] = packColour(MASK_ON.r, MASK_ON.g, MASK_ON.b);
-        ImagePtr reduced = quantizeForSave(im);
-        if (!reduced) return UserError{"Edit Map", "The map could not be reduced to 64 colours."};
-        map_->image = std::move(reduced);
+        if (Failure failed = reduceToPalette(quantizeForSave)) return failed;
         im = picture();
-        if (markerKnown(im)) {
-            const Rgb c = markerColour();
-            int entry = gdImageColorExact(im, c.r, c.g, c.b);
-            if (entry < 0) entry = gdImageColorAllocate(im, c.r, c.g, c.b);
-            if (entry < 0) entry = gdImageColorClosest(im, c.r, c.g, c.b);
-            im->pixels[map_->markerY][map_->markerX] = static_cast<unsigned char>(entry);
-        }
     }
     const int first = im->pixels[0][0];
     if (first != 0) moveToIndexZero(im, first);

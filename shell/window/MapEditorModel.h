@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,12 @@ public:
     // Builds the buttons (the rebuild of the editor); a message when the map cannot be edited.
     Failure open();
     Failure rebuild();
+    // A full-colour map is edited as its 64 colours: the map reduced with `reduce` (it only reads
+    // the picture it is given, so the window may run it on another thread and stay alive while a
+    // large map takes seconds). Nothing for a map that has its palette already.
+    Failure reduceToPalette(const std::function<ImagePtr(gdImagePtr)>& reduce);
+    // A reduction that takes long enough to show it (a map of millions of pixels).
+    bool reductionTakesAWhile() const;
 
     // The buttons of each class, in palette entry order.
     const std::array<std::vector<Button>, 3>& groups() const { return groups_; }

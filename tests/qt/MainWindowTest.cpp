@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -480,4 +482,33 @@ TEST_F(MainWindowTest, PlayableCandidatesSayTheirRuleAndShowEveryFigureWhole) {
     EXPECT_FALSE(text.contains(QString::fromUtf8("\u00b7"))) << text.toStdString();
     EXPECT_TRUE(text.contains("standing places\n")) << text.toStdString();
     dialog.reject();
+}
+
+// The editor on a map of millions of pixels: the reduction to 64 colours runs beside the window
+// (which goes on handling its events and says what it does), then the editor opens.
+TEST_F(MainWindowTest, TheEditorOnALargeMapReducesItBesideTheWindow) {
+    find<QSlider>(C::Width)->setValue(2400);
+    find<QSlider>(C::Height)->setValue(1200);
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    ASSERT_TRUE(window->model().mapEditor().reductionTakesAWhile());
+    bool sawProgress = false, sawEditor = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible()) continue;
+            if (qobject_cast<QProgressDialog*>(w)) sawProgress = true;
+            if (auto* editor = qobject_cast<MapEditorDialog*>(w)) {
+                sawEditor = true;
+                editor->accept();
+            }
+        }
+    });
+    closer.start(5);
+    QtWindowServices services(window.get());
+    services.runEditor(window->model().mapEditor());
+    closer.stop();
+    EXPECT_TRUE(sawProgress) << "the window said what it was doing";
+    EXPECT_TRUE(sawEditor);
+    EXPECT_FALSE(window->model().map()->image->trueColor);
 }
