@@ -424,3 +424,19 @@ TEST_F(MapIdentityTest, AMapFileWithoutACodeSaysWhatCouldNotBeKnown) {
     EXPECT_NE(status.find("no map code"), std::string::npos) << status;
     EXPECT_NE(status.find("complexity, caves, objects are not known"), std::string::npos) << status;
 }
+
+// A code may ask for a map far larger than the sliders offer: the window asks before it makes it.
+TEST_F(MapIdentityTest, APastedCodeOfAHugeMapIsMadeOnlyWhenTheUserSaysSo) {
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    GenerationParameters p;
+    p.width = 20000;
+    p.height = 20000;
+    services.mapCode = mapCode(recipeFrom(MapType::Cavern, p, 5, mapState.themeCount));
+    services.answer = false;
+    model->menu(MenuCommand::MapFromCode);
+    EXPECT_FALSE(model->busy());
+    EXPECT_EQ(model->map(), nullptr);
+    ASSERT_EQ(services.questions.size(), 1u);
+    EXPECT_NE(services.questions[0].text.find("20000 x 20000"), std::string::npos) << services.questions[0].text;
+}

@@ -332,6 +332,14 @@ void MainWindowModel::makeFromCode(const std::string& text) {
                                                           "map cannot be made.", mapState.themeCount)});
             return;
         }
+        // A code may ask for a map far larger than the sliders offer: asked first, as Load Map asks.
+        const long long pixels = static_cast<long long>(recipe->width) * recipe->height;
+        if (pixels > LARGE_PICTURE_PIXELS &&
+            !services_.confirm({"Map Code", formatText("The code's map is %d x %d, %lld million pixels: making it needs about "
+                                                       "%lld GB of memory and may take minutes. Make it?",
+                                                       recipe->width, recipe->height, pixels / 1'000'000,
+                                                       (pixels * 4 * 3 >> 30) + 1)}))
+            return;
         if (!mayReplaceMap()) return;
         showRecipe(*recipe);
         startRun(requestFor(*recipe), false);
