@@ -533,6 +533,7 @@ void MainWindow::buildWidgets() {
     mapCode_ = new QLineEdit;
     mapCode_->setObjectName("mapCode");
     mapCode_->setReadOnly(true);
+    mapCode_->setAccessibleName("Map code");
     mapCode_->setToolTip("The code of the map shown: every value it was made from. Paste it into File > Open Code, "
                          "or give it to brambex --code, to make the same map");
     auto* copyCode = new QToolButton;

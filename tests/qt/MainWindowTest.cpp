@@ -444,6 +444,7 @@ TEST_F(MainWindowTest, EveryControlOnScreenHasAnAccessibleNameAndEnterInSeedGene
     EXPECT_GE(checked, 25);
     ASSERT_NE(window->findChild<QLineEdit*>("mapCode"), nullptr);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>("seedField"))->text(QAccessible::Name), "Seed");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->findChild<QLineEdit*>("mapCode"))->text(QAccessible::Name), "Map code");
 
     auto* seed = window->findChild<QLineEdit*>("seedField");
     seed->setFocus();
