@@ -1071,3 +1071,34 @@ TEST_F(WindowModelTest, TheEditsAreOneUndoStackThatKnowsTheSavedState) {
     model->undoEdit();
     EXPECT_FALSE(model->unsaved()) << "the step before the dialog is still there, back to the save";
 }
+
+// Back to a map whose editor changes were saved shows it as it was left: the changes, its file.
+TEST_F(WindowModelTest, BackBringsAnEditedMapBackWithItsSavedChanges) {
+    model->setSeedText("101");
+    model->press(C::Generate);
+    finish();
+    editOnce(*model);
+    services.savePath = [&](const fs::path&) -> std::optional<fs::path> { return root / "edited.png"; };
+    model->menu(MenuCommand::Save);
+    ASSERT_FALSE(model->unsaved());
+    const std::uint64_t edited = pixelsHash(model->map());
+    const std::string code = model->mapCode();
+    model->setSeedText("102");
+    model->press(C::Generate);
+    finish();
+    model->setSeedText("");
+    EXPECT_EQ(services.saveQuestions, 0) << "the changes were saved: nothing to ask";
+    model->historyBack();
+    finish();
+    EXPECT_EQ(pixelsHash(model->map()), edited) << "the map with its changes, not made again without them";
+    EXPECT_EQ(model->mapCode(), code);
+    EXPECT_EQ(model->mapFile(), root / "edited.png");
+    EXPECT_EQ(model->title(), "edited.png - Brambex");
+    EXPECT_EQ(mapCode(model->controlsRecipe(MapType::Cavern, 101)), code);
+    model->historyForward();
+    finish();
+    EXPECT_EQ(model->shownSeed(), 102u);
+    model->historyBack();
+    finish();
+    EXPECT_EQ(pixelsHash(model->map()), edited) << "and again";
+}

@@ -79,6 +79,9 @@ public:
 // Load Map asks before it decodes a picture larger than this (a 10000 x 10000 map).
 constexpr long long LARGE_PICTURE_PIXELS = 100'000'000;
 
+// A deep copy of a map: its picture, identity and code; the previews made again.
+std::unique_ptr<Map> copyOfMap(const Map& map);
+
 class MainWindowModel {
 public:
     explicit MainWindowModel(WindowServices& services);
@@ -191,6 +194,10 @@ public:
         MapType type;
         std::uint32_t seed;
         ImagePtr thumbnail;  // the 400 x 145 preview
+        // The map as it was left when its editor changes had been saved (Back shows it so), and
+        // the file they went to; none: the entry's map is made again from its recipe.
+        std::shared_ptr<const Map> edited;
+        std::optional<std::filesystem::path> file;
     };
     const std::vector<HistoryEntry>& history() const { return history_; }
     int historyPosition() const { return historyAt_; }
@@ -275,6 +282,9 @@ private:
     RunRequest liveRequest(MapType type, std::uint32_t seed);
     void generationFinished(RunResult result);
     void liveFinished(RunResult result);
+    // The window after a map was made (or brought back from the history with `fromHistory` its recipe).
+    void showMadeMap(const MapRecipe* fromHistory);
+    int shownEntry_ = -1;  // the history entry of the map on screen; -1: none (a loaded map, no map)
     // The map in a file, read to be shown (none, after saying why, when it cannot be or the user
     // does not want a very large one).
     std::unique_ptr<Map> readMapToShow(const std::filesystem::path& path);

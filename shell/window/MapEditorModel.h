@@ -86,6 +86,8 @@ public:
     bool changedSinceOpen() const { return openedPicture_ && state_ != opened_.state; }
     // Whether the map differs from its last saved (or first shown) state; markSaved after a save.
     bool unsaved() const { return state_ != savedState_; }
+    // The map differs from how it was made or loaded (changes kept, undone back to none: false).
+    bool edited() const { return state_ != 0; }
     void markSaved() { savedState_ = state_; }
 
 private:

@@ -256,9 +256,19 @@ void MainWindowModel::generationFinished(RunResult result) {
         else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
         return;
     }
+    shownEntry_ = historyAt_;
+    showMadeMap(runFromHistory_ ? &pendingRequest_.recipe : nullptr);
+    // Artwork over its size limit was left out: said, not hidden.
+    if (!result.refusedArtwork.empty())
+        setStatus(control(C::Status).text + formatText(" (%zu picture%s left out, over the size limit: %s)", result.refusedArtwork.size(),
+                                                       result.refusedArtwork.size() == 1 ? "" : "s",
+                                                       result.refusedArtwork.front().c_str()));
+}
+
+void MainWindowModel::showMadeMap(const MapRecipe* fromHistory) {
     // A map brought back from the history puts its own values on the controls, so they describe
     // the map on screen (and Live goes on from it).
-    if (runFromHistory_) showRecipe(pendingRequest_.recipe);
+    if (fromHistory) showRecipe(*fromHistory);
     // The theme the run chose is shown in the list (Manual mode shows the one picked already).
     if (map_->themeChosen) showThemeInList(map_->chosenTheme);
     parameters_.manualMode = control(C::Manual).checked;
@@ -266,16 +276,11 @@ void MainWindowModel::generationFinished(RunResult result) {
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);
     setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
-    control(C::ForceFullColour).enabled = true;
+    control(C::ForceFullColour).enabled = map_->image->trueColor != 0;
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;
     control(C::Grass).enabled = control(C::Modify).checked;
     applyMode();
-    // Artwork over its size limit was left out: said, not hidden.
-    if (!result.refusedArtwork.empty())
-        setStatus(control(C::Status).text + formatText(" (%zu picture%s left out, over the size limit: %s)", result.refusedArtwork.size(),
-                                                       result.refusedArtwork.size() == 1 ? "" : "s",
-                                                       result.refusedArtwork.front().c_str()));
 }
 
 void MainWindowModel::liveFinished(RunResult result) {
@@ -291,8 +296,11 @@ void MainWindowModel::liveFinished(RunResult result) {
     // A live frame writes no files: the preview files follow the next Generate or Load.
     setMap(std::move(result.map), false);
     // The history entry of the map on screen is this map now (Back and Forward come back to it).
-    if (historyAt_ >= 0 && historyAt_ < static_cast<int>(history_.size()))
+    if (historyAt_ >= 0 && historyAt_ < static_cast<int>(history_.size())) {
         history_[static_cast<std::size_t>(historyAt_)].request = pendingRequest_;
+        history_[static_cast<std::size_t>(historyAt_)].edited.reset();
+        shownEntry_ = historyAt_;
+    }
     mapShown_ = true;
     reloadPreviews();
     setStatus(formatText("%s map, seed %u", std::string(typeRow(map_->mapType()).info().listText).c_str(), map_->seed));
@@ -302,7 +310,20 @@ void MainWindowModel::goToHistory(int index) {
     if (busy() || index < 0 || index >= static_cast<int>(history_.size()) || index == historyAt_) return;
     if (!mayReplaceMap()) return;
     historyAt_ = index;
-    RunRequest request = history_[static_cast<std::size_t>(index)].request;
+    const HistoryEntry& entry = history_[static_cast<std::size_t>(index)];
+    // A map whose editor changes were saved comes back as it was left, changes and file and all.
+    if (entry.edited) {
+        guarded([&] {
+            const std::optional<fs::path> file = entry.file;
+            const MapRecipe recipe = entry.request.recipe;
+            setMap(copyOfMap(*entry.edited));
+            mapFile_ = file;
+            shownEntry_ = index;
+            showMadeMap(&recipe);
+        });
+        return;
+    }
+    RunRequest request = entry.request;
     request.folders = currentFolders();
     guarded([&] { startRun(std::move(request), true); });
 }

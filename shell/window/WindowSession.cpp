@@ -58,7 +58,40 @@ void MainWindowModel::refreshPreviewFiles() {
     reloadPreviews();
 }
 
+std::unique_ptr<Map> copyOfMap(const Map& map) {
+    auto copy = std::make_unique<Map>();
+    copy->type = map.type;
+    copy->image.reset(map.image ? gdImageClone(map.image.get()) : nullptr);
+    copy->width = map.width;
+    copy->height = map.height;
+    copy->seed = map.seed;
+    copy->hasIdentity = map.hasIdentity;
+    copy->typeIndex = map.typeIndex;
+    copy->themeNumber = map.themeNumber;
+    copy->themeId = map.themeId;
+    copy->levelKind = map.levelKind;
+    copy->waterColour = map.waterColour;
+    copy->markerX = map.markerX;
+    copy->markerY = map.markerY;
+    copy->indiMask = map.indiMask;
+    copy->code = map.code;
+    copy->chosenTheme = map.chosenTheme;
+    copy->themeChosen = map.themeChosen;
+    copy->playability = map.playability;
+    copy->weaponPads = map.weaponPads;
+    copy->fortMemory = map.fortMemory;
+    makePreviews(*copy);
+    return copy;
+}
+
 void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews) {
+    // A map leaving the screen with its editor changes saved stays in its history entry as it is.
+    if (map_ && map_->image && shownEntry_ >= 0 && shownEntry_ < static_cast<int>(history_.size()) && editor_.edited() &&
+        !editor_.unsaved()) {
+        history_[static_cast<std::size_t>(shownEntry_)].edited = copyOfMap(*map_);
+        history_[static_cast<std::size_t>(shownEntry_)].file = mapFile_;
+    }
+    shownEntry_ = -1;
     editor_ = MapEditorModel(map.get());
     // A large picture is freed off this thread: that takes longer than the window may stand still.
     if (map_ && static_cast<long long>(map_->width) * map_->height > 4'000'000)
