@@ -45,70 +45,11 @@ const char* const STYLE_STATUS[] = {"Balls Selected",  "Matrix Selected",  "Pool
 MainWindowModel::MainWindowModel(WindowServices& services) : services_(services) {
     std::error_code ec;
     lastFolder_ = fs::current_path(ec);
-    addControl(C::Status, K::Status);
-    addControl(C::Preview, K::Picture);
-    addControl(C::ThemePreview, K::Picture);
-    addControl(C::StylePreview, K::Picture);
-    addControl(C::GameType, K::List);
-    addControl(C::SaveSettings, K::Button, "Save");
-    addControl(C::Manual, K::Radio, "&Manual");
-    addControl(C::Random, K::Radio, "&Random");
-    addControl(C::Algorithm, K::List);
-    addControl(C::Layout, K::List);
-    addControl(C::Style, K::List);
-    addControl(C::Brick, K::List);
-    addControl(C::Theme, K::List);
-    addControl(C::Water, K::List);
-    addControl(C::WaterLabel, K::Label, "Water:");
-    addControl(C::Smoothing, K::List);
-    addControl(C::Modify, K::Check, "Modify");
-    addControl(C::Grass, K::Check, "Grass");
-    addControl(C::NoTopSoil, K::Check, "No Top Soil");
-    addControl(C::ShowTransparency, K::Check, "Show &Transparency");
-    addControl(C::ForceFullColour, K::Check, "Force Full Colour");
-    addControl(C::BnaObjects, K::Slider);
-    addControl(C::BnaObjectsLabel, K::Label, "Objects:");
-    addControl(C::Pads, K::Slider);
-    addControl(C::PadsLabel, K::Label, "Pads:");
-    addControl(C::Padding, K::Slider);
-    addControl(C::PaddingLabel, K::Label, "Padding:");
-    addControl(C::Complexity, K::Slider);
-    addControl(C::ComplexityLabel, K::Label, "Complexity:");
-    addControl(C::Objects, K::Slider);
-    addControl(C::ObjectsLabel, K::Label, "Objects:");
-    addControl(C::Width, K::Slider);
-    addControl(C::WidthLabel, K::Label, "Width:");
-    addControl(C::WidthValue, K::Value);
-    addControl(C::Height, K::Slider);
-    addControl(C::HeightLabel, K::Label, "Height:");
-    addControl(C::HeightValue, K::Value);
-    addControl(C::PathSize, K::Slider);
-    addControl(C::PathSizeLabel, K::Label, "Path Size:");
-    addControl(C::PathSizeValue, K::Value);
-    addControl(C::Islands, K::Slider);
-    addControl(C::IslandsLabel, K::Label, "Num Islands:");
-    addControl(C::CavesLabel, K::Label, "Num Caves:");
-    addControl(C::IslandsValue, K::Value);
-    addControl(C::Generate, K::Button, "&Generate");
-    addControl(C::ResetAll, K::Button, "&Reset All");
-    addControl(C::SaveMap, K::Button, "&Save Map");
-    addControl(C::LoadMap, K::Button, "&Load Map");
-    addControl(C::EditMap, K::Button);
     control(C::StylePreview).shown = false;
 }
 
 MainWindowModel::~MainWindowModel() = default;
 
-void MainWindowModel::addControl(Control c, ControlState::Kind kind, std::string text) {
-    ControlState s;
-    s.kind = kind;
-    s.text = std::move(text);
-    if (kind == K::List) s.value = -1;
-    controls_[c] = s;
-}
-
-ControlState& MainWindowModel::control(Control c) { return controls_.at(c); }
-const ControlState& MainWindowModel::control(Control c) const { return controls_.at(c); }
 
 void MainWindowModel::guarded(const std::function<void()>& f) {
     try {
@@ -254,7 +195,7 @@ void MainWindowModel::command(Control c) {
         rebuildThemePreview();
         break;
     case C::Brick:
-        parameters_.fortBrick = std::max(0, control(C::Brick).value);
+        panel_.parameters().fortBrick = std::max(0, control(C::Brick).value);
         setStatus("Brick Changed");
         break;
     case C::Modify: control(C::Grass).enabled = control(C::Modify).checked; break;
@@ -265,7 +206,7 @@ void MainWindowModel::command(Control c) {
     case C::SaveSettings:
         refreshParameters();
         if (const TypeRow* row = selectedRow()) {
-            if (Failure failed = saveTypeSettings(row->type, parameters_)) services_.showMessage(*failed);
+            if (Failure failed = saveTypeSettings(row->type, panel_.parameters())) services_.showMessage(*failed);
             else setStatus("Settings saved for " + std::string(row->info().listText));
         }
         break;
@@ -281,7 +222,7 @@ void MainWindowModel::styleChanged() {
         stylePreview_.clear();
     } else {
         stylePreview_ = paths.workingDirectory / "data" / "bna" / STYLE_FOLDERS[style] / "pre.bmp";
-        parameters_.bnaStyle = style;
+        panel_.parameters().bnaStyle = style;
         setStatus(STYLE_STATUS[style]);
     }
     ++pictureVersion_;
@@ -290,7 +231,7 @@ void MainWindowModel::styleChanged() {
 void MainWindowModel::rebuildThemePreview() {
     themePreview_.clear();
     ++pictureVersion_;
-    ImagePtr soil = loadArt(themeFile(parameters_.themeChoice, "soil.png"));
+    ImagePtr soil = loadArt(themeFile(panel_.parameters().themeChoice, "soil.png"));
     if (!soil) return;
     ImagePtr swatch = tryCreateTrueColour(32, 32);
     if (!swatch) return;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "generators/MapRecipe.h"
+#include "shell/window/ControlPanel.h"
 #include "generators/TypeTable.h"
 #include "map/ArtworkCache.h"
 #include "shell/window/TypeLayouts.h"
@@ -18,20 +19,6 @@
 #include "shell/window/MapEditorModel.h"
 
 namespace brambex {
-
-// The state of one control of the main window, as the window's behaviour sees it. The Qt view
-// draws exactly this; tests read and drive it directly.
-struct ControlState {
-    enum class Kind { Label, Value, Slider, List, Check, Radio, Button, Picture, Status, Group };
-    Kind kind = Kind::Label;
-    std::string text;                 // caption, label text, or the status line
-    bool shown = true;
-    bool enabled = true;
-    int value = 0;                    // slider position or list selection (-1: none)
-    int min = 0, max = 0;             // slider range
-    bool checked = false;             // check boxes and radio buttons
-    std::vector<std::string> items;   // list entries
-};
 
 // The menu's commands.
 enum class MenuCommand {
@@ -93,17 +80,17 @@ public:
     void initialise();
 
     // Operations of the window.
-    void fillTypeList();
-    void fillLists();
-    void fillThemeList();
-    void showTypeLayout(int listPosition);
-    void hideTypeControls();
-    void disableAll();
-    void setRandomMode();
-    void setManualMode();
-    void applyMode();  // the choice lists follow the Manual box
-    void refreshParameters();
-    void setStatus(const std::string& text);
+    void fillTypeList() { panel_.fillTypeList(); }
+    void fillLists() { panel_.fillLists(); }
+    void fillThemeList() { panel_.fillThemeList(); }
+    void showTypeLayout(int listPosition) { panel_.showTypeLayout(listPosition, map_ && map_->image); }
+    void hideTypeControls() { panel_.hideTypeControls(); }
+    void disableAll() { panel_.disableAll(); }
+    void setRandomMode() { panel_.setRandomMode(); }
+    void setManualMode() { panel_.setManualMode(); }
+    void applyMode() { panel_.applyMode(); }  // the choice lists follow the Manual box
+    void refreshParameters() { panel_.refreshParameters(); }
+    void setStatus(const std::string& text) { panel_.setStatus(text); }
 
     // Input from the user: the control's new state, then its command. Each command ends with
     // refreshParameters; an exception is shown ("Exception") and the window goes on.
@@ -137,7 +124,7 @@ public:
     void cancelRun();
 
     // The values the controls stand for, as a recipe is made from them.
-    const GenerationParameters& parameters() const { return parameters_; }
+    const GenerationParameters& parameters() const { return panel_.parameters(); }
 
     // The map on screen (none before the first Generate or Load Map). A run keeps the map shown
     // before it until the new one is there; a cancelled or failed run leaves it.
@@ -150,7 +137,7 @@ public:
     // different map, said so).
     void makeFromCode(const std::string& text);
     // The recipe the controls stand for, with `seed` (the one Generate would make).
-    MapRecipe controlsRecipe(MapType type, std::uint32_t seed);
+    MapRecipe controlsRecipe(MapType type, std::uint32_t seed) const { return panel_.recipe(type, seed, mapState.themeCount); }
     // Called on the worker's thread with each finished map, before the run's end is reported: the
     // view prepares what it will show of the map there.
     void setMapPreparer(std::function<void(const Map&)> prepare) { prepare_ = std::move(prepare); }
@@ -218,12 +205,12 @@ public:
     void undoEdit();
     void redoEdit();
 
-    void showThemeInList(int theme);
-    void showTypeInList(int listPosition);
+    void showThemeInList(int theme) { panel_.showThemeInList(theme); }
+    void showTypeInList(int listPosition) { panel_.showTypeInList(listPosition); }
 
-    ControlState& control(Control c);
-    const ControlState& control(Control c) const;
-    const std::map<Control, ControlState>& controls() const { return controls_; }
+    ControlState& control(Control c) { return panel_.control(c); }
+    const ControlState& control(Control c) const { return panel_.control(c); }
+    const std::map<Control, ControlState>& controls() const { return panel_.controls(); }
 
     // Pictures the view shows, by file; `pictureVersion` changes whenever one of them is
     // replaced, so the view knows to load them again.
@@ -267,7 +254,6 @@ public:
     std::filesystem::path proposedMapName(const std::filesystem::path& folder) const;
 
 private:
-    void addControl(Control c, ControlState::Kind kind, std::string text = {});
     // Runs a command; an exception is shown ("Exception") and the window goes on.
     void guarded(const std::function<void()>& f);
     void command(Control c);
@@ -294,7 +280,6 @@ private:
     // The controls show a recipe: its type, theme choice, size and the type's values (a slider's
     // range grows to hold a value outside it).
     void showRecipe(const MapRecipe& recipe);
-    void showParametersOnControls();
     // The map's code again after a value the file records changed (water, full colour).
     void refreshMapCode();
     bool saveTo(const std::filesystem::path& file);
@@ -306,14 +291,14 @@ private:
     void styleChanged();
     void rebuildThemePreview();
     void showTransparencyChanged();
-    void loadSettingsIntoControls();
-    void readAllControls();
+    void loadSettingsIntoControls() { panel_.showSettings(selectedRow()); }
+    void readAllControls() { panel_.readAll(); }
     void reloadPreviews();
     const TypeRow* selectedRow() const;
 
     WindowServices& services_;
-    std::map<Control, ControlState> controls_;
-    int lastShownType_ = -1;
+    // The controls and the values they stand for.
+    ControlPanel panel_;
     bool mapShown_ = false;
     bool removeBackground_ = false;
     bool useModule_ = false;
@@ -338,9 +323,6 @@ private:
     void resumeLive();
     bool candidateRun_ = false;  // the run under way is a candidate
 
-    // The values of the controls a recipe is made from (refreshParameters and readAllControls
-    // gather them; a settings file is read into them).
-    GenerationParameters parameters_;
     std::unique_ptr<Map> map_;        // the map on screen
     MapEditorModel editor_;           // the editor of map_
     // Artwork decoded by earlier runs: a live preview reads no file it has read before.

@@ -77,7 +77,7 @@ void MainWindowModel::makeMapOfSeed(std::optional<std::uint32_t> seed) {
     // The seed is decided here, before the run: the one given (typed, a candidate's), the shown
     // map's (Modify), or a new one. The run is then the same as `brambex -t <type> --seed N`, so
     // the seed the map records always makes it again.
-    const std::uint32_t chosen = seed ? *seed : parameters_.keepSeed && map_ && map_->hasIdentity ? map_->seed : freshSeed();
+    const std::uint32_t chosen = seed ? *seed : panel_.parameters().keepSeed && map_ && map_->hasIdentity ? map_->seed : freshSeed();
     startRun(requestFor(controlsRecipe(row->type, chosen)), false);
 }
 
@@ -94,7 +94,7 @@ void MainWindowModel::liveUpdate() {
         return;
     }
     readAllControls();
-    const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(parameters_.width) * parameters_.height;
+    const long long pixels = row->windowFixedSize ? 1920LL * 696 : static_cast<long long>(panel_.parameters().width) * panel_.parameters().height;
     if (pixels > MAX_LIVE_PIXELS) return;  // made again by Generate
     RunRequest request = liveRequest(row->type, map_->seed);
     if (busy()) {
@@ -271,7 +271,7 @@ void MainWindowModel::showMadeMap(const MapRecipe* fromHistory) {
     if (fromHistory) showRecipe(*fromHistory);
     // The theme the run chose is shown in the list (Manual mode shows the one picked already).
     if (map_->themeChosen) showThemeInList(map_->chosenTheme);
-    parameters_.manualMode = control(C::Manual).checked;
+    panel_.parameters().manualMode = control(C::Manual).checked;
     mapShown_ = true;
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);

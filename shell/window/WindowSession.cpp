@@ -290,7 +290,7 @@ void MainWindowModel::resetAll() {
     control(C::Height).value = std::clamp(696, control(C::Height).min, control(C::Height).max);
     refreshParameters();
     if (const TypeRow* row = selectedRow()) {
-        loadTypeSettings(row->type, parameters_);
+        loadTypeSettings(row->type, panel_.parameters());
         loadSettingsIntoControls();
     }
     mapShown_ = false;
