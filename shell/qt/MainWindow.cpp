@@ -867,7 +867,10 @@ void MainWindow::syncFromModel() {
     undoAction_->setEnabled(!model_->busy() && model_->mapEditor().canUndo());
     redoAction_->setEnabled(!model_->busy() && model_->mapEditor().canRedo());
     const QString code = model_->busy() ? QString() : qtText(model_->mapCode());
-    if (mapCode_->text() != code) mapCode_->setText(code);
+    if (mapCode_->text() != code) {
+        mapCode_->setText(code);
+        mapCode_->setCursorPosition(0);  // the code is read from its start: format, type, seed
+    }
     if (seedField_->text().trimmed().toStdString() != model_->seedText())
         seedField_->setText(qtText(model_->seedText()));
     seedField_->setEnabled(!model_->busy());
