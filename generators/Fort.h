@@ -8,6 +8,16 @@
 
 namespace brambex {
 
+// What "Modify" keeps of a Fort: the hill and the fort's pieces of a run. A run given the memory of an
+// earlier run reuses it (tests do; the window makes every map from its recipe).
+struct FortMemory {
+    bool valid = false;  // a run has stored something
+    std::array<int, 768> heights{};
+    int topLeft = 0, topRight = 0, middle1Left = 0, middle1Right = 0, middle2Left = 0, middle2Right = 0;
+    int bottomSet = 0, bottomLeft = 0, bottomRight = 0;
+    std::array<int, 8> colourSwaps{};  // each piece's, rows from the top, left piece first
+};
+
 // Fort: a 1920 x 696 duel map of two mirrored halves, each a rolling hill of land with grass and
 // a fort stacked from 280 x 170 pieces in a brick. Its artwork is its own (data/fort), not a theme.
 class Fort : public Generator {

@@ -35,7 +35,6 @@ RunResult runMap(const RunRequest& request) {
         }
         if (request.measure && measurable(map->image.get()))
             map->playability = measurePlayability(map->image.get(), courseKind(recipe.type), map->weaponPads);
-        if (const auto* fort = dynamic_cast<const Fort*>(map.get())) map->fortMemory = fort->memory;
         // The generator is done with: the map it made goes on alone, with its code.
         result.map = std::make_unique<Map>(std::move(static_cast<Map&>(*map)));
         result.map->code = mapCode(recipe);

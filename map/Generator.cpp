@@ -11,7 +11,6 @@ Generator::Generator(MapType type, const CommonSettings& settings, int w, int h)
     this->type = type;
     width = w;
     height = h;
-    levelKind = 0;
 }
 
 Generator::~Generator() = default;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,16 +10,6 @@
 #include "map/Playability.h"
 
 namespace brambex {
-
-// What "Modify" keeps of a Fort: the hill and the fort's pieces of a run. The window keeps it with
-// the map it came from and hands it back to a Modify run of the same seed.
-struct FortMemory {
-    bool valid = false;  // a run has stored something
-    std::array<int, 768> heights{};
-    int topLeft = 0, topRight = 0, middle1Left = 0, middle1Right = 0, middle2Left = 0, middle2Right = 0;
-    int bottomSet = 0, bottomLeft = 0, bottomRight = 0;
-    std::array<int, 8> colourSwaps{};  // each piece's, rows from the top, left piece first
-};
 
 // A finished map as a plain value: the picture and everything that travels with it (the identity
 // its file records, its code, the previews, the playability). A run leaves one, a loaded file
@@ -53,7 +42,6 @@ struct Map {
     ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
     std::optional<Playability> playability;  // measured on the finished map
     std::vector<PadSpot> weaponPads;         // pads the run drew (their reach is measured)
-    std::optional<FortMemory> fortMemory;    // a Fort run's hill and pieces
 
     MapType mapType() const { return type; }
     bool hasRoof() const { return typeHasRoof(type); }

@@ -12,20 +12,20 @@ std::filesystem::path withPngExtension(const std::filesystem::path& path) {
     return std::filesystem::path(path.native() + ".png");
 }
 
-MapIdentity mapIdentity(const Map& generator) {
+MapIdentity mapIdentity(const Map& map) {
     MapIdentity id;
-    id.code = generator.hasIdentity ? generator.code : std::string();
-    id.hasSeed = generator.hasIdentity;
-    id.seed = generator.hasIdentity ? generator.seed : 0;
-    id.typeIndex = generator.typeIndex;
-    id.themeNumber = generator.themeNumber;
-    id.themeId = generator.themeId;
-    id.levelKind = generator.levelKind;
-    id.waterColour = generator.waterColour;
-    id.hasRoof = generator.hasRoof();
-    id.markerX = generator.markerX;
-    id.markerY = generator.markerY;
-    id.indiMask = generator.indiMask;
+    id.code = map.hasIdentity ? map.code : std::string();
+    id.hasSeed = map.hasIdentity;
+    id.seed = map.hasIdentity ? map.seed : 0;
+    id.typeIndex = map.typeIndex;
+    id.themeNumber = map.themeNumber;
+    id.themeId = map.themeId;
+    id.levelKind = map.levelKind;
+    id.waterColour = map.waterColour;
+    id.hasRoof = map.hasRoof();
+    id.markerX = map.markerX;
+    id.markerY = map.markerY;
+    id.indiMask = map.indiMask;
     return id;
 }
 
@@ -187,8 +187,8 @@ Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path, const 
     return {};
 }
 
-Failure saveMap(const Map& generator, std::filesystem::path path, bool forceFullColour) {
-    return saveMap(generator.image.get(), mapIdentity(generator), std::move(path), forceFullColour);
+Failure saveMap(const Map& map, std::filesystem::path path, bool forceFullColour) {
+    return saveMap(map.image.get(), mapIdentity(map), std::move(path), forceFullColour);
 }
 
 namespace {

@@ -25,10 +25,8 @@ namespace fs = std::filesystem;
 // The program run as a user runs it, in a folder of its own with the build's themes.
 namespace {
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
+using test::Outcome;
+using test::slurp;
 
 class CommandLineTest : public test::TempWorkspace {
 protected:
@@ -41,22 +39,7 @@ protected:
             std::ofstream(root / "data" / type / "filecheck.dat");
         }
     }
-    Outcome run(const std::string& args, const std::string& before = "") {
-        const std::string cmd = "cd '" + root.string() + "' && " + before + " XDG_CONFIG_HOME='" + (root / "config").string() +
-                                "' '" + BRAMBEX_EXE + "' " + args + " > out.txt 2> err.txt";
-        const int status = std::system(cmd.c_str());
-        Outcome r;
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = slurp(root / "out.txt");
-        r.err = slurp(root / "err.txt");
-        return r;
-    }
-    static std::string slurp(const fs::path& p) {
-        std::ifstream in(p);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    Outcome run(const std::string& args, const std::string& before = "") { return test::runProgram(BRAMBEX_EXE, root, args, before); }
     fs::path temp() const { return root / "data" / "temp" / "temp.png"; }
     // Installs a type with the build's art: its parts linked one by one, so that the settings file
     // the test writes lands in this folder and not in the build's data.

@@ -23,17 +23,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using test::Outcome;
+using test::slurp;
 
 // A start folder with the build's themes and every type's artwork (linked piece by piece, so a
 // settings file written here stays here).
@@ -52,12 +43,7 @@ protected:
                     fs::create_symlink(entry.path(), own / entry.path().filename());
         }
     }
-    Outcome run(const std::string& args) {
-        const std::string cmd = "cd '" + root.string() + "' && XDG_CONFIG_HOME='" + (root / "config").string() + "' '" +
-                                BRAMBEX_EXE + "' " + args + " > out.txt 2> err.txt";
-        const int status = std::system(cmd.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(root / "out.txt"), slurp(root / "err.txt")};
-    }
+    Outcome run(const std::string& args) { return test::runProgram(BRAMBEX_EXE, root, args); }
 };
 
 // A recipe of `type` with random values within their ranges; the size kept within what a test

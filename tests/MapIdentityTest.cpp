@@ -440,3 +440,31 @@ TEST_F(MapIdentityTest, APastedCodeOfAHugeMapIsMadeOnlyWhenTheUserSaysSo) {
     ASSERT_EQ(services.questions.size(), 1u);
     EXPECT_NE(services.questions[0].text.find("20000 x 20000"), std::string::npos) << services.questions[0].text;
 }
+
+// A file whose code names another map than its own record (edited by hand, pasted from elsewhere)
+// does not put that other map's values on the controls, nor keeps the code.
+TEST_F(MapIdentityTest, ACodeThatIsNotTheFilesOwnMapIsNotBelieved) {
+    ASSERT_EQ(cli("-t cavern --seed 5 --out five.png"), 0);
+    Bytes file;
+    ASSERT_TRUE(readWholeFile(root / "five.png", file));
+    ImagePtr picture = decodePng(file);
+    Map other;
+    other.image = std::move(picture);
+    other.type = MapType::Cavern;
+    other.seed = 5;
+    other.typeIndex = installedTypes.listIndex(MapType::Cavern);
+    GenerationParameters p;
+    p.numIslands = 7;
+    other.code = mapCode(recipeFrom(MapType::Cavern, p, 6, mapState.themeCount));
+    ASSERT_EQ(saveMap(other, root / "mixed.png", false), std::nullopt);
+
+    model = std::make_unique<MainWindowModel>(services);
+    model->initialise();
+    services.loadPath = [&](const fs::path&) -> std::optional<fs::path> { return root / "mixed.png"; };
+    model->press(C::LoadMap);
+    ASSERT_NE(model->map(), nullptr);
+    EXPECT_EQ(model->shownSeed(), 5u);
+    EXPECT_NE(c(C::Islands).value, 7) << "the other map's caves are not put on the controls";
+    EXPECT_EQ(model->mapCode(), "");
+    EXPECT_NE(c(C::Status).text.find("another map"), std::string::npos) << c(C::Status).text;
+}

@@ -1,6 +1,9 @@
 #include "tests/TestSupport.h"
 
 #include <unistd.h>
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
@@ -83,5 +86,19 @@ int crossingPairs(const std::vector<Point>& p, bool closed) {
 }
 
 void makeTempFolder() { fs::create_directories(paths.workingDirectory / "data" / "temp"); }
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+Outcome runProgram(const fs::path& program, const fs::path& folder, const std::string& args, const std::string& before) {
+    const std::string cmd = "cd '" + folder.string() + "' && " + before + " XDG_CONFIG_HOME='" + (folder / "config").string() +
+                            "' '" + program.string() + "' " + args + " > out.txt 2> err.txt";
+    const int status = std::system(cmd.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(folder / "out.txt"), slurp(folder / "err.txt")};
+}
 
 }  // namespace brambex::test

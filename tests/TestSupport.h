@@ -57,6 +57,20 @@ std::unique_ptr<T> runGenerator(unsigned randSeed = 1) {
     return g;
 }
 
+// A file's whole text (empty when it cannot be read).
+std::string slurp(const std::filesystem::path& path);
+
+// What the program said and its exit status.
+struct Outcome {
+    int code = -1;
+    std::string out, err;
+};
+
+// The program run as a user runs it: in `folder`, with its own config folder there, `before`
+// (environment settings) in front of it; stdout and stderr kept.
+Outcome runProgram(const std::filesystem::path& program, const std::filesystem::path& folder, const std::string& args,
+                   const std::string& before = "");
+
 }  // namespace brambex::test
 
 #include <optional>

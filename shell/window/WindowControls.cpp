@@ -78,7 +78,15 @@ void MainWindowModel::showLoadedMapOnControls() {
     // again; a map without one gets its type's settings file and its own size, and says what
     // could not be known.
     const ParsedCode parsed = map_->hasIdentity && !map_->code.empty() ? parseMapCode(map_->code) : ParsedCode{};
-    const std::optional<MapRecipe> recipe = parsed.recipe ? parsed.recipe : parsed.todaysRecipe;
+    std::optional<MapRecipe> recipe = parsed.recipe ? parsed.recipe : parsed.todaysRecipe;
+    // A code that names another seed or type than the file's own record is not this map's: it is
+    // not believed (nor kept, so it is not saved with the map again).
+    if (recipe && (recipe->seed != map_->seed || recipe->type != map_->mapType())) {
+        map_->code.clear();
+        setStatus(formatText("%s carries a map code of another map (seed %u): its controls are not restored from it.",
+                             paths.currentMapPath.filename().c_str(), recipe->seed));
+        return;
+    }
     if (recipe && installedTypes.installed(recipe->type)) {
         showRecipe(*recipe);
         if (!parsed.recipe)
