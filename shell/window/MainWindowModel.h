@@ -66,7 +66,7 @@ public:
 // Load Map asks before it decodes a picture larger than this (a 10000 x 10000 map).
 constexpr long long LARGE_PICTURE_PIXELS = 100'000'000;
 
-// A deep copy of a map: its picture, identity and code; the previews made again.
+// A deep copy of a map: its picture, identity and code (not its previews: made when it is shown).
 std::unique_ptr<Map> copyOfMap(const Map& map);
 
 class MainWindowModel {

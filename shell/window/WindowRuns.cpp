@@ -316,7 +316,9 @@ void MainWindowModel::goToHistory(int index) {
         guarded([&] {
             const std::optional<fs::path> file = entry.file;
             const MapRecipe recipe = entry.request.recipe;
-            setMap(copyOfMap(*entry.edited));
+            std::unique_ptr<Map> shown = copyOfMap(*entry.edited);
+            makePreviews(*shown);
+            setMap(std::move(shown));
             mapFile_ = file;
             shownEntry_ = index;
             showMadeMap(&recipe);

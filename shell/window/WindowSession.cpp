@@ -79,7 +79,6 @@ std::unique_ptr<Map> copyOfMap(const Map& map) {
     copy->themeChosen = map.themeChosen;
     copy->playability = map.playability;
     copy->weaponPads = map.weaponPads;
-    makePreviews(*copy);
     return copy;
 }
 
