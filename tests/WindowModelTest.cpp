@@ -661,6 +661,30 @@ TEST_F(WindowModelTest, ACancelledRunLeavesTheMapShownBefore) {
     EXPECT_TRUE(c(C::SaveMap).enabled);
 }
 
+// Back, cancelled while its map is made again, stays on the entry of the map on screen: Forward
+// and Back then go from there.
+TEST_F(WindowModelTest, ACancelledHistoryRunKeepsTheHistoryOnTheMapShown) {
+    model->moveSlider(C::Width, 6000);
+    model->moveSlider(C::Height, 6000);
+    model->setSeedText("55");
+    model->press(C::Generate);
+    finish();
+    model->moveSlider(C::Width, 640);
+    model->moveSlider(C::Height, 320);
+    model->setSeedText("56");
+    model->press(C::Generate);
+    finish();
+    ASSERT_EQ(model->historyPosition(), 1);
+    model->historyBack();
+    ASSERT_TRUE(model->busy());
+    model->cancelRun();
+    finish();
+    EXPECT_EQ(model->shownSeed(), 56u);
+    EXPECT_EQ(model->historyPosition(), 1) << "the position names the map on screen";
+    model->historyForward();
+    EXPECT_FALSE(model->busy()) << "nothing ahead of the map on screen";
+}
+
 // Another type's map on screen is marked as such.
 TEST_F(WindowModelTest, APreviewOfAnotherTypeIsMarked) {
     model->setSeedText("9");

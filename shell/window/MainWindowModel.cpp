@@ -147,7 +147,7 @@ void MainWindowModel::menu(MenuCommand m) {
             if (!busy()) loadMap(std::nullopt);
             break;
         case MenuCommand::IndiMask:
-            if (!busy() && map_ && map_->image) command(C::EditMap);
+            if (!busy() && session_.hasPicture()) command(C::EditMap);
             break;
         case MenuCommand::MapFromCode:
             if (busy()) break;
@@ -166,8 +166,8 @@ void MainWindowModel::setSeedText(const std::string& text) { seedText_ = text; }
 
 std::optional<std::uint32_t> MainWindowModel::shownSeed() const {
     // A picture loaded without our chunks has no seed, and none is made up for it.
-    if (busy() || !map_ || !map_->image || !map_->hasIdentity) return std::nullopt;
-    return map_->seed;
+    if (busy() || !session_.hasPicture() || !session_.map()->hasIdentity) return std::nullopt;
+    return session_.map()->seed;
 }
 
 void MainWindowModel::command(Control c) {
@@ -175,8 +175,8 @@ void MainWindowModel::command(Control c) {
     case C::ResetAll: resetAll(); break;
     case C::GameType: gameTypeChanged(); break;
     case C::Water:
-        if (map_) {
-            map_->waterColour = std::max(0, control(C::Water).value);
+        if (session_.map()) {
+            session_.map()->waterColour = std::max(0, control(C::Water).value);
             refreshMapCode();
         }
         break;
@@ -201,7 +201,7 @@ void MainWindowModel::command(Control c) {
     case C::Modify: control(C::Grass).enabled = control(C::Modify).checked; break;
     case C::EditMap:
         control(C::ForceFullColour).enabled = false;
-        services_.runEditor(editor_);
+        services_.runEditor(session_.editor());
         break;
     case C::SaveSettings:
         refreshParameters();

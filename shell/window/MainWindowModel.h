@@ -17,6 +17,9 @@
 #include "generators/Worker.h"
 #include "map/UserError.h"
 #include "shell/window/MapEditorModel.h"
+#include "shell/window/MapHistory.h"
+#include "shell/window/MapSession.h"
+#include "shell/window/RunController.h"
 
 namespace brambex {
 
@@ -66,9 +69,6 @@ public:
 // Load Map asks before it decodes a picture larger than this (a 10000 x 10000 map).
 constexpr long long LARGE_PICTURE_PIXELS = 100'000'000;
 
-// A deep copy of a map: its picture, identity and code (not its previews: made when it is shown).
-std::unique_ptr<Map> copyOfMap(const Map& map);
-
 class MainWindowModel {
 public:
     explicit MainWindowModel(WindowServices& services);
@@ -83,7 +83,7 @@ public:
     void fillTypeList() { panel_.fillTypeList(); }
     void fillLists() { panel_.fillLists(); }
     void fillThemeList() { panel_.fillThemeList(); }
-    void showTypeLayout(int listPosition) { panel_.showTypeLayout(listPosition, map_ && map_->image); }
+    void showTypeLayout(int listPosition) { panel_.showTypeLayout(listPosition, session_.hasPicture()); }
     void hideTypeControls() { panel_.hideTypeControls(); }
     void disableAll() { panel_.disableAll(); }
     void setRandomMode() { panel_.setRandomMode(); }
@@ -113,7 +113,10 @@ public:
 
     // Called on the worker's thread when a run has ended: the view posts a call of poll() to its
     // own thread with it (a queued signal). Tests call poll() or waitForWorker() themselves.
-    void setRunEndedNotifier(std::function<void()> notify) { runEnded_ = std::move(notify); }
+    void setRunEndedNotifier(std::function<void()> notify) {
+        runEnded_ = std::move(notify);
+        runs_.setCallbacks(runEnded_, prepare_);
+    }
     // Takes the result of a run that has ended (the view calls it when the worker says so):
     // the generation-finished step. Nothing happens while the run goes on.
     void poll();
@@ -128,9 +131,9 @@ public:
 
     // The map on screen (none before the first Generate or Load Map). A run keeps the map shown
     // before it until the new one is there; a cancelled or failed run leaves it.
-    const Map* map() const { return map_.get(); }
+    const Map* map() const { return session_.map(); }
     // The code of the map on screen, the whole recipe it was made from (empty when unknown).
-    std::string mapCode() const { return map_ ? map_->code : std::string(); }
+    std::string mapCode() const { return map() ? map()->code : std::string(); }
     // Makes the map of a map code: the controls show its recipe, and the map is made as Generate
     // makes it. A code this version cannot make is refused with its reason; one of another
     // epoch of its type may be made in this version's recipe instead, once the user agrees (a
@@ -140,15 +143,18 @@ public:
     MapRecipe controlsRecipe(MapType type, std::uint32_t seed) const { return panel_.recipe(type, seed, mapState.themeCount); }
     // Called on the worker's thread with each finished map, before the run's end is reported: the
     // view prepares what it will show of the map there.
-    void setMapPreparer(std::function<void(const Map&)> prepare) { prepare_ = std::move(prepare); }
+    void setMapPreparer(std::function<void(const Map&)> prepare) {
+        prepare_ = std::move(prepare);
+        runs_.setCallbacks(runEnded_, prepare_);
+    }
 
     // The window's title: the map's file name (or "Untitled"), "*" while the map on screen has
     // changes not in its file.
-    std::string title() const;
+    std::string title() const { return session_.title(); }
     // The map has changes (made in the map editor) that are not in its file.
-    bool unsaved() const { return map_ && editor_.unsaved(); }
+    bool unsaved() const { return session_.unsaved(); }
     // The file the map on screen was loaded from or last saved to.
-    const std::optional<std::filesystem::path>& mapFile() const { return mapFile_; }
+    const std::optional<std::filesystem::path>& mapFile() const { return session_.file(); }
     // Asks Save / Discard / Cancel when the map on screen has unsaved changes; true when the map
     // may be replaced (nothing to lose, saved, or discarded).
     bool mayReplaceMap();
@@ -163,7 +169,7 @@ public:
     // still going. Maps over MAX_LIVE_PIXELS are made again only by Generate.
     void setLive(bool on) { live_ = on; }
     bool live() const { return live_; }
-    bool liveRunning() const { return busy() && liveRun_; }
+    bool liveRunning() const { return runs_.running(RunKind::Live); }
     static constexpr long long MAX_LIVE_PIXELS = 8'000'000;
 
     // The map on screen's playability in one line, and what misses its type's thresholds (empty
@@ -173,33 +179,24 @@ public:
 
     // The run under way: what it makes ("Generating Cavern 1920 x 696") and since when.
     const std::string& runText() const { return runText_; }
-    double runSeconds() const;
+    double runSeconds() const { return runs_.seconds(); }
 
     // This session's maps, newest last: each can be made again from its request.
-    struct HistoryEntry {
-        RunRequest request;
-        MapType type;
-        std::uint32_t seed;
-        ImagePtr thumbnail;  // the 400 x 145 preview
-        // The map as it was left when its editor changes had been saved (Back shows it so), and
-        // the file they went to; none: the entry's map is made again from its recipe.
-        std::shared_ptr<const Map> edited;
-        std::optional<std::filesystem::path> file;
-    };
-    const std::vector<HistoryEntry>& history() const { return history_; }
-    int historyPosition() const { return historyAt_; }
+    using HistoryEntry = MapHistory::Entry;
+    const std::vector<HistoryEntry>& history() const { return history_.entries(); }
+    int historyPosition() const { return history_.position(); }
     // Makes the map of a history entry again (asks first when the map on screen has changes).
     void goToHistory(int index);
-    void historyBack() { goToHistory(historyAt_ - 1); }
-    void historyForward() { goToHistory(historyAt_ + 1); }
-    static constexpr std::size_t HISTORY_SIZE = 30;
+    void historyBack() { goToHistory(history_.position() - 1); }
+    void historyForward() { goToHistory(history_.position() + 1); }
+    static constexpr std::size_t HISTORY_SIZE = MapHistory::SIZE;
 
     // Recently loaded or saved map files, newest first (at most 8).
     const std::vector<std::filesystem::path>& recentFiles() const { return recent_; }
     void setRecentFiles(std::vector<std::filesystem::path> files) { recent_ = std::move(files); }
     void openRecent(int index);
     // The map editor of the map on screen.
-    MapEditorModel& mapEditor() { return editor_; }
+    MapEditorModel& mapEditor() { return session_.editor(); }
     // Edit > Undo and Redo in the main window: the editor's changes of the map on screen, one at a
     // time (the "*" follows: back at the saved state, the map is saved).
     void undoEdit();
@@ -232,19 +229,14 @@ public:
     // Candidates: several maps of the current type and parameters with consecutive seeds, made
     // one after the other on the worker; each finished one leaves its preview. Picking one makes
     // its map the current map (made again from its seed, as Generate with that seed).
-    struct Candidate {
-        std::uint32_t seed;
-        std::filesystem::path preview;  // the 400 x 145 preview of its map
-        std::string playability;        // its figures in one line
-        bool playable = true;           // it meets its type's thresholds
-    };
+    using Candidate = CandidateRound::Candidate;
     // With `playableOnly`, only maps that meet their type's thresholds are kept, further seeds
     // drawn until there are `count` (at most four tries a candidate). The seeds follow one
     // another from `firstSeed` (a new seed when none).
     void generateCandidates(int count, bool playableOnly = false, std::optional<std::uint32_t> firstSeed = std::nullopt);
-    int candidateTries() const { return candidateTries_; }
-    const std::vector<Candidate>& candidates() const { return candidates_; }
-    int candidatesWanted() const { return candidatesWanted_; }
+    int candidateTries() const { return candidates_.tries(); }
+    const std::vector<Candidate>& candidates() const { return candidates_.kept(); }
+    int candidatesWanted() const { return candidates_.wanted(); }
     void pickCandidate(int index);
     // No more candidates: the one being made stops too. The map on screen is never one of them
     // until it is picked.
@@ -262,21 +254,24 @@ private:
     // Generate with `seed` (none: the shown map's with Modify, else a new one), asking first when
     // the map on screen has unsaved changes.
     void makeMapOfSeed(std::optional<std::uint32_t> seed);
-    void startRun(RunRequest request, bool fromHistory, bool live = false);
+    void startRun(RunRequest request, RunKind kind);
     void liveUpdate();
-    // The run a live change asks for: the map on screen's seed with the controls' values.
-    RunRequest liveRequest(MapType type, std::uint32_t seed);
-    void generationFinished(RunResult result);
-    void liveFinished(RunResult result);
+    // What each kind of run does when it has ended.
+    void runEnded(RunController::Ended ended);
+    void madeEnded(RunController::Ended ended);
+    void liveEnded(RunResult result, const RunRequest& request);
+    void candidateEnded(RunResult result);
+    // Says why a run made no map (a cancelled one says nothing).
+    void reportFailure(const RunResult& result);
     // The window after a map was made (or brought back from the history with `fromHistory` its recipe).
     void showMadeMap(const MapRecipe* fromHistory);
-    int shownEntry_ = -1;  // the history entry of the map on screen; -1: none (a loaded map, no map)
     // The map in a file, read to be shown (none, after saying why, when it cannot be or the user
     // does not want a very large one).
     std::unique_ptr<Map> readMapToShow(const std::filesystem::path& path);
     // A loaded map's values on the controls: all of them from its code, else what the file tells.
     void showLoadedMapOnControls();
-    void setMap(std::unique_ptr<Map> map, bool writePreviews = true);
+    // The map on screen replaced: a new document (from `file` when it was read from one).
+    void setMap(std::unique_ptr<Map> map, bool writePreviews = true, std::optional<std::filesystem::path> file = std::nullopt);
     // The controls show a recipe: its type, theme choice, size and the type's values (a slider's
     // range grows to hold a value outside it).
     void showRecipe(const MapRecipe& recipe);
@@ -285,9 +280,15 @@ private:
     bool saveTo(const std::filesystem::path& file);
     void saveToOwnFile();
     void rememberFile(const std::filesystem::path& file);
-    void saveMap();
+    // Save As; true when the map was saved.
+    bool saveMap();
     void loadMap(std::optional<std::filesystem::path> chosen);
+    // The loaded map on screen: its type, theme and values on the controls.
+    void showLoadedMap();
+    // Makes the map of a recipe from a code, once it is known this installation can make it.
+    bool canMakeFromCode(const MapRecipe& recipe);
     void resetAll();
+    void resetControls();
     void styleChanged();
     void rebuildThemePreview();
     void showTransparencyChanged();
@@ -295,24 +296,7 @@ private:
     void readAllControls() { panel_.readAll(); }
     void reloadPreviews();
     const TypeRow* selectedRow() const;
-
-    WindowServices& services_;
-    // The controls and the values they stand for.
-    ControlPanel panel_;
-    bool mapShown_ = false;
-    bool removeBackground_ = false;
-    bool useModule_ = false;
-    std::string seedText_;
-    std::filesystem::path previewPicture_, themePreview_, stylePreview_;
-    std::filesystem::path lastFolder_;
-    int pictureVersion_ = 0;
-    std::vector<Candidate> candidates_;
-    int candidatesWanted_ = 0;
-    std::uint32_t candidateBase_ = 0;
-    bool candidatesPlayableOnly_ = false;
-    int candidateTries_ = 0;
     void nextCandidate();
-    void candidateFinished(RunResult result);
     // The window after a run that leaves the map on screen as it was (failed, cancelled, candidates).
     void restoreAfterRun();
     // The previews made again from the map on screen (after a change to its colours).
@@ -321,27 +305,28 @@ private:
     void editStep(bool back);
     // Live again after it waited for unsaved edits: the map on screen follows the controls.
     void resumeLive();
-    bool candidateRun_ = false;  // the run under way is a candidate
 
-    std::unique_ptr<Map> map_;        // the map on screen
-    MapEditorModel editor_;           // the editor of map_
-    // Artwork decoded by earlier runs: a live preview reads no file it has read before.
-    std::shared_ptr<ArtworkCache> artwork_ = std::make_shared<ArtworkCache>();
+    WindowServices& services_;
+    // The controls and the values they stand for.
+    ControlPanel panel_;
+    // The map on screen, its edits and its file.
+    MapSession session_;
+    MapHistory history_;
+    CandidateRound candidates_;
+    bool mapShown_ = false;
+    bool removeBackground_ = false;
+    bool useModule_ = false;
+    std::string seedText_;
+    std::filesystem::path previewPicture_, themePreview_, stylePreview_;
+    std::filesystem::path lastFolder_;
+    int pictureVersion_ = 0;
     std::function<void()> runEnded_;
     std::function<void(const Map&)> prepare_;
-    std::optional<std::filesystem::path> mapFile_;
     std::string runText_;
-    std::chrono::steady_clock::time_point runStarted_;
-    std::vector<HistoryEntry> history_;
-    int historyAt_ = -1;
-    bool runFromHistory_ = false;
     bool live_ = true;
     bool quitting_ = false;
-    bool liveRun_ = false;                   // the run under way is a live one
-    std::optional<RunRequest> pendingLive_;  // the newest change, waiting for the run to stop
-    RunRequest pendingRequest_;
     std::vector<std::filesystem::path> recent_;
-    Worker worker_;                   // last: its run ends before the rest goes
+    RunController runs_;  // last: its run ends before the rest goes
 };
 
 }  // namespace brambex

@@ -77,12 +77,13 @@ void MainWindowModel::showLoadedMapOnControls() {
     // The map's code puts every value it was made from back on the controls, so Modify makes it
     // again; a map without one gets its type's settings file and its own size, and says what
     // could not be known.
-    const ParsedCode parsed = map_->hasIdentity && !map_->code.empty() ? parseMapCode(map_->code) : ParsedCode{};
+    Map& shown = *session_.map();
+    const ParsedCode parsed = shown.hasIdentity && !shown.code.empty() ? parseMapCode(shown.code) : ParsedCode{};
     std::optional<MapRecipe> recipe = parsed.recipe ? parsed.recipe : parsed.todaysRecipe;
     // A code that names another seed or type than the file's own record is not this map's: it is
     // not believed (nor kept, so it is not saved with the map again).
-    if (recipe && (recipe->seed != map_->seed || recipe->type != map_->mapType())) {
-        map_->code.clear();
+    if (recipe && (recipe->seed != shown.seed || recipe->type != shown.mapType())) {
+        shown.code.clear();
         setStatus(formatText("%s carries a map code of another map (seed %u): its controls are not restored from it.",
                              paths.currentMapPath.filename().c_str(), recipe->seed));
         return;
@@ -98,16 +99,16 @@ void MainWindowModel::showLoadedMapOnControls() {
     if (!row) return;
     loadTypeSettings(row->type, panel_.parameters());
     loadSettingsIntoControls();
-    if (map_->hasIdentity && !row->windowFixedSize && control(C::Width).shown) {
+    if (shown.hasIdentity && !row->windowFixedSize && control(C::Width).shown) {
         ControlState& w = control(C::Width);
         ControlState& h = control(C::Height);
-        w.max = std::max(w.max, map_->width);
-        h.max = std::max(h.max, map_->height);
-        w.value = std::clamp(map_->width, w.min, w.max);
-        h.value = std::clamp(map_->height, h.min, h.max);
+        w.max = std::max(w.max, shown.width);
+        h.max = std::max(h.max, shown.height);
+        w.value = std::clamp(shown.width, w.min, w.max);
+        h.value = std::clamp(shown.height, h.min, h.max);
         refreshParameters();
     }
-    if (map_->hasIdentity && row->type == map_->mapType()) {
+    if (shown.hasIdentity && row->type == shown.mapType()) {
         std::string unknown;
         for (const RecipeField& f : recipeFields(row->type)) unknown += (unknown.empty() ? "" : ", ") + std::string(f.name);
         setStatus(formatText("%s has no map code: its seed, type, theme and size are restored%s.",

@@ -42,10 +42,11 @@ void MainWindowModel::undoEdit() { editStep(true); }
 void MainWindowModel::redoEdit() { editStep(false); }
 
 void MainWindowModel::editStep(bool back) {
-    if (busy() || !map_ || !(back ? editor_.canUndo() : editor_.canRedo())) return;
+    MapEditorModel& editor = session_.editor();
+    if (busy() || !session_.map() || !(back ? editor.canUndo() : editor.canRedo())) return;
     guarded([&] {
-        if (back) editor_.undo();
-        else editor_.redo();
+        if (back) editor.undo();
+        else editor.redo();
         refreshPreviewFiles();
         setStatus(back ? "Undone: an editor change" : "Redone: an editor change");
         resumeLive();
@@ -53,52 +54,21 @@ void MainWindowModel::editStep(bool back) {
 }
 
 void MainWindowModel::refreshPreviewFiles() {
-    makePreviews(*map_);
-    if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
+    makePreviews(*session_.map());
+    if (Failure failed = writePreviewFiles(*session_.map(), mapState.showTransparency)) services_.showMessage(*failed);
     reloadPreviews();
 }
 
-std::unique_ptr<Map> copyOfMap(const Map& map) {
-    auto copy = std::make_unique<Map>();
-    copy->type = map.type;
-    copy->image.reset(map.image ? gdImageClone(map.image.get()) : nullptr);
-    copy->width = map.width;
-    copy->height = map.height;
-    copy->seed = map.seed;
-    copy->hasIdentity = map.hasIdentity;
-    copy->typeIndex = map.typeIndex;
-    copy->themeNumber = map.themeNumber;
-    copy->themeId = map.themeId;
-    copy->levelKind = map.levelKind;
-    copy->waterColour = map.waterColour;
-    copy->markerX = map.markerX;
-    copy->markerY = map.markerY;
-    copy->indiMask = map.indiMask;
-    copy->code = map.code;
-    copy->chosenTheme = map.chosenTheme;
-    copy->themeChosen = map.themeChosen;
-    copy->playability = map.playability;
-    copy->weaponPads = map.weaponPads;
-    return copy;
-}
-
-void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews) {
+void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews, std::optional<fs::path> file) {
     // A map leaving the screen with its editor changes saved stays in its history entry as it is.
-    if (map_ && map_->image && shownEntry_ >= 0 && shownEntry_ < static_cast<int>(history_.size()) && editor_.edited() &&
-        !editor_.unsaved()) {
-        history_[static_cast<std::size_t>(shownEntry_)].edited = copyOfMap(*map_);
-        history_[static_cast<std::size_t>(shownEntry_)].file = mapFile_;
-    }
-    shownEntry_ = -1;
-    editor_ = MapEditorModel(map.get());
+    if (session_.hasPicture() && session_.savedEdits()) history_.keepEdited(copyOfMap(*session_.map()), session_.file());
+    history_.leave();
+    std::unique_ptr<Map> old = session_.replace(std::move(map), std::move(file));
     // A large picture is freed off this thread: that takes longer than the window may stand still.
-    if (map_ && static_cast<long long>(map_->width) * map_->height > 4'000'000)
-        std::thread([old = std::move(map_)]() mutable { old.reset(); }).detach();
-    map_ = std::move(map);
-    mapFile_.reset();
-    if (!map_) return;
-    if (!writePreviews) return;
-    if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
+    if (old && static_cast<long long>(old->width) * old->height > 4'000'000)
+        std::thread([old = std::move(old)]() mutable { old.reset(); }).detach();
+    if (!session_.map() || !writePreviews) return;
+    if (Failure failed = writePreviewFiles(*session_.map(), mapState.showTransparency)) services_.showMessage(*failed);
 }
 
 void MainWindowModel::reloadPreviews() {
@@ -107,7 +77,7 @@ void MainWindowModel::reloadPreviews() {
 }
 
 fs::path MainWindowModel::proposedMapName(const fs::path& folder) const {
-    const MapType type = map_ ? map_->mapType() : MapType::Cavern;
+    const MapType type = session_.map() ? session_.map()->mapType() : MapType::Cavern;
     for (int n = 1;; ++n) {
         const fs::path candidate = folder / formatText("Brambex_%s_%d.png", std::string(typeFolder(type)).c_str(), n);
         std::error_code ec;
@@ -115,41 +85,41 @@ fs::path MainWindowModel::proposedMapName(const fs::path& folder) const {
     }
 }
 
-void MainWindowModel::saveMap() {
-    if (!map_ || !map_->image) return;
+bool MainWindowModel::saveMap() {
+    if (!session_.hasPicture()) return false;
     const std::optional<fs::path> chosen = services_.askSavePath(proposedMapName(lastFolder_));
-    if (!chosen) return;
+    if (!chosen) return false;
     lastFolder_ = chosen->parent_path();
-    saveTo(*chosen);
+    return saveTo(*chosen);
 }
 
 void MainWindowModel::refreshMapCode() {
-    if (!map_ || map_->code.empty()) return;
-    ParsedCode parsed = parseMapCode(map_->code);
+    Map* map = session_.map();
+    if (!map || map->code.empty()) return;
+    ParsedCode parsed = parseMapCode(map->code);
     if (!parsed.recipe) return;
-    parsed.recipe->waterColour = std::clamp(map_->waterColour, 0, 4);
+    parsed.recipe->waterColour = std::clamp(map->waterColour, 0, 4);
     parsed.recipe->fullColour = control(C::ForceFullColour).checked && control(C::ForceFullColour).enabled;
-    map_->code = brambex::mapCode(*parsed.recipe);
+    map->code = brambex::mapCode(*parsed.recipe);
 }
 
 bool MainWindowModel::saveTo(const fs::path& chosen) {
     // The file's code says how it is saved: with its water colour, in full colour or not.
     refreshMapCode();
-    if (Failure failed = brambex::saveMap(*map_, chosen, control(C::ForceFullColour).checked)) {
+    if (Failure failed = brambex::saveMap(*session_.map(), chosen, control(C::ForceFullColour).checked)) {
         services_.showMessage(*failed);
         return false;
     }
     const fs::path file = withPngExtension(chosen);
-    mapFile_ = file;
-    editor_.markSaved();
+    session_.saved(file);
     rememberFile(file);
     setStatus("Saved " + file.filename().string());
     return true;
 }
 
 void MainWindowModel::saveToOwnFile() {
-    if (!map_ || !map_->image) return;
-    if (mapFile_) saveTo(*mapFile_);
+    if (!session_.hasPicture()) return;
+    if (session_.file()) saveTo(*session_.file());
     else saveMap();
 }
 
@@ -165,19 +135,12 @@ void MainWindowModel::openRecent(int index) {
     guarded([&] { loadMap(file); });
 }
 
-std::string MainWindowModel::title() const {
-    const std::string name = map_ && mapFile_ ? mapFile_->filename().string() : "Untitled";
-    return (unsaved() ? "*" : "") + name + " - Brambex";
-}
-
 bool MainWindowModel::mayReplaceMap() {
-    if (!unsaved()) return true;
-    const std::string name = mapFile_ ? mapFile_->filename().string() : "Untitled";
-    switch (services_.askSaveChanges(name)) {
-    case SaveChoice::Save:
-        if (mapFile_) return saveTo(*mapFile_);
-        saveMap();
-        return !unsaved();
+    // The one gate before the map on screen is replaced or the window closes: only an answer of
+    // Save (that did save) or Discard lets unsaved changes go.
+    if (!session_.unsaved()) return true;
+    switch (services_.askSaveChanges(session_.name())) {
+    case SaveChoice::Save: return session_.file() ? saveTo(*session_.file()) : saveMap();
     case SaveChoice::Discard: return true;
     case SaveChoice::Cancel: return false;
     }
@@ -185,22 +148,25 @@ bool MainWindowModel::mayReplaceMap() {
 }
 
 std::string MainWindowModel::playabilityText() const {
-    return map_ && map_->playability ? playabilitySummary(*map_->playability) : std::string();
+    const Map* map = session_.map();
+    return map && map->playability ? playabilitySummary(*map->playability) : std::string();
 }
 
 std::vector<std::string> MainWindowModel::playabilityMisses() const {
-    if (!map_ || !map_->playability) return {};
-    return brambex::playabilityMisses(*map_->playability, typeRow(map_->mapType()).playability);
+    const Map* map = session_.map();
+    if (!map || !map->playability) return {};
+    return brambex::playabilityMisses(*map->playability, typeRow(map->mapType()).playability);
 }
 
 std::string MainWindowModel::mapCaption() const {
-    if (!map_ || busy()) return {};
+    const Map* map = session_.map();
+    if (!map || busy()) return {};
     const std::optional<MapType> shown = typeAtListPosition(mapState.currentTypeIndex);
-    if (shown && *shown == map_->mapType() && map_->hasIdentity) return {};
+    if (shown && *shown == map->mapType() && map->hasIdentity) return {};
     // A picture without our chunks is of no type at all: it is not called one.
-    if (!map_->hasIdentity) return "A picture, not a map of ours (no seed, no code)";
-    const std::string type(typeRow(map_->mapType()).info().listText);
-    return formatText("%s map, seed %u", type.c_str(), map_->seed);
+    if (!map->hasIdentity) return "A picture, not a map of ours (no seed, no code)";
+    const std::string type(typeRow(map->mapType()).info().listText);
+    return formatText("%s map, seed %u", type.c_str(), map->seed);
 }
 
 void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
@@ -216,29 +182,33 @@ void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
     // A loaded map is measured as a made one is (pictures of a size --info reads).
     if (measurable(loaded->image.get()))
         loaded->playability = measurePlayability(loaded->image.get(), courseKind(loaded->mapType()));
-    setMap(std::move(loaded));
-    mapFile_ = paths.currentMapPath;
+    setMap(std::move(loaded), true, paths.currentMapPath);
     rememberFile(paths.currentMapPath);
+    showLoadedMap();
+}
+
+void MainWindowModel::showLoadedMap() {
+    const Map& map = *session_.map();
     mapShown_ = true;
     reloadPreviews();
     // The type and theme the file records go onto the controls, so Modify and Generate go on from
     // this map. A picture without our chunks keeps the controls as they are.
-    if (map_->hasIdentity) {
-        if (installedTypes.installed(map_->mapType())) mapState.currentTypeIndex = installedTypes.listIndex(map_->mapType());
+    if (map.hasIdentity) {
+        if (installedTypes.installed(map.mapType())) mapState.currentTypeIndex = installedTypes.listIndex(map.mapType());
         showTypeInList(mapState.currentTypeIndex);
-        showThemeInList(map_->themeNumber);
+        showThemeInList(map.themeNumber);
     }
     if (mapState.currentTypeIndex >= static_cast<int>(control(C::GameType).items.size())) mapState.currentTypeIndex = 0;
     showTypeLayout(mapState.currentTypeIndex);
     showLoadedMapOnControls();
-    if (!map_->hasIdentity)
+    if (!map.hasIdentity)
         setStatus(formatText("%s has no map record: it carries no seed, type or theme.",
                              paths.currentMapPath.filename().c_str()));
     // Full colour is offered only for a map that is full colour already.
-    control(C::ForceFullColour).enabled = map_->image->trueColor != 0;
+    control(C::ForceFullColour).enabled = map.image->trueColor != 0;
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;
-    control(C::Water).value = std::clamp(map_->waterColour, 0, 4);
+    control(C::Water).value = std::clamp(map.waterColour, 0, 4);
     applyMode();
     rebuildThemePreview();
 }
@@ -267,6 +237,21 @@ std::unique_ptr<Map> MainWindowModel::readMapToShow(const fs::path& path) {
 void MainWindowModel::resetAll() {
     if (!mayReplaceMap()) return;
     setStatus("State Reset");
+    resetControls();
+    refreshParameters();
+    if (const TypeRow* row = selectedRow()) {
+        loadTypeSettings(row->type, panel_.parameters());
+        loadSettingsIntoControls();
+    }
+    mapShown_ = false;
+    previewPicture_.clear();
+    ++pictureVersion_;
+    setMap(nullptr);
+    setRandomMode();
+    rebuildThemePreview();
+}
+
+void MainWindowModel::resetControls() {
     control(C::SaveMap).enabled = false;
     control(C::EditMap).enabled = false;
     control(C::Water).enabled = false;
@@ -286,23 +271,12 @@ void MainWindowModel::resetAll() {
     control(C::PathSize).value = std::clamp(232, control(C::PathSize).min, control(C::PathSize).max);
     control(C::Width).value = std::clamp(1920, control(C::Width).min, control(C::Width).max);
     control(C::Height).value = std::clamp(696, control(C::Height).min, control(C::Height).max);
-    refreshParameters();
-    if (const TypeRow* row = selectedRow()) {
-        loadTypeSettings(row->type, panel_.parameters());
-        loadSettingsIntoControls();
-    }
-    mapShown_ = false;
-    previewPicture_.clear();
-    ++pictureVersion_;
-    setMap(nullptr);
-    setRandomMode();
-    rebuildThemePreview();
 }
 
 void MainWindowModel::showTransparencyChanged() {
     mapState.showTransparency = control(C::ShowTransparency).checked;
-    if (!map_ || !map_->image) return;
-    if (Failure failed = writePreviewFiles(*map_, mapState.showTransparency)) services_.showMessage(*failed);
+    if (!session_.hasPicture()) return;
+    if (Failure failed = writePreviewFiles(*session_.map(), mapState.showTransparency)) services_.showMessage(*failed);
     reloadPreviews();
 }
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "map/Map.h"
+#include "shell/window/MapEditorModel.h"
+
+namespace brambex {
+
+// A deep copy of a map: its picture, identity and code (not its previews: made when it is shown).
+std::unique_ptr<Map> copyOfMap(const Map& map);
+
+// The document of the window: the map on screen, its editor changes as one undo stack with a
+// saved point, and the file it was loaded from or last saved to. Whether it is saved, its name
+// and the window's title are worked out from these, never kept beside them.
+class MapSession {
+public:
+    MapSession() = default;
+    MapSession(const MapSession&) = delete;
+    MapSession& operator=(const MapSession&) = delete;
+
+    const Map* map() const { return map_.get(); }
+    Map* map() { return map_.get(); }
+    bool hasPicture() const { return map_ && map_->image; }
+    MapEditorModel& editor() { return editor_; }
+    const MapEditorModel& editor() const { return editor_; }
+    const std::optional<std::filesystem::path>& file() const { return file_; }
+
+    // The map has editor changes that are not in its file.
+    bool unsaved() const { return map_ && editor_.unsaved(); }
+    // The map differs from how it was made or loaded, and all of that is in its file.
+    bool savedEdits() const { return map_ && editor_.edited() && !editor_.unsaved(); }
+    // The file's name, or "Untitled".
+    std::string name() const;
+    // "*name - Brambex" while unsaved.
+    std::string title() const;
+
+    // A new document: `map` on screen (none: an empty window) with no changes, from `file`
+    // when it was read from one. The map it replaces is handed back (freed by the caller, which
+    // may do it off the window's thread).
+    std::unique_ptr<Map> replace(std::unique_ptr<Map> map, std::optional<std::filesystem::path> file = std::nullopt);
+    // The map's changes are now in `file`.
+    void saved(const std::filesystem::path& file);
+
+private:
+    std::unique_ptr<Map> map_;
+    MapEditorModel editor_;  // edits map_
+    std::optional<std::filesystem::path> file_;
+};
+
+}  // namespace brambex
