@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -8,6 +11,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTimer>
+
+#include <initializer_list>
 
 #include <map>
 #include <memory>
@@ -79,7 +84,33 @@ protected:
 
 private:
     void buildWidgets();
+    // A control's widget, named and kept by its control.
+    QWidget* addControl(Control c, QWidget* w);
+    QWidget* controlLabel(Control c);
+    QWidget* controlSlider(Control c);
+    QWidget* controlList(Control c);
+    QWidget* controlCheck(Control c);
+    QWidget* controlButton(Control c);
+    QGroupBox* buildPreviewGroup();
+    QHBoxLayout* buildViewBar(QGroupBox* previewBox);
+    QGroupBox* buildOutputGroup();
+    QGroupBox* buildSlidersGroup();
+    QGroupBox* buildTypeGroup();
+    QGroupBox* buildParameterGroup();
+    void addSeedRows(QGridLayout* grid, int row);
+    QHBoxLayout* buildButtonRow();
+    void buildStatusBar();
+    void arrangePanels(QGroupBox* preview, std::initializer_list<QWidget*> groups, QLayout* buttons);
+    void nameControls();
     void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildViewMenu();
+    void buildShortcuts();
+    // The widgets drawn again from the model, in parts.
+    void syncControls();
+    void syncCaptions();
+    void syncRun();
     void connectInput();
     void reloadPictures();
     void after();  // after any input: the model changed, redraw
