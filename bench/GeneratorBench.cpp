@@ -209,14 +209,41 @@ BENCHMARK(BM_ShapeLargestIsland)->Unit(benchmark::kMillisecond);
 // texturing, the previews in memory; no quantising, no files, no measure). Target: < 50 ms for
 // every type at its standard size. The second argument: 1 with the artwork kept decoded between
 // frames, as the window runs it; 0 reading every picture from its file.
-static void BM_LiveFrame(benchmark::State& state) {
+// A live frame as the window's worker makes it: the request shaped for a live frame (the map and
+// the view's pyramid; the artwork cache warm, as it is after the first frame), on one core.
+static RunRequest liveRequest(benchmark::State& state) {
     bench::useBuildData();
     test::params.width = 1920;
     test::params.height = 696;
     RunRequest request = test::requestFrom(static_cast<MapType>(state.range(0)), test::params, 7);
-    request.measure = false;
-    if (state.range(1)) request.artwork = std::make_shared<ArtworkCache>();
+    shapeRequest(request, RunPurpose::LiveFrame);
+    request.artwork = std::make_shared<ArtworkCache>();
     state.SetLabel(std::string(typeRow(request.recipe.type).info().commandName));
+    return request;
+}
+
+static void BM_LiveFrame(benchmark::State& state) {
+    const RunRequest request = liveRequest(state);
     for (auto _ : state) benchmark::DoNotOptimize(runMap(request));
 }
-BENCHMARK(BM_LiveFrame)->ArgsProduct({benchmark::CreateDenseRange(0, MAP_TYPE_COUNT - 1, 1), {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LiveFrame)->DenseRange(0, MAP_TYPE_COUNT - 1)->Unit(benchmark::kMillisecond);
+
+// What follows a live frame on the other core: its playability, from a copy of its picture.
+static void BM_LiveFrameMeasure(benchmark::State& state) {
+    const RunRequest request = liveRequest(state);
+    const RunResult frame = runMap(request);
+    for (auto _ : state) {
+        ImagePtr copy(gdImageClone(frame.map->image.get()));
+        benchmark::DoNotOptimize(measurePlayability(copy.get(), courseKind(frame.map->mapType()), frame.map->weaponPads));
+    }
+}
+BENCHMARK(BM_LiveFrameMeasure)->DenseRange(0, MAP_TYPE_COUNT - 1)->Unit(benchmark::kMillisecond);
+
+// Generate's run as the window's worker makes it: the map, its figures, its previews encoded, the
+// pyramid (the window thread then only writes the files).
+static void BM_WindowRun(benchmark::State& state) {
+    RunRequest request = liveRequest(state);
+    shapeRequest(request, RunPurpose::Window);
+    for (auto _ : state) benchmark::DoNotOptimize(runMap(request));
+}
+BENCHMARK(BM_WindowRun)->DenseRange(0, MAP_TYPE_COUNT - 1)->Unit(benchmark::kMillisecond);

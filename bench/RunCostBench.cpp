@@ -12,6 +12,7 @@
 #include "map/Playability.h"
 #include "map/ProcessState.h"
 #include "mapfile/MapFile.h"
+#include "mapfile/MapOutputs.h"
 #include "mapfile/Preview.h"
 
 using namespace brambex;
@@ -27,8 +28,7 @@ RunRequest commandLineRequest(MapType type) {
     row.commandLinePreset(parameters, SEED);
     row.commandLineOverride(parameters);
     RunRequest request = test::requestFrom(type, parameters, SEED);
-    request.measure = false;
-    request.previews = false;
+    shapeRequest(request, RunPurpose::CommandLine);
     return request;
 }
 
@@ -49,16 +49,8 @@ static void BM_CommandLineRun(benchmark::State& state) {
     state.SetLabel(std::string(typeRow(request.recipe.type).info().commandName));
     for (auto _ : state) {
         RunResult result = runMap(request);
-        Map& g = *result.map;
-        auto measured = std::async(std::launch::async, [&g] {
-            makePreviews(g);
-            return measurePlayability(g.image.get(), courseKind(g.mapType()), g.weaponPads);
-        });
-        const EncodedMap encoded = encodeMap(g.image.get(), mapIdentity(g), false);
-        benchmark::DoNotOptimize(measured.get());
-        for (gdImagePtr preview : {g.preview.get(), g.preview2.get()})
-            if (preview) benchmark::DoNotOptimize(encodePngUnfiltered(preview, 6));
-        benchmark::DoNotOptimize(encoded);
+        // The command line's own finish: the same function, the same compression levels.
+        benchmark::DoNotOptimize(finishMap(*result.map, false, true));
     }
 }
 BENCHMARK(BM_CommandLineRun)->DenseRange(0, MAP_TYPE_COUNT - 1)->Unit(benchmark::kMillisecond)->UseRealTime();

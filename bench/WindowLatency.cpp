@@ -1,7 +1,9 @@
-// How responsive the window stays while a map is made, measured through the window's own code:
-// the longest gap between event-loop turns while an 8000 x 8000 Cavern is generated (target
-// under 50 ms), and the time from the end of a 1920 x 696 run to its preview in the window
-// (target under 30 ms). Runs offscreen from the build folder:
+// How responsive the window stays while maps are made, measured through the window's own code:
+// the longest gap between event-loop turns while an 8000 x 8000 Cavern is generated, while each
+// type is generated at 1920 x 696 and while a slider is dragged with Live on (target: at most
+// 16 ms each), the time from pressing Generate to the new map on screen for every type (target:
+// at most 100 ms), and the longest paint of an 8000 x 8000 map while zooming and panning (at
+// most 16 ms). Runs offscreen from the build folder:
 //   QT_QPA_PLATFORM=offscreen build/bench/brambex_window_latency
 
 #include <QApplication>
@@ -89,12 +91,23 @@ int main(int argc, char** argv) {
         worstGap = std::max(worstGap, gap);
         (void)show;
     }
-    for (int run = 0; run < 10; ++run) {
-        const auto [gap, show] = measure(window, 1920, 696);
-        worstShow = std::max(worstShow, show);
-        std::printf("1920 x 696 Cavern: press to preview shown %.1f ms\n", show);
-        (void)gap;
+    // Every installed type at 1920 x 696 (types of a fixed size at theirs), three presses each.
+    const int types = static_cast<int>(window.model().control(Control::GameType).items.size());
+    for (int type = 0; type < types; ++type) {
+        window.model().select(Control::GameType, type);
+        window.syncFromModel();
+        double typeShow = 0, typeGap = 0;
+        for (int run = 0; run < 3; ++run) {
+            const auto [gap, show] = measure(window, 1920, 696);
+            typeShow = std::max(typeShow, show);
+            typeGap = std::max(typeGap, gap);
+        }
+        worstShow = std::max(worstShow, typeShow);
+        worstGap = std::max(worstGap, typeGap);
+        std::printf("%-18s press to map on screen %.1f ms, longest event-loop gap %.1f ms\n",
+                    window.model().control(Control::GameType).items[static_cast<std::size_t>(type)].c_str(), typeShow, typeGap);
     }
+    window.model().select(Control::GameType, 0);
     // Zooming and panning an 8000 x 8000 map: the longest paint of the preview.
     measure(window, 8000, 8000);
     window.resize(1600, 1000);
@@ -116,7 +129,7 @@ int main(int argc, char** argv) {
     }
     view.actualSize();
     paint();
-    std::printf("8000 x 8000 map: longest zoom or pan paint %.1f ms (target < 50)\n", worstPaint);
+    std::printf("8000 x 8000 map: longest zoom or pan paint %.1f ms (target <= 16)\n", worstPaint);
 
     // Dragging the Objects slider over a 1920 x 696 map with Live on: a step every 20 ms.
     measure(window, 1920, 696);
@@ -146,7 +159,8 @@ int main(int argc, char** argv) {
         drag.start();
         loop.exec();
     }
-    std::printf("dragging a slider with Live on: longest event-loop gap %.1f ms (target < 16)\n", worstDragGap);
-    std::printf("worst gap %.1f ms (target < 50), worst press-to-preview %.1f ms\n", worstGap, worstShow);
+    std::printf("dragging a slider with Live on: longest event-loop gap %.1f ms (target <= 16)\n", worstDragGap);
+    std::printf("worst gap while generating %.1f ms (target <= 16), worst press to map on screen %.1f ms (target <= 100)\n",
+                worstGap, worstShow);
     return 0;
 }

@@ -6,8 +6,27 @@
 #include "generators/TypeTable.h"
 #include "map/Random.h"
 #include "map/WinException.h"
+#include "mapfile/Preview.h"
 
 namespace brambex {
+
+void shapeRequest(RunRequest& request, RunPurpose purpose, bool previewsEmptyAsWhite) {
+    request.measure = purpose == RunPurpose::Window;
+    request.previews = purpose == RunPurpose::Window;
+    request.pyramid = purpose != RunPurpose::CommandLine;
+    request.encodePreviews = purpose == RunPurpose::Window;
+    request.previewsEmptyAsWhite = previewsEmptyAsWhite;
+}
+
+namespace {
+
+void encodePreviewFiles(RunResult& result, bool emptyAsWhite) {
+    const Map& map = *result.map;
+    result.previewFiles[0] = encodePreviewFile(map.preview.get(), emptyAsWhite);
+    result.previewFiles[1] = encodePreviewFile(map.preview2.get(), emptyAsWhite);
+}
+
+}  // namespace
 
 RunResult runMap(const RunRequest& request) {
     const MapRecipe recipe = canonical(request.recipe);
@@ -38,6 +57,8 @@ RunResult runMap(const RunRequest& request) {
         // The generator is done with: the map it made goes on alone, with its code.
         result.map = std::make_unique<Map>(std::move(static_cast<Map&>(*map)));
         result.map->code = mapCode(recipe);
+        if (request.pyramid) result.map->pyramid = pyramidOf(result.map->image.get());
+        if (request.encodePreviews) encodePreviewFiles(result, request.previewsEmptyAsWhite);
     } catch (const MissingArtwork& missing) {
         result.failure = missing.text;
         result.missingArtwork = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -28,6 +29,12 @@ struct RunRequest {
     // itself, beside the saving).
     bool measure = true;
     bool previews = true;
+    // Make the picture pyramid a view of the map draws from.
+    bool pyramid = false;
+    // Encode the two preview files too (their PNG bytes in the result), the empty space white when
+    // `previewsEmptyAsWhite`: the window writes them without encoding anything on its own thread.
+    bool encodePreviews = false;
+    bool previewsEmptyAsWhite = false;
     // Set by the shell to end the run at its next step boundary.
     std::shared_ptr<const std::atomic<bool>> stop;
     // Artwork already decoded by earlier runs (the window keeps one for all its runs); none:
@@ -43,7 +50,25 @@ struct RunResult {
     // Pictures the run left out because they are over the size limit of what they are for,
     // each named with its size and the limit (the shell tells the user).
     std::vector<std::string> refusedArtwork;
+    // The two preview files, encoded (when the request asked for them).
+    std::array<std::vector<unsigned char>, 2> previewFiles;
 };
+
+// What a run is made for, which decides what it makes beside the map.
+enum class RunPurpose {
+    // The window's Generate, Back and Forward, a pasted code, a candidate: the map, its
+    // playability, its previews (encoded), the view's pyramid.
+    Window,
+    // A live frame: the map and the view's pyramid first, nothing else on the way; the window
+    // measures the map afterwards on the other core, and makes previews only when it needs them.
+    LiveFrame,
+    // `brambex -t`: the map alone (the command line makes the previews and measures beside the
+    // saving).
+    CommandLine,
+};
+// Sets what `request` makes beside the map for `purpose`: the window and the benchmarks both go
+// through here, so what is measured is what the window runs.
+void shapeRequest(RunRequest& request, RunPurpose purpose, bool previewsEmptyAsWhite = false);
 
 // Makes the map a request stands for, on the calling thread. The random source is seeded here,
 // once, for every type: then come the draws the type has always made before its recipe (see

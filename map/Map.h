@@ -8,6 +8,9 @@
 #include "map/GdImage.h"
 #include "map/MapTypes.h"
 #include "map/Playability.h"
+#include "map/Pyramid.h"
+
+#include <memory>
 
 namespace brambex {
 
@@ -42,6 +45,9 @@ struct Map {
     ImagePtr preview, preview2;  // the two previews (400 x 145 and 960 x 737), made in memory
     std::optional<Playability> playability;  // measured on the finished map
     std::vector<PadSpot> weaponPads;         // pads the run drew (their reach is measured)
+    // What a view of the map draws from, made beside the map by a run for the window (none: the
+    // view makes it when it shows the map).
+    std::shared_ptr<const Pyramid> pyramid;
 
     MapType mapType() const { return type; }
     bool hasRoof() const { return typeHasRoof(type); }

@@ -137,17 +137,30 @@ void makePreviews(Map& g) {
     g.preview2 = renderPreview(g.image.get(), g.width, g.height, PREVIEW2_WIDTH, PREVIEW2_HEIGHT);
 }
 
-Failure writePreviewFile(gdImagePtr preview, const std::filesystem::path& path, bool emptyAsWhite) {
+std::vector<unsigned char> encodePreviewFile(gdImagePtr preview, bool emptyAsWhite) {
     if (!preview) return {};
     ImagePtr shown;
     gdImagePtr written = preview;
     if (emptyAsWhite) {
         shown = trueColourCopy(preview);
-        if (!shown) return writeError(path);
+        if (!shown) return {};
         showEmptyAsWhite(shown.get());
         written = shown.get();
     }
-    return replaceFileContents(path, encodePngUnfiltered(written, PREVIEW_ZLIB_LEVEL), false);
+    return encodePngUnfiltered(written, PREVIEW_ZLIB_LEVEL);
+}
+
+Failure writePreviewFile(gdImagePtr preview, const std::filesystem::path& path, bool emptyAsWhite) {
+    if (!preview) return {};
+    std::vector<unsigned char> bytes = encodePreviewFile(preview, emptyAsWhite);
+    if (bytes.empty()) return writeError(path);
+    return replaceFileContents(path, bytes, false);
+}
+
+Failure writeEncodedPreviewFiles(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second) {
+    Failure one = first.empty() ? Failure{} : replaceFileContents(paths.previewPath, first, false);
+    Failure two = second.empty() ? Failure{} : replaceFileContents(paths.previewPath2, second, false);
+    return one ? one : two;
 }
 
 Failure writePreviewFiles(const Map& g, bool emptyAsWhite) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "map/GdImage.h"
 #include "map/UserError.h"
@@ -29,6 +30,11 @@ void makePreviews(Map& g);
 // The shell's side: the map's two previews to previewPath and previewPath2, empty pixels
 // white when `emptyAsWhite` (Show Transparency). The first failure, if any.
 Failure writePreviewFiles(const Map& g, bool emptyAsWhite);
+// A preview file's contents: the picture as PNG (empty pixels white with `emptyAsWhite`);
+// empty for no picture or when it cannot be encoded.
+std::vector<unsigned char> encodePreviewFile(gdImagePtr preview, bool emptyAsWhite);
+// Encoded preview files to previewPath and previewPath2 (an empty one is left out).
+Failure writeEncodedPreviewFiles(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second);
 // One preview picture to `path` as the preview files are written (nothing for none).
 Failure writePreviewFile(gdImagePtr preview, const std::filesystem::path& path, bool emptyAsWhite);
 

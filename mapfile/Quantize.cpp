@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace brambex {
@@ -370,20 +371,42 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
         out->alpha[to] = e.alpha;
         return to;
     };
-    ColourMemo memo;
-    for (int y = 0; y < im->sy; ++y) {
-        const int* from = im->tpixels[y];
-        unsigned char* to = out->pixels[y];
-        for (int x = 0; x < im->sx; ++x) {
-            const int colour = from[x] & 0x7FFFFFFF;
-            if (const int* known = memo.find(colour)) {
-                to[x] = static_cast<unsigned char>(*known);
-                continue;
+    // Each pixel's learnt entry is found first, the rows in bands on both cores (each band with a
+    // memo of its own); then, row by row in order, each learnt entry is given its palette entry.
+    // The two passes give what one pass gives, as only the second decides entries.
+    std::vector<unsigned char> learntOf(static_cast<std::size_t>(im->sx) * im->sy);
+    // The memos are made here: nothing on the other thread can fail.
+    ColourMemo upperMemo, lowerMemo;
+    auto findLearnt = [&](int y0, int y1, ColourMemo& memo) {
+        for (int y = y0; y < y1; ++y) {
+            const int* from = im->tpixels[y];
+            unsigned char* to = learntOf.data() + static_cast<std::size_t>(y) * im->sx;
+            for (int x = 0; x < im->sx; ++x) {
+                const int colour = from[x] & 0x7FFFFFFF;
+                if (const int* known = memo.find(colour)) {
+                    to[x] = static_cast<unsigned char>(*known);
+                    continue;
+                }
+                const int learntEntry = remap[nearest(*net, sampleOf(colour))];
+                memo.remember(colour, learntEntry);
+                to[x] = static_cast<unsigned char>(learntEntry);
             }
-            const int entry = give(remap[nearest(*net, sampleOf(colour))]);
-            memo.remember(colour, entry);
-            to[x] = static_cast<unsigned char>(entry);
         }
+    };
+    // A small picture is not worth a thread.
+    const bool split = static_cast<long long>(im->sx) * im->sy >= 1'000'000 && std::thread::hardware_concurrency() > 1;
+    if (split) {
+        const int middle = im->sy / 2;
+        std::thread lower([&] { findLearnt(middle, im->sy, lowerMemo); });
+        findLearnt(0, middle, upperMemo);
+        lower.join();
+    } else {
+        findLearnt(0, im->sy, upperMemo);
+    }
+    for (int y = 0; y < im->sy; ++y) {
+        const unsigned char* from = learntOf.data() + static_cast<std::size_t>(y) * im->sx;
+        unsigned char* to = out->pixels[y];
+        for (int x = 0; x < im->sx; ++x) to[x] = static_cast<unsigned char>(give(from[x]));
     }
     return out;
 }

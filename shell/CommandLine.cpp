@@ -33,6 +33,7 @@
 #include "generators/Run.h"
 #include "mapfile/Preview.h"
 #include "mapfile/MapFile.h"
+#include "mapfile/MapOutputs.h"
 #include "mapfile/MapInfo.h"
 #include "mapfile/MapLoader.h"
 #include "shell/ContactSheet.h"
@@ -163,24 +164,16 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         return 1;
     }
     Map& g = *result.map;
-    // The playability is measured and the previews are made beside the saving (they only read
-    // the picture).
-    std::future<std::optional<Playability>> measured = std::async(std::launch::async, [&g] {
-        makePreviews(g);
-        return measurable(g.image.get()) ? std::optional(measurePlayability(g.image.get(), courseKind(g.mapType()), g.weaponPads))
-                                         : std::nullopt;
-    });
-    std::optional<EncodedMap> encoded;
-    const bool early = !options.playable;  // --playable decides first whether the map is kept
-    if (early) encoded = encodeMap(g.image.get(), mapIdentity(g), options.fullColour);
-    g.playability = measured.get();
+    // --playable decides first whether the map is kept: its map is encoded after the figures.
+    MapOutputs outputs = finishMap(g, options.fullColour, !options.playable);
     const PlayabilityThresholds& thresholds = typeRow(g.mapType()).playability;
     const std::vector<std::string> misses = g.playability ? playabilityMisses(*g.playability, thresholds)
                                                           : std::vector<std::string>{};
     // --playable keeps only maps that can be played; the others are not written.
     if (options.playable && !misses.empty()) return NOT_PLAYABLE;
     if (stopFlag.load()) return stopped();
-    if (Failure problem = writePreviewFiles(g, false)) showWarning(*problem);
+    if (Failure problem = writeEncodedPreviewFiles(outputs.previews[0], outputs.previews[1])) showWarning(*problem);
+    std::optional<EncodedMap>& encoded = outputs.map;
     const fs::path out = options.out ? *options.out : paths.tempDirectory / "temp.png";
     if (!encoded) encoded = encodeMap(g.image.get(), mapIdentity(g), options.fullColour);
     // The last word before the new file takes the old one's place: a signal until then writes nothing.
@@ -217,8 +210,7 @@ int makeRecipe(const MapRecipe& recipe, const Options& options) {
         return 1;
     }
     RunRequest request = requestFor(recipe);
-    request.measure = false;   // measured beside the saving
-    request.previews = false;  // made beside the saving
+    shapeRequest(request, RunPurpose::CommandLine);  // measured and previewed beside the saving
     Options written = options;
     written.fullColour = recipe.fullColour;
     return runAndWrite(request, written);
@@ -694,8 +686,7 @@ int verifyMapFile(const fs::path& path) {
         return VERIFY_NO_CODE;
     }
     RunRequest request = requestFor(*recipe);
-    request.measure = false;
-    request.previews = false;
+    shapeRequest(request, RunPurpose::CommandLine);
     RunResult made = runWithProgress(request, true);
     if (made.cancelled || stopFlag.load()) {
         std::fprintf(stderr, "brambex: stopped before the map was compared.\n");

@@ -36,7 +36,12 @@ public:
         ++saveQuestions;
         return saveChoice;
     }
-    void runEditor(MapEditorModel&) override { ++editorRuns; }
+    void runEditor(MapEditorModel& editor) override {
+        ++editorRuns;
+        if (onEditor) onEditor(editor);
+    }
+    // What the user does in the editor dialog (nothing when unset).
+    std::function<void(MapEditorModel&)> onEditor;
     void runAbout() override { ++aboutRuns; }
     bool runSettings(bool& removeBackground, bool& useModule) override { return settings(removeBackground, useModule); }
     std::optional<std::string> askMapCode() override { return mapCode; }

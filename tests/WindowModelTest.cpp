@@ -815,6 +815,32 @@ TEST_F(WindowModelTest, LiveWaitsWhileTheMapHasEditsNotSaved) {
     EXPECT_NE(model->mapCode(), code) << "saved: Live goes on";
 }
 
+// A live frame is on screen before its playability is known: the figures follow from the other
+// core, they are the figures of that very map, and the previews are made once something needs them.
+TEST_F(WindowModelTest, ALiveFrameIsShownFirstAndItsFiguresFollow) {
+    model->setSeedText("31");
+    model->press(C::Generate);
+    finish();
+    ASSERT_TRUE(model->map()->playability);
+    model->moveSlider(C::Objects, c(C::Objects).value == 10 ? 20 : 10);
+    finish();
+    ASSERT_NE(model->map(), nullptr);
+    EXPECT_FALSE(model->map()->preview) << "a live frame makes no previews on the way";
+    ASSERT_TRUE(model->map()->pyramid) << "the view's picture comes with the map";
+    model->waitForMeasure();
+    ASSERT_TRUE(model->map()->playability);
+    const Playability expected = measurePlayability(model->map()->image.get(), courseKind(model->map()->mapType()),
+                                                    model->map()->weaponPads);
+    EXPECT_EQ(model->map()->playability->standingPlaces, expected.standingPlaces);
+    EXPECT_EQ(model->map()->playability->reach, expected.reach);
+    EXPECT_FALSE(model->playabilityText().empty());
+    // Show Transparency writes the previews of the map on screen: made now, not left as they were.
+    fs::remove(paths.previewPath);
+    model->setChecked(C::ShowTransparency, true);
+    EXPECT_TRUE(fs::exists(paths.previewPath));
+    EXPECT_TRUE(model->map()->preview);
+}
+
 // Back and Forward bring back the map that was on screen, and the controls describe it: its type,
 // its size, and a size Live had changed.
 TEST_F(WindowModelTest, TheControlsDescribeAMapBroughtBackFromTheHistory) {

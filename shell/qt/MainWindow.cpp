@@ -86,13 +86,6 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
             },
             Qt::QueuedConnection);
     });
-    // What the view shows of a finished map is made on the worker, off this thread.
-    model_->setMapPreparer([this](const Map& map) {
-        std::shared_ptr<const PicturePyramid> pyramid = PicturePyramid::fromPicture(map.image.get());
-        std::lock_guard<std::mutex> lock(preparedLock_);
-        preparedFor_ = &map;
-        prepared_ = std::move(pyramid);
-    });
     setWarningSink([this](const UserError& e) { services_->showMessage(e); });
 
     QSettings settings(windowSettingsPath(), QSettings::IniFormat);
@@ -299,27 +292,21 @@ void MainWindow::reloadPictures() {
     pictureVersion_ = model_->pictureVersion();
     const Map* map = model_->map();
     if (map && map->image) {
-        if (map != shownMap_ || view_->pyramid() == busyPicture_.get() || !view_->pyramid()) {
-            std::shared_ptr<const PicturePyramid> pyramid;
-            {
-                // Made on the worker when the map came from a run; a loaded map is made here.
-                std::lock_guard<std::mutex> lock(preparedLock_);
-                if (preparedFor_ == map) pyramid = std::move(prepared_);
-                preparedFor_ = nullptr;
-                prepared_.reset();
-            }
-            if (!pyramid) pyramid = PicturePyramid::fromPicture(map->image.get());
+        if (model_->shownFrame() != shownFrame_ || view_->pyramid() == busyPicture_.get() || !view_->pyramid()) {
+            // A run made it on the worker beside the map; a loaded map's is made here.
+            std::shared_ptr<const PicturePyramid> pyramid =
+                map->pyramid ? PicturePyramid::fromPyramid(map->pyramid) : PicturePyramid::fromPicture(map->image.get());
             view_->setPyramid(std::move(pyramid));
-            shownMap_ = map;
+            shownFrame_ = model_->shownFrame();
         }
     } else if (model_->busy()) {
         // The first map of the session is on its way.
         if (!busyPicture_) busyPicture_ = PicturePyramid::fromImage(loadPicture(model_->previewPicture()));
         if (!busyPicture_->levels.empty()) view_->setPyramid(busyPicture_);
-        shownMap_ = nullptr;
+        shownFrame_ = -1;
     } else {
         view_->clear();
-        shownMap_ = nullptr;
+        shownFrame_ = -1;
     }
     themePreview_->setImage(loadPicture(model_->themePreviewPicture()));
     stylePreview_->setImage(loadPicture(model_->stylePreviewPicture()));

@@ -135,12 +135,10 @@ private:
     QAction* redoAction_ = nullptr;
     std::vector<std::filesystem::path> shownRecent_;  // the files the Recent menu lists
     QTimer clock_;  // the elapsed time of a run, once a second
-    const void* shownMap_ = nullptr;
+    // The model's count of maps put on screen when the view last took its picture (a new map
+    // may sit where a freed one was, so its address does not tell).
+    int shownFrame_ = -1;
     std::shared_ptr<const PicturePyramid> busyPicture_;
-    // The picture of the last finished map, made on the worker.
-    std::mutex preparedLock_;
-    const void* preparedFor_ = nullptr;
-    std::shared_ptr<const PicturePyramid> prepared_;
     PictureArea* themePreview_ = nullptr;
     PictureArea* stylePreview_ = nullptr;
     QLineEdit* seedField_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include <gd.h>
 
+#include "map/Pyramid.h"
 #include "shell/window/ViewTransform.h"
 
 namespace brambex {
@@ -19,6 +20,10 @@ namespace brambex {
 // scale, and fast to draw however large the map. Made once per map, on any thread.
 struct PicturePyramid {
     std::vector<QImage> levels;  // [0] full resolution, RGB32
+    std::shared_ptr<const Pyramid> source;  // the pixels the levels show
+
+    // The view of a pyramid made off the window's thread (a run makes one beside its map).
+    static std::shared_ptr<PicturePyramid> fromPyramid(std::shared_ptr<const Pyramid> source);
 
     static std::shared_ptr<PicturePyramid> fromPicture(gdImagePtr picture);
     static std::shared_ptr<PicturePyramid> fromImage(QImage full);

@@ -202,6 +202,8 @@ void MainWindowModel::command(Control c) {
     case C::EditMap:
         control(C::ForceFullColour).enabled = false;
         services_.runEditor(session_.editor());
+        // Whatever the dialog changed (or took back), the view and the previews show it now.
+        if (session_.hasPicture()) pictureChanged();
         break;
     case C::SaveSettings:
         refreshParameters();

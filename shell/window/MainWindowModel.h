@@ -115,7 +115,7 @@ public:
     // own thread with it (a queued signal). Tests call poll() or waitForWorker() themselves.
     void setRunEndedNotifier(std::function<void()> notify) {
         runEnded_ = std::move(notify);
-        runs_.setCallbacks(runEnded_, prepare_);
+        runs_.setRunEnded(runEnded_);
     }
     // Takes the result of a run that has ended (the view calls it when the worker says so):
     // the generation-finished step. Nothing happens while the run goes on.
@@ -125,6 +125,8 @@ public:
     void waitForWorker();
     // Asks a running run to stop at its next step; the map shown before it stays.
     void cancelRun();
+    // Waits until a live frame's playability, measured after it was shown, is taken (tests).
+    void waitForMeasure();
 
     // The values the controls stand for, as a recipe is made from them.
     const GenerationParameters& parameters() const { return panel_.parameters(); }
@@ -132,6 +134,8 @@ public:
     // The map on screen (none before the first Generate or Load Map). A run keeps the map shown
     // before it until the new one is there; a cancelled or failed run leaves it.
     const Map* map() const { return session_.map(); }
+    // Changes whenever another map is put on screen.
+    int shownFrame() const { return shownFrame_; }
     // The code of the map on screen, the whole recipe it was made from (empty when unknown).
     std::string mapCode() const { return map() ? map()->code : std::string(); }
     // Makes the map of a map code: the controls show its recipe, and the map is made as Generate
@@ -141,12 +145,6 @@ public:
     void makeFromCode(const std::string& text);
     // The recipe the controls stand for, with `seed` (the one Generate would make).
     MapRecipe controlsRecipe(MapType type, std::uint32_t seed) const { return panel_.recipe(type, seed, mapState.themeCount); }
-    // Called on the worker's thread with each finished map, before the run's end is reported: the
-    // view prepares what it will show of the map there.
-    void setMapPreparer(std::function<void(const Map&)> prepare) {
-        prepare_ = std::move(prepare);
-        runs_.setCallbacks(runEnded_, prepare_);
-    }
 
     // The window's title: the map's file name (or "Untitled"), "*" while the map on screen has
     // changes not in its file.
@@ -295,12 +293,18 @@ private:
     void loadSettingsIntoControls() { panel_.showSettings(selectedRow()); }
     void readAllControls() { panel_.readAll(); }
     void reloadPreviews();
+    // The map's previews, made when it has none (a live frame).
+    void ensurePreviews(Map& map);
+    // A live frame's playability, once measured.
+    void takeMeasure();
     const TypeRow* selectedRow() const;
     void nextCandidate();
     // The window after a run that leaves the map on screen as it was (failed, cancelled, candidates).
     void restoreAfterRun();
     // The previews made again from the map on screen (after a change to its colours).
     void refreshPreviewFiles();
+    // The map on screen's picture was changed in place (the editor): what shows it is made again.
+    void pictureChanged();
     // One editor change taken back (`back`) or made again.
     void editStep(bool back);
     // Live again after it waited for unsaved edits: the map on screen follows the controls.
@@ -320,8 +324,8 @@ private:
     std::filesystem::path previewPicture_, themePreview_, stylePreview_;
     std::filesystem::path lastFolder_;
     int pictureVersion_ = 0;
+    int shownFrame_ = 0;  // counts the maps put on screen (a measure names the one it is of)
     std::function<void()> runEnded_;
-    std::function<void(const Map&)> prepare_;
     std::string runText_;
     bool live_ = true;
     bool quitting_ = false;

@@ -2,11 +2,6 @@
 
 namespace brambex {
 
-void RunController::setCallbacks(std::function<void()> ended, std::function<void(const Map&)> prepare) {
-    ended_ = std::move(ended);
-    prepare_ = std::move(prepare);
-}
-
 double RunController::seconds() const {
     if (!busy()) return 0;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
@@ -19,7 +14,7 @@ void RunController::start(RunRequest request, RunKind kind) {
     // What the run makes, kept for its end (the history keeps it); not its stop flag.
     request_ = request;
     request_.stop.reset();
-    worker_.start(std::move(request), ended_, prepare_);
+    worker_.start(std::move(request), ended_);
 }
 
 void RunController::queueLive(RunRequest request) {
@@ -43,6 +38,46 @@ std::optional<RunRequest> RunController::takeWaitingLive() {
     std::optional<RunRequest> waiting = std::move(waitingLive_);
     waitingLive_.reset();
     return waiting;
+}
+
+RunController::~RunController() {
+    if (measureThread_.joinable()) measureThread_.join();
+}
+
+void RunController::measureLater(const Map& map, int frame) {
+    Measure measure{ImagePtr(map.image ? gdImageClone(map.image.get()) : nullptr), courseKind(map.mapType()), map.weaponPads, frame};
+    if (!measure.picture) return;
+    if (measureThread_.joinable() && !measureDone_.load(std::memory_order_acquire)) {
+        waitingMeasure_ = std::move(measure);  // started when the one under way ends
+        return;
+    }
+    if (measureThread_.joinable()) measureThread_.join();
+    startMeasure(std::move(measure));
+}
+
+void RunController::startMeasure(Measure measure) {
+    measureDone_ = false;
+    measureThread_ = std::thread([this, m = std::move(measure)] {
+        Playability figures = measurePlayability(m.picture.get(), m.course, m.pads);
+        measured_ = std::move(figures);
+        measuredFrame_ = m.frame;
+        measureDone_.store(true, std::memory_order_release);
+        if (ended_) ended_();
+    });
+}
+
+std::optional<std::pair<int, Playability>> RunController::takeMeasure() {
+    if (!measureThread_.joinable() || !measureDone_.load(std::memory_order_acquire)) return std::nullopt;
+    measureThread_.join();
+    std::pair<int, Playability> taken{measuredFrame_, measured_};
+    // The newest frame that waited is measured now; what was just measured is of an older one.
+    if (waitingMeasure_) {
+        Measure next = std::move(*waitingMeasure_);
+        waitingMeasure_.reset();
+        startMeasure(std::move(next));
+        return std::nullopt;
+    }
+    return taken;
 }
 
 void CandidateRound::begin(int count, bool playableOnly, std::uint32_t firstSeed) {

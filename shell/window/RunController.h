@@ -1,6 +1,9 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
+#include <thread>
+#include <utility>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -28,12 +31,13 @@ enum class RunKind {
 class RunController {
 public:
     RunController() = default;
+    ~RunController();
     RunController(const RunController&) = delete;
     RunController& operator=(const RunController&) = delete;
 
-    // `ended` is called on the worker's thread when a run has ended; `prepare` there with each
-    // finished map before that.
-    void setCallbacks(std::function<void()> ended, std::function<void(const Map&)> prepare);
+    // `ended` is called on the worker's thread when a run has ended (and on the measuring thread
+    // when a measure has).
+    void setRunEnded(std::function<void()> ended) { ended_ = std::move(ended); }
 
     bool busy() const { return worker_.busy(); }
     bool done() const { return worker_.done(); }
@@ -61,14 +65,35 @@ public:
     // The live change that waited for the last run to end, if any (taken once).
     std::optional<RunRequest> takeWaitingLive();
 
+    // A live frame is shown before its playability is known: it is measured afterwards on the
+    // other core, from a copy of its picture. `frame` names the map on screen; a newer frame's
+    // measure replaces one still waiting, and the result of an older one is thrown away.
+    void measureLater(const Map& map, int frame);
+    // The figures of a finished measure and the frame they are of (taken once; none while it runs).
+    std::optional<std::pair<int, Playability>> takeMeasure();
+    bool measuring() const { return measureThread_.joinable(); }
+
 private:
     std::function<void()> ended_;
-    std::function<void(const Map&)> prepare_;
     std::shared_ptr<ArtworkCache> artwork_ = std::make_shared<ArtworkCache>();
     RunKind kind_ = RunKind::Make;
     RunRequest request_;
     std::optional<RunRequest> waitingLive_;
     std::chrono::steady_clock::time_point started_;
+    // The measure of a live frame: its thread, the picture it reads, its figures when done, and
+    // the newest frame waiting for it to end.
+    struct Measure {
+        ImagePtr picture;
+        CourseKind course = CourseKind::None;
+        std::vector<PadSpot> pads;
+        int frame = -1;
+    };
+    void startMeasure(Measure measure);
+    std::thread measureThread_;
+    std::atomic<bool> measureDone_{false};
+    int measuredFrame_ = -1;
+    Playability measured_;
+    std::optional<Measure> waitingMeasure_;
     Worker worker_;  // last: its run ends before the rest goes
 };
 

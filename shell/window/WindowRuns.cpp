@@ -102,6 +102,7 @@ void MainWindowModel::liveUpdate() {
 
 void MainWindowModel::startRun(RunRequest request, RunKind kind) {
     mapState.mapSeed = request.recipe.seed;
+    shapeRequest(request, kind == RunKind::Live ? RunPurpose::LiveFrame : RunPurpose::Window, mapState.showTransparency);
     if (kind == RunKind::Live) {
         // A live run leaves the controls and the status as they are: the hand on the slider goes on.
         runText_.clear();
@@ -118,6 +119,7 @@ void MainWindowModel::startRun(RunRequest request, RunKind kind) {
 }
 
 void MainWindowModel::poll() {
+    takeMeasure();
     if (!busy() || !runs_.done()) return;
     RunController::Ended ended = runs_.take();
     guarded([&] { runEnded(std::move(ended)); });
@@ -130,6 +132,20 @@ void MainWindowModel::waitForWorker() {
 }
 
 void MainWindowModel::cancelRun() { runs_.stop(); }
+
+void MainWindowModel::takeMeasure() {
+    std::optional<std::pair<int, Playability>> measured = runs_.takeMeasure();
+    // Figures of a frame no longer on screen are of no use.
+    if (!measured || measured->first != shownFrame_ || !session_.map()) return;
+    session_.map()->playability = std::move(measured->second);
+}
+
+void MainWindowModel::waitForMeasure() {
+    while (runs_.measuring()) {
+        takeMeasure();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
 
 void MainWindowModel::generateCandidates(int count, bool playableOnly, std::optional<std::uint32_t> firstSeed) {
     if (busy() || count <= 0) return;
@@ -164,8 +180,9 @@ void MainWindowModel::candidateEnded(RunResult result) {
             made.playability ? brambex::playabilityMisses(*made.playability, typeRow(made.mapType()).playability)
                              : std::vector<std::string>{};
         if (candidates_.keeps(misses.empty())) {
+            // Its preview file was encoded on the worker.
             const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", candidates_.kept().size());
-            if (Failure failed = writePreviewFile(made.preview.get(), kept, mapState.showTransparency)) services_.showMessage(*failed);
+            if (Failure failed = replaceFileContents(kept, result.previewFiles[0], false)) services_.showMessage(*failed);
             candidates_.add({made.seed, kept, made.playability ? playabilitySummary(*made.playability) : std::string(), misses.empty()});
         }
         nextCandidate();
@@ -225,7 +242,9 @@ void MainWindowModel::madeEnded(RunController::Ended ended) {
         return;
     }
     const bool fromHistory = ended.kind == RunKind::History;
-    setMap(std::move(result.map));
+    // The preview files were encoded on the worker: only written here.
+    setMap(std::move(result.map), false);
+    if (Failure failed = writeEncodedPreviewFiles(result.previewFiles[0], result.previewFiles[1])) services_.showMessage(*failed);
     // This session's history: a new map goes after the one shown (what was ahead of it goes).
     if (!fromHistory) {
         const Map& made = *session_.map();
@@ -268,6 +287,8 @@ void MainWindowModel::liveEnded(RunResult result, const RunRequest& request) {
     if (!result.map) return;  // stopped, or failed: the map on screen stays
     // A live frame writes no files: the preview files follow the next Generate or Load.
     setMap(std::move(result.map), false);
+    // Its playability follows, measured on the other core.
+    runs_.measureLater(*session_.map(), shownFrame_);
     // The history entry of the map on screen is this map now (Back and Forward come back to it).
     history_.followLive(request);
     mapShown_ = true;

@@ -47,10 +47,17 @@ void MainWindowModel::editStep(bool back) {
     guarded([&] {
         if (back) editor.undo();
         else editor.redo();
-        refreshPreviewFiles();
+        pictureChanged();
         setStatus(back ? "Undone: an editor change" : "Redone: an editor change");
         resumeLive();
     });
+}
+
+void MainWindowModel::pictureChanged() {
+    // The map on screen was changed in place: its pyramid and previews are of the old picture.
+    session_.map()->pyramid.reset();
+    ++shownFrame_;
+    refreshPreviewFiles();
 }
 
 void MainWindowModel::refreshPreviewFiles() {
@@ -64,11 +71,18 @@ void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews, std::
     if (session_.hasPicture() && session_.savedEdits()) history_.keepEdited(copyOfMap(*session_.map()), session_.file());
     history_.leave();
     std::unique_ptr<Map> old = session_.replace(std::move(map), std::move(file));
+    ++shownFrame_;
     // A large picture is freed off this thread: that takes longer than the window may stand still.
     if (old && static_cast<long long>(old->width) * old->height > 4'000'000)
         std::thread([old = std::move(old)]() mutable { old.reset(); }).detach();
     if (!session_.map() || !writePreviews) return;
+    ensurePreviews(*session_.map());
     if (Failure failed = writePreviewFiles(*session_.map(), mapState.showTransparency)) services_.showMessage(*failed);
+}
+
+void MainWindowModel::ensurePreviews(Map& map) {
+    // A live frame comes without previews: they are made once something needs them.
+    if (!map.preview) makePreviews(map);
 }
 
 void MainWindowModel::reloadPreviews() {
@@ -276,6 +290,7 @@ void MainWindowModel::resetControls() {
 void MainWindowModel::showTransparencyChanged() {
     mapState.showTransparency = control(C::ShowTransparency).checked;
     if (!session_.hasPicture()) return;
+    ensurePreviews(*session_.map());
     if (Failure failed = writePreviewFiles(*session_.map(), mapState.showTransparency)) services_.showMessage(*failed);
     reloadPreviews();
 }

@@ -513,3 +513,35 @@ TEST_F(MainWindowTest, TheEditorOnALargeMapReducesItBesideTheWindow) {
     EXPECT_TRUE(sawEditor);
     EXPECT_FALSE(window->model().map()->image->trueColor);
 }
+
+// A change made in the editor shows in the window's view at once, and so does its undo (the map
+// keeps its place in memory, so the view must not go by that).
+TEST_F(MainWindowTest, TheViewShowsEditorChangesAndTheirUndo) {
+    find<QPushButton>(C::Generate)->click();
+    ASSERT_TRUE(waitForMap());
+    // A land pixel well inside the map (black is the sky, which the editor does not pick).
+    const gdImagePtr made = window->model().map()->image.get();
+    int px = -1, py = -1;
+    for (int y = made->sy / 2; y < made->sy - 2 && px < 0; ++y)
+        for (int x = 2; x < made->sx - 2 && px < 0; ++x)
+            if ((gdImageGetTrueColorPixel(made, x, y) & 0xFFFFFF) != 0) px = x, py = y;
+    ASSERT_GE(px, 0);
+    const QRgb before = window->previewImage().pixel(px, py);
+    services.onEditor = [&](MapEditorModel& editor) {
+        ASSERT_EQ(editor.open(), std::nullopt);
+        ASSERT_EQ(editor.pickAt(px, py), std::nullopt);
+        ASSERT_EQ(editor.down(), std::nullopt);
+        editor.accept();
+    };
+    window->model().menu(MenuCommand::IndiMask);
+    window->syncFromModel();
+    const gdImagePtr im = window->model().map()->image.get();
+    const int entry = gdImageGetPixel(im, px, py);
+    const QRgb edited = window->previewImage().pixel(px, py);
+    EXPECT_EQ(edited, qRgb(im->red[entry], im->green[entry], im->blue[entry]));
+    EXPECT_NE(edited, before) << "the view shows the edited colour";
+    window->model().undoEdit();
+    window->syncFromModel();
+    const int undone = gdImageGetPixel(window->model().map()->image.get(), px, py);
+    EXPECT_EQ(window->previewImage().pixel(px, py), qRgb(im->red[undone], im->green[undone], im->blue[undone]));
+}

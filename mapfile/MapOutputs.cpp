@@ -1,0 +1,23 @@
+#include "mapfile/MapOutputs.h"
+
+#include <future>
+
+#include "mapfile/Preview.h"
+
+namespace brambex {
+
+MapOutputs finishMap(Map& g, bool fullColour, bool encodeMapNow) {
+    MapOutputs out;
+    // The measure and the previews only read the picture, as the encoder does.
+    auto beside = std::async(std::launch::async, [&g, &out] {
+        makePreviews(g);
+        out.previews[0] = encodePreviewFile(g.preview.get(), false);
+        out.previews[1] = encodePreviewFile(g.preview2.get(), false);
+        if (measurable(g.image.get())) g.playability = measurePlayability(g.image.get(), courseKind(g.mapType()), g.weaponPads);
+    });
+    if (encodeMapNow) out.map = encodeMap(g.image.get(), mapIdentity(g), fullColour);
+    beside.get();
+    return out;
+}
+
+}  // namespace brambex
