@@ -79,6 +79,7 @@ void BnA::generate() {
         }
     }
     stylePictures.clear();
+    mirrorIfChosen(*this);
     setReservedPixels(*this);
     finishRun(*this);
 }

@@ -58,9 +58,10 @@ void Cavern::generate() {
     textureLand(*this, 2, true, settings.objects);
     // Cut into the rock in the empty colour, beside the last cave's first corner.
     if (outline.first)
-        drawCaption(image.get(), outline.first->x + 32, outline.first->y - 32, sizeCaption(width, height),
+        drawMapCaption(*this, outline.first->x + 32, outline.first->y - 32, sizeCaption(width, height),
                     colourBlack);
     applyThemeSoil(*this);
+    mirrorIfChosen(*this);
     setReservedPixels(*this);
     finishRun(*this);
 }

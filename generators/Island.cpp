@@ -138,8 +138,9 @@ void Island::generate() {
     }
 
     textureLand(*this, 2, true, settings.objects);
-    drawCaption(image.get(), captionPoint.x + 32, captionPoint.y - 32, sizeCaption(width, height), colourBlack);
+    drawMapCaption(*this, captionPoint.x + 32, captionPoint.y - 32, sizeCaption(width, height), colourBlack);
     applyThemeSoil(*this);
+    mirrorIfChosen(*this);
     setReservedPixels(*this);
     finishRun(*this);
 }

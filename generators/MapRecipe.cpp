@@ -156,6 +156,7 @@ std::string payloadOf(const MapRecipe& r) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (r.theme.manual || !fields[i].manualOnly) text += "-" + std::string(1, fields[i].letter) + std::to_string(values[i]);
     text += "-w" + std::to_string(r.waterColour);
+    if (r.mirror) text += "-mi";
     if (r.fullColour) text += "-fc";
     return text;
 }
@@ -244,6 +245,9 @@ MapRecipe canonical(MapRecipe r) {
         r.height = 696;
     }
     if (!usesTheme(r.type)) r.theme.theme = r.theme.count = 0;
+    if (!typeRow(r.type).mirrorable) r.mirror = false;
+    // A mirrored Shopper map is always a city: the layout choice is not read.
+    if (r.mirror && r.type == MapType::Shopper) std::get<Shopper::Settings>(r.settings).shopperLayout = 0;
     // A type that neither draws a theme nor has manual choices does not read the mode at all.
     if (!readsMode(r.type)) r.theme.manual = false;
     if (r.theme.manual) r.theme.count = 0;
@@ -266,6 +270,7 @@ MapRecipe recipeFrom(MapType type, const GenerationParameters& p, std::uint32_t 
     r.width = std::clamp(p.width, size.minWidth, size.maxWidth);
     r.height = std::clamp(p.height, size.minHeight, size.maxHeight);
     r.settings = defaultSettings(type);
+    r.mirror = p.mirror != 0;
     std::visit(
         [&p](auto& s) {
             s = settingsFrom<std::decay_t<decltype(s)>>(p);
@@ -277,6 +282,7 @@ MapRecipe recipeFrom(MapType type, const GenerationParameters& p, std::uint32_t 
 
 void applyRecipe(const MapRecipe& r, GenerationParameters& p) {
     p.manualMode = r.theme.manual;
+    p.mirror = r.mirror ? 1 : 0;
     if (r.theme.manual) p.themeChoice = r.theme.theme;
     if (!fixedSize(r.type)) {
         p.width = r.width;
@@ -401,6 +407,9 @@ std::string readValues(CodeReader& in, MapRecipe& r, const TypeRow& row) {
     if (water.empty() || water[0] != 'w' || !parseNumber(water.substr(1), 4, number))
         return "The map code has no water colour (\"w\" and 0 to 4) where it should.";
     r.waterColour = static_cast<int>(number);
+    r.mirror = in.nextIs("mi");
+    if (r.mirror && !typeRow(r.type).mirrorable)
+        return std::string(row.info().listText) + " maps cannot be mirrored, and the map code says this one is.";
     r.fullColour = in.nextIs("fc");
     if (!in.done()) return "The map code has more parts than a " + std::string(row.info().listText) + " map has.";
     return {};

@@ -52,6 +52,9 @@ struct MapRecipe {
     // What the file records beside the pixels.
     int waterColour = 0;         // 0 "Blue" to 4 "Green"
     bool fullColour = false;     // saved in full colour instead of 64 colours
+    // The left half made and mirrored onto the right (only the types whose row allows it): a map
+    // even for two teams. Written "mi" after the water colour; off, the code has no part for it.
+    bool mirror = false;
 };
 
 // One value of a type's settings as a map code writes it: a letter, its range, where it lives in
@@ -100,7 +103,7 @@ SizeRange sizeRange(MapType type);
 //
 // format, type (its -t name) and recipe epoch, seed, theme ("t3" theme 3 as chosen, "r7" drawn
 // out of 7 themes), size (types that take one), the type's fields (letter and value), water colour,
-// "fc" when saved in full colour, and four check characters. Only [0-9a-zA-Z.-]: one token, safe
+// "mi" when mirrored, "fc" when saved in full colour, and four check characters. Only [0-9a-zA-Z.-]: one token, safe
 // in an address. The check catches any one character changed or two neighbours swapped.
 
 constexpr std::string_view MAP_CODE_FORMAT = "BX1";

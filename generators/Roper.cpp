@@ -128,9 +128,10 @@ void Roper::generate() {
     const std::string caption = std::string(PROGRAM_CAPTION) + " " + std::to_string(width) + "x" +
                                 std::to_string(height) + "x" + std::to_string(rocks.size());
     if (longest && longest->reach * 2 > static_cast<int>(caption.size()) * 7 + 40)
-        drawCaption(image.get(), longest->cx - static_cast<int>(caption.size()) * 7 / 2, longest->cy - 6, caption, colourBlack);
+        drawMapCaption(*this, longest->cx - static_cast<int>(caption.size()) * 7 / 2, longest->cy - 6, caption, colourBlack);
     textureLand(*this, 2, false);
     applyThemeSoil(*this);
+    mirrorIfChosen(*this);
     setReservedPixels(*this);
     finishRun(*this);
 }

@@ -40,6 +40,7 @@ RunResult runMap(const RunRequest& request) {
         map->themeCount = recipe.theme.manual ? 0 : recipe.theme.count;
         map->typeIndex = request.typeIndex;
         map->waterColour = recipe.waterColour;
+        map->mirror = recipe.mirror;
         map->folders = request.folders;
         map->stop = request.stop;
         map->previewsInRun = request.previews;

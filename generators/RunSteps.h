@@ -17,6 +17,11 @@ void applyThemeSoil(Generator& g);
 // generator).
 void setReservedPixels(Generator& g);
 
+// With the Mirror option: the left half mirrored onto the right (a column in the middle of an odd
+// width stays), weapon pads of the left half mirrored with it and those of the right dropped,
+// then the waiting caption cut. Nothing without it.
+void mirrorIfChosen(Generator& g);
+
 // The theme's settings and the two previews, made in memory (the shell writes them).
 void finishRun(Generator& g);
 

@@ -105,6 +105,9 @@ void Shopper::generate() {
     const int layoutDraw = rand();
     if (common.manualMode) layout = settings.shopperLayout == 1 ? Layout::Maze : Layout::City;
     else layout = layoutDraw % 2 == 0 ? Layout::Maze : Layout::City;
+    // A mirrored maze would be two halves that need not meet, with its START sign backwards: the
+    // Mirror option makes a city.
+    if (mirror) layout = Layout::City;
 
     image = createTrueColour(MAP_W, MAP_H);
     allocateKeyColours();
@@ -113,6 +116,7 @@ void Shopper::generate() {
 
     textureLand(*this, 2, true, settings.objects);
     applyThemeSoil(*this);
+    mirrorIfChosen(*this);
     setReservedPixels(*this);
     finishRun(*this);
 }

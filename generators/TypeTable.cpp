@@ -29,6 +29,7 @@ std::unique_ptr<Generator> make(const MapRecipe& recipe) {
 constexpr SettingKey widthKey(int max) { return {"width", 640, max, &P::width}; }
 constexpr SettingKey heightKey(int max) { return {"height", 32, max, &P::height}; }
 constexpr SettingKey objectsKey{"objects", 0, 100, &P::objects};
+constexpr SettingKey mirrorKey{"mirror", 0, 1, &P::mirror};
 
 void noPreset(P&, std::uint32_t) {}
 void noOverride(P&) {}
@@ -46,8 +47,8 @@ void presetLandscape(P& p, int objects) {
 const std::array<TypeRow, MAP_TYPE_COUNT> table{{
     {
         MapType::BnA, "BnA", 1, make<BnA>, false, true,
-        {widthKey(28664), heightKey(30552), {"objects", 0, 50, &P::bnaObjects}},
-        {"width", "height", "objects"},
+        {widthKey(28664), heightKey(30552), {"objects", 0, 50, &P::bnaObjects}, mirrorKey},
+        {"width", "height", "objects", "mirror"},
         [](P& p, std::uint32_t) {
             p.width = 3840;
             p.height = 1392;
@@ -56,30 +57,30 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.bnaStyle = 0;
             p.bnaObjects = 25;
         },
-        0, false, {16, 0.0, 0},
+        0, false, {16, 0.0, 0, 0.0, 0.6}, true,
     },
     {
         MapType::Cavern, "Cavern", 1, make<Cavern>, false, true,
-        {widthKey(32760), heightKey(32600), {"complexity", 100, 1000, &P::complexity}, objectsKey},
-        {"width", "height", "complexity", "objects"},
+        {widthKey(32760), heightKey(32600), {"complexity", 100, 1000, &P::complexity}, objectsKey, mirrorKey},
+        {"width", "height", "complexity", "objects", "mirror"},
         [](P& p, std::uint32_t) { presetLandscape(p, 50); },
-        noOverride, 1, false, {16, 0.0, 0},
+        noOverride, 1, false, {16, 0.0, 0, 0.0, 0.25}, true,
     },
     {
         MapType::Fort, "Fort", 1, make<Fort>, true, false, {}, {},
-        noPreset, noOverride, 0, false, {16, 0.9, 0},
+        noPreset, noOverride, 0, false, {16, 0.9, 0, 0.0, 0.4},
     },
     {
         MapType::Island, "Island", 1, make<Island>, false, true,
         {widthKey(28664), heightKey(30552), {"complexity", 10, 1000, &P::complexity}, objectsKey,
-         {"numislands", 1, 20, &P::numIslands}},
-        {"width", "height", "complexity", "numislands", "objects"},
+         {"numislands", 1, 20, &P::numIslands}, mirrorKey},
+        {"width", "height", "complexity", "numislands", "objects", "mirror"},
         [](P& p, std::uint32_t) { presetLandscape(p, 80); },
-        noOverride, 1, false, {16, 0.0, 0},
+        noOverride, 1, false, {16, 0.0, 0, 0.0, 0.25}, true,
     },
     {
-        MapType::Roper, "Roper", 1, make<Roper>, true, true, {}, {},
-        noPreset, noOverride, 0, false, {16, 0.0, 0},
+        MapType::Roper, "Roper", 1, make<Roper>, true, true, {mirrorKey}, {"mirror"},
+        noPreset, noOverride, 0, false, {16, 0.0, 0, 0.0, 0.25}, true,
     },
     {
         MapType::RR, "RR", 1, make<RR>, false, true,
@@ -89,19 +90,19 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.pathSize = 232;
             p.noTopSoil = true;
         },
-        noOverride, 0, false, {16, 0.0, 20},
+        noOverride, 0, false, {16, 0.0, 20, 0.0, 0.4},
     },
     {
         MapType::Shopper, "Shopper", 1, make<Shopper>, true, true,
-        {objectsKey},
-        {"objects"},
+        {objectsKey, mirrorKey},
+        {"objects", "mirror"},
         // The layout a manual-theme run uses is the first draw of the map's seed.
         [](P& p, std::uint32_t seed) {
             srand(seed);
             p.shopperLayout = rand() % 2;
             p.objects = 10;
         },
-        noOverride, 1, false, {16, 0.9, 0},
+        noOverride, 1, false, {16, 0.9, 0, 0.0, 0.4}, true,
     },
     {
         MapType::SuperSheepRace, "SuperSheepRace", 1, make<SuperSheepRace>, false, true,
@@ -113,7 +114,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.height = 2880;
             p.pathSize = 70;
         },
-        noOverride, 0, true, {16, 0.0, 30},
+        noOverride, 0, true, {16, 0.0, 30, 0.0, 0.25},
     },
     {
         MapType::SuperSheeper, "SuperSheeper", 1, make<SuperSheeper>, false, true,
@@ -124,13 +125,13 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
             p.height = 2880;
             p.pathSize = 300;
         },
-        noOverride, 0, false, {16, 0.0, 20},
+        noOverride, 0, false, {16, 0.0, 20, 0.0, 0.5},
     },
     {
         MapType::WforW, "WforW", 1, make<WforW>, true, false,
-        {{"pads", 40, 60, &P::pads}},
-        {"pads"},
-        noPreset, noOverride, 0, false, {16, 0.9, 0, 0.9},
+        {{"pads", 40, 60, &P::pads}, mirrorKey},
+        {"pads", "mirror"},
+        noPreset, noOverride, 0, false, {16, 0.9, 0, 0.9, 0.3}, true,
     },
 }};
 

@@ -58,6 +58,10 @@ struct TypeRow {
     // standing places, how many reach each other, the narrowest course of a race or maze.
     PlayabilityThresholds playability;
 
+    // A mirrored map is still a map of this type (the Mirror option: the left half made and
+    // mirrored onto the right).
+    bool mirrorable = false;
+
     const MapTypeInfo& info() const { return mapTypeInfo[static_cast<int>(type)]; }
 };
 

@@ -298,6 +298,7 @@ void WforW::generate() {
     work.reset();
     stampBlocks();
     drawNodesAndPads(art);
+    mirrorIfChosen(*this);
     setReservedPixels(*this);
     finishRun(*this);
 }

@@ -88,6 +88,15 @@ public:
     DataFolders folders;         // where the artwork is read
     std::shared_ptr<const std::atomic<bool>> stop;  // set by the shell to end the run early
     bool previewsInRun = true;   // false: the shell makes the previews itself (beside the saving)
+    // The Mirror option: the left half is mirrored onto the right once the map is drawn; the
+    // caption is then cut where the recipe put it, unmirrored.
+    bool mirror = false;
+    struct Caption {
+        int x, y;
+        std::string text;
+        int colour;
+    };
+    std::optional<Caption> caption;  // a caption waiting for the mirror
 
 protected:
     // Fields cleared, no picture, the size given (the types that always make 1920 x 696 maps

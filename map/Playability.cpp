@@ -34,6 +34,10 @@
 //   it (on its top row, over at least one of its columns) or stands beside it on either side with
 //   its foot no lower than the pad's bottom. The pads reached are those of the region that reaches
 //   the most of them.
+// - Team figures: a team of 8 needs 8 standing places, so a map has room for as many teams as its
+//   places hold (at most 6). Balance for T teams splits the width into T equal strips and compares
+//   the standing spots (every one, not only the spaced places) whose box centre lies in each: the
+//   smallest strip's over the largest's.
 
 namespace brambex {
 
@@ -229,6 +233,8 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
     // Where a character fits, and the standing places.
     const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
     std::vector<std::uint8_t> fits(fw > 0 && fh > 0 ? static_cast<std::size_t>(fw) * fh : 0, 0);
+    std::vector<std::uint8_t> standing(fits.size(), 0);
+    result.mapWidth = w;
     std::vector<int> places;  // fit indices
     const int bucketsX = w / PLACE_SPACING + 1, bucketsY = h / PLACE_SPACING + 1;
     std::vector<std::vector<int>> buckets(static_cast<std::size_t>(bucketsX) * bucketsY);
@@ -238,6 +244,7 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
             fits[static_cast<std::size_t>(y) * fw + x] = 1;
             const int below = y + CHARACTER_HEIGHT;
             if (below >= h || 2 * static_cast<int>(landIn(x, below, x + CHARACTER_WIDTH, below + 1)) < CHARACTER_WIDTH) continue;
+            standing[static_cast<std::size_t>(y) * fw + x] = 1;
             const int bx = x / PLACE_SPACING, by = y / PLACE_SPACING;
             bool near = false;
             for (int cy = std::max(0, by - 1); cy <= std::min(bucketsY - 1, by + 1) && !near; ++cy)
@@ -274,8 +281,18 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
             if (it == perRegion.end()) perRegion.emplace_back(root, 1);
             else ++it->second;
         }
-        int most = 0;
-        for (const auto& r : perRegion) most = std::max(most, r.second);
+        int most = 0, mainRoot = -1;
+        for (const auto& r : perRegion)
+            if (r.second > most) most = r.second, mainRoot = r.first;
+        // Standing room by column, and the part of it in the main region.
+        result.standingColumns.assign(static_cast<std::size_t>(fw), 0);
+        result.reachableColumns.assign(static_cast<std::size_t>(fw), 0);
+        for (std::size_t i = 0; i < standing.size(); ++i) {
+            if (!standing[i]) continue;
+            const std::size_t x = i % static_cast<std::size_t>(fw);
+            ++result.standingColumns[x];
+            if (region[i] == mainRoot) ++result.reachableColumns[x];
+        }
         result.reach = places.empty() ? 1.0 : static_cast<double>(most) / static_cast<double>(places.size());
         result.sealedRooms = perRegion.empty() ? 0 : static_cast<int>(perRegion.size()) - 1;
 
@@ -406,7 +423,31 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
     return result;
 }
 
-std::string playabilitySummary(const Playability& p) {
+int roomForTeams(const Playability& p) { return std::min(p.standingPlaces / TEAM_SIZE, MAX_TEAMS); }
+
+double teamBalance(const Playability& p, int teams) {
+    teams = std::clamp(teams, 2, MAX_TEAMS);
+    if (p.mapWidth <= 0 || p.standingColumns.empty()) return 0.0;
+    std::vector<double> strips(static_cast<std::size_t>(teams), 0.0);
+    // In halves of a pixel: a box at x has its centre at 2x + width, the map is 2w wide.
+    const long long whole = 2LL * p.mapWidth;
+    for (std::size_t x = 0; x < p.standingColumns.size(); ++x) {
+        const int n = p.standingColumns[x];
+        if (n == 0) continue;
+        const long long at = (2LL * static_cast<long long>(x) + CHARACTER_WIDTH) * teams;
+        const long long strip = std::min<long long>(at / whole, teams - 1);
+        if (at % whole == 0 && strip > 0) {
+            strips[static_cast<std::size_t>(strip - 1)] += n / 2.0;
+            strips[static_cast<std::size_t>(strip)] += n / 2.0;
+        } else {
+            strips[static_cast<std::size_t>(strip)] += n;
+        }
+    }
+    const auto [least, most] = std::minmax_element(strips.begin(), strips.end());
+    return *most > 0 ? *least / *most : 0.0;
+}
+
+std::string playabilitySummary(const Playability& p, int teams) {
     std::string text = formatText("%d standing places", p.standingPlaces);
     if (p.reach >= 1.0) text += " \u00b7 all reachable";
     else text += formatText(" \u00b7 %d%% reachable", static_cast<int>(p.reach * 100));
@@ -420,7 +461,25 @@ std::string playabilitySummary(const Playability& p) {
         if (p.connected) text += formatText(" \u00b7 course at least %d px", p.narrowest);
         else text += " \u00b7 course blocked";
     }
+    if (teams >= 2 && !p.standingColumns.empty())
+        text += formatText(" \u00b7 room for %d team%s \u00b7 balance %.2f for %d teams", roomForTeams(p), roomForTeams(p) == 1 ? "" : "s",
+                           teamBalance(p, teams), teams);
     return text;
+}
+
+std::vector<std::string> teamMisses(const Playability& p, const PlayabilityThresholds& t, int teams) {
+    std::vector<std::string> misses;
+    if (teams < 2) return misses;
+    if (roomForTeams(p) < teams) misses.push_back(formatText("room for only %d team%s", roomForTeams(p), roomForTeams(p) == 1 ? "" : "s"));
+    const double balance = teamBalance(p, teams);
+    if (balance < t.minTeamBalance) misses.push_back(formatText("balance %.2f for %d teams", balance, teams));
+    return misses;
+}
+
+std::string teamRule(const PlayabilityThresholds& t, int teams) {
+    return formatText("room for %d teams of %d and a balance of at least %.2f for %d teams (the standing room of the "
+                      "emptiest of %d equal strips over the fullest's)",
+                      teams, TEAM_SIZE, t.minTeamBalance, teams, teams);
 }
 
 std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t) {

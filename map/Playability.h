@@ -26,7 +26,27 @@ struct Playability {
     // walk to (0 pads: not measured, as for a loaded file, whose pads are not known).
     int pads = 0;
     int reachablePads = 0;
+    // Standing room across the map: for each column a character's box can start at, how many
+    // standing spots (every fit with land under it, not only the spaced places) have their box
+    // there, and how many of those lie in the region that holds the most places. What the team
+    // figures are worked out from; the map's width with them.
+    std::vector<int> standingColumns;
+    std::vector<int> reachableColumns;
+    int mapWidth = 0;
 };
+
+// The most teams a map is played by, and the characters a team has.
+constexpr int MAX_TEAMS = 6;
+constexpr int TEAM_SIZE = 8;
+
+// How many teams of TEAM_SIZE characters the map's standing places hold (at most MAX_TEAMS).
+int roomForTeams(const Playability& p);
+// How evenly standing room is shared by `teams` teams (2 to MAX_TEAMS) starting in as many
+// equal strips of the map's width, left to right: the smallest strip's standing spots over the
+// largest's (1.0: even; 0 when a strip has none). A spot belongs to the strip its box's centre is
+// in (half to each when the centre lies on the line between two): a mirrored map's halves
+// count the same.
+double teamBalance(const Playability& p, int teams);
 
 // What a type's maps must reach to count as playable.
 struct PlayabilityThresholds {
@@ -34,6 +54,8 @@ struct PlayabilityThresholds {
     double minReach = 0.0;       // 0: not asked of this type
     int minCourseWidth = 0;      // race and maze types: the narrowest way, 0: not asked
     double minPadReach = 0.0;    // the share of weapon pads reached, 0: not asked
+    // For maps made for teams (--teams, the window's teams): the balance they must have at least.
+    double minTeamBalance = 0.5;
 };
 
 // How a type's map is measured: a race from the left edge to the right edge, a maze whose
@@ -49,8 +71,14 @@ struct PadSpot {
 
 Playability measurePlayability(gdImagePtr picture, CourseKind course, const std::vector<PadSpot>& pads = {});
 
-// "126 standing places · all reachable · course at least 44 px".
-std::string playabilitySummary(const Playability& p);
+// "126 standing places · all reachable · course at least 44 px · room for 6 teams · balance 0.84
+// for 2 teams" (the team figures for `teams` teams, none when 0).
+std::string playabilitySummary(const Playability& p, int teams = 2);
+// What a map made for `teams` teams misses on top of its type's thresholds: room for them, and
+// their balance (empty when it meets both).
+std::vector<std::string> teamMisses(const Playability& p, const PlayabilityThresholds& t, int teams);
+// The rule for teams in words ("room for 4 teams of 8 and a balance of at least 0.50 for 4 teams").
+std::string teamRule(const PlayabilityThresholds& t, int teams);
 // The figures that miss the type's thresholds, in words ("only 12 standing places").
 std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t);
 inline bool playable(const Playability& p, const PlayabilityThresholds& t) { return playabilityMisses(p, t).empty(); }

@@ -31,6 +31,7 @@ struct GenerationParameters {
     int themeChoice = 0;
     bool manualMode = false;
     bool keepSeed = false;
+    int mirror = 0;  // 1: the left half made and mirrored onto the right (the types that allow it)
 };
 
 // The shell's own state between runs (the window's or the command line's): the seed a Generate

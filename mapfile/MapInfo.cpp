@@ -51,8 +51,14 @@ std::optional<std::string> describeMapFile(const Bytes& file, std::optional<Cour
                               red == 240 ? ", IndiMask" : "");
         else
             out += "Marker: absent\n";
-        if (course && measurable(im.get()))
-            out += "Playability: " + playabilitySummary(measurePlayability(im.get(), *course)) + "\n";
+        if (course && measurable(im.get())) {
+            const Playability measured = measurePlayability(im.get(), *course);
+            out += "Playability: " + playabilitySummary(measured) + "\n";
+            // The balance for every number of teams the game plays with.
+            std::string teams = formatText("Teams: room for %d", roomForTeams(measured));
+            for (int t = 2; t <= MAX_TEAMS; ++t) teams += formatText("%s %.2f for %d", t == 2 ? " \u00b7 balance" : ",", teamBalance(measured, t), t);
+            out += teams + "\n";
+        }
         else if (course)
             out += formatText("Playability: not measured (maps over %lld million pixels are not)\n", MAX_MEASURED_PIXELS / 1'000'000);
     }

@@ -146,6 +146,7 @@ GenerationParameters presetParameters() {
 }
 
 void applyOptions(const Options& options, GenerationParameters& p) {
+    if (options.mirror) p.mirror = 1;
     if (options.theme) {
         p.manualMode = true;
         p.themeChoice = *options.theme;
@@ -164,13 +165,14 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         return 1;
     }
     Map& g = *result.map;
-    // --playable decides first whether the map is kept: its map is encoded after the figures.
-    MapOutputs outputs = finishMap(g, options.fullColour, !options.playable);
+    // A filter decides first whether the map is kept: its map is encoded after the figures.
+    MapOutputs outputs = finishMap(g, options.fullColour, !options.filters());
     const PlayabilityThresholds& thresholds = typeRow(g.mapType()).playability;
-    const std::vector<std::string> misses = g.playability ? playabilityMisses(*g.playability, thresholds)
-                                                          : std::vector<std::string>{};
-    // --playable keeps only maps that can be played; the others are not written.
-    if (options.playable && !misses.empty()) return NOT_PLAYABLE;
+    std::vector<std::string> misses = g.playability ? playabilityMisses(*g.playability, thresholds) : std::vector<std::string>{};
+    if (g.playability && options.teams > 0)
+        for (std::string& miss : teamMisses(*g.playability, thresholds, options.teams)) misses.push_back(std::move(miss));
+    // --playable and --teams keep only maps that meet their rules; the others are not written.
+    if (options.filters() && !misses.empty()) return NOT_PLAYABLE;
     if (stopFlag.load()) return stopped();
     if (Failure problem = writeEncodedPreviewFiles(outputs.previews[0], outputs.previews[1])) showWarning(*problem);
     std::optional<EncodedMap>& encoded = outputs.map;
@@ -191,7 +193,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
                 std::string(typeRow(g.mapType()).info().listText).c_str(), g.width, g.height, g.seed, g.themeNumber);
     std::printf("Code: %s\n", g.code.c_str());
     if (g.playability) {
-        std::string line = "Playability: " + playabilitySummary(*g.playability);
+        std::string line = "Playability: " + playabilitySummary(*g.playability, options.teams > 0 ? options.teams : 2);
         for (std::size_t k = 0; k < misses.size(); ++k) line += (k == 0 ? " (misses: " : "; ") + misses[k];
         if (!misses.empty()) line += ")";
         std::printf("%s\n", line.c_str());
@@ -231,7 +233,20 @@ MapRecipe commandLineRecipe(const TypeRow& row, const Options& options) {
     return recipe;
 }
 
+// The types the Mirror option is for, by their command-line names.
+std::string mirrorableNames() {
+    std::string names;
+    for (const TypeRow& row : typeTable())
+        if (row.mirrorable) names += (names.empty() ? "" : " ") + std::string(row.info().commandName);
+    return names;
+}
+
 int generateType(const TypeRow& row, const Options& options) {
+    if (options.mirror && !row.mirrorable) {
+        std::fprintf(stderr, "brambex: %s maps cannot be mirrored (--mirror is for %s)\n",
+                     std::string(row.info().listText).c_str(), mirrorableNames().c_str());
+        return 2;
+    }
     mapState.currentTypeIndex = installedTypes.listIndex(row.type);
     return makeRecipe(commandLineRecipe(row, options), options);
 }
@@ -292,6 +307,13 @@ void printUsage(std::FILE* out) {
         "  --count N       make N maps with consecutive seeds (from --seed, or a random one) into the\n"
         "                  folder --out names, as brambex_TYPE_SEED.png, on every core\n"
         "  --sheet FILE    with --count: one picture of all their previews, each seed under it\n"
+        "  --teams T       show the team figures for T teams (2 to 6): room for teams of 8 and the\n"
+        "                  balance (the emptiest of T equal strips' standing room over the fullest's);\n"
+        "                  with --count: keep only maps that meet the type's playability thresholds,\n"
+        "                  have room for T teams and a balance of at least the type's threshold,\n"
+        "                  drawing further seeds (at most 8 N tries)\n"
+        "  --mirror        make the left half and mirror it onto the right (Cavern, Island, Roper,\n"
+        "                  Bow and Arrow, Shopper, Walk for Weapons): even for two teams\n"
         "  --playable      with --count: keep only maps that meet the type's playability\n"
         "                  thresholds, drawing further seeds (at most 4 N tries)\n"
         "\n"
@@ -389,8 +411,10 @@ int runBatch(const std::string& name, const Options& options) {
     std::optional<ContactSheet> sheet;
     if (options.sheet) sheet.emplace(options.count);
     int failed = 0, done = 0, written = 0, rejected = 0;
-    // --playable draws further seeds until enough maps can be played, at most four tries a map.
-    const int tries = options.playable ? 4 * options.count : options.count;
+    // --playable draws further seeds until enough maps can be played, at most four tries a map
+    // (eight with --teams).
+    // Fair maps for more teams are rarer than playable ones: twice the tries.
+    const int tries = options.teams > 0 ? 8 * options.count : options.playable ? 4 * options.count : options.count;
     const bool onTerminal = isatty(STDERR_FILENO) != 0;
 
     struct sigaction action {}, oldInt{}, oldTerm{};
@@ -420,7 +444,7 @@ int runBatch(const std::string& name, const Options& options) {
         const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
         const bool unplayable = WIFEXITED(status) && WEXITSTATUS(status) == NOT_PLAYABLE;
         if (ok) {
-            if (sheet) sheet->add(options.playable ? written : k, seed, file);
+            if (sheet) sheet->add(options.filters() ? written : k, seed, file);
             ++written;
         } else if (unplayable) {
             ++rejected;
@@ -428,11 +452,12 @@ int runBatch(const std::string& name, const Options& options) {
             ++failed;
         }
         if (stopping) return;
-        const int shown = options.playable ? written : done;
+        const int shown = options.filters() ? written : done;
         if (!ok || !onTerminal) {
             if (onTerminal) std::fputc('\n', stderr);
             std::fprintf(stderr, "[%d/%d] seed %u: %s\n", shown, options.count, seed,
-                         ok ? file.c_str() : unplayable ? "not playable, not kept" : "FAILED");
+                         ok ? file.c_str() : unplayable ? (options.teams > 0 ? "not fair or not playable, not kept" : "not playable, not kept")
+                                                        : "FAILED");
         }
         if (onTerminal) {
             // A bar that fills as maps finish, redrawn in place.
@@ -448,7 +473,7 @@ int runBatch(const std::string& name, const Options& options) {
     const pid_t parent = getpid();
     for (int k = 0; k < tries && !batchSignal; ++k) {
         while (!batchSignal && (static_cast<int>(running.size()) >= cores ||
-                                (options.playable && !running.empty() &&
+                                (options.filters() && !running.empty() &&
                                  written + static_cast<int>(running.size()) >= options.count)))
             reap();
         if (batchSignal || written >= options.count) break;
@@ -485,22 +510,25 @@ int runBatch(const std::string& name, const Options& options) {
         }
         std::printf("Wrote %s: %d maps\n", withPngExtension(*options.sheet).c_str(), written);
     }
-    if (options.playable) {
+    if (options.filters()) {
         // The rule the kept maps met, in words.
         for (const TypeRow& row : typeTable())
-            if (name == row.info().commandName)
+            if (name == row.info().commandName) {
                 std::printf("Playable: %s maps with %s\n", std::string(row.info().listText).c_str(),
                             playabilityRule(row.playability).c_str());
-        std::printf("%d of %d playable maps written to %s (%d seeds tried, %d not playable)%s\n", written, options.count,
-                    options.out->c_str(), written + rejected + failed, rejected, stopping ? " (stopped)" : "");
+                if (options.teams > 0) std::printf("Teams: %s\n", teamRule(row.playability, options.teams).c_str());
+            }
+        const char* kept = options.teams > 0 ? "fair" : "playable";
+        std::printf("%d of %d %s maps written to %s (%d seeds tried, %d not %s)%s\n", written, options.count, kept,
+                    options.out->c_str(), written + rejected + failed, rejected, kept, stopping ? " (stopped)" : "");
     }
     else
         std::printf("%d of %d maps written to %s%s\n", written, options.count, options.out->c_str(),
                     stopping ? " (stopped)" : "");
     std::fflush(stdout);
     if (stopping) return 128 + static_cast<int>(batchSignal);
-    if (options.playable && written < options.count) {
-        std::fprintf(stderr, "brambex: only %d playable maps in %d tries\n", written, tries);
+    if (options.filters() && written < options.count) {
+        std::fprintf(stderr, "brambex: only %d %s maps in %d tries\n", written, options.teams > 0 ? "fair" : "playable", tries);
         return 1;
     }
     return failed == 0 ? 0 : 1;
@@ -591,6 +619,12 @@ Invocation parseInvocation(int argc, char** argv) {
             options.fullColour = true;
         } else if (arg == "--playable") {
             options.playable = true;
+        } else if (arg == "--mirror") {
+            options.mirror = true;
+        } else if (name == "--teams") {
+            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), MAX_TEAMS, number) || number < 2)
+                return usage(formatText("--teams needs a number of teams from 2 to %d", MAX_TEAMS));
+            options.teams = static_cast<int>(number);
         } else if (name == "--count") {
             if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 10000, number) || number == 0)
                 return usage("--count needs a number of maps from 1 to 10000");
@@ -616,7 +650,7 @@ Invocation parseInvocation(int argc, char** argv) {
     if (call.mode == Invocation::Mode::Code) {
         // The code is the whole recipe: only where the map goes may be said beside it.
         const bool onlyOut = !options.seed && !options.theme && !options.fullColour && options.count == 0 &&
-                             !options.sheet && !options.playable;
+                             !options.sheet && !options.playable && options.teams == 0 && !options.mirror;
         if (haveType || !onlyOut) return usage("--code takes only --out beside it (the code says everything else)");
         return call;
     }

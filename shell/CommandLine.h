@@ -21,6 +21,10 @@ struct Options {
     std::optional<std::filesystem::path> sheet;   // --sheet FILE: their previews on one picture
     bool showProgress = true;                     // a line with the time taken while a long run goes on
     bool playable = false;                        // --playable: only maps that meet the type's thresholds
+    int teams = 0;                                // --teams T: figures for T teams; with --count, only fair maps
+    bool mirror = false;                          // --mirror: the left half made and mirrored
+    // Maps that fail a rule are not kept (--playable, --teams with --count).
+    bool filters() const { return playable || teams > 0; }
 };
 
 // What the program was asked to do. Every option may be written "--opt VALUE" or "--opt=VALUE".

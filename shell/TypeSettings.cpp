@@ -55,6 +55,8 @@ void loadTypeSettings(MapType type, GenerationParameters& parameters) {
     std::FILE* f = openForReading(settingsPath(type));
     if (!f) return;
     const TypeRow& row = typeRow(type);
+    // A file without the mirror line is of a map that is not mirrored.
+    if (findKey(row, "mirror")) parameters.mirror = 0;
     if (!row.readerKeys.empty()) {
         char line[256];
         for (int lines = 0; lines < 51 && std::fgets(line, sizeof line, f); ++lines) {
@@ -75,8 +77,11 @@ Failure saveTypeSettings(MapType type, const GenerationParameters& parameters) {
     const TypeRow& row = typeRow(type);
     std::string text;
     for (std::string_view name : row.writerOrder)
-        if (const SettingKey* key = findKey(row, name))
+        if (const SettingKey* key = findKey(row, name)) {
+            // Mirror is written only when it is on: every file written before it stays as it was.
+            if (key->field == &GenerationParameters::mirror && valueOf(*key, parameters) == 0) continue;
             text += formatText("%.*s %d\n", static_cast<int>(name.size()), name.data(), valueOf(*key, parameters));
+        }
     const auto path = settingsPath(type);
     // The user's own settings folder is made when first needed (installed layout only: in the
     // portable layout a missing type folder is reported, as it always was).

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "generators/TypeTable.h"
 #include "map/Files.h"
 #include "map/GdImage.h"
 #include "mapfile/MapLoader.h"
@@ -617,4 +618,34 @@ TEST_F(CommandLineTest, ArtworkOverItsSizeLimitIsNamedAndAWholeSetOfItMakesNoMap
     EXPECT_EQ(one.code, 0) << one.err;
     EXPECT_NE(one.err.find("tile/5.png is 1100 x 1100, over the 1024 x 1024 limit"), std::string::npos) << one.err;
     EXPECT_TRUE(loadPng(root / "one.png"));
+}
+
+// --teams with --count keeps only maps with room for the teams and a balance at the type's
+// threshold, each remade by its code; --mirror makes a map even for two teams, and is refused
+// for a type it is not for.
+TEST_F(CommandLineTest, TeamsKeepFairMapsAndMirrorMakesThemEven) {
+    const Outcome batch = run("-t cavern --count 3 --teams 3 --seed 500 --out fair");
+    ASSERT_EQ(batch.code, 0) << batch.err;
+    EXPECT_NE(batch.out.find("Teams: room for 3 teams of 8"), std::string::npos) << batch.out;
+    EXPECT_NE(batch.out.find("3 of 3 fair maps"), std::string::npos) << batch.out;
+    int checked = 0;
+    for (const auto& entry : fs::directory_iterator(root / "fair")) {
+        const Outcome info = run("--info " + entry.path().string());
+        const std::size_t at = info.out.find("Teams: room for ");
+        ASSERT_NE(at, std::string::npos) << info.out;
+        EXPECT_GE(std::stoi(info.out.substr(at + 16)), 3) << info.out;
+        const std::size_t three = info.out.find(" for 3,", at);
+        ASSERT_NE(three, std::string::npos);
+        EXPECT_GE(std::stod(info.out.substr(three - 4, 4)), typeRow(MapType::Cavern).playability.minTeamBalance) << info.out;
+        EXPECT_EQ(run("--verify " + entry.path().string()).code, 0);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 3);
+
+    const Outcome mirrored = run("-t cavern --seed 9 --mirror --teams 2");
+    ASSERT_EQ(mirrored.code, 0) << mirrored.err;
+    EXPECT_NE(mirrored.out.find("-mi-"), std::string::npos) << mirrored.out;
+    EXPECT_NE(mirrored.out.find("balance 1.00 for 2 teams"), std::string::npos) << mirrored.out;
+    EXPECT_EQ(run("-t cavern --teams 7").code, 2);
+    EXPECT_EQ(run("--code BX1-cavern.1-1-t0-1920x696-c50-n1-o50-w0-EYA3 --mirror").code, 2);
 }

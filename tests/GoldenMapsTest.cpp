@@ -77,6 +77,14 @@ const GoldenRow goldenRows[] = {
     {"BX1-ssrace.1-21-r6-1920x696-p70-c20-m0-w0-T2NB", 0xa232960d434aaa7aull},
     {"BX1-ss.1-22-r6-1920x696-p232-d1-o50-w0-W9G7", 0xaa2c80879846174cull},
     {"BX1-ssrace.1-4-t3-1920x1392-p70-c20-m1-w0-35AQ", 0x20ec4ed6a86a94a7ull},
+    // Mirror on: the left half made and mirrored onto the right.
+    {"BX1-cavern.1-31-t2-1920x696-c50-n1-o50-w0-mi-4EC7", 0x831c564ce470e6eeull},
+    {"BX1-island.1-32-t2-1920x696-c50-n1-o80-w0-mi-0ZBY", 0x03985ac61f016206ull},
+    {"BX1-bna.1-33-t2-3840x1392-o25-s0-a0-w0-mi-DP1V", 0x96b8663508dea549ull},
+    {"BX1-roper.1-34-t2-w0-mi-WZXT", 0x826ae069ff38646dull},
+    {"BX1-shopper.1-35-t2-o10-l0-w0-mi-X4N9", 0xbeb5b695214dc685ull},
+    {"BX1-wfw.1-36-r0-p20-w0-mi-TQS0", 0x162f923f7cba47ffull},
+    {"BX1-island.1-37-r6-1920x696-c50-n1-o80-w0-mi-43XC", 0x7dbbfa7261c78fdeull},
 };
 // clang-format on
 

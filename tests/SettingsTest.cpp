@@ -124,14 +124,39 @@ TEST_F(SettingsTest, WrittenInTheFixedOrderAndReadBack) {
     EXPECT_FALSE(test::params.noTopSoil);
 }
 
-TEST_F(SettingsTest, FortAndRoperFilesAreWrittenEmptyAndNeverRead) {
+TEST_F(SettingsTest, FortAndRoperFilesHoldNoSizeAndRoperOnlyItsMirror) {
     for (MapType type : {MapType::Fort, MapType::Roper}) {
         write(type, "width 1000\n");
         loadTypeSettings(type, test::params);
         EXPECT_EQ(test::params.width, 1920);
         ASSERT_EQ(saveTypeSettings(type, test::params), std::nullopt);
-        EXPECT_EQ(read(type), "");
+        EXPECT_EQ(read(type), "") << "a map that is not mirrored writes nothing";
     }
+    write(MapType::Roper, "mirror 1\n");
+    loadTypeSettings(MapType::Roper, test::params);
+    EXPECT_EQ(test::params.mirror, 1);
+    ASSERT_EQ(saveTypeSettings(MapType::Roper, test::params), std::nullopt);
+    EXPECT_EQ(read(MapType::Roper), "mirror 1\n");
+    // Fort has no Mirror: a line of it is not read.
+    test::params.mirror = 0;
+    write(MapType::Fort, "mirror 1\n");
+    loadTypeSettings(MapType::Fort, test::params);
+    EXPECT_EQ(test::params.mirror, 0);
+}
+
+// Mirror is written only when on, so the files written before it are written the same; a file
+// without its line is of a map that is not mirrored, whatever was chosen before it was read.
+TEST_F(SettingsTest, MirrorIsWrittenWhenOnAndAFileWithoutItIsNotMirrored) {
+    write(MapType::Cavern, "");
+    test::params.mirror = 1;
+    ASSERT_EQ(saveTypeSettings(MapType::Cavern, test::params), std::nullopt);
+    EXPECT_NE(read(MapType::Cavern).find("mirror 1\n"), std::string::npos);
+    test::params.mirror = 0;
+    loadTypeSettings(MapType::Cavern, test::params);
+    EXPECT_EQ(test::params.mirror, 1);
+    write(MapType::Cavern, "width 2400\n");
+    loadTypeSettings(MapType::Cavern, test::params);
+    EXPECT_EQ(test::params.mirror, 0);
 }
 
 TEST_F(SettingsTest, ReadOnlyOrMissingFolderSaysSoAndKeepsTheFile) {

@@ -841,6 +841,36 @@ TEST_F(WindowModelTest, ALiveFrameIsShownFirstAndItsFiguresFollow) {
     EXPECT_TRUE(model->map()->preview);
 }
 
+// Mirror is a check box of the types that allow it: with Live on it remakes the map mirrored, and
+// the map's code says so. The number of teams only changes what the figures are for.
+TEST_F(WindowModelTest, MirrorRemakesTheMapAndTheTeamsChangeOnlyTheFigures) {
+    model->setSeedText("44");
+    model->press(C::Generate);
+    finish();
+    ASSERT_TRUE(c(C::Mirror).shown && c(C::Mirror).enabled);
+    EXPECT_EQ(model->mapCode().find("-mi-"), std::string::npos);
+    model->setChecked(C::Mirror, true);
+    finish();
+    EXPECT_NE(model->mapCode().find("-mi-"), std::string::npos) << model->mapCode();
+    model->waitForMeasure();
+    ASSERT_TRUE(model->map()->playability);
+    EXPECT_DOUBLE_EQ(teamBalance(*model->map()->playability, 2), 1.0);
+    EXPECT_NE(model->playabilityText().find("balance 1.00 for 2 teams"), std::string::npos) << model->playabilityText();
+    const std::string code = model->mapCode();
+    model->select(C::Teams, 2);
+    EXPECT_FALSE(model->busy()) << "no new map for another number of teams";
+    EXPECT_EQ(model->teams(), 4);
+    EXPECT_EQ(model->mapCode(), code);
+    EXPECT_NE(model->playabilityText().find("for 4 teams"), std::string::npos) << model->playabilityText();
+    // The controls show the mirror of a map brought back from its code.
+    model->setChecked(C::Mirror, false);
+    finish();
+    model->makeFromCode(code);
+    finish();
+    EXPECT_TRUE(c(C::Mirror).checked);
+    EXPECT_EQ(model->mapCode(), code);
+}
+
 // Back and Forward bring back the map that was on screen, and the controls describe it: its type,
 // its size, and a size Live had changed.
 TEST_F(WindowModelTest, TheControlsDescribeAMapBroughtBackFromTheHistory) {

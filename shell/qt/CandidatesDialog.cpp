@@ -18,7 +18,8 @@ CandidatesDialog::CandidatesDialog(MainWindow& window, int count, bool playableO
     if (playableOnly) {
         if (const std::optional<MapType> type = typeAtListPosition(window.model().control(Control::GameType).value)) {
             auto* rule = new QLabel(QString::fromStdString("Kept: " + std::string(typeRow(*type).info().listText) +
-                                                           " maps with " + playabilityRule(typeRow(*type).playability) + "."),
+                                                           " maps with " + playabilityRule(typeRow(*type).playability) + ", and " +
+                                                           teamRule(typeRow(*type).playability, window.model().teams()) + "."),
                                     this);
             rule->setObjectName("rule");
             rule->setWordWrap(true);

@@ -101,6 +101,8 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
 
     background_->setPicture(loadPicture(model_->backgroundPicture()));
     model_->initialise();
+    // The number of teams the figures are for is kept between runs.
+    model_->setTeams(settings.value("window/teams", 2).toInt());
     syncFromModel();
 }
 
@@ -327,6 +329,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QSettings settings(windowSettingsPath(), QSettings::IniFormat);
     settings.setValue("window/geometry", saveGeometry());
     settings.setValue("window/lastFolder", qtText(model_->lastFolder().string()));
+    settings.setValue("window/teams", model_->teams());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -29,6 +29,8 @@ const std::map<Control, const char*>& toolTips() {
         {C::Modify, "Keep this map's seed: Generate makes the same map again with the settings changed"},
         {C::Grass, "With Modify: give the fort a new hill"},
         {C::NoTopSoil, "Soil only: no grass on top and no roots below"},
+        {C::Mirror, "Make the left half and mirror it onto the right: a map even for two teams"},
+        {C::Teams, "How many teams the room and balance figures are for (Playable Candidates keeps maps fair for them)"},
         {C::ShowTransparency, "Show the map's empty space white in the saved previews"},
         {C::ForceFullColour, "Save the map with all its colours instead of 64"},
         {C::Water, "The colour of the water under the map in the game"},

@@ -109,7 +109,13 @@ QGroupBox* MainWindow::buildPreviewGroup() {
     playability_->setObjectName("playability");
     playability_->setToolTip("Standing places: spots a character stands on, 40 px apart. Reachable: how many of "
                              "them reach each other through air. Course: the narrowest width of a race or maze.");
-    previewLayout->addWidget(playability_);
+    // The figures are for the number of teams chosen beside them.
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(playability_, 1);
+    auto* teams = static_cast<QComboBox*>(controlList(C::Teams));
+    teams->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    figures->addWidget(teams);
+    previewLayout->addLayout(figures);
     connect(view_, &MapView::zoomChanged, this,
             [this](double zoom) { zoomLabel_->setText(QString("%1%").arg(static_cast<int>(std::lround(zoom * 100)))); });
     return previewBox;
@@ -245,7 +251,8 @@ QGroupBox* MainWindow::buildParameterGroup() {
     param->addWidget(controlList(C::Smoothing), 7, 1);
     param->addWidget(controlCheck(C::Modify), 8, 0);
     param->addWidget(controlCheck(C::Grass), 8, 1);
-    param->addWidget(controlCheck(C::NoTopSoil), 9, 0, 1, 2);
+    param->addWidget(controlCheck(C::NoTopSoil), 9, 0);
+    param->addWidget(controlCheck(C::Mirror), 9, 1);
     addSeedRows(param, 10);
     param->setRowStretch(13, 1);
     // Labels that sit in the layouts but belong to a list: hidden with it.
@@ -362,7 +369,7 @@ void MainWindow::nameControls() {
         {C::GameType, "Game type"},    {C::Theme, "Theme"},         {C::Algorithm, "Algorithm"},
         {C::Style, "Style"},           {C::Layout, "Layout"},       {C::Brick, "Brick"},
         {C::Smoothing, "Smoothing"},   {C::Water, "Water"},         {C::SaveSettings, "Save the settings of this map type"},
-        {C::EditMap, "Edit the IndiMask"}, {C::Preview, "Map preview"},
+        {C::EditMap, "Edit the IndiMask"}, {C::Preview, "Map preview"}, {C::Teams, "Teams the figures are for"},
     };
     for (const auto& [c, name] : names) {
         if (QWidget* w = widgetOf(c)) w->setAccessibleName(name);

@@ -29,7 +29,7 @@ constexpr Control TYPE_CONTROLS[] = {
     C::IslandsValue, C::CavesLabel, C::BnaObjectsLabel, C::BnaObjects,  C::PaddingLabel, C::Padding,
     C::ComplexityLabel, C::Complexity, C::PathSize,   C::PathSizeValue, C::PathSizeLabel, C::Theme,
     C::Grass,       C::WidthLabel,  C::HeightLabel,   C::WidthValue,    C::HeightValue, C::Width,
-    C::Height,
+    C::Height,      C::Mirror,
 };
 
 // The controls showTypeLayout disables first and enables again at its end.
@@ -37,13 +37,14 @@ constexpr Control COMMON_CONTROLS[] = {C::GameType, C::ResetAll, C::ForceFullCol
                                        C::LoadMap,  C::SaveMap};
 constexpr Control ENABLED_AFTER_LAYOUT[] = {C::GameType, C::ResetAll, C::ForceFullColour, C::ShowTransparency,
                                             C::LoadMap,  C::SaveMap,  C::Manual,          C::Random,
-                                            C::SaveSettings, C::Generate};
+                                            C::SaveSettings, C::Generate,  C::Teams};
 constexpr Control SIZE_CONTROLS[] = {C::WidthLabel, C::HeightLabel, C::WidthValue, C::HeightValue, C::Width, C::Height};
 
 // Which control shows a settings-file key's parameter.
 std::optional<Control> controlOfKey(const TypeRow& row, const SettingKey& key) {
     using P = GenerationParameters;
     if (key.field == &P::noTopSoil) return C::NoTopSoil;
+    if (key.field == &P::mirror) return C::Mirror;
     if (key.field == &P::width) return C::Width;
     if (key.field == &P::height) return C::Height;
     if (key.field == &P::complexity) return C::Complexity;
@@ -95,6 +96,8 @@ ControlPanel::ControlPanel() {
         {C::Modify, K::Check, "Modify"},
         {C::Grass, K::Check, "Grass"},
         {C::NoTopSoil, K::Check, "No Top Soil"},
+        {C::Mirror, K::Check, "Mirror"},
+        {C::Teams, K::List, ""},
         {C::ShowTransparency, K::Check, "Show &Transparency"},
         {C::ForceFullColour, K::Check, "Force Full Colour"},
         {C::BnaObjects, K::Slider, ""},
@@ -173,6 +176,8 @@ void ControlPanel::fillLists() {
     slider(C::Padding, 0, 5, 1);
     slider(C::Complexity, 15, 50, 20);
     fill(C::Layout, {"City", "Maze"}, 0);
+    fill(C::Teams, {"for 2 teams", "for 3 teams", "for 4 teams", "for 5 teams", "for 6 teams"}, 0);
+    control(C::Teams).shown = control(C::Teams).enabled = true;
     slider(C::Width, 1920, 8000, 1920);
     slider(C::Height, 696, 8000, 696);
     slider(C::PathSize, 174, 522, 232);
@@ -232,6 +237,8 @@ void ControlPanel::showTypeLayout(int position, bool haveMap) {
                 control(c).shown = true;
                 control(c).enabled = true;
             }
+        // Mirror: the types whose mirrored maps are still maps of theirs.
+        control(C::Mirror).shown = control(C::Mirror).enabled = typeRow(*type).mirrorable;
         if (w.theme) {
             control(C::Theme).shown = true;
             control(C::Theme).enabled = control(C::Manual).checked;
@@ -318,6 +325,7 @@ void ControlPanel::readAll() {
     parameters_.bnaStyle = std::max(0, control(C::Style).value);
     parameters_.keepSeed = control(C::Modify).checked && control(C::Modify).enabled;
     parameters_.noTopSoil = control(C::NoTopSoil).checked;
+    parameters_.mirror = control(C::Mirror).checked && control(C::Mirror).shown ? 1 : 0;
 }
 
 void ControlPanel::showParameters() {
@@ -345,6 +353,7 @@ void ControlPanel::showParameters() {
     };
     for (const auto& [c, field] : lists) list(c, p.*field);
     control(C::NoTopSoil).checked = p.noTopSoil != 0;
+    control(C::Mirror).checked = p.mirror != 0;
     control(C::Manual).checked = p.manualMode;
     control(C::Random).checked = !p.manualMode;
 }
@@ -374,6 +383,7 @@ void ControlPanel::showSettings(const TypeRow* row) {
         if (!c) continue;
         ControlState& s = control(*c);
         if (*c == C::NoTopSoil) s.checked = parameters_.noTopSoil;
+        else if (*c == C::Mirror) s.checked = parameters_.mirror != 0;
         else if (*c == C::Smoothing) s.value = std::clamp(parameters_.smoothing, 0, 2);
         else s.value = std::clamp(parameters_.*key.field, s.min, s.max);
     }

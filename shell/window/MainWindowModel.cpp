@@ -90,7 +90,8 @@ void MainWindowModel::select(Control list, int entry) {
     if (entry >= -1 && entry < static_cast<int>(s.items.size())) s.value = entry;
     guarded([&] {
         command(list);
-        if (list != C::GameType && list != C::Water) liveUpdate();
+        // The number of teams changes only what the figures are for, not the map.
+        if (list != C::GameType && list != C::Water && list != C::Teams) liveUpdate();
     });
 }
 

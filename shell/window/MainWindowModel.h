@@ -170,6 +170,9 @@ public:
     bool liveRunning() const { return runs_.running(RunKind::Live); }
     static constexpr long long MAX_LIVE_PIXELS = 8'000'000;
 
+    // How many teams the playability figures (and Playable Candidates) are for: 2 to MAX_TEAMS.
+    int teams() const { return std::clamp(control(Control::Teams).value + 2, 2, MAX_TEAMS); }
+    void setTeams(int teams) { control(Control::Teams).value = std::clamp(teams, 2, MAX_TEAMS) - 2; }
     // The map on screen's playability in one line, and what misses its type's thresholds (empty
     // when nothing does, or there is no map).
     std::string playabilityText() const;

@@ -60,6 +60,8 @@ enum class Control : int {
     IslandsValue = 1081,
     CavesLabel = 1082,
     Smoothing = 2000,  // the SuperSheep Race smoothing list, which the window adds of its own
+    Mirror = 2001,     // the Mirror option of the types that allow it
+    Teams = 2002,      // how many teams the playability figures are for
 };
 
 struct SliderRange {

@@ -176,14 +176,18 @@ void MainWindowModel::candidateEnded(RunResult result) {
     if (result.map && candidates_.going()) {
         // Keep this candidate's preview under a name of its own, then make the next one.
         const Map& made = *result.map;
-        const std::vector<std::string> misses =
-            made.playability ? brambex::playabilityMisses(*made.playability, typeRow(made.mapType()).playability)
-                             : std::vector<std::string>{};
+        const PlayabilityThresholds& thresholds = typeRow(made.mapType()).playability;
+        std::vector<std::string> misses =
+            made.playability ? brambex::playabilityMisses(*made.playability, thresholds) : std::vector<std::string>{};
+        // Playable Candidates are fair for the chosen number of teams too.
+        if (made.playability)
+            for (std::string& miss : teamMisses(*made.playability, thresholds, teams())) misses.push_back(std::move(miss));
         if (candidates_.keeps(misses.empty())) {
             // Its preview file was encoded on the worker.
             const fs::path kept = paths.tempDirectory / formatText("candidate-%zu.png", candidates_.kept().size());
             if (Failure failed = replaceFileContents(kept, result.previewFiles[0], false)) services_.showMessage(*failed);
-            candidates_.add({made.seed, kept, made.playability ? playabilitySummary(*made.playability) : std::string(), misses.empty()});
+            candidates_.add({made.seed, kept, made.playability ? playabilitySummary(*made.playability, teams()) : std::string(),
+                             misses.empty()});
         }
         nextCandidate();
         if (busy()) return;

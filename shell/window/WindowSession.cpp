@@ -163,7 +163,7 @@ bool MainWindowModel::mayReplaceMap() {
 
 std::string MainWindowModel::playabilityText() const {
     const Map* map = session_.map();
-    return map && map->playability ? playabilitySummary(*map->playability) : std::string();
+    return map && map->playability ? playabilitySummary(*map->playability, teams()) : std::string();
 }
 
 std::vector<std::string> MainWindowModel::playabilityMisses() const {

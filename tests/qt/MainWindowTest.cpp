@@ -476,7 +476,8 @@ TEST_F(MainWindowTest, PlayableCandidatesSayTheirRuleAndShowEveryFigureWhole) {
     dialog.show();
     auto* rule = dialog.findChild<QLabel*>("rule");
     ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->text().toStdString(), "Kept: Cavern maps with at least 16 standing places.");
+    EXPECT_EQ(rule->text().toStdString(), "Kept: Cavern maps with at least 16 standing places, and " +
+                                              teamRule(typeRow(MapType::Cavern).playability, 2) + ".");
     waitForCandidates(dialog, 0);
     ASSERT_TRUE(dialog.tiles()[0]->isEnabled());
     const QString text = dialog.tiles()[0]->text();
