@@ -67,7 +67,7 @@ const std::array<TypeRow, MAP_TYPE_COUNT> table{{
         noOverride, 1, false, {16, 0.0, 0, 0.0, 0.25}, true,
     },
     {
-        MapType::Fort, "Fort", 1, make<Fort>, true, false, {}, {},
+        MapType::Fort, "Fort", 2, make<Fort>, true, false, {}, {},
         noPreset, noOverride, 0, false, {16, 0.9, 0, 0.0, 0.4},
     },
     {

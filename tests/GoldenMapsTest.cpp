@@ -77,6 +77,12 @@ const GoldenRow goldenRows[] = {
     {"BX1-ssrace.1-21-r6-1920x696-p70-c20-m0-w0-T2NB", 0xa232960d434aaa7aull},
     {"BX1-ss.1-22-r6-1920x696-p232-d1-o50-w0-W9G7", 0xaa2c80879846174cull},
     {"BX1-ssrace.1-4-t3-1920x1392-p70-c20-m1-w0-35AQ", 0x20ec4ed6a86a94a7ull},
+    // Fort, epoch 2: pieces in four styles (keep, towers, town, ruin); its epoch 1 rows above are
+    // the record of the earlier pieces.
+    {"BX1-fort.2-1-t0-b0-w0-049S", 0x79e3ae5370b792d5ull},
+    {"BX1-fort.2-2-t0-b2-w0-9VAW", 0x01137d7878973165ull},
+    {"BX1-fort.2-15-r0-w0-FJF2", 0xf96b85c2eaf64fddull},
+    {"BX1-fort.2-16-r0-w0-VRRP", 0x4c70f62394bc956full},
     // Mirror on: the left half made and mirrored onto the right.
     {"BX1-cavern.1-31-t2-1920x696-c50-n1-o50-w0-mi-4EC7", 0x831c564ce470e6eeull},
     {"BX1-island.1-32-t2-1920x696-c50-n1-o80-w0-mi-0ZBY", 0x03985ac61f016206ull},
