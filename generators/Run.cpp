@@ -1,4 +1,5 @@
 #include "generators/Run.h"
+#include "map/Translate.h"
 
 #include <ctime>
 #include <new>
@@ -50,7 +51,7 @@ RunResult runMap(const RunRequest& request) {
         if (row.themeDrawnBeforeRun) map->pickTheme();
         map->generate();
         if (!map->image) {
-            result.failure = "Out of memory";
+            result.failure = translate("Messages", "Out of memory");
             return result;
         }
         if (request.measure && measurable(map->image.get()))
@@ -66,7 +67,7 @@ RunResult runMap(const RunRequest& request) {
     } catch (const RunCancelled&) {
         result.cancelled = true;
     } catch (const std::bad_alloc&) {
-        result.failure = "Out of memory";
+        result.failure = translate("Messages", "Out of memory");
     } catch (const WinException& e) {
         result.failure = e.what();
     }

@@ -1,4 +1,5 @@
 #include "map/Files.h"
+#include "map/Translate.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -148,7 +149,7 @@ Failure replaceFileContents(const fs::path& requested, const std::vector<unsigne
     if (close(fd) != 0 && reason == 0) reason = errno;
     if (reason == 0 && mayReplace && !mayReplace()) {
         std::remove(pattern.c_str());
-        return UserError{STOPPED_CAPTION, formatText("%s was not written.", requested.c_str())};
+        return UserError{STOPPED_CAPTION, formatText(translate("Messages", "%s was not written.").c_str(), requested.c_str())};
     }
     if (reason == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) reason = errno;
     if (reason != 0) {
@@ -163,8 +164,10 @@ UserError writeError(const fs::path& path, int reason) {
     // A file or folder that may not be written: the program's own question fits. Any other
     // reason (a full disk, a missing folder, a folder in the way) is the system's, said first.
     if (reason == 0 || reason == EACCES || reason == EPERM || reason == EROFS)
-        return {"File write error", formatText("Unable to open %s for writing, is file set as read only?", path.c_str())};
-    return {"File write error", formatText("%s: %s was not written.", std::strerror(reason), path.c_str())};
+        return {translate("Messages", "File write error"),
+                formatText(translate("Messages", "Unable to open %s for writing, is file set as read only?").c_str(), path.c_str())};
+    return {translate("Messages", "File write error"),
+            formatText(translate("Messages", "%s: %s was not written.").c_str(), std::strerror(reason), path.c_str())};
 }
 
 bool parseWholeNumber(const char* text, unsigned long long max, unsigned long long& value) {

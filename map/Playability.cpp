@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "map/Files.h"
+#include "map/Translate.h"
 
 // The rules, in this order:
 // - Land is every pixel that is not black (0,0,0); the marker pixel (242 or 240, 24, 204) is air.
@@ -448,59 +449,61 @@ double teamBalance(const Playability& p, int teams) {
 }
 
 std::string playabilitySummary(const Playability& p, int teams) {
-    std::string text = formatText("%d standing places", p.standingPlaces);
-    if (p.reach >= 1.0) text += " \u00b7 all reachable";
-    else text += formatText(" \u00b7 %d%% reachable", static_cast<int>(p.reach * 100));
-    if (p.sealedRooms > 0) text += formatText(" \u00b7 %d sealed room%s", p.sealedRooms, p.sealedRooms == 1 ? "" : "s");
-    if (p.debris > 0) text += formatText(" \u00b7 %d bit%s of debris", p.debris, p.debris == 1 ? "" : "s");
+    std::string text = translate("Playability", "%n standing places", nullptr, p.standingPlaces);
+    if (p.reach >= 1.0) text += " \u00b7 " + translate("Playability", "all reachable");
+    else text += " \u00b7 " + formatText(translate("Playability", "%d%% reachable").c_str(), static_cast<int>(p.reach * 100));
+    if (p.sealedRooms > 0) text += " \u00b7 " + translate("Playability", "%n sealed rooms", nullptr, p.sealedRooms);
+    if (p.debris > 0) text += " \u00b7 " + translate("Playability", "%n bits of debris", nullptr, p.debris);
     if (p.pads > 0) {
-        if (p.reachablePads == p.pads) text += formatText(" \u00b7 all %d pads reachable", p.pads);
-        else text += formatText(" \u00b7 %d of %d pads reachable", p.reachablePads, p.pads);
+        if (p.reachablePads == p.pads) text += " \u00b7 " + translate("Playability", "all %n pads reachable", nullptr, p.pads);
+        else text += " \u00b7 " + formatText(translate("Playability", "%d of %d pads reachable").c_str(), p.reachablePads, p.pads);
     }
     if (p.hasCourse) {
-        if (p.connected) text += formatText(" \u00b7 course at least %d px", p.narrowest);
-        else text += " \u00b7 course blocked";
+        if (p.connected) text += " \u00b7 " + formatText(translate("Playability", "course at least %d px").c_str(), p.narrowest);
+        else text += " \u00b7 " + translate("Playability", "course blocked");
     }
     if (teams >= 2 && !p.standingColumns.empty())
-        text += formatText(" \u00b7 room for %d team%s \u00b7 balance %.2f for %d teams", roomForTeams(p), roomForTeams(p) == 1 ? "" : "s",
-                           teamBalance(p, teams), teams);
+        text += " \u00b7 " + translate("Playability", "room for %n teams", nullptr, roomForTeams(p)) + " \u00b7 " +
+                formatText(translate("Playability", "balance %.2f for %d teams").c_str(), teamBalance(p, teams), teams);
     return text;
 }
 
 std::vector<std::string> teamMisses(const Playability& p, const PlayabilityThresholds& t, int teams) {
     std::vector<std::string> misses;
     if (teams < 2) return misses;
-    if (roomForTeams(p) < teams) misses.push_back(formatText("room for only %d team%s", roomForTeams(p), roomForTeams(p) == 1 ? "" : "s"));
+    if (roomForTeams(p) < teams) misses.push_back(translate("Playability", "room for only %n teams", nullptr, roomForTeams(p)));
     const double balance = teamBalance(p, teams);
-    if (balance < t.minTeamBalance) misses.push_back(formatText("balance %.2f for %d teams", balance, teams));
+    if (balance < t.minTeamBalance) misses.push_back(formatText(translate("Playability", "balance %.2f for %d teams").c_str(), balance, teams));
     return misses;
 }
 
 std::string teamRule(const PlayabilityThresholds& t, int teams) {
-    return formatText("room for %d teams of %d and a balance of at least %.2f for %d teams (the standing room of the "
-                      "emptiest of %d equal strips over the fullest's)",
+    return formatText(translate("Playability", "room for %d teams of %d and a balance of at least %.2f for %d teams (the standing "
+                                               "room of the emptiest of %d equal strips over the fullest's)").c_str(),
                       teams, TEAM_SIZE, t.minTeamBalance, teams, teams);
 }
 
 std::vector<std::string> playabilityMisses(const Playability& p, const PlayabilityThresholds& t) {
     std::vector<std::string> misses;
-    if (p.standingPlaces < t.minStandingPlaces) misses.push_back(formatText("only %d standing places", p.standingPlaces));
+    if (p.standingPlaces < t.minStandingPlaces) misses.push_back(translate("Playability", "only %n standing places", nullptr, p.standingPlaces));
     if (t.minReach > 0 && p.reach < t.minReach)
-        misses.push_back(formatText("only %d%% of the standing places reach each other", static_cast<int>(p.reach * 100)));
+        misses.push_back(formatText(translate("Playability", "only %d%% of the standing places reach each other").c_str(), static_cast<int>(p.reach * 100)));
     if (t.minPadReach > 0 && p.pads > 0 && p.reachablePads < t.minPadReach * p.pads)
-        misses.push_back(formatText("only %d of %d pads reachable", p.reachablePads, p.pads));
+        misses.push_back(formatText(translate("Playability", "only %d of %d pads reachable").c_str(), p.reachablePads, p.pads));
     if (p.hasCourse && t.minCourseWidth > 0) {
-        if (!p.connected) misses.push_back("the course is blocked");
-        else if (p.narrowest < t.minCourseWidth) misses.push_back(formatText("the course narrows to %d px", p.narrowest));
+        if (!p.connected) misses.push_back(translate("Playability", "the course is blocked"));
+        else if (p.narrowest < t.minCourseWidth) misses.push_back(formatText(translate("Playability", "the course narrows to %d px").c_str(), p.narrowest));
     }
     return misses;
 }
 
 std::string playabilityRule(const PlayabilityThresholds& t) {
-    std::string rule = formatText("at least %d standing places", t.minStandingPlaces);
-    if (t.minReach > 0) rule += formatText(", %d%% of them reaching each other", static_cast<int>(t.minReach * 100 + 0.5));
-    if (t.minPadReach > 0) rule += formatText(", %d%% of the weapon pads reachable", static_cast<int>(t.minPadReach * 100 + 0.5));
-    if (t.minCourseWidth > 0) rule += formatText(", a course at least %d px wide all the way", t.minCourseWidth);
+    std::string rule = translate("Playability", "at least %n standing places", nullptr, t.minStandingPlaces);
+    if (t.minReach > 0)
+        rule += formatText(translate("Playability", ", %d%% of them reaching each other").c_str(), static_cast<int>(t.minReach * 100 + 0.5));
+    if (t.minPadReach > 0)
+        rule += formatText(translate("Playability", ", %d%% of the weapon pads reachable").c_str(), static_cast<int>(t.minPadReach * 100 + 0.5));
+    if (t.minCourseWidth > 0) rule += formatText(translate("Playability", ", a course at least %d px wide all the way").c_str(), t.minCourseWidth);
     return rule;
 }
 

@@ -1,4 +1,5 @@
 #include "map/Themes.h"
+#include "map/Translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,10 +13,10 @@
 namespace brambex {
 
 UserError missingThemesWarning() {
-    return {"Missing files",
-            "There are no themes installed!\nSome map types require the theme pack, this can be found at "
-            "the \"Theme folders\" section of README.md (the build writes the themes into "
-            "data/generic/themes/)"};
+    return {translate("Messages", "Missing files"),
+            translate("Messages", "There are no themes installed!\nSome map types require the theme pack, this can be found at "
+                                  "the \"Theme folders\" section of README.md (the build writes the themes into "
+                                  "data/generic/themes/)")};
 }
 
 int countThemes() {

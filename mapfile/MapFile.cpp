@@ -1,4 +1,5 @@
 #include "mapfile/MapFile.h"
+#include "map/Translate.h"
 
 #include "map/Files.h"
 #include "map/PngReader.h"
@@ -30,8 +31,8 @@ MapIdentity mapIdentity(const Map& map) {
 }
 
 std::string tooLargeForPaletteText(int width, int height, std::string_view option) {
-    return formatText("The map (%d x %d) is too large to be reduced to 64 colours. Use \"%.*s\" to save it in "
-                      "full colour.",
+    return formatText(translate("Messages", "The map (%d x %d) is too large to be reduced to 64 colours. Use \"%.*s\" to save "
+                                            "it in full colour.").c_str(),
                       width, height, static_cast<int>(option.size()), option.data());
 }
 
@@ -148,7 +149,7 @@ Bytes withChunks(Bytes png, const MapIdentity& id) {
 }  // namespace
 
 EncodedMap encodeMap(gdImagePtr image, const MapIdentity& identity, bool forceFullColour) {
-    if (!image) return {{}, "There is no map to save."};
+    if (!image) return {{}, translate("Messages", "There is no map to save.")};
     ImagePtr working;
     gdImagePtr picture = image;
     if (forceFullColour) {
@@ -168,7 +169,7 @@ EncodedMap encodeMap(gdImagePtr image, const MapIdentity& identity, bool forceFu
         applyPaletteConventions(picture, identity, quantize);
     }
     Bytes png = encodePng(picture);
-    if (!endsWithIend(png)) return {{}, "The picture could not be encoded as PNG."};
+    if (!endsWithIend(png)) return {{}, translate("Messages", "The picture could not be encoded as PNG.")};
     return {withChunks(std::move(png), identity), {}};
 }
 
@@ -182,7 +183,9 @@ Failure saveMap(gdImagePtr picture, const MapIdentity& identity, std::filesystem
 Failure saveEncodedMap(const EncodedMap& map, std::filesystem::path path, const std::function<bool()>& mayReplace) {
     path = withPngExtension(path);
     if (const int reason = whyNotWritable(followLinks(path))) return writeError(path, reason);
-    if (!map.error.empty()) return UserError{"File write error", map.error + formatText(" %s was not written.", path.c_str())};
+    if (!map.error.empty())
+        return UserError{translate("Messages", "File write error"),
+                         map.error + " " + formatText(translate("Messages", "%s was not written.").c_str(), path.c_str())};
     if (Failure failed = replaceFileContents(path, map.bytes, true, mayReplace)) return failed;
     return {};
 }
@@ -196,7 +199,8 @@ namespace {
 Failure insertIntoFile(const std::filesystem::path& path, const Bytes& chunk) {
     Bytes file;
     if (!readPngFile(path, file) || !insertBeforeIend(file, chunk))
-        return UserError{"File write error", formatText("%s is not a PNG file a chunk can be added to.", path.c_str())};
+        return UserError{translate("Messages", "File write error"),
+                         formatText(translate("Messages", "%s is not a PNG file a chunk can be added to.").c_str(), path.c_str())};
     if (Failure failed = replaceFileContents(path, file)) return failed;
     return {};
 }

@@ -24,6 +24,7 @@
 #include <string>
 
 #include "generators/TypeTable.h"
+#include "map/Translate.h"
 #include "map/Files.h"
 #include "map/PngReader.h"
 #include "map/ProcessState.h"
@@ -66,7 +67,7 @@ int stoppedStatus() {
 }
 
 int stopped() {
-    std::fprintf(stderr, "brambex: stopped; no map was written.\n");
+    std::fprintf(stderr, translate("CommandLine", "brambex: stopped; no map was written.\n").c_str());
     return stoppedStatus();
 }
 
@@ -95,13 +96,13 @@ RunResult runWithProgress(RunRequest request, bool showProgress) {
     while (future.wait_for(std::chrono::milliseconds(250)) != std::future_status::ready) {
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
         if (!onTerminal || seconds < 2) continue;
-        std::fprintf(stderr, "\rMaking the %s map (%d x %d): %llds, Ctrl+C stops ",
+        std::fprintf(stderr, ("\r" + translate("CommandLine", "Making the %s map (%d x %d): %llds, Ctrl+C stops ")).c_str(),
                      std::string(typeRow(request.recipe.type).info().listText).c_str(), request.recipe.width,
                      request.recipe.height, static_cast<long long>(seconds));
         shown = true;
     }
     run.join();
-    if (shown) std::fprintf(stderr, "\r\033[K");
+    if (shown) std::fputs("\r\033[K", stderr);
     return future.get();
 }
 
@@ -156,12 +157,12 @@ void applyOptions(const Options& options, GenerationParameters& p) {
 // Runs the request on this thread and writes the map and its previews; the exit code.
 int runAndWrite(const RunRequest& request, const Options& options) {
     RunResult result = runWithProgress(request, options.showProgress);
-    for (const std::string& note : result.refusedArtwork) std::fprintf(stderr, "brambex: %s\n", note.c_str());
+    for (const std::string& note : result.refusedArtwork) std::fprintf(stderr, translate("CommandLine", "brambex: %s\n").c_str(), note.c_str());
     if (result.cancelled || stopFlag.load()) return stopped();
     if (!result.map) {
         // Nothing is written: an old map file stays as it was.
-        if (result.missingArtwork) std::fprintf(stderr, "brambex: %s No map was written.\n", result.failure.c_str());
-        else std::fprintf(stderr, "brambex: %s\n", result.failure.empty() ? "the map could not be made" : result.failure.c_str());
+        if (result.missingArtwork) std::fprintf(stderr, translate("CommandLine", "brambex: %s No map was written.\n").c_str(), result.failure.c_str());
+        else std::fprintf(stderr, translate("CommandLine", "brambex: %s\n").c_str(), result.failure.empty() ? "the map could not be made" : result.failure.c_str());
         return 1;
     }
     Map& g = *result.map;
@@ -199,7 +200,7 @@ int runAndWrite(const RunRequest& request, const Options& options) {
         std::printf("%s\n", line.c_str());
     }
     // A signal after the rename: the map is in its file, whole.
-    if (stopFlag.load()) std::fprintf(stderr, "brambex: stopped after the map was written; %s is whole.\n", withPngExtension(out).c_str());
+    if (stopFlag.load()) std::fprintf(stderr, translate("CommandLine", "brambex: stopped after the map was written; %s is whole.\n").c_str(), withPngExtension(out).c_str());
     return 0;
 }
 
@@ -208,7 +209,7 @@ int makeRecipe(const MapRecipe& recipe, const Options& options) {
     // Said before the run: a map too large for 64 colours would otherwise be refused only after
     // minutes of work.
     if (!recipe.fullColour && !fitsPalette(recipe.width, recipe.height)) {
-        std::fprintf(stderr, "brambex: %s\n", tooLargeForPaletteText(recipe.width, recipe.height, "--full-colour").c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s\n").c_str(), tooLargeForPaletteText(recipe.width, recipe.height, "--full-colour").c_str());
         return 1;
     }
     RunRequest request = requestFor(recipe);
@@ -243,7 +244,7 @@ std::string mirrorableNames() {
 
 int generateType(const TypeRow& row, const Options& options) {
     if (options.mirror && !row.mirrorable) {
-        std::fprintf(stderr, "brambex: %s maps cannot be mirrored (--mirror is for %s)\n",
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s maps cannot be mirrored (--mirror is for %s)\n").c_str(),
                      std::string(row.info().listText).c_str(), mirrorableNames().c_str());
         return 2;
     }
@@ -258,7 +259,7 @@ std::string installedNames();
 int generateNamed(const std::string& name, const Options& options) {
     for (const TypeRow& row : typeTable())
         if (name == row.info().commandName && installedTypes.installed(row.type)) return generateType(row, options);
-    std::fprintf(stderr, "brambex: no installed map type is called \"%s\" (installed: %s)\n", name.c_str(),
+    std::fprintf(stderr, translate("CommandLine", "brambex: no installed map type is called \"%s\" (installed: %s)\n").c_str(), name.c_str(),
                  installedNames().c_str());
     return 1;
 }
@@ -283,8 +284,7 @@ std::string dataFoldersText() {
 }
 
 void printUsage(std::FILE* out) {
-    std::fprintf(out,
-        "Brambex %s - random maps for a turn-based artillery game\n"
+    std::fprintf(out, translate("CommandLine", "Brambex %s - random maps for a turn-based artillery game\n"
         "\n"
         "usage: brambex                      open the window\n"
         "       brambex FILE.png             open the window with that map\n"
@@ -327,14 +327,14 @@ void printUsage(std::FILE* out) {
         "\n"
         "Kept for old scripts: a single-letter switch other than -t, -h and -V (\"-x NAME\") and \"-t\"\n"
         "alone make nothing and exit 0. Every start records the installed types and the program's\n"
-        "path (\"Types\" and \"Path\") in $XDG_CONFIG_HOME/Halvane/Brambex.conf (~/.config/...).\n",
+        "path (\"Types\" and \"Path\") in $XDG_CONFIG_HOME/Halvane/Brambex.conf (~/.config/...).\n").c_str(),
         BRAMBEX_VERSION, (paths.tempDirectory / "temp.png").c_str(), installedNames().c_str());
     std::fprintf(out, "\n%s", dataFoldersText().c_str());
 }
 
 int printMapInfo(const char* path) {
     if (!fileOpens(path)) {
-        std::fprintf(stderr, "brambex: cannot read %s\n", path);
+        std::fprintf(stderr, translate("CommandLine", "brambex: cannot read %s\n").c_str(), path);
         return 1;
     }
     // The chunk list is checked before the file is read whole: a damaged or hostile file
@@ -357,7 +357,7 @@ int printMapInfo(const char* path) {
         text = describeMapFile(file, course);
     }
     if (!text) {
-        std::fprintf(stderr, "brambex: %s is not a picture the program can read\n", path);
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s is not a picture the program can read\n").c_str(), path);
         return 1;
     }
     std::printf("File: %s\n%s", path, text->c_str());
@@ -378,7 +378,7 @@ int batchChild(const std::string& name, Options options, std::uint32_t seed, con
     try {
         return generateNamed(name, options);
     } catch (...) {
-        std::fprintf(stderr, "brambex: Out of memory\n");
+        std::fprintf(stderr, translate("CommandLine", "brambex: Out of memory\n").c_str());
         return 1;
     }
 }
@@ -395,14 +395,14 @@ int runBatch(const std::string& name, const Options& options) {
         return name == row.info().commandName && installedTypes.installed(row.type);
     });
     if (!known) {
-        std::fprintf(stderr, "brambex: no installed map type is called \"%s\" (installed: %s)\n", name.c_str(),
+        std::fprintf(stderr, translate("CommandLine", "brambex: no installed map type is called \"%s\" (installed: %s)\n").c_str(), name.c_str(),
                      installedNames().c_str());
         return 1;
     }
     std::error_code ec;
     fs::create_directories(*options.out, ec);
     if (!fs::is_directory(*options.out)) {
-        std::fprintf(stderr, "brambex: %s is not a folder the maps can be written to\n", options.out->c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s is not a folder the maps can be written to\n").c_str(), options.out->c_str());
         return 1;
     }
     const std::uint32_t first = options.seed ? *options.seed : freshSeed();
@@ -455,7 +455,7 @@ int runBatch(const std::string& name, const Options& options) {
         const int shown = options.filters() ? written : done;
         if (!ok || !onTerminal) {
             if (onTerminal) std::fputc('\n', stderr);
-            std::fprintf(stderr, "[%d/%d] seed %u: %s\n", shown, options.count, seed,
+            std::fprintf(stderr, translate("CommandLine", "[%d/%d] seed %u: %s\n").c_str(), shown, options.count, seed,
                          ok ? file.c_str() : unplayable ? (options.teams > 0 ? "not fair or not playable, not kept" : "not playable, not kept")
                                                         : "FAILED");
         }
@@ -463,7 +463,7 @@ int runBatch(const std::string& name, const Options& options) {
             // A bar that fills as maps finish, redrawn in place.
             constexpr int BAR = 30;
             const int filled = BAR * std::min(shown, options.count) / options.count;
-            std::fprintf(stderr, "\r[%s%s] %d/%d maps", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+            std::fprintf(stderr, ("\r" + translate("CommandLine", "[%s%s] %d/%d maps")).c_str(), std::string(static_cast<std::size_t>(filled), '#').c_str(),
                          std::string(static_cast<std::size_t>(BAR - filled), ' ').c_str(), shown, options.count);
             if (shown == options.count) std::fputc('\n', stderr);
         }
@@ -493,7 +493,7 @@ int runBatch(const std::string& name, const Options& options) {
         }
         if (pid < 0) {
             ++failed;
-            std::fprintf(stderr, "brambex: could not start the run of seed %u\n", seed);
+            std::fprintf(stderr, translate("CommandLine", "brambex: could not start the run of seed %u\n").c_str(), seed);
             continue;
         }
         running[pid] = {k, file};
@@ -508,27 +508,27 @@ int runBatch(const std::string& name, const Options& options) {
             showWarning(*f);
             return 1;
         }
-        std::printf("Wrote %s: %d maps\n", withPngExtension(*options.sheet).c_str(), written);
+        std::printf(translate("CommandLine", "Wrote %s: %d maps\n").c_str(), withPngExtension(*options.sheet).c_str(), written);
     }
     if (options.filters()) {
         // The rule the kept maps met, in words.
         for (const TypeRow& row : typeTable())
             if (name == row.info().commandName) {
-                std::printf("Playable: %s maps with %s\n", std::string(row.info().listText).c_str(),
+                std::printf(translate("CommandLine", "Playable: %s maps with %s\n").c_str(), std::string(row.info().listText).c_str(),
                             playabilityRule(row.playability).c_str());
-                if (options.teams > 0) std::printf("Teams: %s\n", teamRule(row.playability, options.teams).c_str());
+                if (options.teams > 0) std::printf(translate("CommandLine", "Teams: %s\n").c_str(), teamRule(row.playability, options.teams).c_str());
             }
         const char* kept = options.teams > 0 ? "fair" : "playable";
-        std::printf("%d of %d %s maps written to %s (%d seeds tried, %d not %s)%s\n", written, options.count, kept,
+        std::printf(translate("CommandLine", "%d of %d %s maps written to %s (%d seeds tried, %d not %s)%s\n").c_str(), written, options.count, kept,
                     options.out->c_str(), written + rejected + failed, rejected, kept, stopping ? " (stopped)" : "");
     }
     else
-        std::printf("%d of %d maps written to %s%s\n", written, options.count, options.out->c_str(),
+        std::printf(translate("CommandLine", "%d of %d maps written to %s%s\n").c_str(), written, options.count, options.out->c_str(),
                     stopping ? " (stopped)" : "");
     std::fflush(stdout);
     if (stopping) return 128 + static_cast<int>(batchSignal);
     if (options.filters() && written < options.count) {
-        std::fprintf(stderr, "brambex: only %d %s maps in %d tries\n", written, options.teams > 0 ? "fair" : "playable", tries);
+        std::fprintf(stderr, translate("CommandLine", "brambex: only %d %s maps in %d tries\n").c_str(), written, options.teams > 0 ? "fair" : "playable", tries);
         return 1;
     }
     return failed == 0 ? 0 : 1;
@@ -579,7 +579,7 @@ Invocation parseInvocation(int argc, char** argv) {
         }
         if (name == "--code" || name == "--verify") {
             if (call.mode == Invocation::Mode::Code || call.mode == Invocation::Mode::Verify)
-                return usage("--code and --verify go alone");
+                return usage(translate("CommandLine", "--code and --verify go alone"));
             if (!optionValue(argc, argv, i, name, value, error) || value.empty())
                 return usage(name == "--code" ? "--code needs a map code" : "--verify needs a file name");
             if (name == "--code") {
@@ -592,28 +592,28 @@ Invocation parseInvocation(int argc, char** argv) {
             continue;
         }
         if (name == "--info") {
-            if (!optionValue(argc, argv, i, name, value, error)) return usage("--info needs a file name");
+            if (!optionValue(argc, argv, i, name, value, error)) return usage(translate("CommandLine", "--info needs a file name"));
             call.mode = Invocation::Mode::Info;
             call.file = value;
             continue;
         }
         if (arg == "-t" || arg == "-T") {
-            if (haveType) return usage("-t is given twice");
-            if (i + 1 >= argc) return usage("-t needs a map type");
+            if (haveType) return usage(translate("CommandLine", "-t is given twice"));
+            if (i + 1 >= argc) return usage(translate("CommandLine", "-t needs a map type"));
             call.type = argv[++i];
             haveType = true;
             continue;
         }
         if (name == "--seed") {
             if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 0xFFFFFFFFull, number))
-                return usage("--seed needs a number from 0 to 4294967295");
+                return usage(translate("CommandLine", "--seed needs a number from 0 to 4294967295"));
             options.seed = static_cast<std::uint32_t>(number);
         } else if (name == "--theme") {
             if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 99999, number))
-                return usage("--theme needs a theme number");
+                return usage(translate("CommandLine", "--theme needs a theme number"));
             options.theme = static_cast<int>(number);
         } else if (name == "--out") {
-            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage("--out needs a file name");
+            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage(translate("CommandLine", "--out needs a file name"));
             options.out = fs::path(value);
         } else if (arg == "--full-colour") {
             options.fullColour = true;
@@ -623,41 +623,41 @@ Invocation parseInvocation(int argc, char** argv) {
             options.mirror = true;
         } else if (name == "--teams") {
             if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), MAX_TEAMS, number) || number < 2)
-                return usage(formatText("--teams needs a number of teams from 2 to %d", MAX_TEAMS));
+                return usage(formatText(translate("CommandLine", "--teams needs a number of teams from 2 to %d").c_str(), MAX_TEAMS));
             options.teams = static_cast<int>(number);
         } else if (name == "--count") {
             if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 10000, number) || number == 0)
-                return usage("--count needs a number of maps from 1 to 10000");
+                return usage(translate("CommandLine", "--count needs a number of maps from 1 to 10000"));
             options.count = static_cast<int>(number);
         } else if (name == "--sheet") {
-            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage("--sheet needs a file name");
+            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage(translate("CommandLine", "--sheet needs a file name"));
             options.sheet = fs::path(value);
         } else if (!arg.empty() && arg[0] == '-') {
-            return usage("unknown option \"" + arg + "\"");
+            return usage(formatText(translate("CommandLine", "unknown option \"%s\"").c_str(), arg.c_str()));
         } else {
-            return usage("\"" + arg + "\" is not an option");
+            return usage(formatText(translate("CommandLine", "\"%s\" is not an option").c_str(), arg.c_str()));
         }
         haveOptions = true;
     }
     if (call.mode == Invocation::Mode::Info) {
-        if (haveType || haveOptions) return usage("--info goes alone");
+        if (haveType || haveOptions) return usage(translate("CommandLine", "--info goes alone"));
         return call;
     }
     if (call.mode == Invocation::Mode::Verify) {
-        if (haveType || haveOptions) return usage("--verify goes alone");
+        if (haveType || haveOptions) return usage(translate("CommandLine", "--verify goes alone"));
         return call;
     }
     if (call.mode == Invocation::Mode::Code) {
         // The code is the whole recipe: only where the map goes may be said beside it.
         const bool onlyOut = !options.seed && !options.theme && !options.fullColour && options.count == 0 &&
                              !options.sheet && !options.playable && options.teams == 0 && !options.mirror;
-        if (haveType || !onlyOut) return usage("--code takes only --out beside it (the code says everything else)");
+        if (haveType || !onlyOut) return usage(translate("CommandLine", "--code takes only --out beside it (the code says everything else)"));
         return call;
     }
-    if (!haveType) return usage("the options go with -t TYPE");
-    if (options.count > 0 && !options.out) return usage("--count needs --out FOLDER for the maps");
-    if (options.sheet && options.count == 0) return usage("--sheet goes with --count");
-    if (options.playable && options.count == 0) return usage("--playable goes with --count");
+    if (!haveType) return usage(translate("CommandLine", "the options go with -t TYPE"));
+    if (options.count > 0 && !options.out) return usage(translate("CommandLine", "--count needs --out FOLDER for the maps"));
+    if (options.sheet && options.count == 0) return usage(translate("CommandLine", "--sheet goes with --count"));
+    if (options.playable && options.count == 0) return usage(translate("CommandLine", "--playable goes with --count"));
     call.mode = Invocation::Mode::Generate;
     return call;
 }
@@ -669,25 +669,25 @@ std::optional<MapRecipe> installedRecipe(const std::string& code, int& exitCode)
     const ParsedCode parsed = parseMapCode(code);
     exitCode = 1;
     if (!parsed.recipe) {
-        std::fprintf(stderr, "brambex: %s\n", parsed.error.c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s\n").c_str(), parsed.error.c_str());
         return std::nullopt;
     }
     const MapRecipe& recipe = *parsed.recipe;
     const std::string_view typeName = typeRow(recipe.type).info().listText;
     if (!installedTypes.installed(recipe.type)) {
-        std::fprintf(stderr, "brambex: the code is for a %s map, and %s is not installed (installed: %s)\n",
+        std::fprintf(stderr, translate("CommandLine", "brambex: the code is for a %s map, and %s is not installed (installed: %s)\n").c_str(),
                      std::string(typeName).c_str(), std::string(typeName).c_str(), installedNames().c_str());
         return std::nullopt;
     }
     // A theme that is not here would make the map without its soil and objects: another map.
     if (recipe.theme.manual && recipe.theme.theme >= std::max(mapState.themeCount, 1)) {
-        std::fprintf(stderr, "brambex: the code's theme %d is not installed (themes 0 to %d)\n", recipe.theme.theme,
+        std::fprintf(stderr, translate("CommandLine", "brambex: the code's theme %d is not installed (themes 0 to %d)\n").c_str(), recipe.theme.theme,
                      mapState.themeCount - 1);
         exitCode = 2;
         return std::nullopt;
     }
     if (!recipe.theme.manual && recipe.theme.count > mapState.themeCount) {
-        std::fprintf(stderr, "brambex: the code draws its theme out of %d themes, and %d are installed\n",
+        std::fprintf(stderr, translate("CommandLine", "brambex: the code draws its theme out of %d themes, and %d are installed\n").c_str(),
                      recipe.theme.count, mapState.themeCount);
         exitCode = 2;
         return std::nullopt;
@@ -703,12 +703,12 @@ bool emptyColour(int colour) { return (colour & 0xFFFFFF) == 0; }
 int verifyMapFile(const fs::path& path) {
     Bytes file;
     if (!readPngFile(path, file)) {
-        std::fprintf(stderr, "brambex: cannot read %s as a PNG file\n", path.c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: cannot read %s as a PNG file\n").c_str(), path.c_str());
         return VERIFY_NO_CODE;
     }
     const std::string code = readMapCode(file);
     if (code.empty()) {
-        std::fprintf(stderr, "brambex: %s has no map code: there is no recipe to make it again from\n", path.c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s has no map code: there is no recipe to make it again from\n").c_str(), path.c_str());
         return VERIFY_NO_CODE;
     }
     int exitCode = 0;
@@ -716,18 +716,18 @@ int verifyMapFile(const fs::path& path) {
     if (!recipe) return VERIFY_NO_CODE;
     ImagePtr stored = decodePng(file);
     if (!stored) {
-        std::fprintf(stderr, "brambex: %s is not a picture the program can read\n", path.c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s is not a picture the program can read\n").c_str(), path.c_str());
         return VERIFY_NO_CODE;
     }
     RunRequest request = requestFor(*recipe);
     shapeRequest(request, RunPurpose::CommandLine);
     RunResult made = runWithProgress(request, true);
     if (made.cancelled || stopFlag.load()) {
-        std::fprintf(stderr, "brambex: stopped before the map was compared.\n");
+        std::fprintf(stderr, translate("CommandLine", "brambex: stopped before the map was compared.\n").c_str());
         return stoppedStatus();
     }
     if (!made.map) {
-        std::fprintf(stderr, "brambex: the map of the code could not be made: %s\n",
+        std::fprintf(stderr, translate("CommandLine", "brambex: the map of the code could not be made: %s\n").c_str(),
                      made.cancelled ? "stopped" : made.failure.c_str());
         return VERIFY_NO_CODE;
     }
@@ -735,7 +735,7 @@ int verifyMapFile(const fs::path& path) {
     const EncodedMap encoded = encodeMap(made.map->image.get(), mapIdentity(*made.map), recipe->fullColour);
     ImagePtr remade = encoded.error.empty() ? decodePng(encoded.bytes) : nullptr;
     if (!remade) {
-        std::fprintf(stderr, "brambex: %s\n", encoded.error.empty() ? "the remade map could not be encoded" : encoded.error.c_str());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s\n").c_str(), encoded.error.empty() ? "the remade map could not be encoded" : encoded.error.c_str());
         return VERIFY_NO_CODE;
     }
     if (stored->sx != remade->sx || stored->sy != remade->sy) {
@@ -784,21 +784,21 @@ int runCommandLine(const Invocation& call) {
         try {
             return makeRecipe(*recipe, options);
         } catch (const std::bad_alloc&) {
-            std::fprintf(stderr, "brambex: Out of memory\n");
+            std::fprintf(stderr, translate("CommandLine", "brambex: Out of memory\n").c_str());
         }
         return 1;
     }
     if (options.theme && mapState.themeCount > 0 && *options.theme >= mapState.themeCount) {
-        std::fprintf(stderr, "brambex: theme %d is not installed (themes 0 to %d)\n", *options.theme, mapState.themeCount - 1);
+        std::fprintf(stderr, translate("CommandLine", "brambex: theme %d is not installed (themes 0 to %d)\n").c_str(), *options.theme, mapState.themeCount - 1);
         return 2;
     }
     if (options.count > 0) return runBatch(call.type, options);
     try {
         return generateNamed(call.type, options);
     } catch (const WinException& e) {
-        std::fprintf(stderr, "brambex: %s\n", e.what());
+        std::fprintf(stderr, translate("CommandLine", "brambex: %s\n").c_str(), e.what());
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "brambex: Out of memory\n");
+        std::fprintf(stderr, translate("CommandLine", "brambex: Out of memory\n").c_str());
     }
     return 1;
 }

@@ -12,6 +12,7 @@
 #include "shell/CommandLine.h"
 #include "shell/Messages.h"
 #include "shell/Startup.h"
+#include "shell/Translations.h"
 #include "shell/platform/Platform.h"
 #include "shell/qt/MainWindow.h"
 
@@ -34,6 +35,7 @@ int runWindow(int argc, char** argv, const std::filesystem::path& file) {
         return 1;
     }
     QApplication app(argc, argv);
+    installTranslationsIntoApplication();
     QApplication::setApplicationName("Brambex");
     QApplication::setOrganizationName("Halvane");
     QApplication::setDesktopFileName("org.halvane.Brambex");
@@ -67,6 +69,8 @@ int checkedOutput(int code) {
 int main(int argc, char** argv) {
     using namespace brambex;
     prepareLibraries();
+    // The user's language, for everything said from here on, the window or not.
+    installTranslations();
     const Invocation call = parseInvocation(argc, argv);
     switch (call.mode) {
     case Invocation::Mode::Window: return runWindow(argc, argv, {});

@@ -1,4 +1,6 @@
 #include "shell/Messages.h"
+#include "map/Files.h"
+#include "map/Translate.h"
 
 #include <filesystem>
 #include <set>
@@ -30,8 +32,10 @@ int recountThemes() {
     static std::set<std::filesystem::path> told;
     for (const auto& folder : currentFolders().unusableUserThemes(n))
         if (told.insert(folder).second)
-            showWarning({"Missing files", "The theme folder " + folder.string() +
-                                              " has no soil.png that can be read; the installed theme of its number is used."});
+            showWarning({translate("Messages", "Missing files"),
+                         formatText(translate("Messages", "The theme folder %s has no soil.png that can be read; the installed theme "
+                                                          "of its number is used.").c_str(),
+                                    folder.c_str())});
     if (n == 0 && !mapState.themesWarned) {
         showWarning(missingThemesWarning());
         mapState.themesWarned = true;

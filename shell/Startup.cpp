@@ -1,4 +1,5 @@
 #include "shell/Startup.h"
+#include "map/Translate.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,15 +66,15 @@ Failure ownPrivateFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder, ec);
     struct stat st {};
     if (lstat(folder.c_str(), &st) != 0)
-        return UserError{"Missing files", formatText("The folder %s cannot be made: %s", folder.c_str(), std::strerror(errno))};
+        return UserError{translate("Messages", "Missing files"), formatText(translate("Messages", "The folder %s cannot be made: %s").c_str(), folder.c_str(), std::strerror(errno))};
     if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode) || st.st_uid != geteuid())
-        return UserError{"Missing files",
-                         formatText("The folder %s is not a folder of your own (a link, or another user's); "
-                                    "nothing is written there.",
+        return UserError{translate("Messages", "Missing files"),
+                         formatText(translate("Messages", "The folder %s is not a folder of your own (a link, or another user's); "
+                                                          "nothing is written there.").c_str(),
                                     folder.c_str())};
     // Our own folder: others may not write into it (a umask of 002 would let the group).
     if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0 && chmod(folder.c_str(), st.st_mode & 07755) != 0)
-        return UserError{"Missing files", formatText("The folder %s cannot be made private: %s", folder.c_str(), std::strerror(errno))};
+        return UserError{translate("Messages", "Missing files"), formatText(translate("Messages", "The folder %s cannot be made private: %s").c_str(), folder.c_str(), std::strerror(errno))};
     return {};
 }
 
@@ -104,8 +105,9 @@ Failure chooseDataFolders() {
     setDataFolders(*installed, settings.value_or(std::filesystem::path()), temp.value_or(std::filesystem::path()));
     paths.userDataDirectory = own ? *own / "data" : std::filesystem::path();
     if (!settings || !temp)
-        return UserError{"Missing files", "Neither HOME nor XDG_CONFIG_HOME and XDG_CACHE_HOME are set, so there is no "
-                                          "folder of yours for the map, its previews and the settings."};
+        return UserError{translate("Messages", "Missing files"),
+                         translate("Messages", "Neither HOME nor XDG_CONFIG_HOME and XDG_CACHE_HOME are set, so there is no folder of "
+                                               "yours for the map, its previews and the settings.")};
     return ownPrivateFolder(*temp);
 }
 

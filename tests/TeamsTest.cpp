@@ -9,6 +9,7 @@
 #include "generators/TypeTable.h"
 #include "map/GdImage.h"
 #include "map/Playability.h"
+#include "shell/Translations.h"
 #include "tests/MadeFromParameters.h"
 #include "tests/TestSupport.h"
 
@@ -59,8 +60,11 @@ TEST(TeamFigures, StripsShareTheSpotsOnTheirBoundaryAndTheRoomIsCapped) {
     Playability many = p;
     many.standingPlaces = 200;
     EXPECT_EQ(roomForTeams(many), MAX_TEAMS);
+    // As the program says it: in English, whose catalogue holds the plurals ("1 team").
+    installTranslations();
     EXPECT_NE(playabilitySummary(p, 3).find("room for 1 team \u00b7 balance 0.97 for 3 teams"), std::string::npos)
         << playabilitySummary(p, 3);
+    useTranslator(nullptr);
     EXPECT_EQ(playabilitySummary(p, 0).find("balance"), std::string::npos) << "no teams asked, no team figures";
 }
 

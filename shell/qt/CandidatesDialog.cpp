@@ -9,17 +9,22 @@
 #include "map/Playability.h"
 #include "shell/qt/MainWindow.h"
 
+#include "map/Files.h"
+#include "map/Translate.h"
+#include "shell/qt/ViewSupport.h"
+
 namespace brambex {
 
 CandidatesDialog::CandidatesDialog(MainWindow& window, int count, bool playableOnly) : QDialog(&window), window_(window) {
-    setWindowTitle(playableOnly ? "Playable Candidates" : "Candidates");
+    setWindowTitle(qtText(playableOnly ? translate("Window", "Playable Candidates") : translate("Window", "Candidates")));
     auto* layout = new QVBoxLayout(this);
     // Playable Candidates says which rule a map must meet to be kept.
     if (playableOnly) {
         if (const std::optional<MapType> type = typeAtListPosition(window.model().control(Control::GameType).value)) {
-            auto* rule = new QLabel(QString::fromStdString("Kept: " + std::string(typeRow(*type).info().listText) +
-                                                           " maps with " + playabilityRule(typeRow(*type).playability) + ", and " +
-                                                           teamRule(typeRow(*type).playability, window.model().teams()) + "."),
+            auto* rule = new QLabel(QString::fromStdString(formatText(translate("Window", "Kept: %s maps with %s, and %s.").c_str(),
+                                                                      std::string(typeRow(*type).info().listText).c_str(),
+                                                                      playabilityRule(typeRow(*type).playability).c_str(),
+                                                                      teamRule(typeRow(*type).playability, window.model().teams()).c_str())),
                                     this);
             rule->setObjectName("rule");
             rule->setWordWrap(true);
@@ -71,11 +76,13 @@ void CandidatesDialog::refresh() {
         QString figures = QString::fromStdString(c.playability);
         figures.replace(QString::fromUtf8(" \u00b7 "), "\n");
         tiles_[static_cast<std::size_t>(shown_)]->setText(
-            QString("seed %1%2\n%3").arg(c.seed).arg(c.playable ? "" : " (misses)").arg(figures));
+            qtText(formatText(translate("Window", "seed %u").c_str(), c.seed)) +
+            (c.playable ? QString() : qtText(" " + translate("Window", "(misses)"))) + "\n" + figures);
     }
     const bool running = window_.model().busy() || window_.model().candidatesWanted() > 0;
-    status_->setText(running ? QString("Making map %1 of %2...").arg(made.size() + 1).arg(tiles_.size())
-                             : QString("Click the map you want."));
+    status_->setText(running ? qtText(formatText(translate("Window", "Making map %d of %d...").c_str(), static_cast<int>(made.size() + 1),
+                                                 static_cast<int>(tiles_.size())))
+                             : qtText(translate("Window", "Click the map you want.")));
     for (int k = 0; k < shown_; ++k) tiles_[static_cast<std::size_t>(k)]->setEnabled(!running);
 }
 

@@ -1,3 +1,5 @@
+#include "map/Translate.h"
+#include "shell/qt/ViewSupport.h"
 #include "shell/qt/Dialogs.h"
 
 #include <QDialogButtonBox>
@@ -24,12 +26,12 @@ QLabel* picture(const char* file, QWidget* parent) {
 }  // namespace
 
 SettingsDialog::SettingsDialog(bool removeBackground, bool useModule, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Settings");
+    setWindowTitle(qtText(translate("Window", "Settings")));
     auto* layout = new QVBoxLayout(this);
-    removeBackground_ = new QCheckBox("Remove BG", this);
+    removeBackground_ = new QCheckBox(qtText(translate("Window", "Remove BG")), this);
     removeBackground_->setObjectName("removeBackground");
     removeBackground_->setChecked(removeBackground);
-    useModule_ = new QCheckBox("Use Vexkit Module", this);
+    useModule_ = new QCheckBox(qtText(translate("Window", "Use Vexkit Module")), this);
     useModule_->setObjectName("useModule");
     useModule_->setChecked(useModule);
     useModule_->setEnabled(false);
@@ -42,15 +44,15 @@ SettingsDialog::SettingsDialog(bool removeBackground, bool useModule, QWidget* p
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About Brambex");
+    setWindowTitle(qtText(translate("Window", "About Brambex")));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture("about.png", this), 0, Qt::AlignHCenter);
-    auto* text = new QLabel(QString("<b>Brambex</b> %1<br>Random maps for a turn-based artillery game.").arg(BRAMBEX_VERSION), this);
+    auto* text = new QLabel(QString("<b>Brambex</b> %1<br>").arg(BRAMBEX_VERSION) + qtText(translate("Window", "Random maps for a turn-based artillery game.")), this);
     text->setAlignment(Qt::AlignHCenter);
     layout->addWidget(text);
     auto* row = new QHBoxLayout;
     row->addWidget(picture("about-left.png", this));
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(qtText(translate("Window", "OK")), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     row->addWidget(ok);

@@ -1,3 +1,4 @@
+#include "map/Translate.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/ViewSupport.h"
 
@@ -68,7 +69,7 @@ MainWindow::MainWindow(WindowServices* services, QWidget* parent) : QMainWindow(
     }
     services_ = services;
     model_ = std::make_unique<MainWindowModel>(*services_);
-    setWindowTitle("Brambex");
+    setWindowTitle(qtText(translate("Window", "Brambex")));
     const QIcon icon(qtText((paths.workingDirectory / "data" / "interface" / "icon.png").string()));
     if (!icon.isNull()) setWindowIcon(icon);
     setAcceptDrops(true);
@@ -157,10 +158,10 @@ void MainWindow::after() {
 void MainWindow::copyMapCode() {
     const std::string code = model_->mapCode();
     if (code.empty()) {
-        model_->setStatus("The map on screen has no code (it was loaded from a file without one).");
+        model_->setStatus(translate("Window", "The map on screen has no code (it was loaded from a file without one)."));
     } else {
         QGuiApplication::clipboard()->setText(qtText(code));
-        model_->setStatus("Copied the map code " + code);
+        model_->setStatus(formatText(translate("Window", "Copied the map code %s").c_str(), code.c_str()));
     }
     after();
 }
@@ -259,21 +260,14 @@ void MainWindow::syncControls() {
 void MainWindow::syncCaptions() {
     // Parameter captions follow their lists.
     for (QLabel* caption : findChildren<QLabel*>("caption")) {
-        QWidget* buddy = nullptr;
-        const QString text = caption->text();
-        if (text == "Theme:") buddy = widgetOf(C::Theme);
-        else if (text == "Algorithm:") buddy = widgetOf(C::Algorithm);
-        else if (text == "Style:") buddy = widgetOf(C::Style);
-        else if (text == "Layout:") buddy = widgetOf(C::Layout);
-        else if (text == "Brick:") buddy = widgetOf(C::Brick);
-        else if (text == "Smoothing:") buddy = widgetOf(C::Smoothing);
+        QWidget* buddy = widgetOf(static_cast<Control>(caption->property("captionOf").toInt()));
         if (buddy) caption->setVisible(!buddy->isHidden());
     }
 }
 
 void MainWindow::syncRun() {
     if (model_->busy()) {
-        runLabel_->setText(QString("%1 s").arg(static_cast<int>(model_->runSeconds())));
+        runLabel_->setText(qtText(formatText(translate("Window", "%d s").c_str(), static_cast<int>(model_->runSeconds()))));
         runLabel_->setVisible(model_->runSeconds() >= 1.0);
         cancelButton_->setVisible(model_->runSeconds() >= 0.5);
         if (!clock_.isActive()) clock_.start(250);

@@ -98,6 +98,7 @@ private:
     QGroupBox* buildTypeGroup();
     QGroupBox* buildParameterGroup();
     void addSeedRows(QGridLayout* grid, int row);
+    QLabel* captionFor(Control list, const QString& text);
     QHBoxLayout* buildButtonRow();
     void buildStatusBar();
     void arrangePanels(QGroupBox* preview, std::initializer_list<QWidget*> groups, QLayout* buttons);

@@ -1,3 +1,5 @@
+#include "map/Translate.h"
+#include "shell/qt/ViewSupport.h"
 #include "shell/qt/MapEditorDialog.h"
 
 #include <QDialogButtonBox>
@@ -21,20 +23,22 @@
 namespace brambex {
 
 namespace {
-const char* const GROUP_TITLES[3] = {"Destructable", "Tough", "Indestructable"};
-const char* const COMPONENTS[3] = {"Red:", "Green:", "Blue:"};
+const char* const GROUP_TITLES[3] = {QT_TRANSLATE_NOOP("Editor", "Destructable"), QT_TRANSLATE_NOOP("Editor", "Tough"),
+                                     QT_TRANSLATE_NOOP("Editor", "Indestructable")};
+const char* const COMPONENTS[3] = {QT_TRANSLATE_NOOP("Editor", "Red:"), QT_TRANSLATE_NOOP("Editor", "Green:"),
+                                   QT_TRANSLATE_NOOP("Editor", "Blue:")};
 }  // namespace
 
 MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const UserError&)> showMessage,
                                  QWidget* parent, std::function<bool(const UserError&)> confirm)
     : QDialog(parent), model_(model), showMessage_(std::move(showMessage)), confirm_(std::move(confirm)) {
-    setWindowTitle("Edit Map");
+    setWindowTitle(qtText(translate("Editor", "Edit Map")));
     auto* whole = new QHBoxLayout(this);
     // The map as the main window shows it (zoom, pan); a click selects the colour under it.
     picture_ = new MapView(this);
     picture_->setObjectName("editorPicture");
     picture_->setCursor(Qt::CrossCursor);
-    picture_->setToolTip("Click a colour to select it; drag to move the map, turn the wheel to zoom");
+    picture_->setToolTip(qtText(translate("Editor", "Click a colour to select it; drag to move the map, turn the wheel to zoom")));
     connect(picture_, &MapView::clicked, this, [this](QPoint at) {
         report(model_.pickAt(at.x(), at.y()));
         sync();
@@ -42,10 +46,10 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     whole->addWidget(picture_, 1);
 
     auto* side = new QVBoxLayout;
-    auto* infoBox = new QGroupBox("Info", this);
+    auto* infoBox = new QGroupBox(qtText(translate("Editor", "Info")), this);
     auto* info = new QGridLayout(infoBox);
     for (int c = 0; c < 3; ++c) {
-        info->addWidget(new QLabel(COMPONENTS[c], infoBox), c, 0);
+        info->addWidget(new QLabel(qtText(translated("Editor", COMPONENTS[c])), infoBox), c, 0);
         numbers_[c] = new QLineEdit(infoBox);
         numbers_[c]->setReadOnly(true);
         numbers_[c]->setObjectName(QString("number%1").arg(c));
@@ -64,12 +68,12 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     }
     side->addWidget(infoBox);
     auto* moves = new QHBoxLayout;
-    auto* upButton = new QPushButton("Up", this);
+    auto* upButton = new QPushButton(qtText(translate("Editor", "Up")), this);
     upButton->setObjectName("up");
-    auto* downButton = new QPushButton("Down", this);
+    auto* downButton = new QPushButton(qtText(translate("Editor", "Down")), this);
     downButton->setObjectName("down");
-    upButton->setToolTip("Make the selected colour softer: indestructable to tough to destructable");
-    downButton->setToolTip("Make the selected colour harder: destructable to tough to indestructable");
+    upButton->setToolTip(qtText(translate("Editor", "Make the selected colour softer: indestructable to tough to destructable")));
+    downButton->setToolTip(qtText(translate("Editor", "Make the selected colour harder: destructable to tough to indestructable")));
     connect(upButton, &QPushButton::clicked, this, [this] {
         report(model_.up());
         rebuildButtons();
@@ -84,12 +88,12 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     moves->addWidget(downButton);
     side->addLayout(moves);
     auto* history = new QHBoxLayout;
-    undo_ = new QPushButton("Undo", this);
+    undo_ = new QPushButton(qtText(translate("Editor", "Undo")), this);
     undo_->setObjectName("undo");
-    undo_->setToolTip("Take back the last change (Ctrl+Z)");
-    redo_ = new QPushButton("Redo", this);
+    undo_->setToolTip(qtText(translate("Editor", "Take back the last change (Ctrl+Z)")));
+    redo_ = new QPushButton(qtText(translate("Editor", "Redo")), this);
     redo_->setObjectName("redo");
-    redo_->setToolTip("Make the change taken back again (Ctrl+Shift+Z)");
+    redo_->setToolTip(qtText(translate("Editor", "Make the change taken back again (Ctrl+Shift+Z)")));
     connect(undo_, &QPushButton::clicked, this, [this] { undo(); });
     connect(redo_, &QPushButton::clicked, this, [this] { redo(); });
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
@@ -99,9 +103,9 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     history->addWidget(undo_);
     history->addWidget(redo_);
     side->addLayout(history);
-    mask_ = new QCheckBox("Enable IndiMask", this);
+    mask_ = new QCheckBox(qtText(translate("Editor", "Enable IndiMask")), this);
     mask_->setObjectName("enableIndiMask");
-    mask_->setToolTip("Mark the map as one with indestructible parts (the marker pixel's colour)");
+    mask_->setToolTip(qtText(translate("Editor", "Mark the map as one with indestructible parts (the marker pixel's colour)")));
     connect(mask_, &QCheckBox::clicked, this, [this](bool on) {
         model_.setMaskEnabled(on);
         pictureChanged();
@@ -112,7 +116,7 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
     auto* groupsHolder = new QWidget(this);
     auto* groupsLayout = new QVBoxLayout(groupsHolder);
     for (int g = 0; g < 3; ++g) {
-        groups_[g] = new QGroupBox(GROUP_TITLES[g], groupsHolder);
+        groups_[g] = new QGroupBox(qtText(translated("Editor", GROUP_TITLES[g])), groupsHolder);
         groups_[g]->setObjectName(GROUP_TITLES[g]);
         auto* grid = new QGridLayout(groups_[g]);
         grid->setSpacing(3);
@@ -147,8 +151,9 @@ MapEditorDialog::MapEditorDialog(MapEditorModel& model, std::function<void(const
 
 void MapEditorDialog::reject() {
     if (model_.changedSinceOpen()) {
-        const UserError question{"Edit Map", "Throw away the changes made in the editor? The map goes back to how it was "
-                                             "when the editor opened."};
+        const UserError question{translate("Editor", "Edit Map"),
+                                 translate("Editor", "Throw away the changes made in the editor? The map goes back to how it was when "
+                                                     "the editor opened.")};
         const bool yes = confirm_ ? confirm_(question)
                                   : QMessageBox::question(this, question.caption.c_str(), question.text.c_str(),
                                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;

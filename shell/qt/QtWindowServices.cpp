@@ -1,3 +1,4 @@
+#include "map/Translate.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/ViewSupport.h"
 
@@ -62,15 +63,15 @@ using K = ControlState::Kind;
 // The real dialogs of a desktop session.
 
 std::optional<fs::path> QtWindowServices::askSavePath(const fs::path& proposed) {
-    const QString chosen = QFileDialog::getSaveFileName(parent_, "Save As", qtText(proposed.string()),
-                                                        "PNG Files (*.png);;All Files (*.*)");
+    const QString chosen = QFileDialog::getSaveFileName(parent_, qtText(translate("Window", "Save As")), qtText(proposed.string()),
+                                                        qtText(translate("Window", "PNG Files (*.png);;All Files (*.*)")));
     if (chosen.isEmpty()) return std::nullopt;
     return fs::path(chosen.toStdString());
 }
 
 std::optional<fs::path> QtWindowServices::askLoadPath(const fs::path& folder) {
-    const QString chosen = QFileDialog::getOpenFileName(parent_, "Load Map", qtText(folder.string()),
-                                                        "PNG Files (*.png);;All Files (*.*)");
+    const QString chosen = QFileDialog::getOpenFileName(parent_, qtText(translate("Window", "Load Map")), qtText(folder.string()),
+                                                        qtText(translate("Window", "PNG Files (*.png);;All Files (*.*)")));
     if (chosen.isEmpty()) return std::nullopt;
     return fs::path(chosen.toStdString());
 }
@@ -85,9 +86,9 @@ bool QtWindowServices::confirm(const UserError& question) {
 }
 
 SaveChoice QtWindowServices::askSaveChanges(const std::string& mapName) {
-    QMessageBox box(QMessageBox::Warning, "Brambex", qtText("The map " + mapName + " has changes that are not saved."),
+    QMessageBox box(QMessageBox::Warning, "Brambex", qtText(formatText(translate("Window", "The map %s has changes that are not saved.").c_str(), mapName.c_str())),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
-    box.setInformativeText("Save them before the map is replaced?");
+    box.setInformativeText(qtText(translate("Window", "Save them before the map is replaced?")));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save: return SaveChoice::Save;
@@ -100,8 +101,8 @@ void QtWindowServices::runEditor(MapEditorModel& editor) {
     // A large full-colour map takes seconds to reduce to its 64 colours: that runs beside the
     // window, which says what it is doing meanwhile instead of standing still.
     if (editor.reductionTakesAWhile()) {
-        QProgressDialog progress("Reducing the map to its 64 colours for the editor...", QString(), 0, 0, parent_);
-        progress.setWindowTitle("Edit Map");
+        QProgressDialog progress(qtText(translate("Window", "Reducing the map to its 64 colours for the editor...")), QString(), 0, 0, parent_);
+        progress.setWindowTitle(qtText(translate("Window", "Edit Map")));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
         progress.show();
@@ -139,7 +140,8 @@ std::optional<std::string> QtWindowServices::askMapCode() {
     QString offered = QGuiApplication::clipboard() ? QGuiApplication::clipboard()->text().trimmed() : QString();
     if (!offered.startsWith("BX") || offered.size() > 200) offered.clear();
     bool ok = false;
-    const QString code = QInputDialog::getText(parent_, "Map from Code", "Map code (as Copy Map Code gives it):",
+    const QString code = QInputDialog::getText(parent_, qtText(translate("Window", "Map from Code")),
+                                               qtText(translate("Window", "Map code (as Copy Map Code gives it):")),
                                                QLineEdit::Normal, offered, &ok);
     if (!ok || code.trimmed().isEmpty()) return std::nullopt;
     return code.toStdString();

@@ -1,3 +1,4 @@
+#include "map/Translate.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/ViewSupport.h"
 
@@ -63,11 +64,11 @@ void MainWindow::buildMenus() {
     buildFileMenu();
     buildEditMenu();
     buildViewMenu();
-    menuBar()->addMenu("&Options")->addAction("&Settings", this, [this] {
+    menuBar()->addMenu(qtText(translate("Window", "&Options")))->addAction(qtText(translate("Window", "&Settings")), this, [this] {
         model_->menu(MenuCommand::Settings);
         after();
     });
-    menuBar()->addMenu("&Help")->addAction("&About", this, [this] {
+    menuBar()->addMenu(qtText(translate("Window", "&Help")))->addAction(qtText(translate("Window", "&About")), this, [this] {
         model_->menu(MenuCommand::About);
         after();
     });
@@ -75,78 +76,78 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildFileMenu() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->addAction("&Load", QKeySequence::Open, this, [this] {
+    QMenu* file = menuBar()->addMenu(qtText(translate("Window", "&File")));
+    file->addAction(qtText(translate("Window", "&Load")), QKeySequence::Open, this, [this] {
         model_->menu(MenuCommand::LoadMap);
         after();
     });
-    file->addAction("&Save", QKeySequence::Save, this, [this] {
+    file->addAction(qtText(translate("Window", "&Save")), QKeySequence::Save, this, [this] {
         model_->menu(MenuCommand::Save);
         after();
     });
-    file->addAction("Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] {
+    file->addAction(qtText(translate("Window", "Save &As...")), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, [this] {
         model_->menu(MenuCommand::SaveMap);
         after();
     });
-    file->addAction("Open &Code...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this, [this] {
+    file->addAction(qtText(translate("Window", "Open &Code...")), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this, [this] {
         model_->menu(MenuCommand::MapFromCode);
         after();
     });
-    recentMenu_ = file->addMenu("&Recent");
+    recentMenu_ = file->addMenu(qtText(translate("Window", "&Recent")));
     recentMenu_->setObjectName("recentMenu");
     file->addSeparator();
-    file->addAction("E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
+    file->addAction(qtText(translate("Window", "E&xit")), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
         model_->menu(MenuCommand::Exit);
         after();
     });
 }
 
 void MainWindow::buildEditMenu() {
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    undoAction_ = edit->addAction("&Undo", QKeySequence::Undo, this, [this] {
+    QMenu* edit = menuBar()->addMenu(qtText(translate("Window", "&Edit")));
+    undoAction_ = edit->addAction(qtText(translate("Window", "&Undo")), QKeySequence::Undo, this, [this] {
         model_->undoEdit();
         after();
     });
-    redoAction_ = edit->addAction("&Redo", QKeySequence::Redo, this, [this] {
+    redoAction_ = edit->addAction(qtText(translate("Window", "&Redo")), QKeySequence::Redo, this, [this] {
         model_->redoEdit();
         after();
     });
     edit->addSeparator();
-    edit->addAction("&IndiMask", this, [this] {
+    edit->addAction(qtText(translate("Window", "&IndiMask")), this, [this] {
         model_->menu(MenuCommand::IndiMask);
         after();
     });
-    edit->addAction("Copy Map &Code", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] { copyMapCode(); });
+    edit->addAction(qtText(translate("Window", "Copy Map &Code")), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this, [this] { copyMapCode(); });
     edit->addSeparator();
-    edit->addAction("&Candidates...", QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { showCandidates(false); });
-    edit->addAction("&Playable Candidates...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this,
+    edit->addAction(qtText(translate("Window", "&Candidates...")), QKeySequence(Qt::CTRL | Qt::Key_K), this, [this] { showCandidates(false); });
+    edit->addAction(qtText(translate("Window", "&Playable Candidates...")), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this,
                     [this] { showCandidates(true); });
 }
 
 void MainWindow::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu("&View");
-    view->addAction("&Fit", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->fit(); });
+    QMenu* view = menuBar()->addMenu(qtText(translate("Window", "&View")));
+    view->addAction(qtText(translate("Window", "&Fit")), QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { view_->fit(); });
     view->addAction("&1:1", QKeySequence(Qt::CTRL | Qt::Key_1), this, [this] { view_->actualSize(); });
-    auto* zoomIn = view->addAction("Zoom &In", this, [this] { view_->zoomIn(); });
+    auto* zoomIn = view->addAction(qtText(translate("Window", "Zoom &In")), this, [this] { view_->zoomIn(); });
     zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    view->addAction("Zoom &Out", QKeySequence(Qt::CTRL | Qt::Key_Minus), this, [this] { view_->zoomOut(); });
+    view->addAction(qtText(translate("Window", "Zoom &Out")), QKeySequence(Qt::CTRL | Qt::Key_Minus), this, [this] { view_->zoomOut(); });
     view->addSeparator();
-    view->addAction("&Back", QKeySequence(Qt::ALT | Qt::Key_Left), this, [this] {
+    view->addAction(qtText(translate("Window", "&Back")), QKeySequence(Qt::ALT | Qt::Key_Left), this, [this] {
         model_->historyBack();
         after();
     });
-    view->addAction("Fo&rward", QKeySequence(Qt::ALT | Qt::Key_Right), this, [this] {
+    view->addAction(qtText(translate("Window", "Fo&rward")), QKeySequence(Qt::ALT | Qt::Key_Right), this, [this] {
         model_->historyForward();
         after();
     });
-    QMenu* historyMenu = view->addMenu("&History");
+    QMenu* historyMenu = view->addMenu(qtText(translate("Window", "&History")));
     historyMenu->setObjectName("historyMenu");
     connect(historyMenu, &QMenu::aboutToShow, this, [this, historyMenu] {
         historyMenu->clear();
         const auto& entries = model_->history();
         for (int k = static_cast<int>(entries.size()) - 1; k >= 0; --k) {
             const auto& e = entries[static_cast<std::size_t>(k)];
-            QString text = QString("%1, seed %2").arg(qtText(std::string(typeRow(e.type).info().listText))).arg(e.seed);
+            const QString text = qtText(formatText(translate("Window", "%s, seed %u").c_str(), std::string(typeRow(e.type).info().listText).c_str(), e.seed));
             QAction* a = historyMenu->addAction(text, this, [this, k] {
                 model_->goToHistory(k);
                 after();
@@ -155,7 +156,7 @@ void MainWindow::buildViewMenu() {
             a->setCheckable(true);
             a->setChecked(k == model_->historyPosition());
         }
-        if (entries.empty()) historyMenu->addAction("No maps yet")->setEnabled(false);
+        if (entries.empty()) historyMenu->addAction(qtText(translate("Window", "No maps yet")))->setEnabled(false);
     });
 }
 

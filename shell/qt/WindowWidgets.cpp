@@ -1,3 +1,4 @@
+#include "map/Translate.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/ViewSupport.h"
 
@@ -97,18 +98,18 @@ QWidget* MainWindow::controlButton(Control c) { return addControl(c, new QPushBu
 
 QGroupBox* MainWindow::buildPreviewGroup() {
     // The preview: the map at full resolution, as large as the window allows, with its zoom.
-    auto* previewBox = new QGroupBox("Preview");
+    auto* previewBox = new QGroupBox(qtText(translate("Window", "Preview")));
     auto* previewLayout = new QVBoxLayout(previewBox);
     previewLayout->addLayout(buildViewBar(previewBox));
     view_ = new MapView(previewBox);
-    view_->setToolTip("Drag to move the map, turn the wheel to zoom");
+    view_->setToolTip(qtText(translate("Window", "Drag to move the map, turn the wheel to zoom")));
     addControl(C::Preview, view_);
     previewLayout->addWidget(view_, 1);
     // Whether the map can be played, under it; a figure that misses the type's threshold in red.
     playability_ = new QLabel(previewBox);
     playability_->setObjectName("playability");
-    playability_->setToolTip("Standing places: spots a character stands on, 40 px apart. Reachable: how many of "
-                             "them reach each other through air. Course: the narrowest width of a race or maze.");
+    playability_->setToolTip(qtText(translate("Window", "Standing places: spots a character stands on, 40 px apart. Reachable: how many of "
+                             "them reach each other through air. Course: the narrowest width of a race or maze.")));
     // The figures are for the number of teams chosen beside them.
     auto* figures = new QHBoxLayout;
     figures->addWidget(playability_, 1);
@@ -123,32 +124,32 @@ QGroupBox* MainWindow::buildPreviewGroup() {
 
 QHBoxLayout* MainWindow::buildViewBar(QGroupBox* previewBox) {
     auto* viewBar = new QHBoxLayout;
-    auto tool = [&](const char* text, const char* tip, auto slot) {
+    auto tool = [&](const QString& text, const std::string& tip, auto slot) {
         auto* b = new QToolButton(previewBox);
         b->setText(text);
-        b->setToolTip(tip);
+        b->setToolTip(qtText(tip));
         b->setAutoRaise(true);
         connect(b, &QToolButton::clicked, this, slot);
         viewBar->addWidget(b);
         return b;
     };
-    tool("\u25C0", "The map before this one in this session (Alt+Left)", [this] {
+    tool("\u25C0", translate("Window", "The map before this one in this session (Alt+Left)"), [this] {
         model_->historyBack();
         after();
     })->setObjectName("historyBack");
-    tool("\u25B6", "The next map of this session (Alt+Right)", [this] {
+    tool("\u25B6", translate("Window", "The next map of this session (Alt+Right)"), [this] {
         model_->historyForward();
         after();
     })->setObjectName("historyForward");
-    tool("Fit", "Show the whole map (Ctrl+0)", [this] { view_->fit(); })->setObjectName("zoomFit");
-    tool("1:1", "One map pixel per screen pixel (Ctrl+1)", [this] { view_->actualSize(); })->setObjectName("zoomActual");
-    tool("\u2212", "Zoom out (Ctrl+-, or the mouse wheel)", [this] { view_->zoomOut(); });
-    tool("+", "Zoom in (Ctrl++, or the mouse wheel)", [this] { view_->zoomIn(); });
-    auto* live = new QCheckBox("Live", previewBox);
+    tool(qtText(translate("Window", "Fit")), translate("Window", "Show the whole map (Ctrl+0)"), [this] { view_->fit(); })->setObjectName("zoomFit");
+    tool("1:1", translate("Window", "One map pixel per screen pixel (Ctrl+1)"), [this] { view_->actualSize(); })->setObjectName("zoomActual");
+    tool("\u2212", translate("Window", "Zoom out (Ctrl+-, or the mouse wheel)"), [this] { view_->zoomOut(); });
+    tool("+", translate("Window", "Zoom in (Ctrl++, or the mouse wheel)"), [this] { view_->zoomIn(); });
+    auto* live = new QCheckBox(qtText(translate("Window", "Live")), previewBox);
     live->setObjectName("live");
     live->setChecked(model_->live());
-    live->setToolTip(qtText(formatText("While a slider or list changes, make the map on screen again with its seed "
-                                       "at once (maps over %lld million pixels wait for Generate)",
+    live->setToolTip(qtText(formatText(translate("Window", "While a slider or list changes, make the map on screen again with its seed "
+                                                           "at once (maps over %lld million pixels wait for Generate)").c_str(),
                                        MainWindowModel::MAX_LIVE_PIXELS / 1'000'000)));
     connect(live, &QCheckBox::toggled, this, [this](bool on) { model_->setLive(on); });
     viewBar->addWidget(live);
@@ -165,7 +166,7 @@ QHBoxLayout* MainWindow::buildViewBar(QGroupBox* previewBox) {
 }
 
 QGroupBox* MainWindow::buildOutputGroup() {
-    auto* outputBox = new QGroupBox("Output Parameters");
+    auto* outputBox = new QGroupBox(qtText(translate("Window", "Output Parameters")));
     auto* output = new QGridLayout(outputBox);
     output->addWidget(controlCheck(C::ShowTransparency), 0, 0);
     output->addWidget(controlCheck(C::ForceFullColour), 0, 1);
@@ -175,7 +176,7 @@ QGroupBox* MainWindow::buildOutputGroup() {
     output->addWidget(controlButton(C::SaveMap), 2, 1);
     auto* edit = static_cast<QPushButton*>(controlButton(C::EditMap));
     edit->setText("...");
-    edit->setToolTip("Edit the map's destructible, tough and indestructible colours (IndiMask)");
+    edit->setToolTip(qtText(translate("Window", "Edit the map's destructible, tough and indestructible colours (IndiMask)")));
     edit->setFixedWidth(28);
     output->addWidget(edit, 2, 2);
     return outputBox;
@@ -215,7 +216,7 @@ QGroupBox* MainWindow::buildSlidersGroup() {
 }
 
 QGroupBox* MainWindow::buildTypeGroup() {
-    auto* typeBox = new QGroupBox("Game Type");
+    auto* typeBox = new QGroupBox(qtText(translate("Window", "Game Type")));
     auto* typeLayout = new QHBoxLayout(typeBox);
     typeLayout->addWidget(controlList(C::GameType), 1);
     typeLayout->addWidget(controlButton(C::SaveSettings));
@@ -223,7 +224,7 @@ QGroupBox* MainWindow::buildTypeGroup() {
 }
 
 QGroupBox* MainWindow::buildParameterGroup() {
-    auto* paramBox = new QGroupBox("Parameters");
+    auto* paramBox = new QGroupBox(qtText(translate("Window", "Parameters")));
     auto* param = new QGridLayout(paramBox);
     auto* modes = new QHBoxLayout;
     modes->addWidget(addControl(C::Random, new QRadioButton(qtText(model_->control(C::Random).text))));
@@ -234,20 +235,20 @@ QGroupBox* MainWindow::buildParameterGroup() {
     themePreview_ = new PictureArea(QSize(32, 32), paramBox);
     addControl(C::ThemePreview, themePreview_);
     themeRow->addWidget(themePreview_);
-    param->addWidget(new QLabel("Theme:"), 1, 0);
+    param->addWidget(captionFor(C::Theme, qtText(translate("Window", "Theme:"))), 1, 0);
     param->addLayout(themeRow, 1, 1);
-    param->addWidget(new QLabel("Algorithm:"), 2, 0);
+    param->addWidget(captionFor(C::Algorithm, qtText(translate("Window", "Algorithm:"))), 2, 0);
     param->addWidget(controlList(C::Algorithm), 2, 1);
-    param->addWidget(new QLabel("Style:"), 3, 0);
+    param->addWidget(captionFor(C::Style, qtText(translate("Window", "Style:"))), 3, 0);
     param->addWidget(controlList(C::Style), 3, 1);
     stylePreview_ = new PictureArea(QSize(96, 48), paramBox);
     addControl(C::StylePreview, stylePreview_);
     param->addWidget(stylePreview_, 4, 1);
-    param->addWidget(new QLabel("Layout:"), 5, 0);
+    param->addWidget(captionFor(C::Layout, qtText(translate("Window", "Layout:"))), 5, 0);
     param->addWidget(controlList(C::Layout), 5, 1);
-    param->addWidget(new QLabel("Brick:"), 6, 0);
+    param->addWidget(captionFor(C::Brick, qtText(translate("Window", "Brick:"))), 6, 0);
     param->addWidget(controlList(C::Brick), 6, 1);
-    param->addWidget(new QLabel("Smoothing:"), 7, 0);
+    param->addWidget(captionFor(C::Smoothing, qtText(translate("Window", "Smoothing:"))), 7, 0);
     param->addWidget(controlList(C::Smoothing), 7, 1);
     param->addWidget(controlCheck(C::Modify), 8, 0);
     param->addWidget(controlCheck(C::Grass), 8, 1);
@@ -255,43 +256,49 @@ QGroupBox* MainWindow::buildParameterGroup() {
     param->addWidget(controlCheck(C::Mirror), 9, 1);
     addSeedRows(param, 10);
     param->setRowStretch(13, 1);
-    // Labels that sit in the layouts but belong to a list: hidden with it.
-    for (QLabel* caption : paramBox->findChildren<QLabel*>()) caption->setObjectName("caption");
     return paramBox;
+}
+
+QLabel* MainWindow::captionFor(Control list, const QString& text) {
+    // A caption that belongs to a list: hidden with it (the list's number says which).
+    auto* caption = new QLabel(text);
+    caption->setObjectName("caption");
+    caption->setProperty("captionOf", static_cast<int>(list));
+    return caption;
 }
 
 void MainWindow::addSeedRows(QGridLayout* param, int row) {
     seedField_ = new QLineEdit;
     seedField_->setObjectName("seedField");
-    seedField_->setPlaceholderText("new seed each time");
-    seedField_->setToolTip("Type a seed to make that map again (as brambex --seed does); Enter generates it");
-    seedField_->setAccessibleName("Seed");
-    param->addWidget(new QLabel("Seed:"), row, 0);
+    seedField_->setPlaceholderText(qtText(translate("Window", "new seed each time")));
+    seedField_->setToolTip(qtText(translate("Window", "Type a seed to make that map again (as brambex --seed does); Enter generates it")));
+    seedField_->setAccessibleName(qtText(translate("Window", "Seed")));
+    param->addWidget(new QLabel(qtText(translate("Window", "Seed:"))), row, 0);
     param->addWidget(seedField_, row, 1);
     currentSeed_ = new QLineEdit;
     currentSeed_->setObjectName("currentSeed");
     currentSeed_->setReadOnly(true);
-    currentSeed_->setToolTip("The seed of the map shown");
-    currentSeed_->setAccessibleName("Map seed");
-    param->addWidget(new QLabel("Map seed:"), row + 1, 0);
+    currentSeed_->setToolTip(qtText(translate("Window", "The seed of the map shown")));
+    currentSeed_->setAccessibleName(qtText(translate("Window", "Map seed")));
+    param->addWidget(new QLabel(qtText(translate("Window", "Map seed:"))), row + 1, 0);
     param->addWidget(currentSeed_, row + 1, 1);
     // The map's code: its whole recipe, to copy and send (File > Open Code makes one).
     mapCode_ = new QLineEdit;
     mapCode_->setObjectName("mapCode");
     mapCode_->setReadOnly(true);
-    mapCode_->setAccessibleName("Map code");
-    mapCode_->setToolTip("The code of the map shown: every value it was made from. Paste it into File > Open Code, "
-                         "or give it to brambex --code, to make the same map");
+    mapCode_->setAccessibleName(qtText(translate("Window", "Map code")));
+    mapCode_->setToolTip(qtText(translate("Window", "The code of the map shown: every value it was made from. Paste it into File > Open Code, "
+                         "or give it to brambex --code, to make the same map")));
     auto* copyCode = new QToolButton;
     copyCode->setObjectName("copyMapCode");
-    copyCode->setText("Copy");
-    copyCode->setToolTip("Copy the map's code (Ctrl+Shift+C)");
-    copyCode->setAccessibleName("Copy map code");
+    copyCode->setText(qtText(translate("Window", "Copy")));
+    copyCode->setToolTip(qtText(translate("Window", "Copy the map's code (Ctrl+Shift+C)")));
+    copyCode->setAccessibleName(qtText(translate("Window", "Copy map code")));
     connect(copyCode, &QToolButton::clicked, this, [this] { copyMapCode(); });
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(mapCode_, 1);
     codeRow->addWidget(copyCode);
-    param->addWidget(new QLabel("Map code:"), row + 2, 0);
+    param->addWidget(new QLabel(qtText(translate("Window", "Map code:"))), row + 2, 0);
     param->addLayout(codeRow, row + 2, 1);
 }
 
@@ -316,9 +323,9 @@ void MainWindow::buildStatusBar() {
     runLabel_ = new QLabel;
     runLabel_->setObjectName("runTime");
     statusBar()->addPermanentWidget(runLabel_);
-    cancelButton_ = new QPushButton("Cancel");
+    cancelButton_ = new QPushButton(qtText(translate("Window", "Cancel")));
     cancelButton_->setObjectName("cancelRun");
-    cancelButton_->setToolTip("Stop making this map; the map shown before stays (Esc)");
+    cancelButton_->setToolTip(qtText(translate("Window", "Stop making this map; the map shown before stays (Esc)")));
     cancelButton_->setFocusPolicy(Qt::NoFocus);
     cancelButton_->hide();
     statusBar()->addPermanentWidget(cancelButton_);
@@ -363,21 +370,23 @@ void MainWindow::nameControls() {
     // What a screen reader says of each control: its label's words (the sliders and lists sit beside
     // a label of their own, which Qt does not tie to them), and of each value box the same.
     static const std::map<Control, const char*> names{
-        {C::Width, "Width"},           {C::Height, "Height"},       {C::PathSize, "Path size"},
-        {C::Islands, "Islands or caves"}, {C::Complexity, "Complexity"}, {C::Objects, "Objects"},
-        {C::BnaObjects, "Objects"},    {C::Pads, "Weapon pads"},    {C::Padding, "Padding"},
-        {C::GameType, "Game type"},    {C::Theme, "Theme"},         {C::Algorithm, "Algorithm"},
-        {C::Style, "Style"},           {C::Layout, "Layout"},       {C::Brick, "Brick"},
-        {C::Smoothing, "Smoothing"},   {C::Water, "Water"},         {C::SaveSettings, "Save the settings of this map type"},
-        {C::EditMap, "Edit the IndiMask"}, {C::Preview, "Map preview"}, {C::Teams, "Teams the figures are for"},
+        {C::Width, QT_TRANSLATE_NOOP("Window", "Width")},           {C::Height, QT_TRANSLATE_NOOP("Window", "Height")},       {C::PathSize, QT_TRANSLATE_NOOP("Window", "Path size")},
+        {C::Islands, QT_TRANSLATE_NOOP("Window", "Islands or caves")}, {C::Complexity, QT_TRANSLATE_NOOP("Window", "Complexity")}, {C::Objects, QT_TRANSLATE_NOOP("Window", "Objects")},
+        {C::BnaObjects, QT_TRANSLATE_NOOP("Window", "Objects")},    {C::Pads, QT_TRANSLATE_NOOP("Window", "Weapon pads")},    {C::Padding, QT_TRANSLATE_NOOP("Window", "Padding")},
+        {C::GameType, QT_TRANSLATE_NOOP("Window", "Game type")},    {C::Theme, QT_TRANSLATE_NOOP("Window", "Theme")},         {C::Algorithm, QT_TRANSLATE_NOOP("Window", "Algorithm")},
+        {C::Style, QT_TRANSLATE_NOOP("Window", "Style")},           {C::Layout, QT_TRANSLATE_NOOP("Window", "Layout")},       {C::Brick, QT_TRANSLATE_NOOP("Window", "Brick")},
+        {C::Smoothing, QT_TRANSLATE_NOOP("Window", "Smoothing")},   {C::Water, QT_TRANSLATE_NOOP("Window", "Water")},         {C::SaveSettings, QT_TRANSLATE_NOOP("Window", "Save the settings of this map type")},
+        {C::EditMap, QT_TRANSLATE_NOOP("Window", "Edit the IndiMask")}, {C::Preview, QT_TRANSLATE_NOOP("Window", "Map preview")}, {C::Teams, QT_TRANSLATE_NOOP("Window", "Teams the figures are for")},
     };
     for (const auto& [c, name] : names) {
-        if (QWidget* w = widgetOf(c)) w->setAccessibleName(name);
-        if (sliderBoxes_.count(c)) sliderBoxes_[c]->setAccessibleName(QString(name) + " value");
+        const QString said = qtText(translated("Window", name));
+        if (QWidget* w = widgetOf(c)) w->setAccessibleName(said);
+        if (sliderBoxes_.count(c)) sliderBoxes_[c]->setAccessibleName(qtText(formatText(translate("Window", "%s value").c_str(), said.toStdString().c_str())));
     }
     for (const auto& [c, tip] : toolTips()) {
-        if (QWidget* w = widgetOf(c)) w->setToolTip(tip);
-        if (sliderBoxes_.count(c)) sliderBoxes_[c]->setToolTip(QString(tip) + " (type a value)");
+        const QString said = qtText(translated("Window", tip));
+        if (QWidget* w = widgetOf(c)) w->setToolTip(said);
+        if (sliderBoxes_.count(c)) sliderBoxes_[c]->setToolTip(qtText(formatText(translate("Window", "%s (type a value)").c_str(), said.toStdString().c_str())));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "shell/window/ControlPanel.h"
 
+#include "map/Translate.h"
+
 #include <algorithm>
 #include <string>
 
@@ -82,54 +84,54 @@ ControlPanel::ControlPanel() {
         {C::ThemePreview, K::Picture, ""},
         {C::StylePreview, K::Picture, ""},
         {C::GameType, K::List, ""},
-        {C::SaveSettings, K::Button, "Save"},
-        {C::Manual, K::Radio, "&Manual"},
-        {C::Random, K::Radio, "&Random"},
+        {C::SaveSettings, K::Button, QT_TRANSLATE_NOOP("Window", "Save")},
+        {C::Manual, K::Radio, QT_TRANSLATE_NOOP("Window", "&Manual")},
+        {C::Random, K::Radio, QT_TRANSLATE_NOOP("Window", "&Random")},
         {C::Algorithm, K::List, ""},
         {C::Layout, K::List, ""},
         {C::Style, K::List, ""},
         {C::Brick, K::List, ""},
         {C::Theme, K::List, ""},
         {C::Water, K::List, ""},
-        {C::WaterLabel, K::Label, "Water:"},
+        {C::WaterLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Water:")},
         {C::Smoothing, K::List, ""},
-        {C::Modify, K::Check, "Modify"},
-        {C::Grass, K::Check, "Grass"},
-        {C::NoTopSoil, K::Check, "No Top Soil"},
-        {C::Mirror, K::Check, "Mirror"},
+        {C::Modify, K::Check, QT_TRANSLATE_NOOP("Window", "Modify")},
+        {C::Grass, K::Check, QT_TRANSLATE_NOOP("Window", "Grass")},
+        {C::NoTopSoil, K::Check, QT_TRANSLATE_NOOP("Window", "No Top Soil")},
+        {C::Mirror, K::Check, QT_TRANSLATE_NOOP("Window", "Mirror")},
         {C::Teams, K::List, ""},
-        {C::ShowTransparency, K::Check, "Show &Transparency"},
-        {C::ForceFullColour, K::Check, "Force Full Colour"},
+        {C::ShowTransparency, K::Check, QT_TRANSLATE_NOOP("Window", "Show &Transparency")},
+        {C::ForceFullColour, K::Check, QT_TRANSLATE_NOOP("Window", "Force Full Colour")},
         {C::BnaObjects, K::Slider, ""},
-        {C::BnaObjectsLabel, K::Label, "Objects:"},
+        {C::BnaObjectsLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Objects:")},
         {C::Pads, K::Slider, ""},
-        {C::PadsLabel, K::Label, "Pads:"},
+        {C::PadsLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Pads:")},
         {C::Padding, K::Slider, ""},
-        {C::PaddingLabel, K::Label, "Padding:"},
+        {C::PaddingLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Padding:")},
         {C::Complexity, K::Slider, ""},
-        {C::ComplexityLabel, K::Label, "Complexity:"},
+        {C::ComplexityLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Complexity:")},
         {C::Objects, K::Slider, ""},
-        {C::ObjectsLabel, K::Label, "Objects:"},
+        {C::ObjectsLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Objects:")},
         {C::Width, K::Slider, ""},
-        {C::WidthLabel, K::Label, "Width:"},
+        {C::WidthLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Width:")},
         {C::WidthValue, K::Value, ""},
         {C::Height, K::Slider, ""},
-        {C::HeightLabel, K::Label, "Height:"},
+        {C::HeightLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Height:")},
         {C::HeightValue, K::Value, ""},
         {C::PathSize, K::Slider, ""},
-        {C::PathSizeLabel, K::Label, "Path Size:"},
+        {C::PathSizeLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Path Size:")},
         {C::PathSizeValue, K::Value, ""},
         {C::Islands, K::Slider, ""},
-        {C::IslandsLabel, K::Label, "Num Islands:"},
-        {C::CavesLabel, K::Label, "Num Caves:"},
+        {C::IslandsLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Num Islands:")},
+        {C::CavesLabel, K::Label, QT_TRANSLATE_NOOP("Window", "Num Caves:")},
         {C::IslandsValue, K::Value, ""},
-        {C::Generate, K::Button, "&Generate"},
-        {C::ResetAll, K::Button, "&Reset All"},
-        {C::SaveMap, K::Button, "&Save Map"},
-        {C::LoadMap, K::Button, "&Load Map"},
+        {C::Generate, K::Button, QT_TRANSLATE_NOOP("Window", "&Generate")},
+        {C::ResetAll, K::Button, QT_TRANSLATE_NOOP("Window", "&Reset All")},
+        {C::SaveMap, K::Button, QT_TRANSLATE_NOOP("Window", "&Save Map")},
+        {C::LoadMap, K::Button, QT_TRANSLATE_NOOP("Window", "&Load Map")},
         {C::EditMap, K::Button, ""},
     };
-    for (const auto& c : all) addControl(c.control, c.kind, c.text);
+    for (const auto& c : all) addControl(c.control, c.kind, translated("Window", c.text));
 }
 
 void ControlPanel::addControl(Control c, ControlState::Kind kind, std::string text) {
@@ -158,12 +160,12 @@ void ControlPanel::fillLists() {
         s.enabled = enabled;
     };
     control(C::GameType).value = control(C::GameType).items.empty() ? -1 : 0;
-    fill(C::Algorithm, {"Gradient", "Random Spread"}, 0);
-    fill(C::Style, {"Balls", "Matrix", "Pool Balls", "Rugby", "Smilies", "Space"}, 0);
-    // "Edges" first: a map made from the window has the smoothing the command line gives it.
-    fill(C::Smoothing, {"Edges", "Smoothe", "Mixed"}, 0, false);
-    fill(C::Brick, {"Brick", "Granite", "White Stone"}, 0);
-    fill(C::Water, {"Blue", "Red", "Purple", "Yellow", "Green"}, 0, false);
+    fill(C::Algorithm, {translate("Window", "Gradient"), translate("Window", "Random Spread")}, 0);
+    fill(C::Style, {translate("Window", "Balls"), translate("Window", "Matrix"), translate("Window", "Pool Balls"), translate("Window", "Rugby"), translate("Window", "Smilies"), translate("Window", "Space")}, 0);
+    // translate("Window", "Edges") first: a map made from the window has the smoothing the command line gives it.
+    fill(C::Smoothing, {translate("Window", "Edges"), translate("Window", "Smoothe"), translate("Window", "Mixed")}, 0, false);
+    fill(C::Brick, {translate("Window", "Brick"), translate("Window", "Granite"), translate("Window", "White Stone")}, 0);
+    fill(C::Water, {translate("Window", "Blue"), translate("Window", "Red"), translate("Window", "Purple"), translate("Window", "Yellow"), translate("Window", "Green")}, 0, false);
     control(C::Water).shown = true;
     auto slider = [&](Control c, int min, int max, int value) {
         ControlState& s = control(c);
@@ -175,8 +177,10 @@ void ControlPanel::fillLists() {
     slider(C::Pads, 40, 60, 50);
     slider(C::Padding, 0, 5, 1);
     slider(C::Complexity, 15, 50, 20);
-    fill(C::Layout, {"City", "Maze"}, 0);
-    fill(C::Teams, {"for 2 teams", "for 3 teams", "for 4 teams", "for 5 teams", "for 6 teams"}, 0);
+    fill(C::Layout, {translate("Window", "City"), translate("Window", "Maze")}, 0);
+    std::vector<std::string> teams;
+    for (int t = 2; t <= MAX_TEAMS; ++t) teams.push_back(translate("Window", "for %n teams", nullptr, t));
+    fill(C::Teams, teams, 0);
     control(C::Teams).shown = control(C::Teams).enabled = true;
     slider(C::Width, 1920, 8000, 1920);
     slider(C::Height, 696, 8000, 696);
@@ -220,7 +224,7 @@ void ControlPanel::showTypeLayout(int position, bool haveMap) {
 
     const std::optional<MapType> type = typeAtListPosition(position);
     if (!type) {
-        setStatus("Error in Game Type");
+        setStatus(translate("Window", "Error in Game Type"));
     } else {
         const WindowLayout& w = windowLayout(*type);
         setStatus(std::string(w.statusText));

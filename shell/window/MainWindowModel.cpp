@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "map/Files.h"
+#include "map/Translate.h"
 #include "map/GdImage.h"
 #include "map/Map.h"
 #include "map/PngReader.h"
@@ -37,8 +38,10 @@ using C = Control;
 namespace {
 
 const char* const STYLE_FOLDERS[] = {"ball", "matrix", "pool", "rugby", "smilies", "space"};
-const char* const STYLE_STATUS[] = {"Balls Selected",  "Matrix Selected",  "Pool Selected",
-                                    "Rugby Selected",  "Smilies Selected", "Space Selected"};
+const char* const STYLE_STATUS[] = {
+    QT_TRANSLATE_NOOP("Window", "Balls Selected"), QT_TRANSLATE_NOOP("Window", "Matrix Selected"),
+    QT_TRANSLATE_NOOP("Window", "Pool Selected"),  QT_TRANSLATE_NOOP("Window", "Rugby Selected"),
+    QT_TRANSLATE_NOOP("Window", "Smilies Selected"), QT_TRANSLATE_NOOP("Window", "Space Selected")};
 
 }  // namespace
 
@@ -55,11 +58,11 @@ void MainWindowModel::guarded(const std::function<void()>& f) {
     try {
         f();
     } catch (const WinException& e) {
-        services_.showMessage({"Exception", e.what()});
+        services_.showMessage({translate("Window", "Exception"), e.what()});
     } catch (const std::bad_alloc&) {
-        services_.showMessage({"Exception", "Out of memory"});
+        services_.showMessage({translate("Window", "Exception"), translate("Window", "Out of memory")});
     } catch (...) {
-        services_.showMessage({"Exception", "Unknown"});
+        services_.showMessage({translate("Window", "Exception"), translate("Window", "Unknown")});
     }
     // Every command ends with the controls read back, also after a failure.
     try {
@@ -197,7 +200,7 @@ void MainWindowModel::command(Control c) {
         break;
     case C::Brick:
         panel_.parameters().fortBrick = std::max(0, control(C::Brick).value);
-        setStatus("Brick Changed");
+        setStatus(translate("Window", "Brick Changed"));
         break;
     case C::Modify: control(C::Grass).enabled = control(C::Modify).checked; break;
     case C::EditMap:
@@ -210,7 +213,7 @@ void MainWindowModel::command(Control c) {
         refreshParameters();
         if (const TypeRow* row = selectedRow()) {
             if (Failure failed = saveTypeSettings(row->type, panel_.parameters())) services_.showMessage(*failed);
-            else setStatus("Settings saved for " + std::string(row->info().listText));
+            else setStatus(formatText(translate("Window", "Settings saved for %s").c_str(), std::string(row->info().listText).c_str()));
         }
         break;
     default: break;
@@ -226,7 +229,7 @@ void MainWindowModel::styleChanged() {
     } else {
         stylePreview_ = paths.workingDirectory / "data" / "bna" / STYLE_FOLDERS[style] / "pre.bmp";
         panel_.parameters().bnaStyle = style;
-        setStatus(STYLE_STATUS[style]);
+        setStatus(translated("Window", STYLE_STATUS[style]));
     }
     ++pictureVersion_;
 }

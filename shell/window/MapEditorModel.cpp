@@ -1,4 +1,5 @@
 #include "shell/window/MapEditorModel.h"
+#include "map/Translate.h"
 
 #include <algorithm>
 
@@ -178,11 +179,11 @@ Failure MapEditorModel::reduceToPalette(const std::function<ImagePtr(gdImagePtr)
     if (!im || !im->trueColor) return {};
     // A picture libgd cannot reduce stays true colour and unedited.
     if (!fitsPalette(im->sx, im->sy))
-        return UserError{"Edit Map", tooLargeForPaletteText(im->sx, im->sy, "Force Full Colour") +
-                                         " It cannot be edited in the map editor."};
+        return UserError{translate("Editor", "Edit Map"), tooLargeForPaletteText(im->sx, im->sy, "Force Full Colour") + " " +
+                                                              translate("Editor", "It cannot be edited in the map editor.")};
     if (markerKnown(im)) im->tpixels[map_->markerY][map_->markerX] = packColour(MASK_ON.r, MASK_ON.g, MASK_ON.b);
     ImagePtr reduced = reduce(im);
-    if (!reduced) return UserError{"Edit Map", "The map could not be reduced to 64 colours."};
+    if (!reduced) return UserError{translate("Editor", "Edit Map"), translate("Editor", "The map could not be reduced to 64 colours.")};
     map_->image = std::move(reduced);
     im = picture();
     if (markerKnown(im)) {

@@ -1,6 +1,7 @@
 #include "shell/window/MapSession.h"
 
 #include "map/GdImage.h"
+#include "map/Translate.h"
 
 namespace brambex {
 
@@ -28,7 +29,7 @@ std::unique_ptr<Map> copyOfMap(const Map& map) {
     return copy;
 }
 
-std::string MapSession::name() const { return map_ && file_ ? file_->filename().string() : "Untitled"; }
+std::string MapSession::name() const { return map_ && file_ ? file_->filename().string() : translate("Window", "Untitled"); }
 
 std::string MapSession::title() const { return (unsaved() ? "*" : "") + name() + " - Brambex"; }
 

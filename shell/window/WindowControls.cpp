@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "map/Files.h"
+#include "map/Translate.h"
 #include "map/GdImage.h"
 #include "map/Map.h"
 #include "map/PngReader.h"
@@ -84,14 +85,14 @@ void MainWindowModel::showLoadedMapOnControls() {
     // not believed (nor kept, so it is not saved with the map again).
     if (recipe && (recipe->seed != shown.seed || recipe->type != shown.mapType())) {
         shown.code.clear();
-        setStatus(formatText("%s carries a map code of another map (seed %u): its controls are not restored from it.",
+        setStatus(formatText(translate("Window", "%s carries a map code of another map (seed %u): its controls are not restored from it.").c_str(),
                              paths.currentMapPath.filename().c_str(), recipe->seed));
         return;
     }
     if (recipe && installedTypes.installed(recipe->type)) {
         showRecipe(*recipe);
         if (!parsed.recipe)
-            setStatus(formatText("%s: %s Generate with Modify makes this version's map of its settings.",
+            setStatus(formatText(translate("Window", "%s: %s Generate with Modify makes this version's map of its settings.").c_str(),
                                  paths.currentMapPath.filename().c_str(), parsed.error.c_str()));
         return;
     }
@@ -110,10 +111,14 @@ void MainWindowModel::showLoadedMapOnControls() {
     }
     if (shown.hasIdentity && row->type == shown.mapType()) {
         std::string unknown;
-        for (const RecipeField& f : recipeFields(row->type)) unknown += (unknown.empty() ? "" : ", ") + std::string(f.name);
-        setStatus(formatText("%s has no map code: its seed, type, theme and size are restored%s.",
-                             paths.currentMapPath.filename().c_str(),
-                             unknown.empty() ? "" : (", its " + unknown + " are not known (the controls keep theirs)").c_str()));
+        for (const RecipeField& f : recipeFields(row->type))
+            unknown += (unknown.empty() ? "" : ", ") + translated("Recipe", std::string(f.name).c_str());
+        const std::string restored =
+            unknown.empty() ? translate("Window", "%s has no map code: its seed, type, theme and size are restored.")
+                            : formatText(translate("Window", "%s has no map code: its seed, type, theme and size are restored, its "
+                                                             "%s are not known (the controls keep theirs).").c_str(),
+                                         "%s", unknown.c_str());
+        setStatus(formatText(restored.c_str(), paths.currentMapPath.filename().c_str()));
     }
 }
 
@@ -146,14 +151,23 @@ void MainWindowModel::typeValue(Control slider, int value) {
     const ControlState& s = control(slider);
     if (!s.shown || !s.enabled || s.value == value) return;
     static const std::map<Control, const char*> names{
-        {C::Width, "Width"},       {C::Height, "Height"},   {C::PathSize, "Path size"},
-        {C::Islands, "Islands"},   {C::Complexity, "Complexity"}, {C::Objects, "Objects"},
-        {C::BnaObjects, "Objects"}, {C::Pads, "Pads"},      {C::Padding, "Padding"},
+        {C::Width, QT_TRANSLATE_NOOP("Window", "Width")},
+        {C::Height, QT_TRANSLATE_NOOP("Window", "Height")},
+        {C::PathSize, QT_TRANSLATE_NOOP("Window", "Path size")},
+        {C::Islands, QT_TRANSLATE_NOOP("Window", "Islands")},
+        {C::Complexity, QT_TRANSLATE_NOOP("Window", "Complexity")},
+        {C::Objects, QT_TRANSLATE_NOOP("Window", "Objects")},
+        {C::BnaObjects, QT_TRANSLATE_NOOP("Window", "Objects")},
+        {C::Pads, QT_TRANSLATE_NOOP("Window", "Pads")},
+        {C::Padding, QT_TRANSLATE_NOOP("Window", "Padding")},
     };
     const auto name = names.find(slider);
     const bool outside = value < s.min || value > s.max;
-    setStatus(formatText("%s %d is made as %d: %s", name == names.end() ? "The value" : name->second, value, s.value,
-                         outside ? formatText("it goes from %d to %d", s.min, s.max).c_str() : "sizes go in steps of 8"));
+    const std::string why = outside ? formatText(translate("Window", "it goes from %d to %d").c_str(), s.min, s.max)
+                                    : translate("Window", "sizes go in steps of 8");
+    setStatus(formatText(translate("Window", "%s %d is made as %d: %s").c_str(),
+                         name == names.end() ? translate("Window", "The value").c_str() : translated("Window", name->second).c_str(), value,
+                         s.value, why.c_str()));
 }
 
 }  // namespace brambex

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "map/Files.h"
+#include "map/Translate.h"
 #include "map/GdImage.h"
 #include "map/Map.h"
 #include "map/PngReader.h"
@@ -59,7 +60,7 @@ void MainWindowModel::generate() {
     unsigned long long typedSeed = 0;
     const bool seedTyped = !seedText_.empty();
     if (seedTyped && !parseWholeNumber(seedText_.c_str(), 0xFFFFFFFFull, typedSeed)) {
-        services_.showMessage({"Seed", "The seed must be a whole number from 0 to 4294967295."});
+        services_.showMessage({translate("Window", "Seed"), translate("Window", "The seed must be a whole number from 0 to 4294967295.")});
         return;
     }
     makeMapOfSeed(seedTyped ? std::optional(static_cast<std::uint32_t>(typedSeed)) : std::nullopt);
@@ -87,7 +88,7 @@ void MainWindowModel::liveUpdate() {
     // A live frame would replace the map and its editor changes without a question: Live waits
     // until they are saved (or Generate asks and they are discarded).
     if (unsaved()) {
-        setStatus("Live is paused: the map has editor changes that are not saved. Save them, or press Generate.");
+        setStatus(translate("Window", "Live is paused: the map has editor changes that are not saved. Save them, or press Generate."));
         return;
     }
     readAllControls();
@@ -110,7 +111,7 @@ void MainWindowModel::startRun(RunRequest request, RunKind kind) {
         previewPicture_ = paths.busyPicturePath[mapShown_ ? 1 : 0];
         ++pictureVersion_;
         const MapRecipe& r = request.recipe;
-        runText_ = formatText("Generating %s %d x %d", std::string(typeRow(r.type).info().listText).c_str(), r.width, r.height);
+        runText_ = formatText(translate("Window", "Generating %s %d x %d").c_str(), std::string(typeRow(r.type).info().listText).c_str(), r.width, r.height);
         setStatus(runText_ + "...");
         disableAll();
     }
@@ -196,14 +197,15 @@ void MainWindowModel::candidateEnded(RunResult result) {
     // The map on screen is as it was before the candidates.
     restoreAfterRun();
     reportFailure(result);
-    const std::size_t kept = candidates_.kept().size();
-    setStatus(kept == 0 ? std::string("No candidates") : formatText("%zu candidates: pick one", kept));
+    const int kept = static_cast<int>(candidates_.kept().size());
+    setStatus(kept == 0 ? translate("Window", "No candidates") : translate("Window", "%n candidates: pick one", nullptr, kept));
 }
 
 void MainWindowModel::reportFailure(const RunResult& result) {
     if (result.map || result.cancelled) return;
-    if (result.missingArtwork) services_.showMessage({"Missing files", result.failure});
-    else services_.showMessage({"Exception", result.failure.empty() ? "The map could not be made." : result.failure});
+    if (result.missingArtwork) services_.showMessage({translate("Window", "Missing files"), result.failure});
+    else
+        services_.showMessage({translate("Window", "Exception"), result.failure.empty() ? translate("Window", "The map could not be made.") : result.failure});
 }
 
 void MainWindowModel::restoreAfterRun() {
@@ -241,7 +243,7 @@ void MainWindowModel::madeEnded(RunController::Ended ended) {
         // The map shown before the run stays, and so does the history's place.
         history_.moveTo(history_.shown() >= 0 ? history_.shown() : history_.position());
         restoreAfterRun();
-        if (result.cancelled) setStatus("Generation cancelled");
+        if (result.cancelled) setStatus(translate("Window", "Generation cancelled"));
         reportFailure(result);
         return;
     }
@@ -257,10 +259,12 @@ void MainWindowModel::madeEnded(RunController::Ended ended) {
     history_.show(history_.position());
     showMadeMap(fromHistory ? &ended.request.recipe : nullptr);
     // Artwork over its size limit was left out: said, not hidden.
-    if (!result.refusedArtwork.empty())
-        setStatus(control(C::Status).text + formatText(" (%zu picture%s left out, over the size limit: %s)", result.refusedArtwork.size(),
-                                                       result.refusedArtwork.size() == 1 ? "" : "s",
-                                                       result.refusedArtwork.front().c_str()));
+    if (!result.refusedArtwork.empty()) {
+        const int refused = static_cast<int>(result.refusedArtwork.size());
+        setStatus(control(C::Status).text +
+                  formatText(translate("Window", " (%n pictures left out, over the size limit: %s)", nullptr, refused).c_str(),
+                             result.refusedArtwork.front().c_str()));
+    }
 }
 
 void MainWindowModel::showMadeMap(const MapRecipe* fromHistory) {
@@ -274,7 +278,7 @@ void MainWindowModel::showMadeMap(const MapRecipe* fromHistory) {
     mapShown_ = true;
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);
-    setStatus(formatText("%s map, seed %u", std::string(typeRow(map.mapType()).info().listText).c_str(), map.seed));
+    setStatus(formatText(translate("Window", "%s map, seed %u").c_str(), std::string(typeRow(map.mapType()).info().listText).c_str(), map.seed));
     control(C::ForceFullColour).enabled = map.image->trueColor != 0;
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;
@@ -298,7 +302,7 @@ void MainWindowModel::liveEnded(RunResult result, const RunRequest& request) {
     mapShown_ = true;
     reloadPreviews();
     const Map& map = *session_.map();
-    setStatus(formatText("%s map, seed %u", std::string(typeRow(map.mapType()).info().listText).c_str(), map.seed));
+    setStatus(formatText(translate("Window", "%s map, seed %u").c_str(), std::string(typeRow(map.mapType()).info().listText).c_str(), map.seed));
 }
 
 void MainWindowModel::goToHistory(int index) {
@@ -330,11 +334,12 @@ void MainWindowModel::makeFromCode(const std::string& text) {
         const ParsedCode parsed = parseMapCode(text);
         std::optional<MapRecipe> recipe = parsed.recipe;
         if (!recipe && parsed.todaysRecipe &&
-            services_.confirm({"Map Code", parsed.error + " Make this version's map of the same settings instead? It is "
-                                                          "not the map of the code."}))
+            services_.confirm({translate("Window", "Map Code"),
+                               parsed.error + " " +
+                                   translate("Window", "Make this version's map of the same settings instead? It is not the map of the code.")}))
             recipe = parsed.todaysRecipe;
         if (!recipe) {
-            if (!parsed.todaysRecipe) services_.showMessage({"Map Code", parsed.error});
+            if (!parsed.todaysRecipe) services_.showMessage({translate("Window", "Map Code"), parsed.error});
             return;
         }
         if (!canMakeFromCode(*recipe) || !mayReplaceMap()) return;
@@ -346,21 +351,24 @@ void MainWindowModel::makeFromCode(const std::string& text) {
 bool MainWindowModel::canMakeFromCode(const MapRecipe& recipe) {
     const std::string typeName(typeRow(recipe.type).info().listText);
     if (!installedTypes.installed(recipe.type)) {
-        services_.showMessage({"Map Code", "The code is for a " + typeName + " map, and " + typeName + " is not installed."});
+        services_.showMessage({translate("Window", "Map Code"), formatText(translate("Window", "The code is for a %s map, and %s is not installed.").c_str(),
+                                                                typeName.c_str(), typeName.c_str())});
         return false;
     }
     recountThemes();
     if ((recipe.theme.manual && recipe.theme.theme >= std::max(mapState.themeCount, 1)) ||
         (!recipe.theme.manual && recipe.theme.count > mapState.themeCount)) {
-        services_.showMessage({"Map Code", formatText("The code's theme is not installed here (%d themes are), so its "
-                                                      "map cannot be made.", mapState.themeCount)});
+        services_.showMessage({translate("Window", "Map Code"),
+                               formatText(translate("Window", "The code's theme is not installed here (%d themes are), so its map cannot be made.").c_str(),
+                                          mapState.themeCount)});
         return false;
     }
     // A code may ask for a map far larger than the sliders offer: asked first, as Load Map asks.
     const long long pixels = static_cast<long long>(recipe.width) * recipe.height;
     return pixels <= LARGE_PICTURE_PIXELS ||
-           services_.confirm({"Map Code", formatText("The code's map is %d x %d, %lld million pixels: making it needs about "
-                                                     "%lld GB of memory and may take minutes. Make it?",
+           services_.confirm({translate("Window", "Map Code"),
+                              formatText(translate("Window", "The code's map is %d x %d, %lld million pixels: making it needs about %lld GB of "
+                                                     "memory and may take minutes. Make it?").c_str(),
                                                      recipe.width, recipe.height, pixels / 1'000'000, (pixels * 4 * 3 >> 30) + 1)});
 }
 

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "map/Files.h"
+#include "map/Translate.h"
 #include "map/GdImage.h"
 #include "map/Map.h"
 #include "map/PngReader.h"
@@ -48,7 +49,7 @@ void MainWindowModel::editStep(bool back) {
         if (back) editor.undo();
         else editor.redo();
         pictureChanged();
-        setStatus(back ? "Undone: an editor change" : "Redone: an editor change");
+        setStatus(back ? translate("Window", "Undone: an editor change") : translate("Window", "Redone: an editor change"));
         resumeLive();
     });
 }
@@ -127,7 +128,7 @@ bool MainWindowModel::saveTo(const fs::path& chosen) {
     const fs::path file = withPngExtension(chosen);
     session_.saved(file);
     rememberFile(file);
-    setStatus("Saved " + file.filename().string());
+    setStatus(formatText(translate("Window", "Saved %s").c_str(), file.filename().c_str()));
     return true;
 }
 
@@ -178,9 +179,9 @@ std::string MainWindowModel::mapCaption() const {
     const std::optional<MapType> shown = typeAtListPosition(mapState.currentTypeIndex);
     if (shown && *shown == map->mapType() && map->hasIdentity) return {};
     // A picture without our chunks is of no type at all: it is not called one.
-    if (!map->hasIdentity) return "A picture, not a map of ours (no seed, no code)";
+    if (!map->hasIdentity) return translate("Window", "A picture, not a map of ours (no seed, no code)");
     const std::string type(typeRow(map->mapType()).info().listText);
-    return formatText("%s map, seed %u", type.c_str(), map->seed);
+    return formatText(translate("Window", "%s map, seed %u").c_str(), type.c_str(), map->seed);
 }
 
 void MainWindowModel::loadMap(std::optional<fs::path> chosen) {
@@ -216,7 +217,7 @@ void MainWindowModel::showLoadedMap() {
     showTypeLayout(mapState.currentTypeIndex);
     showLoadedMapOnControls();
     if (!map.hasIdentity)
-        setStatus(formatText("%s has no map record: it carries no seed, type or theme.",
+        setStatus(formatText(translate("Window", "%s has no map record: it carries no seed, type or theme.").c_str(),
                              paths.currentMapPath.filename().c_str()));
     // Full colour is offered only for a map that is full colour already.
     control(C::ForceFullColour).enabled = map.image->trueColor != 0;
@@ -230,27 +231,29 @@ void MainWindowModel::showLoadedMap() {
 std::unique_ptr<Map> MainWindowModel::readMapToShow(const fs::path& path) {
     Bytes file;
     if (!readPngFile(path, file)) {
-        services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", path.c_str())});
+        services_.showMessage({translate("Window", "Load Map"), formatText(translate("Window", "%s is not a map the program can read.").c_str(), path.c_str())});
         return nullptr;
     }
     // A picture of hundreds of millions of pixels takes gigabytes once decoded: asked first.
     if (const std::optional<PngLayout> layout = scanPng(file.data(), file.size())) {
         const long long pixels = static_cast<long long>(layout->width) * layout->height;
         if (pixels > LARGE_PICTURE_PIXELS &&
-            !services_.confirm({"Load Map", formatText("%s is %d x %d, %lld million pixels: showing it needs about %lld GB "
-                                                       "of memory and may take a while. Load it?",
+            !services_.confirm({translate("Window", "Load Map"),
+                                formatText(translate("Window", "%s is %d x %d, %lld million pixels: showing it needs about %lld GB of memory "
+                                                       "and may take a while. Load it?").c_str(),
                                                        path.filename().c_str(), layout->width, layout->height,
                                                        pixels / 1'000'000, (pixels * 4 * 3 >> 30) + 1)}))
             return nullptr;
     }
     std::unique_ptr<Map> loaded = loadMapFile(file, installedTypes, currentFolders());
-    if (!loaded) services_.showMessage({"Load Map", formatText("%s is not a map the program can read.", path.c_str())});
+    if (!loaded)
+        services_.showMessage({translate("Window", "Load Map"), formatText(translate("Window", "%s is not a map the program can read.").c_str(), path.c_str())});
     return loaded;
 }
 
 void MainWindowModel::resetAll() {
     if (!mayReplaceMap()) return;
-    setStatus("State Reset");
+    setStatus(translate("Window", "State Reset"));
     resetControls();
     refreshParameters();
     if (const TypeRow* row = selectedRow()) {

@@ -18,6 +18,7 @@
 #include "shell/Startup.h"
 #include "shell/qt/Dialogs.h"
 #include "shell/qt/MapEditorDialog.h"
+#include "shell/Translations.h"
 #include "shell/qt/MainWindow.h"
 #include "shell/qt/MapView.h"
 
@@ -28,8 +29,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     prepareLibraries();
+    installTranslations();  // the window in the language LANG names (the README's German and French shots)
     if (startUp()) return 1;
     QApplication app(argc, argv);
+    installTranslationsIntoApplication();
     if (std::string(argv[1]) == "--about" && argc >= 3) {
         AboutDialog about;
         about.show();
