@@ -5,6 +5,7 @@
 
 #include "generators/RunSteps.h"
 #include "map/Files.h"
+#include "map/Translate.h"
 #include "map/Random.h"
 
 namespace brambex {
@@ -195,12 +196,14 @@ void Fort::generate() {
             piecesDrawn += drawPiece(half.get(), rows[r][side], brick.get(), 100 + PIECE_W * side, rowY[r], side == 1, swap);
         }
     // One missing piece leaves a gap; with none, or no brick, the map would have no fort at all.
-    const std::string limit = " (missing, damaged or over the " + std::to_string(MAX_TILE_SIZE) + " x " +
-                              std::to_string(MAX_TILE_SIZE) + " pixel limit for fort pieces and bricks).";
-    if (piecesDrawn == 0) throw MissingArtwork{"No fort piece could be read in " + file("").string() + limit};
+    if (piecesDrawn == 0)
+        throw MissingArtwork{formatText(translate("Messages", "No fort piece could be read in %s (missing, damaged or over the %d x %d "
+                                                              "pixel limit for fort pieces and bricks).").c_str(),
+                                        file("").c_str(), MAX_TILE_SIZE, MAX_TILE_SIZE)};
     if (!brick)
-        throw MissingArtwork{"The fort's brick " + file("brick/" + std::to_string(brickNumber) + ".png").string() +
-                             " could not be read" + limit};
+        throw MissingArtwork{formatText(translate("Messages", "The fort's brick %s could not be read (missing, damaged or over the %d x "
+                                                              "%d pixel limit for fort pieces and bricks).").c_str(),
+                                        file("brick/" + std::to_string(brickNumber) + ".png").c_str(), MAX_TILE_SIZE, MAX_TILE_SIZE)};
     stopPoint();
 
     // The two halves: column 1919 - k shows column k; 875..1044 stay air. Both are written

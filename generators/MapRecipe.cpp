@@ -1,5 +1,7 @@
 #include "generators/MapRecipe.h"
 
+#include "map/Translate.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -27,44 +29,44 @@ struct Binding {
 constexpr auto bindings(std::type_identity<BnA::Settings>) {
     using S = BnA::Settings;
     return std::array<Binding<S>, 3>{{
-        {{'o', "objects", 0, 50, false}, &S::bnaObjects, &P::bnaObjects},
-        {{'s', "style", 0, 5, false}, &S::bnaStyle, &P::bnaStyle},
-        {{'a', "algorithm", 0, 1, true}, &S::bnaAlgorithm, &P::bnaAlgorithm},
+        {{'o', QT_TRANSLATE_NOOP("Recipe", "objects"), 0, 50, false}, &S::bnaObjects, &P::bnaObjects},
+        {{'s', QT_TRANSLATE_NOOP("Recipe", "style"), 0, 5, false}, &S::bnaStyle, &P::bnaStyle},
+        {{'a', QT_TRANSLATE_NOOP("Recipe", "algorithm"), 0, 1, true}, &S::bnaAlgorithm, &P::bnaAlgorithm},
     }};
 }
 constexpr auto bindings(std::type_identity<Cavern::Settings>) {
     using S = Cavern::Settings;
     return std::array<Binding<S>, 3>{{
-        {{'c', "complexity", 1, 1000, false}, &S::complexity, &P::complexity},
-        {{'n', "caves", 1, 20, false}, &S::numIslands, &P::numIslands},
-        {{'o', "objects", 0, 100, false}, &S::objects, &P::objects},
+        {{'c', QT_TRANSLATE_NOOP("Recipe", "complexity"), 1, 1000, false}, &S::complexity, &P::complexity},
+        {{'n', QT_TRANSLATE_NOOP("Recipe", "caves"), 1, 20, false}, &S::numIslands, &P::numIslands},
+        {{'o', QT_TRANSLATE_NOOP("Recipe", "objects"), 0, 100, false}, &S::objects, &P::objects},
     }};
 }
 constexpr auto bindings(std::type_identity<Fort::Settings>) {
     using S = Fort::Settings;
-    return std::array<Binding<S>, 1>{{{{'b', "brick", 0, 2, true}, &S::fortBrick, &P::fortBrick}}};
+    return std::array<Binding<S>, 1>{{{{'b', QT_TRANSLATE_NOOP("Recipe", "brick"), 0, 2, true}, &S::fortBrick, &P::fortBrick}}};
 }
 constexpr auto bindings(std::type_identity<Island::Settings>) {
     using S = Island::Settings;
     return std::array<Binding<S>, 3>{{
-        {{'c', "complexity", 10, 1000, false}, &S::complexity, &P::complexity},
-        {{'n', "islands", 1, 20, false}, &S::numIslands, &P::numIslands},
-        {{'o', "objects", 0, 100, false}, &S::objects, &P::objects},
+        {{'c', QT_TRANSLATE_NOOP("Recipe", "complexity"), 10, 1000, false}, &S::complexity, &P::complexity},
+        {{'n', QT_TRANSLATE_NOOP("Recipe", "islands"), 1, 20, false}, &S::numIslands, &P::numIslands},
+        {{'o', QT_TRANSLATE_NOOP("Recipe", "objects"), 0, 100, false}, &S::objects, &P::objects},
     }};
 }
 constexpr auto bindings(std::type_identity<Roper::Settings>) { return std::array<Binding<Roper::Settings>, 0>{}; }
 constexpr auto bindings(std::type_identity<RR::Settings>) {
     using S = RR::Settings;
     return std::array<Binding<S>, 2>{{
-        {{'p', "path size", 174, 522, false}, &S::pathSize, &P::pathSize},
-        {{'b', "no top soil", 0, 1, false}, &S::noTopSoil, &P::noTopSoil},
+        {{'p', QT_TRANSLATE_NOOP("Recipe", "path size"), 174, 522, false}, &S::pathSize, &P::pathSize},
+        {{'b', QT_TRANSLATE_NOOP("Recipe", "no top soil"), 0, 1, false}, &S::noTopSoil, &P::noTopSoil},
     }};
 }
 constexpr auto bindings(std::type_identity<Shopper::Settings>) {
     using S = Shopper::Settings;
     return std::array<Binding<S>, 2>{{
-        {{'o', "objects", 0, 100, false}, &S::objects, &P::objects},
-        {{'l', "layout", 0, 1, true}, &S::shopperLayout, &P::shopperLayout},
+        {{'o', QT_TRANSLATE_NOOP("Recipe", "objects"), 0, 100, false}, &S::objects, &P::objects},
+        {{'l', QT_TRANSLATE_NOOP("Recipe", "layout"), 0, 1, true}, &S::shopperLayout, &P::shopperLayout},
     }};
 }
 constexpr auto bindings(std::type_identity<SuperSheepRace::Settings>) {
@@ -72,22 +74,22 @@ constexpr auto bindings(std::type_identity<SuperSheepRace::Settings>) {
     // The course's way points grow with complexity times area; past what the window offers a
     // large map takes minutes, so no recipe asks for more.
     return std::array<Binding<S>, 3>{{
-        {{'p', "path size", 50, 200, false}, &S::pathSize, &P::pathSize},
-        {{'c', "complexity", 10, MAX_RACE_COMPLEXITY, false}, &S::complexity, &P::complexity},
-        {{'m', "smoothing", 0, 2, false}, &S::smoothing, &P::smoothing},
+        {{'p', QT_TRANSLATE_NOOP("Recipe", "path size"), 50, 200, false}, &S::pathSize, &P::pathSize},
+        {{'c', QT_TRANSLATE_NOOP("Recipe", "complexity"), 10, MAX_RACE_COMPLEXITY, false}, &S::complexity, &P::complexity},
+        {{'m', QT_TRANSLATE_NOOP("Recipe", "smoothing"), 0, 2, false}, &S::smoothing, &P::smoothing},
     }};
 }
 constexpr auto bindings(std::type_identity<SuperSheeper::Settings>) {
     using S = SuperSheeper::Settings;
     return std::array<Binding<S>, 3>{{
-        {{'p', "path size", 174, 522, false}, &S::pathSize, &P::pathSize},
-        {{'d', "padding", 0, 5, false}, &S::padding, &P::padding},
-        {{'o', "objects", 0, 100, false}, &S::objects, &P::objects},
+        {{'p', QT_TRANSLATE_NOOP("Recipe", "path size"), 174, 522, false}, &S::pathSize, &P::pathSize},
+        {{'d', QT_TRANSLATE_NOOP("Recipe", "padding"), 0, 5, false}, &S::padding, &P::padding},
+        {{'o', QT_TRANSLATE_NOOP("Recipe", "objects"), 0, 100, false}, &S::objects, &P::objects},
     }};
 }
 constexpr auto bindings(std::type_identity<WforW::Settings>) {
     using S = WforW::Settings;
-    return std::array<Binding<S>, 1>{{{{'p', "pads", 20, 60, false}, &S::pads, &P::pads}}};
+    return std::array<Binding<S>, 1>{{{{'p', QT_TRANSLATE_NOOP("Recipe", "pads"), 20, 60, false}, &S::pads, &P::pads}}};
 }
 
 template <class S>
@@ -334,17 +336,18 @@ std::string_view trimmed(std::string_view text) {
 std::string checkedPayload(std::string_view text, std::string_view& payload) {
     const std::string shown = text.size() > 60 ? std::string(text.substr(0, 57)) + "..." : std::string(text);
     if (text.size() < 3 || text.substr(0, 2) != "BX" || text.find('-') == std::string_view::npos)
-        return "\"" + shown + "\" is not a map code (a map code starts with " + std::string(MAP_CODE_FORMAT) + "-).";
+        return formatText(translate("Recipe", "\"%s\" is not a map code (a map code starts with %s-).").c_str(), shown.c_str(),
+                          std::string(MAP_CODE_FORMAT).c_str());
     if (text.substr(0, text.find('-')) != MAP_CODE_FORMAT)
-        return "This map code is of format " + std::string(text.substr(0, text.find('-'))) +
-               ", which this version cannot read (it reads " + std::string(MAP_CODE_FORMAT) + ").";
+        return formatText(translate("Recipe", "This map code is of format %s, which this version cannot read (it reads %s).").c_str(),
+                          std::string(text.substr(0, text.find('-'))).c_str(), std::string(MAP_CODE_FORMAT).c_str());
     for (char c : text)
         if (CODE_CHARACTERS.find(c) == std::string_view::npos)
-            return "The map code has a character no map code has (\"" + std::string(1, c) + "\"): check it for a typing error.";
+            return formatText(translate("Recipe", "The map code has a character no map code has (\"%c\"): check it for a typing error.").c_str(), c);
     const std::size_t last = text.rfind('-');
     payload = text.substr(0, last);
     if (text.substr(last + 1) != checkOf(payload))
-        return "The map code has a typing error: its last four characters do not match the rest.";
+        return translate("Recipe", "The map code has a typing error: its last four characters do not match the rest.");
     return {};
 }
 
@@ -356,18 +359,20 @@ std::string readHead(CodeReader& in, MapRecipe& r, const TypeRow*& row) {
     const std::string_view name = typeAndEpoch.substr(0, dot);
     for (const TypeRow& t : typeTable())
         if (t.info().commandName == name) row = &t;
-    if (!row) return "The map code is for a map type this version does not know (\"" + std::string(name) + "\").";
+    if (!row)
+        return formatText(translate("Recipe", "The map code is for a map type this version does not know (\"%s\").").c_str(),
+                          std::string(name).c_str());
     unsigned long long epoch = 0, seed = 0, number = 0;
     if (dot == std::string_view::npos || !parseNumber(typeAndEpoch.substr(dot + 1), 1000000, epoch))
-        return "The map code has no recipe epoch after its type.";
-    if (!parseNumber(in.next(), 0xFFFFFFFFull, seed)) return "The map code's seed is not a number from 0 to 4294967295.";
+        return translate("Recipe", "The map code has no recipe epoch after its type.");
+    if (!parseNumber(in.next(), 0xFFFFFFFFull, seed)) return translate("Recipe", "The map code's seed is not a number from 0 to 4294967295.");
     r.type = row->type;
     r.epoch = static_cast<int>(epoch);
     r.seed = static_cast<std::uint32_t>(seed);
     r.settings = defaultSettings(r.type);
     const std::string_view theme = in.next();
     if (theme.empty() || (theme[0] != 't' && theme[0] != 'r') || !parseNumber(theme.substr(1), MAX_THEME, number))
-        return "The map code's theme is not \"t\" or \"r\" with a number.";
+        return translate("Recipe", "The map code's theme is not \"t\" or \"r\" with a number.");
     r.theme.manual = theme[0] == 't';
     (r.theme.manual ? r.theme.theme : r.theme.count) = static_cast<int>(number);
     return {};
@@ -381,11 +386,11 @@ std::string readValues(CodeReader& in, MapRecipe& r, const TypeRow& row) {
         const std::size_t x = size.find('x');
         unsigned long long w = 0, h = 0;
         if (x == std::string_view::npos || !parseNumber(size.substr(0, x), 1000000, w) || !parseNumber(size.substr(x + 1), 1000000, h))
-            return "The map code has no size (width x height) where it should.";
+            return translate("Recipe", "The map code has no size (width x height) where it should.");
         const SizeRange range = sizeRange(r.type);
         if (static_cast<int>(w) < range.minWidth || static_cast<int>(w) > range.maxWidth ||
             static_cast<int>(h) < range.minHeight || static_cast<int>(h) > range.maxHeight)
-            return formatText("The map code's size %llu x %llu is outside what %s maps take (%d to %d wide, %d to %d high).", w, h,
+            return formatText(translate("Recipe", "The map code's size %llu x %llu is outside what %s maps take (%d to %d wide, %d to %d high).").c_str(), w, h,
                               std::string(row.info().listText).c_str(), range.minWidth, range.maxWidth, range.minHeight,
                               range.maxHeight);
         r.width = static_cast<int>(w);
@@ -396,22 +401,25 @@ std::string readValues(CodeReader& in, MapRecipe& r, const TypeRow& row) {
         if (!r.theme.manual && fields[i].manualOnly) continue;
         const std::string_view part = in.next();
         if (part.empty() || part[0] != fields[i].letter || !parseNumber(part.substr(1), 1000000, number))
-            return "The map code has no " + std::string(fields[i].name) + " (\"" + std::string(1, fields[i].letter) +
-                   "\" and a number) where it should.";
+            return formatText(translate("Recipe", "The map code has no %s (\"%c\" and a number) where it should.").c_str(),
+                              translated("Recipe", std::string(fields[i].name).c_str()).c_str(), fields[i].letter);
         if (static_cast<int>(number) < fields[i].min || static_cast<int>(number) > fields[i].max)
-            return formatText("The map code's %s (%llu) is outside %d to %d.", std::string(fields[i].name).c_str(), number,
+            return formatText(translate("Recipe", "The map code's %s (%llu) is outside %d to %d.").c_str(),
+                              translated("Recipe", std::string(fields[i].name).c_str()).c_str(), number,
                               fields[i].min, fields[i].max);
         setFieldValue(r, i, static_cast<int>(number));
     }
     const std::string_view water = in.next();
     if (water.empty() || water[0] != 'w' || !parseNumber(water.substr(1), 4, number))
-        return "The map code has no water colour (\"w\" and 0 to 4) where it should.";
+        return translate("Recipe", "The map code has no water colour (\"w\" and 0 to 4) where it should.");
     r.waterColour = static_cast<int>(number);
     r.mirror = in.nextIs("mi");
     if (r.mirror && !typeRow(r.type).mirrorable)
-        return std::string(row.info().listText) + " maps cannot be mirrored, and the map code says this one is.";
+        return formatText(translate("Recipe", "%s maps cannot be mirrored, and the map code says this one is.").c_str(),
+                          std::string(row.info().listText).c_str());
     r.fullColour = in.nextIs("fc");
-    if (!in.done()) return "The map code has more parts than a " + std::string(row.info().listText) + " map has.";
+    if (!in.done())
+        return formatText(translate("Recipe", "The map code has more parts than a %s map has.").c_str(), std::string(row.info().listText).c_str());
     return {};
 }
 
@@ -435,14 +443,14 @@ ParsedCode parseMapCode(std::string_view text) {
     if (!out.error.empty()) return out;
     // One map, one code: a code written in another form than the program writes is refused.
     if (payloadOf(canonical(r)) != payload) {
-        out.error = "The map code is not written as this version writes codes.";
+        out.error = translate("Recipe", "The map code is not written as this version writes codes.");
         return out;
     }
     if (r.epoch != row->epoch) {
         out.todaysRecipe = r;
         out.todaysRecipe->epoch = row->epoch;
-        out.error = formatText("This map code is for %s maps of recipe epoch %d; this version makes epoch %d, which would be a "
-                               "different map.",
+        out.error = formatText(translate("Recipe", "This map code is for %s maps of recipe epoch %d; this version makes epoch %d, "
+                                               "which would be a different map.").c_str(),
                                std::string(row->info().listText).c_str(), r.epoch, row->epoch);
         return out;
     }

@@ -1,4 +1,6 @@
 #include "generators/SuperSheepRace.h"
+#include "map/Files.h"
+#include "map/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -239,8 +241,8 @@ void SuperSheepRace::carve(int p) {
     ImagePtr loaded = loadTileArt(brushFile);
     // Without its brush no course is carved: the map would be solid rock.
     if (!loaded)
-        throw MissingArtwork{"The course brush " + brushFile.string() + " is missing, damaged or larger than " +
-                             std::to_string(MAX_TILE_SIZE) + " pixels."};
+        throw MissingArtwork{formatText(translate("Messages", "The course brush %s is missing, damaged or larger than %d pixels.").c_str(),
+                                        brushFile.c_str(), MAX_TILE_SIZE)};
     if (p <= 0) return;
     ImagePtr brush = tryCreateTrueColour(p, p);
     if (!brush) return;

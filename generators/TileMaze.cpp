@@ -1,4 +1,6 @@
 #include "generators/TileMaze.h"
+#include "map/Files.h"
+#include "map/Translate.h"
 
 #include <array>
 #include <string>
@@ -118,8 +120,9 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
     // A missing or refused tile leaves its cell as it was; without any the map would be no maze
     // at all (the start tiles alone draw none).
     if (!anyMainTile)
-        throw MissingArtwork{"No maze tile could be read in " + tiles.string() + " (the files are missing, damaged or over the " +
-                             std::to_string(MAX_TILE_SIZE) + " x " + std::to_string(MAX_TILE_SIZE) + " pixel limit for tiles)."};
+        throw MissingArtwork{formatText(translate("Messages", "No maze tile could be read in %s (the files are missing, damaged or over "
+                                                              "the %d x %d pixel limit for tiles).").c_str(),
+                                        tiles.c_str(), MAX_TILE_SIZE, MAX_TILE_SIZE)};
 }
 
 void buildTileMaze(gdImagePtr image, int cellWidth, int cellHeight, const std::filesystem::path& folder) {

@@ -1,4 +1,5 @@
 #include "generators/WforW.h"
+#include "map/Translate.h"
 
 #include <algorithm>
 #include <array>
@@ -284,15 +285,15 @@ void WforW::generate() {
     const Artwork art = countAndLoadArtwork();
     const bool anyTile = std::any_of(art.tiles.begin(), art.tiles.end(), [](const ImagePtr& t) { return t != nullptr; });
     if (!anyTile)
-        throw MissingArtwork{"No building tile could be read in " + file("tiles").string() +
-                             " (the files are missing, damaged or larger than " + std::to_string(MAX_TILE_SIZE) +
-                             " pixels)."};
+        throw MissingArtwork{formatText(translate("Messages", "No building tile could be read in %s (the files are missing, damaged or "
+                                                              "larger than %d pixels).").c_str(),
+                                        file("tiles").c_str(), MAX_TILE_SIZE)};
     setNumber = nodeSets > 0 ? rand() % nodeSets : 0;  // drawn before any placement
     ImagePtr work = createTrueColour(MAP_W, MAP_H);
     placeTiles(art, work.get());
     if (placed.empty())
-        throw MissingArtwork{"No building tile in " + file("tiles").string() + " fits a " + std::to_string(MAP_W) + " x " +
-                             std::to_string(MAP_H) + " map."};
+        throw MissingArtwork{formatText(translate("Messages", "No building tile in %s fits a %d x %d map.").c_str(), file("tiles").c_str(),
+                                        MAP_W, MAP_H)};
     stopPoint();
     copyWithoutMarkers(work.get());
     work.reset();

@@ -1,4 +1,5 @@
 #include "map/ArtworkCache.h"
+#include "map/Translate.h"
 
 #include <algorithm>
 
@@ -72,7 +73,7 @@ void noteIfRefusedForSize(const std::filesystem::path& path, int maxWidth, int m
     if (!refusedNotes) return;
     const std::optional<PngLayout> layout = scanPngFile(path);
     if (!layout || (layout->width <= maxWidth && layout->height <= maxHeight)) return;
-    const std::string note = formatText("%s is %d x %d, over the %d x %d limit for this artwork: left out.", path.c_str(),
+    const std::string note = formatText(translate("Messages", "%s is %d x %d, over the %d x %d limit for this artwork: left out.").c_str(), path.c_str(),
                                         layout->width, layout->height, maxWidth, maxHeight);
     if (std::find(refusedNotes->begin(), refusedNotes->end(), note) == refusedNotes->end()) refusedNotes->push_back(note);
 }

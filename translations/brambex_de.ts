@@ -495,6 +495,34 @@ Einige Kartentypen brauchen das Themenpaket; siehe den Abschnitt „Theme folder
         <source>Neither HOME nor XDG_CONFIG_HOME and XDG_CACHE_HOME are set, so there is no folder of yours for the map, its previews and the settings.</source>
         <translation>Weder HOME noch XDG_CONFIG_HOME und XDG_CACHE_HOME sind gesetzt, daher gibt es keinen eigenen Ordner für die Karte, ihre Vorschauen und die Einstellungen.</translation>
     </message>
+    <message>
+        <source>No fort piece could be read in %s (missing, damaged or over the %d x %d pixel limit for fort pieces and bricks).</source>
+        <translation>In %s konnte kein Burgteil gelesen werden (fehlend, beschädigt oder über der Grenze von %d × %d Pixeln für Burgteile und Steine).</translation>
+    </message>
+    <message>
+        <source>The fort&apos;s brick %s could not be read (missing, damaged or over the %d x %d pixel limit for fort pieces and bricks).</source>
+        <translation>Der Burgstein %s konnte nicht gelesen werden (fehlend, beschädigt oder über der Grenze von %d × %d Pixeln für Burgteile und Steine).</translation>
+    </message>
+    <message>
+        <source>The course brush %s is missing, damaged or larger than %d pixels.</source>
+        <translation>Der Streckenpinsel %s fehlt, ist beschädigt oder größer als %d Pixel.</translation>
+    </message>
+    <message>
+        <source>No maze tile could be read in %s (the files are missing, damaged or over the %d x %d pixel limit for tiles).</source>
+        <translation>In %s konnte keine Labyrinthkachel gelesen werden (die Dateien fehlen, sind beschädigt oder über der Grenze von %d × %d Pixeln für Kacheln).</translation>
+    </message>
+    <message>
+        <source>No building tile could be read in %s (the files are missing, damaged or larger than %d pixels).</source>
+        <translation>In %s konnte keine Gebäudekachel gelesen werden (die Dateien fehlen, sind beschädigt oder größer als %d Pixel).</translation>
+    </message>
+    <message>
+        <source>No building tile in %s fits a %d x %d map.</source>
+        <translation>Keine Gebäudekachel in %s passt in eine Karte von %d × %d.</translation>
+    </message>
+    <message>
+        <source>%s is %d x %d, over the %d x %d limit for this artwork: left out.</source>
+        <translation>%s ist %d × %d, über der Grenze von %d × %d für dieses Bild: weggelassen.</translation>
+    </message>
 </context>
 <context>
     <name>Playability</name>
@@ -609,6 +637,129 @@ Einige Kartentypen brauchen das Themenpaket; siehe den Abschnitt „Theme folder
     <message>
         <source>, a course at least %d px wide all the way</source>
         <translation>, eine Strecke, die überall mindestens %d px breit ist</translation>
+    </message>
+</context>
+<context>
+    <name>Recipe</name>
+    <message>
+        <source>objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>algorithm</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <source>complexity</source>
+        <translation>Komplexität</translation>
+    </message>
+    <message>
+        <source>caves</source>
+        <translation>Höhlen</translation>
+    </message>
+    <message>
+        <source>brick</source>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>islands</source>
+        <translation>Inseln</translation>
+    </message>
+    <message>
+        <source>path size</source>
+        <translation>Wegbreite</translation>
+    </message>
+    <message>
+        <source>no top soil</source>
+        <translation>ohne Deckschicht</translation>
+    </message>
+    <message>
+        <source>layout</source>
+        <translation>Aufbau</translation>
+    </message>
+    <message>
+        <source>smoothing</source>
+        <translation>Glättung</translation>
+    </message>
+    <message>
+        <source>padding</source>
+        <translation>Auffüllung</translation>
+    </message>
+    <message>
+        <source>pads</source>
+        <translation>Waffenplätze</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a map code (a map code starts with %s-).</source>
+        <translation>„%s“ ist kein Kartencode (ein Kartencode beginnt mit %s-).</translation>
+    </message>
+    <message>
+        <source>This map code is of format %s, which this version cannot read (it reads %s).</source>
+        <translation>Dieser Kartencode hat das Format %s, das diese Version nicht lesen kann (sie liest %s).</translation>
+    </message>
+    <message>
+        <source>The map code has a character no map code has (&quot;%c&quot;): check it for a typing error.</source>
+        <translation>Der Kartencode enthält ein Zeichen, das kein Kartencode hat („%c“): Prüfe ihn auf einen Tippfehler.</translation>
+    </message>
+    <message>
+        <source>The map code has a typing error: its last four characters do not match the rest.</source>
+        <translation>Der Kartencode hat einen Tippfehler: Seine letzten vier Zeichen passen nicht zum Rest.</translation>
+    </message>
+    <message>
+        <source>The map code is for a map type this version does not know (&quot;%s&quot;).</source>
+        <translation>Der Kartencode ist für einen Kartentyp, den diese Version nicht kennt („%s“).</translation>
+    </message>
+    <message>
+        <source>The map code has no recipe epoch after its type.</source>
+        <translation>Der Kartencode hat nach seinem Typ keine Rezept-Epoche.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s seed is not a number from 0 to 4294967295.</source>
+        <translation>Der Seed des Kartencodes ist keine Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s theme is not &quot;t&quot; or &quot;r&quot; with a number.</source>
+        <translation>Das Thema des Kartencodes ist nicht „t“ oder „r“ mit einer Zahl.</translation>
+    </message>
+    <message>
+        <source>The map code has no size (width x height) where it should.</source>
+        <translation>Der Kartencode hat keine Größe (Breite x Höhe), wo sie stehen sollte.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s size %llu x %llu is outside what %s maps take (%d to %d wide, %d to %d high).</source>
+        <translation>Die Größe %llu × %llu des Kartencodes liegt außerhalb dessen, was %s-Karten annehmen (%d bis %d breit, %d bis %d hoch).</translation>
+    </message>
+    <message>
+        <source>The map code has no %s (&quot;%c&quot; and a number) where it should.</source>
+        <translation>Der Kartencode hat kein Feld %s („%c“ und eine Zahl), wo es stehen sollte.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s %s (%llu) is outside %d to %d.</source>
+        <translation>Der Wert %s (%llu) des Kartencodes liegt außerhalb von %d bis %d.</translation>
+    </message>
+    <message>
+        <source>The map code has no water colour (&quot;w&quot; and 0 to 4) where it should.</source>
+        <translation>Der Kartencode hat keine Wasserfarbe („w“ und 0 bis 4), wo sie stehen sollte.</translation>
+    </message>
+    <message>
+        <source>%s maps cannot be mirrored, and the map code says this one is.</source>
+        <translation>%s-Karten können nicht gespiegelt werden, und der Kartencode sagt, diese sei es.</translation>
+    </message>
+    <message>
+        <source>The map code has more parts than a %s map has.</source>
+        <translation>Der Kartencode hat mehr Teile, als eine %s-Karte hat.</translation>
+    </message>
+    <message>
+        <source>The map code is not written as this version writes codes.</source>
+        <translation>Der Kartencode ist nicht so geschrieben, wie diese Version Codes schreibt.</translation>
+    </message>
+    <message>
+        <source>This map code is for %s maps of recipe epoch %d; this version makes epoch %d, which would be a different map.</source>
+        <translation>Dieser Kartencode ist für %s-Karten der Rezept-Epoche %d; diese Version erzeugt Epoche %d, was eine andere Karte wäre.</translation>
     </message>
 </context>
 <context>

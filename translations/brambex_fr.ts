@@ -495,6 +495,34 @@ Certains types de carte ont besoin du pack de thèmes : voir la section « Theme
         <source>Neither HOME nor XDG_CONFIG_HOME and XDG_CACHE_HOME are set, so there is no folder of yours for the map, its previews and the settings.</source>
         <translation>Ni HOME ni XDG_CONFIG_HOME et XDG_CACHE_HOME ne sont définis : il n&apos;y a pas de dossier à vous pour la carte, ses aperçus et les réglages.</translation>
     </message>
+    <message>
+        <source>No fort piece could be read in %s (missing, damaged or over the %d x %d pixel limit for fort pieces and bricks).</source>
+        <translation>Aucune pièce de fort n&apos;a pu être lue dans %s (manquante, abîmée ou au-delà de la limite de %d × %d pixels des pièces et briques).</translation>
+    </message>
+    <message>
+        <source>The fort&apos;s brick %s could not be read (missing, damaged or over the %d x %d pixel limit for fort pieces and bricks).</source>
+        <translation>La brique du fort %s n&apos;a pas pu être lue (manquante, abîmée ou au-delà de la limite de %d × %d pixels des pièces et briques).</translation>
+    </message>
+    <message>
+        <source>The course brush %s is missing, damaged or larger than %d pixels.</source>
+        <translation>Le pinceau du parcours %s manque, est abîmé ou dépasse %d pixels.</translation>
+    </message>
+    <message>
+        <source>No maze tile could be read in %s (the files are missing, damaged or over the %d x %d pixel limit for tiles).</source>
+        <translation>Aucune tuile de labyrinthe n&apos;a pu être lue dans %s (fichiers manquants, abîmés ou au-delà de la limite de %d × %d pixels des tuiles).</translation>
+    </message>
+    <message>
+        <source>No building tile could be read in %s (the files are missing, damaged or larger than %d pixels).</source>
+        <translation>Aucune tuile de bâtiment n&apos;a pu être lue dans %s (fichiers manquants, abîmés ou de plus de %d pixels).</translation>
+    </message>
+    <message>
+        <source>No building tile in %s fits a %d x %d map.</source>
+        <translation>Aucune tuile de bâtiment de %s ne tient dans une carte de %d × %d.</translation>
+    </message>
+    <message>
+        <source>%s is %d x %d, over the %d x %d limit for this artwork: left out.</source>
+        <translation>%s fait %d × %d, au-delà de la limite de %d × %d pour cette image : laissée de côté.</translation>
+    </message>
 </context>
 <context>
     <name>Playability</name>
@@ -609,6 +637,129 @@ Certains types de carte ont besoin du pack de thèmes : voir la section « Theme
     <message>
         <source>, a course at least %d px wide all the way</source>
         <translation>, un parcours d&apos;au moins %d px de large tout du long</translation>
+    </message>
+</context>
+<context>
+    <name>Recipe</name>
+    <message>
+        <source>objects</source>
+        <translation>objets</translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>style</translation>
+    </message>
+    <message>
+        <source>algorithm</source>
+        <translation>algorithme</translation>
+    </message>
+    <message>
+        <source>complexity</source>
+        <translation>complexité</translation>
+    </message>
+    <message>
+        <source>caves</source>
+        <translation>grottes</translation>
+    </message>
+    <message>
+        <source>brick</source>
+        <translation>brique</translation>
+    </message>
+    <message>
+        <source>islands</source>
+        <translation>îles</translation>
+    </message>
+    <message>
+        <source>path size</source>
+        <translation>largeur des passages</translation>
+    </message>
+    <message>
+        <source>no top soil</source>
+        <translation>sans couche d&apos;herbe</translation>
+    </message>
+    <message>
+        <source>layout</source>
+        <translation>disposition</translation>
+    </message>
+    <message>
+        <source>smoothing</source>
+        <translation>lissage</translation>
+    </message>
+    <message>
+        <source>padding</source>
+        <translation>remplissage</translation>
+    </message>
+    <message>
+        <source>pads</source>
+        <translation>emplacements d&apos;armes</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a map code (a map code starts with %s-).</source>
+        <translation>« %s » n&apos;est pas un code de carte (un code de carte commence par %s-).</translation>
+    </message>
+    <message>
+        <source>This map code is of format %s, which this version cannot read (it reads %s).</source>
+        <translation>Ce code de carte est au format %s, que cette version ne sait pas lire (elle lit %s).</translation>
+    </message>
+    <message>
+        <source>The map code has a character no map code has (&quot;%c&quot;): check it for a typing error.</source>
+        <translation>Le code de carte contient un caractère qu&apos;aucun code n&apos;a (« %c ») : cherchez une faute de frappe.</translation>
+    </message>
+    <message>
+        <source>The map code has a typing error: its last four characters do not match the rest.</source>
+        <translation>Le code de carte a une faute de frappe : ses quatre derniers caractères ne correspondent pas au reste.</translation>
+    </message>
+    <message>
+        <source>The map code is for a map type this version does not know (&quot;%s&quot;).</source>
+        <translation>Le code de carte est celui d&apos;un type de carte que cette version ne connaît pas (« %s »).</translation>
+    </message>
+    <message>
+        <source>The map code has no recipe epoch after its type.</source>
+        <translation>Le code de carte n&apos;a pas d&apos;époque de recette après son type.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s seed is not a number from 0 to 4294967295.</source>
+        <translation>La graine du code de carte n&apos;est pas un nombre de 0 à 4294967295.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s theme is not &quot;t&quot; or &quot;r&quot; with a number.</source>
+        <translation>Le thème du code de carte n&apos;est pas « t » ou « r » suivi d&apos;un nombre.</translation>
+    </message>
+    <message>
+        <source>The map code has no size (width x height) where it should.</source>
+        <translation>Le code de carte n&apos;a pas de taille (largeur x hauteur) là où il le faut.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s size %llu x %llu is outside what %s maps take (%d to %d wide, %d to %d high).</source>
+        <translation>La taille %llu × %llu du code de carte sort de ce que prennent les cartes %s (%d à %d de large, %d à %d de haut).</translation>
+    </message>
+    <message>
+        <source>The map code has no %s (&quot;%c&quot; and a number) where it should.</source>
+        <translation>Le code de carte n&apos;a pas de %s (« %c » suivi d&apos;un nombre) là où il le faut.</translation>
+    </message>
+    <message>
+        <source>The map code&apos;s %s (%llu) is outside %d to %d.</source>
+        <translation>La valeur %s (%llu) du code de carte sort de %d à %d.</translation>
+    </message>
+    <message>
+        <source>The map code has no water colour (&quot;w&quot; and 0 to 4) where it should.</source>
+        <translation>Le code de carte n&apos;a pas de couleur d&apos;eau (« w » et 0 à 4) là où il le faut.</translation>
+    </message>
+    <message>
+        <source>%s maps cannot be mirrored, and the map code says this one is.</source>
+        <translation>Les cartes %s ne peuvent pas être reflétées, et le code de carte dit que celle-ci l&apos;est.</translation>
+    </message>
+    <message>
+        <source>The map code has more parts than a %s map has.</source>
+        <translation>Le code de carte a plus de parties qu&apos;une carte %s.</translation>
+    </message>
+    <message>
+        <source>The map code is not written as this version writes codes.</source>
+        <translation>Le code de carte n&apos;est pas écrit comme cette version écrit les codes.</translation>
+    </message>
+    <message>
+        <source>This map code is for %s maps of recipe epoch %d; this version makes epoch %d, which would be a different map.</source>
+        <translation>Ce code de carte est pour les cartes %s de l&apos;époque de recette %d ; cette version fait l&apos;époque %d, ce qui serait une autre carte.</translation>
     </message>
 </context>
 <context>
