@@ -9,6 +9,7 @@
 
 #include "generators/RunSteps.h"
 #include "map/Files.h"
+#include "map/Playability.h"
 #include "map/Random.h"
 
 // The geometry (ours; the rules leave it open):
@@ -274,6 +275,33 @@ void WforW::drawNodesAndPads(const Artwork& art) {
     }
 }
 
+void WforW::openRoofAtSeam() {
+    // A building mirrored about its middle can close a space across its middle on both sides at
+    // once (the two halves' walls meet there). While the map has a room a character is shut in, or
+    // pads no one reaches, the next slab down the seam gets a hatch: only air is made, only thin
+    // slabs are cut (never the ground), and the map is measured after each cut.
+    constexpr int HATCH = 24, SLAB = 30;
+    gdImagePtr im = image.get();
+    const int x0 = MAP_W / 2 - HATCH / 2, x1 = MAP_W / 2 + HATCH / 2;
+    auto landInRow = [&](int y) {
+        for (int x = x0; x < x1; ++x)
+            if ((im->tpixels[y][x] & 0xFFFFFF) != 0) return true;
+        return false;
+    };
+    int y = 0;
+    while (true) {
+        const Playability p = measurePlayability(im, CourseKind::None, weaponPads);
+        if (p.sealedRooms == 0 && p.reachablePads == p.pads) return;
+        while (y < MAP_H && !landInRow(y)) ++y;
+        int bottom = y;
+        while (bottom < MAP_H && landInRow(bottom)) ++bottom;
+        if (y >= MAP_H || bottom >= MAP_H) return;  // the ground stays
+        if (bottom - y <= SLAB)
+            for (int row = y; row < bottom; ++row) std::fill(im->tpixels[row] + x0, im->tpixels[row] + x1, 0);
+        y = bottom;
+    }
+}
+
 void WforW::generate() {
     prepareObjects();
     image = tryCreateTrueColour(MAP_W, MAP_H);
@@ -300,6 +328,7 @@ void WforW::generate() {
     stampBlocks();
     drawNodesAndPads(art);
     mirrorIfChosen(*this);
+    if (mirror) openRoofAtSeam();
     setReservedPixels(*this);
     finishRun(*this);
 }

@@ -53,6 +53,8 @@ private:
     void copyWithoutMarkers(gdImagePtr work);
     void stampBlocks();
     void drawNodesAndPads(const Artwork& art);
+    // With Mirror: a hatch through the roof slab at the seam, so the middle is never shut.
+    void openRoofAtSeam();
 };
 
 }  // namespace brambex

@@ -46,6 +46,28 @@ namespace brambex {
 
 namespace fs = std::filesystem;
 
+// The command line's own starting values, before a type's preset and settings file.
+GenerationParameters presetParameters() {
+    GenerationParameters p;
+    p.width = 1920;
+    p.height = 696;
+    p.keepSeed = false;
+    p.fortGrass = false;
+    p.fortBrick = 0;
+    p.manualMode = false;
+    p.bnaObjects = 25;
+    p.pads = 20;
+    p.padding = 1;
+    p.complexity = 20;
+    p.bnaStyle = 0;
+    p.themeChoice = 0;
+    p.pathSize = 232;
+    p.bnaAlgorithm = 0;
+    p.shopperLayout = 0;
+    p.objects = 75;
+    return p;
+}
+
 namespace {
 
 // SIGINT (Ctrl+C) and SIGTERM, from the moment the command line starts to its end: the handler
@@ -124,27 +146,6 @@ bool optionValue(int argc, char** argv, int& i, const std::string& name, std::st
 // The option `arg` names ("--seed=3" names "--seed").
 std::string optionName(const std::string& arg) { return arg.substr(0, arg.find('=')); }
 
-// The command line's own starting values, before a type's preset and settings file.
-GenerationParameters presetParameters() {
-    GenerationParameters p;
-    p.width = 1920;
-    p.height = 696;
-    p.keepSeed = false;
-    p.fortGrass = false;
-    p.fortBrick = 0;
-    p.manualMode = false;
-    p.bnaObjects = 25;
-    p.pads = 20;
-    p.padding = 1;
-    p.complexity = 20;
-    p.bnaStyle = 0;
-    p.themeChoice = 0;
-    p.pathSize = 232;
-    p.bnaAlgorithm = 0;
-    p.shopperLayout = 0;
-    p.objects = 75;
-    return p;
-}
 
 void applyOptions(const Options& options, GenerationParameters& p) {
     if (options.mirror) p.mirror = 1;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "map/ProcessState.h"
+
 namespace brambex {
 
 // Exit code of a map that was made but is not kept: it misses its type's playability thresholds.
@@ -26,6 +28,9 @@ struct Options {
     // Maps that fail a rule are not kept (--playable, --teams with --count).
     bool filters() const { return playable || teams > 0; }
 };
+
+// The command line's own starting values, before a type's preset and settings file.
+GenerationParameters presetParameters();
 
 // What the program was asked to do. Every option may be written "--opt VALUE" or "--opt=VALUE".
 struct Invocation {

@@ -9,6 +9,7 @@
 #include "generators/TypeTable.h"
 #include "map/GdImage.h"
 #include "map/Playability.h"
+#include "shell/CommandLine.h"
 #include "shell/Translations.h"
 #include "tests/MadeFromParameters.h"
 #include "tests/TestSupport.h"
@@ -108,6 +109,26 @@ TEST_F(MirrorTest, MirroredMapsAreEvenForTwoTeams) {
                                                   [&](const PadSpot& o) { return o.x == im->sx - pad.x - PAD_SIZE && o.y == pad.y; });
                 EXPECT_TRUE(mirrored) << row.className << ": a pad at " << pad.x << " has no twin";
             }
+        }
+    }
+}
+
+// At the command line's defaults, seeds 1000 to 1019: every mirrored map of every type that
+// allows it is even for two teams and still meets its type's thresholds.
+TEST_F(MirrorTest, MirroredMapsAtTheDefaultsStayPlayable) {
+    for (const TypeRow& row : typeTable()) {
+        if (!row.mirrorable) continue;
+        for (std::uint32_t seed = 1000; seed < 1020; ++seed) {
+            GenerationParameters p = presetParameters();
+            row.commandLinePreset(p, seed);
+            row.commandLineOverride(p);
+            p.mirror = 1;
+            const RunResult made = runMap(test::requestFrom(row.type, p, seed));
+            ASSERT_TRUE(made.map && made.map->playability) << row.className << " " << seed;
+            const Playability& figures = *made.map->playability;
+            EXPECT_DOUBLE_EQ(teamBalance(figures, 2), 1.0) << row.className << " " << seed;
+            EXPECT_TRUE(playabilityMisses(figures, row.playability).empty())
+                << row.className << " seed " << seed << ": " << playabilitySummary(figures);
         }
     }
 }
