@@ -44,7 +44,8 @@ RunResult runMap(const RunRequest& request) {
         map->mirror = recipe.mirror;
         map->folders = request.folders;
         map->stop = request.stop;
-        map->previewsInRun = request.previews;
+        // With the view's pyramid the previews come after it (the large one may be its half level).
+        map->previewsInRun = request.previews && !request.pyramid;
 
         srand(recipe.seed);
         for (int k = 0; k < row.discardedDraws; ++k) rand();
@@ -60,6 +61,7 @@ RunResult runMap(const RunRequest& request) {
         result.map = std::make_unique<Map>(std::move(static_cast<Map&>(*map)));
         result.map->code = mapCode(recipe);
         if (request.pyramid) result.map->pyramid = pyramidOf(result.map->image.get());
+        if (request.pyramid && request.previews) makePreviews(*result.map);
         if (request.encodePreviews) encodePreviewFiles(result, request.previewsEmptyAsWhite);
     } catch (const MissingArtwork& missing) {
         result.failure = missing.text;

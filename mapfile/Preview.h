@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "map/GdImage.h"
+#include "map/Pyramid.h"
 #include "map/UserError.h"
 
 namespace brambex {
@@ -20,8 +21,10 @@ PreviewGeometry previewGeometry(int canvasWidth, int canvasHeight, int mapWidth,
 
 // The preview canvas: (45,45,45) with the map resampled into it; with `emptyAsWhite` the empty
 // (black) pixels show white. None when it cannot be made.
+// With `half` (the map's pyramid level of half its size), a preview at exactly that scale is
+// copied from it: the same pixels, made once.
 ImagePtr renderPreview(gdImagePtr picture, int mapWidth, int mapHeight, int canvasWidth, int canvasHeight,
-                       bool emptyAsWhite = false);
+                       bool emptyAsWhite = false, const PictureLevel* half = nullptr);
 
 // The two previews every run and every load makes, in memory: 400 x 145 and 960 x 737, kept in
 // the map (none when there is no picture or they cannot be made).

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "generators/Run.h"
+#include "generators/TypeTable.h"
 #include "map/Pyramid.h"
 #include "mapfile/MapFile.h"
 #include "mapfile/MapOutputs.h"
@@ -81,6 +82,46 @@ TEST_F(RunPurposeTest, EachRunMakesWhatItsPurposeNeeds) {
     ASSERT_TRUE(line.map->playability);
     EXPECT_EQ(line.map->playability->standingPlaces, window.map->playability->standingPlaces);
     EXPECT_FALSE(finishMap(*line.map, false, false).map) << "left to encode when asked to wait";
+}
+
+}  // namespace
+}  // namespace brambex
+
+namespace brambex {
+namespace {
+
+class PreviewFromPyramidTest : public test::TempWorkspace {
+protected:
+    void SetUp() override {
+        TempWorkspace::SetUp();
+        test::makeTempFolder();
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(BRAMBEX_BUILD_DIR) / "data"))
+            if (entry.path().filename() != "temp")
+                std::filesystem::create_directory_symlink(entry.path(), root / "data" / entry.path().filename());
+    }
+};
+
+// The window's run makes its large preview from the view's half level where the scale is 1/2:
+// pixel for pixel the preview the box filter makes, for every type (and at other sizes the box
+// filter itself).
+TEST_F(PreviewFromPyramidTest, TheHalfLevelGivesTheSamePreviewAsTheBoxFilter) {
+    for (const TypeRow& row : typeTable())
+        for (const auto& [w, h] : {std::pair{1920, 696}, std::pair{2000, 800}}) {
+            test::params = GenerationParameters{};
+            test::params.width = w;
+            test::params.height = h;
+            RunRequest request = test::requestFrom(row.type, test::params, 77);
+            shapeRequest(request, RunPurpose::Window);
+            const RunResult made = runMap(request);
+            ASSERT_TRUE(made.map && made.map->preview2) << row.className;
+            Map plain;
+            plain.image.reset(gdImageClone(made.map->image.get()));
+            plain.width = made.map->width;
+            plain.height = made.map->height;
+            makePreviews(plain);  // no pyramid: the box filter
+            EXPECT_TRUE(test::samePixels(plain.preview2.get(), made.map->preview2.get())) << row.className << " " << w;
+            EXPECT_TRUE(test::samePixels(plain.preview.get(), made.map->preview.get())) << row.className << " " << w;
+        }
 }
 
 }  // namespace
