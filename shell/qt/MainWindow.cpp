@@ -119,6 +119,8 @@ void MainWindow::fitOntoScreen() {
 
 MainWindow::~MainWindow() {
     model_->waitForWorker();
+    // A live frame's measure reports to this window when it ends: it ends first.
+    model_->waitForMeasure();
     setWarningSink({});
 }
 
