@@ -1,4 +1,5 @@
 #include "shell/CommandLine.h"
+#include "shell/CommandLineRuns.h"
 
 #include <signal.h>
 #include <sys/prctl.h>
@@ -128,23 +129,6 @@ RunResult runWithProgress(RunRequest request, bool showProgress) {
     return future.get();
 }
 
-// One option's value: "--opt VALUE" or "--opt=VALUE". False (with the error) when it has none.
-bool optionValue(int argc, char** argv, int& i, const std::string& name, std::string& value, std::string& error) {
-    const std::string arg = argv[i];
-    if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0) {
-        value = arg.substr(name.size() + 1);
-        return true;
-    }
-    if (i + 1 >= argc) {
-        error = name + " needs a value";
-        return false;
-    }
-    value = argv[++i];
-    return true;
-}
-
-// The option `arg` names ("--seed=3" names "--seed").
-std::string optionName(const std::string& arg) { return arg.substr(0, arg.find('=')); }
 
 
 void applyOptions(const Options& options, GenerationParameters& p) {
@@ -253,7 +237,7 @@ int generateType(const TypeRow& row, const Options& options) {
     return makeRecipe(commandLineRecipe(row, options), options);
 }
 
-std::string installedNames();
+}  // namespace
 
 // The installed type called `name` on the command line. A name that makes no map says so: a
 // script must not take an old temp.png for the new map.
@@ -275,8 +259,6 @@ std::string installedNames() {
     }
     return names.empty() ? "none" : names;
 }
-
-}  // namespace
 
 std::string dataFoldersText() {
     return formatText("Data (read):        %s\nSettings files:     %s\nPreviews, temp.png: %s\n",
@@ -367,301 +349,6 @@ int printMapInfo(const char* path) {
     return 0;
 }
 
-namespace {
-
-// One map of a batch, in a process of its own (the library keeps some state per process).
-int batchChild(const std::string& name, Options options, std::uint32_t seed, const fs::path& file) {
-    options.seed = seed;
-    options.out = file;
-    options.count = 0;
-    options.showProgress = false;  // the batch shows its own
-    if (std::freopen("/dev/null", "w", stdout) == nullptr) return 1;
-    try {
-        return generateNamed(name, options);
-    } catch (...) {
-        std::fprintf(stderr, translate("CommandLine", "brambex: Out of memory\n").c_str());
-        return 1;
-    }
-}
-
-// SIGINT or SIGTERM to the batch: no new maps are started, the running ones are stopped, and the
-// batch says what it wrote.
-volatile std::sig_atomic_t batchSignal = 0;
-extern "C" void stopBatch(int signal) { batchSignal = signal; }
-
-// Up to one map per core at a time; a progress line per map on stderr.
-int runBatch(const std::string& name, const Options& options) {
-    // Refused before any folder is made or any map started.
-    const bool known = std::any_of(typeTable().begin(), typeTable().end(), [&](const TypeRow& row) {
-        return name == row.info().commandName && installedTypes.installed(row.type);
-    });
-    if (!known) {
-        std::fprintf(stderr, translate("CommandLine", "brambex: no installed map type is called \"%s\" (installed: %s)\n").c_str(), name.c_str(),
-                     installedNames().c_str());
-        return 1;
-    }
-    std::error_code ec;
-    fs::create_directories(*options.out, ec);
-    if (!fs::is_directory(*options.out)) {
-        std::fprintf(stderr, translate("CommandLine", "brambex: %s is not a folder the maps can be written to\n").c_str(), options.out->c_str());
-        return 1;
-    }
-    const std::uint32_t first = options.seed ? *options.seed : freshSeed();
-    const int cores = std::max(1u, std::thread::hardware_concurrency());
-    std::map<pid_t, std::pair<int, fs::path>> running;  // child: its map's place and file
-    std::optional<ContactSheet> sheet;
-    if (options.sheet) sheet.emplace(options.count);
-    int failed = 0, done = 0, written = 0, rejected = 0;
-    // --playable draws further seeds until enough maps can be played, at most four tries a map
-    // (eight with --teams).
-    // Fair maps for more teams are rarer than playable ones: twice the tries.
-    const int tries = options.teams > 0 ? 8 * options.count : options.playable ? 4 * options.count : options.count;
-    const bool onTerminal = isatty(STDERR_FILENO) != 0;
-
-    struct sigaction action {}, oldInt{}, oldTerm{};
-    action.sa_handler = stopBatch;
-    sigemptyset(&action.sa_mask);  // no SA_RESTART: a waiting waitpid returns at once
-    batchSignal = 0;
-    sigaction(SIGINT, &action, &oldInt);
-    sigaction(SIGTERM, &action, &oldTerm);
-    bool stopping = false;
-    auto stopChildren = [&] {
-        if (stopping) return;
-        stopping = true;
-        for (const auto& [pid, map] : running) kill(pid, SIGTERM);
-    };
-
-    auto reap = [&] {
-        int status = 0;
-        const pid_t pid = waitpid(-1, &status, 0);
-        if (pid <= 0) {
-            if (batchSignal) stopChildren();
-            return;
-        }
-        const auto [k, file] = running[pid];
-        running.erase(pid);
-        const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
-        ++done;
-        const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        const bool unplayable = WIFEXITED(status) && WEXITSTATUS(status) == NOT_PLAYABLE;
-        if (ok) {
-            if (sheet) sheet->add(options.filters() ? written : k, seed, file);
-            ++written;
-        } else if (unplayable) {
-            ++rejected;
-        } else if (!stopping) {
-            ++failed;
-        }
-        if (stopping) return;
-        const int shown = options.filters() ? written : done;
-        if (!ok || !onTerminal) {
-            if (onTerminal) std::fputc('\n', stderr);
-            std::fprintf(stderr, translate("CommandLine", "[%d/%d] seed %u: %s\n").c_str(), shown, options.count, seed,
-                         ok ? file.c_str() : unplayable ? (options.teams > 0 ? "not fair or not playable, not kept" : "not playable, not kept")
-                                                        : "FAILED");
-        }
-        if (onTerminal) {
-            // A bar that fills as maps finish, redrawn in place.
-            constexpr int BAR = 30;
-            const int filled = BAR * std::min(shown, options.count) / options.count;
-            std::fprintf(stderr, ("\r" + translate("CommandLine", "[%s%s] %d/%d maps")).c_str(), std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                         std::string(static_cast<std::size_t>(BAR - filled), ' ').c_str(), shown, options.count);
-            if (shown == options.count) std::fputc('\n', stderr);
-        }
-    };
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const pid_t parent = getpid();
-    for (int k = 0; k < tries && !batchSignal; ++k) {
-        while (!batchSignal && (static_cast<int>(running.size()) >= cores ||
-                                (options.filters() && !running.empty() &&
-                                 written + static_cast<int>(running.size()) >= options.count)))
-            reap();
-        if (batchSignal || written >= options.count) break;
-        const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
-        const fs::path file = *options.out / formatText("brambex_%s_%u.png", name.c_str(), seed);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            // A child never outlives the batch: killed with it, however the batch ends (its map
-            // is written in one step at its end, so nothing half-written is left).
-            // A signal ends a map of the batch at once (its file is replaced in one step at its
-            // end, so nothing half-written is left); the batch says what it wrote.
-            std::signal(SIGINT, SIG_DFL);
-            std::signal(SIGTERM, SIG_DFL);
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (getppid() != parent) _exit(1);
-            _exit(batchChild(name, options, seed, file));
-        }
-        if (pid < 0) {
-            ++failed;
-            std::fprintf(stderr, translate("CommandLine", "brambex: could not start the run of seed %u\n").c_str(), seed);
-            continue;
-        }
-        running[pid] = {k, file};
-    }
-    if (batchSignal) stopChildren();
-    while (!running.empty()) reap();
-    sigaction(SIGINT, &oldInt, nullptr);
-    sigaction(SIGTERM, &oldTerm, nullptr);
-    if (stopping && onTerminal) std::fputc('\n', stderr);
-    if (sheet && written > 0) {
-        if (Failure f = sheet->write(*options.sheet)) {
-            showWarning(*f);
-            return 1;
-        }
-        std::printf(translate("CommandLine", "Wrote %s: %d maps\n").c_str(), withPngExtension(*options.sheet).c_str(), written);
-    }
-    if (options.filters()) {
-        // The rule the kept maps met, in words.
-        for (const TypeRow& row : typeTable())
-            if (name == row.info().commandName) {
-                std::printf(translate("CommandLine", "Playable: %s maps with %s\n").c_str(), std::string(row.info().listText).c_str(),
-                            playabilityRule(row.playability).c_str());
-                if (options.teams > 0) std::printf(translate("CommandLine", "Teams: %s\n").c_str(), teamRule(row.playability, options.teams).c_str());
-            }
-        const char* kept = options.teams > 0 ? "fair" : "playable";
-        std::printf(translate("CommandLine", "%d of %d %s maps written to %s (%d seeds tried, %d not %s)%s\n").c_str(), written, options.count, kept,
-                    options.out->c_str(), written + rejected + failed, rejected, kept, stopping ? " (stopped)" : "");
-    }
-    else
-        std::printf(translate("CommandLine", "%d of %d maps written to %s%s\n").c_str(), written, options.count, options.out->c_str(),
-                    stopping ? " (stopped)" : "");
-    std::fflush(stdout);
-    if (stopping) return 128 + static_cast<int>(batchSignal);
-    if (options.filters() && written < options.count) {
-        std::fprintf(stderr, translate("CommandLine", "brambex: only %d %s maps in %d tries\n").c_str(), written, options.teams > 0 ? "fair" : "playable", tries);
-        return 1;
-    }
-    return failed == 0 ? 0 : 1;
-}
-
-}  // namespace
-
-Invocation parseInvocation(int argc, char** argv) {
-    Invocation call;
-    if (argc < 2) return call;  // the window
-    const std::string first = argv[1];
-    // The classic switches: "-x NAME" (any letter but t) makes nothing, "-t" alone makes nothing.
-    if (first.size() == 2 && first[0] == '-' && std::isalpha(static_cast<unsigned char>(first[1])) &&
-        first != "-t" && first != "-T" && first != "-h" && first != "-V") {
-        call.mode = Invocation::Mode::Nothing;
-        return call;
-    }
-    if ((first == "-t" || first == "-T") && argc == 2) {
-        call.mode = Invocation::Mode::Nothing;
-        return call;
-    }
-    // "brambex FILE": the window, showing that map (any other lone word is a stray argument).
-    std::error_code ec;
-    if (argc == 2 && !first.empty() && first[0] != '-' && fs::is_regular_file(first, ec)) {
-        call.mode = Invocation::Mode::WindowWithFile;
-        call.file = first;
-        return call;
-    }
-    auto usage = [&call](std::string error) {
-        call.mode = Invocation::Mode::Usage;
-        call.error = std::move(error);
-        return call;
-    };
-    bool haveType = false, haveOptions = false;
-    Options& options = call.options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const std::string name = optionName(arg);
-        std::string value, error;
-        unsigned long long number = 0;
-        if (arg == "-h" || arg == "--help") {
-            call.mode = Invocation::Mode::Help;
-            return call;
-        }
-        if (arg == "-V" || arg == "--version") {
-            call.mode = Invocation::Mode::Version;
-            return call;
-        }
-        if (name == "--code" || name == "--verify") {
-            if (call.mode == Invocation::Mode::Code || call.mode == Invocation::Mode::Verify)
-                return usage(translate("CommandLine", "--code and --verify go alone"));
-            if (!optionValue(argc, argv, i, name, value, error) || value.empty())
-                return usage(name == "--code" ? "--code needs a map code" : "--verify needs a file name");
-            if (name == "--code") {
-                call.mode = Invocation::Mode::Code;
-                call.code = value;
-            } else {
-                call.mode = Invocation::Mode::Verify;
-                call.file = value;
-            }
-            continue;
-        }
-        if (name == "--info") {
-            if (!optionValue(argc, argv, i, name, value, error)) return usage(translate("CommandLine", "--info needs a file name"));
-            call.mode = Invocation::Mode::Info;
-            call.file = value;
-            continue;
-        }
-        if (arg == "-t" || arg == "-T") {
-            if (haveType) return usage(translate("CommandLine", "-t is given twice"));
-            if (i + 1 >= argc) return usage(translate("CommandLine", "-t needs a map type"));
-            call.type = argv[++i];
-            haveType = true;
-            continue;
-        }
-        if (name == "--seed") {
-            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 0xFFFFFFFFull, number))
-                return usage(translate("CommandLine", "--seed needs a number from 0 to 4294967295"));
-            options.seed = static_cast<std::uint32_t>(number);
-        } else if (name == "--theme") {
-            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 99999, number))
-                return usage(translate("CommandLine", "--theme needs a theme number"));
-            options.theme = static_cast<int>(number);
-        } else if (name == "--out") {
-            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage(translate("CommandLine", "--out needs a file name"));
-            options.out = fs::path(value);
-        } else if (arg == "--full-colour") {
-            options.fullColour = true;
-        } else if (arg == "--playable") {
-            options.playable = true;
-        } else if (arg == "--mirror") {
-            options.mirror = true;
-        } else if (name == "--teams") {
-            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), MAX_TEAMS, number) || number < 2)
-                return usage(formatText(translate("CommandLine", "--teams needs a number of teams from 2 to %d").c_str(), MAX_TEAMS));
-            options.teams = static_cast<int>(number);
-        } else if (name == "--count") {
-            if (!optionValue(argc, argv, i, name, value, error) || !parseWholeNumber(value.c_str(), 10000, number) || number == 0)
-                return usage(translate("CommandLine", "--count needs a number of maps from 1 to 10000"));
-            options.count = static_cast<int>(number);
-        } else if (name == "--sheet") {
-            if (!optionValue(argc, argv, i, name, value, error) || value.empty()) return usage(translate("CommandLine", "--sheet needs a file name"));
-            options.sheet = fs::path(value);
-        } else if (!arg.empty() && arg[0] == '-') {
-            return usage(formatText(translate("CommandLine", "unknown option \"%s\"").c_str(), arg.c_str()));
-        } else {
-            return usage(formatText(translate("CommandLine", "\"%s\" is not an option").c_str(), arg.c_str()));
-        }
-        haveOptions = true;
-    }
-    if (call.mode == Invocation::Mode::Info) {
-        if (haveType || haveOptions) return usage(translate("CommandLine", "--info goes alone"));
-        return call;
-    }
-    if (call.mode == Invocation::Mode::Verify) {
-        if (haveType || haveOptions) return usage(translate("CommandLine", "--verify goes alone"));
-        return call;
-    }
-    if (call.mode == Invocation::Mode::Code) {
-        // The code is the whole recipe: only where the map goes may be said beside it.
-        const bool onlyOut = !options.seed && !options.theme && !options.fullColour && options.count == 0 &&
-                             !options.sheet && !options.playable && options.teams == 0 && !options.mirror;
-        if (haveType || !onlyOut) return usage(translate("CommandLine", "--code takes only --out beside it (the code says everything else)"));
-        return call;
-    }
-    if (!haveType) return usage(translate("CommandLine", "the options go with -t TYPE"));
-    if (options.count > 0 && !options.out) return usage(translate("CommandLine", "--count needs --out FOLDER for the maps"));
-    if (options.sheet && options.count == 0) return usage(translate("CommandLine", "--sheet goes with --count"));
-    if (options.playable && options.count == 0) return usage(translate("CommandLine", "--playable goes with --count"));
-    call.mode = Invocation::Mode::Generate;
-    return call;
-}
 
 namespace {
 
