@@ -16,6 +16,7 @@ void shapeRequest(RunRequest& request, RunPurpose purpose, bool previewsEmptyAsW
     request.previews = purpose == RunPurpose::Window;
     request.pyramid = purpose != RunPurpose::CommandLine;
     request.encodePreviews = purpose == RunPurpose::Window;
+    request.copyForMeasure = purpose == RunPurpose::LiveFrame;
     request.previewsEmptyAsWhite = previewsEmptyAsWhite;
 }
 
@@ -62,6 +63,7 @@ RunResult runMap(const RunRequest& request) {
         result.map->code = mapCode(recipe);
         if (request.pyramid) result.map->pyramid = pyramidOf(result.map->image.get());
         if (request.pyramid && request.previews) makePreviews(*result.map);
+        if (request.copyForMeasure) result.measureCopy.reset(gdImageClone(result.map->image.get()));
         if (request.encodePreviews) encodePreviewFiles(result, request.previewsEmptyAsWhite);
     } catch (const MissingArtwork& missing) {
         result.failure = missing.text;

@@ -34,6 +34,9 @@ struct RunRequest {
     // Encode the two preview files too (their PNG bytes in the result), the empty space white when
     // `previewsEmptyAsWhite`: the window writes them without encoding anything on its own thread.
     bool encodePreviews = false;
+    // Keep a copy of the picture in the result, for a measure that follows once the map is
+    // handed over (the copy is made here, off the thread that shows the map).
+    bool copyForMeasure = false;
     bool previewsEmptyAsWhite = false;
     // Set by the shell to end the run at its next step boundary.
     std::shared_ptr<const std::atomic<bool>> stop;
@@ -52,6 +55,8 @@ struct RunResult {
     std::vector<std::string> refusedArtwork;
     // The two preview files, encoded (when the request asked for them).
     std::array<std::vector<unsigned char>, 2> previewFiles;
+    // The picture's copy a request asked for (none when it could not be made).
+    ImagePtr measureCopy;
 };
 
 // What a run is made for, which decides what it makes beside the map.

@@ -46,6 +46,10 @@ void useTranslator(QTranslator* translator) {
 }
 
 std::string installTranslations() {
+    // The translators of an earlier call are let go before they are made again.
+    useTranslator(nullptr);
+    if (qtOwn && QCoreApplication::instance()) QCoreApplication::removeTranslator(qtOwn.get());
+    qtOwn.reset();
     const QLocale locale;
     ours = std::make_unique<QTranslator>();
     bool loaded = false;

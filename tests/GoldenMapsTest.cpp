@@ -136,12 +136,8 @@ class GoldenMapsTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
         // The build's own data: themes and every type's artwork.
-        for (const auto& entry : fs::directory_iterator(fs::path(BRAMBEX_BUILD_DIR) / "data")) {
-            const auto name = entry.path().filename();
-            if (name != "temp") fs::create_directory_symlink(entry.path(), root / "data" / name);
-        }
+        test::useAllBuildData(root);
         countThemes();
     }
 

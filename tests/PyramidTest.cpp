@@ -62,6 +62,9 @@ TEST_F(RunPurposeTest, EachRunMakesWhatItsPurposeNeeds) {
     EXPECT_FALSE(live.map->playability);
     ASSERT_TRUE(live.map->pyramid);
     EXPECT_EQ(live.map->pyramid->levels[0].pixels, levelOfPicture(live.map->image.get()).pixels);
+    ASSERT_TRUE(live.measureCopy) << "the measure that follows reads a copy made on the worker";
+    EXPECT_NE(live.measureCopy.get(), live.map->image.get());
+    EXPECT_TRUE(test::samePixels(live.measureCopy.get(), live.map->image.get()));
 
     shapeRequest(request, RunPurpose::Window, true);
     const RunResult window = runMap(request);
@@ -94,10 +97,7 @@ class PreviewFromPyramidTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
-        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(BRAMBEX_BUILD_DIR) / "data"))
-            if (entry.path().filename() != "temp")
-                std::filesystem::create_directory_symlink(entry.path(), root / "data" / entry.path().filename());
+        test::useAllBuildData(root);
     }
 };
 

@@ -73,10 +73,7 @@ class MirrorTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::makeTempFolder();
-        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(BRAMBEX_BUILD_DIR) / "data"))
-            if (entry.path().filename() != "temp")
-                std::filesystem::create_directory_symlink(entry.path(), root / "data" / entry.path().filename());
+        test::useAllBuildData(root);
     }
     RunResult make(MapType type, std::uint32_t seed, bool mirror) {
         test::params.width = 1280;

@@ -12,7 +12,9 @@
 #include "map/Files.h"
 #include "map/Generator.h"
 #include "map/ProcessState.h"
+#include "map/Themes.h"
 #include "shell/Messages.h"
+#include "shell/Startup.h"
 
 namespace brambex::test {
 
@@ -44,6 +46,19 @@ void useBuildArtwork(const fs::path& root, std::initializer_list<const char*> sh
         fs::create_directories(root / "data" / type);
         std::ofstream(root / "data" / type / "filecheck.dat");
     }
+}
+
+void useWindowWorkspace(const fs::path& root) {
+    useBuildArtwork(root, {"generic", "interface"}, {"cavern", "island"});
+    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    detectInstalledTypes();
+    countThemes();
+}
+
+void useAllBuildData(const fs::path& root) {
+    fs::create_directories(root / "data" / "temp");
+    for (const auto& entry : fs::directory_iterator(fs::path(BRAMBEX_BUILD_DIR) / "data"))
+        if (entry.path().filename() != "temp") fs::create_directory_symlink(entry.path(), root / "data" / entry.path().filename());
 }
 
 fs::path writePng(gdImagePtr im, const fs::path& path) {

@@ -43,6 +43,14 @@ int crossingPairs(const std::vector<Point>& points, bool closed);
 void useBuildArtwork(const std::filesystem::path& root, std::initializer_list<const char*> shared,
                      std::initializer_list<const char*> installed);
 
+// The window tests' start folder: the build's themes and interface pictures, Cavern and Island
+// installed (list positions 0 and 1), the window's own values kept under it.
+void useWindowWorkspace(const std::filesystem::path& root);
+
+// A start folder with every folder of the build's data (themes and every type's artwork and
+// marker) and a data/temp of its own.
+void useAllBuildData(const std::filesystem::path& root);
+
 // Creates data/temp under the working directory so previews can be written.
 void makeTempFolder();
 

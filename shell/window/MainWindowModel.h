@@ -266,6 +266,8 @@ private:
     void reportFailure(const RunResult& result);
     // The window after a map was made (or brought back from the history with `fromHistory` its recipe).
     void showMadeMap(const MapRecipe* fromHistory);
+    // "Cavern map, seed 7": the status of a map shown, and the caption of one of another type.
+    static std::string mapSaid(const Map& map);
     // The map in a file, read to be shown (none, after saying why, when it cannot be or the user
     // does not want a very large one).
     std::unique_ptr<Map> readMapToShow(const std::filesystem::path& path);

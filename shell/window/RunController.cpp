@@ -44,9 +44,9 @@ RunController::~RunController() {
     if (measureThread_.joinable()) measureThread_.join();
 }
 
-void RunController::measureLater(const Map& map, int frame) {
-    Measure measure{ImagePtr(map.image ? gdImageClone(map.image.get()) : nullptr), courseKind(map.mapType()), map.weaponPads, frame};
-    if (!measure.picture) return;
+void RunController::measureLater(ImagePtr picture, CourseKind course, std::vector<PadSpot> pads, int frame) {
+    if (!picture) return;
+    Measure measure{std::move(picture), course, std::move(pads), frame};
     if (measureThread_.joinable() && !measureDone_.load(std::memory_order_acquire)) {
         waitingMeasure_ = std::move(measure);  // started when the one under way ends
         return;

@@ -66,9 +66,10 @@ public:
     std::optional<RunRequest> takeWaitingLive();
 
     // A live frame is shown before its playability is known: it is measured afterwards on the
-    // other core, from a copy of its picture. `frame` names the map on screen; a newer frame's
-    // measure replaces one still waiting, and the result of an older one is thrown away.
-    void measureLater(const Map& map, int frame);
+    // other core, from the copy of its picture its run made. `frame` names the map on screen; a
+    // newer frame's measure replaces one still waiting, and the result of an older one is thrown
+    // away.
+    void measureLater(ImagePtr picture, CourseKind course, std::vector<PadSpot> pads, int frame);
     // The figures of a finished measure and the frame they are of (taken once; none while it runs).
     std::optional<std::pair<int, Playability>> takeMeasure();
     bool measuring() const { return measureThread_.joinable(); }

@@ -267,6 +267,11 @@ void MainWindowModel::madeEnded(RunController::Ended ended) {
     }
 }
 
+std::string MainWindowModel::mapSaid(const Map& map) {
+    return formatText(translate("Window", "%s map, seed %u").c_str(), std::string(typeRow(map.mapType()).info().listText).c_str(),
+                      map.seed);
+}
+
 void MainWindowModel::showMadeMap(const MapRecipe* fromHistory) {
     // A map brought back from the history puts its own values on the controls, so they describe
     // the map on screen (and Live goes on from it).
@@ -278,7 +283,7 @@ void MainWindowModel::showMadeMap(const MapRecipe* fromHistory) {
     mapShown_ = true;
     reloadPreviews();
     showTypeLayout(mapState.currentTypeIndex);
-    setStatus(formatText(translate("Window", "%s map, seed %u").c_str(), std::string(typeRow(map.mapType()).info().listText).c_str(), map.seed));
+    setStatus(mapSaid(map));
     control(C::ForceFullColour).enabled = map.image->trueColor != 0;
     control(C::Modify).enabled = true;
     control(C::SaveMap).enabled = true;
@@ -295,14 +300,15 @@ void MainWindowModel::liveEnded(RunResult result, const RunRequest& request) {
     if (!result.map) return;  // stopped, or failed: the map on screen stays
     // A live frame writes no files: the preview files follow the next Generate or Load.
     setMap(std::move(result.map), false);
-    // Its playability follows, measured on the other core.
-    runs_.measureLater(*session_.map(), shownFrame_);
+    // Its playability follows, measured on the other core from the copy its run made.
+    const Map& shown = *session_.map();
+    runs_.measureLater(std::move(result.measureCopy), courseKind(shown.mapType()), shown.weaponPads, shownFrame_);
     // The history entry of the map on screen is this map now (Back and Forward come back to it).
     history_.followLive(request);
     mapShown_ = true;
     reloadPreviews();
     const Map& map = *session_.map();
-    setStatus(formatText(translate("Window", "%s map, seed %u").c_str(), std::string(typeRow(map.mapType()).info().listText).c_str(), map.seed));
+    setStatus(mapSaid(map));
 }
 
 void MainWindowModel::goToHistory(int index) {

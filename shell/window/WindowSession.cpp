@@ -180,8 +180,7 @@ std::string MainWindowModel::mapCaption() const {
     if (shown && *shown == map->mapType() && map->hasIdentity) return {};
     // A picture without our chunks is of no type at all: it is not called one.
     if (!map->hasIdentity) return translate("Window", "A picture, not a map of ours (no seed, no code)");
-    const std::string type(typeRow(map->mapType()).info().listText);
-    return formatText(translate("Window", "%s map, seed %u").c_str(), type.c_str(), map->seed);
+    return mapSaid(*map);
 }
 
 void MainWindowModel::loadMap(std::optional<fs::path> chosen) {

@@ -49,10 +49,7 @@ class MainWindowTest : public test::TempWorkspace {
 protected:
     void SetUp() override {
         TempWorkspace::SetUp();
-        test::useBuildArtwork(root, {"generic", "interface"}, {"cavern", "island"});
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((root / "config").string()));
-        detectInstalledTypes();
-        countThemes();
+        test::useWindowWorkspace(root);
         window = std::make_unique<MainWindow>(&services);
         window->show();
         QApplication::processEvents();
