@@ -246,6 +246,14 @@ void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, 
         int* out = dst->tpixels[dstY + y] + dstX;
         if (src->trueColor) {
             const int* in = src->tpixels[y];
+            // Most rows are opaque: they are copied with a select the compiler vectorises.
+            int alphaSeen = 0;
+            if (blend)
+                for (int x = x0; x < x1; ++x) alphaSeen |= in[x] & 0x7F000000;
+            if (alphaSeen == 0) {
+                for (int x = x0; x < x1; ++x) out[x] = in[x] == transparent ? out[x] : in[x];
+                continue;
+            }
             for (int x = x0; x < x1; ++x) {
                 const int c = in[x];
                 if (c == transparent) continue;

@@ -57,7 +57,7 @@ void Generator::loadThemeSettings() {
 }
 
 void Generator::applySoil(const std::filesystem::path& soilPath) {
-    if (ImagePtr textured = soilTextured(image.get(), soilPath, width, height, colourWhite)) image = std::move(textured);
+    textureWithSoil(image.get(), soilPath, colourWhite);
 }
 
 }  // namespace brambex

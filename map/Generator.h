@@ -72,7 +72,7 @@ public:
     void subdividePointList(PointList& list, double spacing, int xMin, int xMax, int yMin, int yMax) const;
     // themeId from the settings of theme themeNumber; the type's level kind.
     void loadThemeSettings();
-    // Replaces `image` by the soil-textured map (nothing when the soil picture is missing).
+    // Lays the theme's soil under the land of `image` (nothing when the soil picture is missing).
     void applySoil(const std::filesystem::path& soilPath);
 
     int colourBackground = 0;

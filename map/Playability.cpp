@@ -5,12 +5,13 @@
 #include <numeric>
 
 #include "map/Files.h"
+#include "map/GdImage.h"
 #include "map/Translate.h"
 
 // The rules, in this order:
 // - Land is every pixel that is not black (0,0,0); the marker pixel (242 or 240, 24, 204) is air.
 // - A character is a 10 x 20 box. It fits at (x, y) (its top-left corner) when the box lies
-//   inside the map and holds no land (a summed-area table answers each box in four reads).
+//   inside the map and holds no land.
 // - A standing spot is a fit whose row just below the box lies inside the map and is land under
 //   at least half of the box's width. Standing places are the standing spots taken row by row
 //   from the top, each kept when no place kept before lies less than 40 px away on both axes.
@@ -52,7 +53,7 @@ constexpr int POCKET_SPAN = 100;
 struct UnionFind {
     std::vector<int> parent;
     std::vector<std::uint8_t> rank;
-    explicit UnionFind(std::size_t n) : parent(n), rank(n, 0) { std::iota(parent.begin(), parent.end(), 0); }
+    explicit UnionFind(std::size_t n = 0) : parent(n), rank(n, 0) { std::iota(parent.begin(), parent.end(), 0); }
     int find(int a) {
         int* p = parent.data();
         while (p[a] != a) {
@@ -80,7 +81,16 @@ struct RowRuns {
         int y, x0, x1;  // [x0, x1) on row y
     };
     std::vector<Run> runs;
+    std::vector<std::size_t> rowStart;  // row y's runs are [rowStart[y], rowStart[y + 1])
     UnionFind pieces;
+
+    // The piece of the set pixel (x, y).
+    int pieceAt(int x, int y) {
+        const auto first = runs.begin() + static_cast<std::ptrdiff_t>(rowStart[static_cast<std::size_t>(y)]);
+        const auto last = runs.begin() + static_cast<std::ptrdiff_t>(rowStart[static_cast<std::size_t>(y) + 1]);
+        const auto run = std::upper_bound(first, last, x, [](int v, const Run& r) { return v < r.x1; });
+        return pieces.find(static_cast<int>(run - runs.begin()));
+    }
 };
 
 RowRuns rowRuns(const std::vector<std::uint8_t>& mask, int w, int h, bool corners) {
@@ -111,13 +121,13 @@ RowRuns rowRuns(const std::vector<std::uint8_t>& mask, int w, int h, bool corner
                 pieces.join(static_cast<int>(q), static_cast<int>(r));
         }
     }
-    return {std::move(runs), std::move(pieces)};
+    return {std::move(runs), std::move(rowStart), std::move(pieces)};
 }
 
 // Land, one byte a pixel.
 std::vector<std::uint8_t> landOf(gdImagePtr im) {
     const int w = im->sx, h = im->sy;
-    std::vector<std::uint8_t> land(static_cast<std::size_t>(w) * h, 0);
+    std::vector<std::uint8_t> land(static_cast<std::size_t>(w) * h);
     auto isAir = [](int r, int g, int b) { return (r == 0 && g == 0 && b == 0) || ((r == 242 || r == 240) && g == 24 && b == 204); };
     std::uint8_t entryIsLand[256] = {};
     if (!im->trueColor)
@@ -127,8 +137,8 @@ std::vector<std::uint8_t> landOf(gdImagePtr im) {
         if (im->trueColor) {
             const int* px = im->tpixels[y];
             for (int x = 0; x < w; ++x) {
-                const int c = px[x];
-                row[x] = !isAir((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+                const int c = px[x] & 0xFFFFFF;
+                row[x] = c != 0 && c != 0xF218CC && c != 0xF018CC;
             }
         } else {
             const unsigned char* px = im->pixels[y];
@@ -138,21 +148,96 @@ std::vector<std::uint8_t> landOf(gdImagePtr im) {
     return land;
 }
 
-// The side of the largest square of air inside the map with its top-left corner at each pixel
-// (0 on land).
-std::vector<int> airSquares(const std::vector<std::uint8_t>& land, int w, int h) {
-    std::vector<int> side(land.size(), 0);
-    for (int y = h - 1; y >= 0; --y)
-        for (int x = w - 1; x >= 0; --x) {
-            const std::size_t i = static_cast<std::size_t>(y) * w + x;
-            if (land[i]) continue;
-            if (x + 1 == w || y + 1 == h) {
-                side[i] = 1;
-                continue;
-            }
-            const std::size_t below = i + static_cast<std::size_t>(w);
-            side[i] = 1 + std::min({side[i + 1], side[below], side[below + 1]});
+// Where a character's box fits (FITS) and where it also stands (STANDS), one byte per box
+// position (fw x fh). A box fits where each of its rows is clear: the air running right from
+// each pixel is found row by row, and the rows clear below each pixel are counted upwards.
+constexpr std::uint8_t FITS = 1, STANDS = 2;
+
+std::vector<std::uint8_t> boxFits(const std::vector<std::uint8_t>& land, int w, int h) {
+    const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
+    std::vector<std::uint8_t> fits(static_cast<std::size_t>(fw) * fh);
+    std::vector<int> clearBelow(static_cast<std::size_t>(fw), 0);  // rows clear from this one down
+    std::vector<int> airRight(static_cast<std::size_t>(w) + 1, 0);
+    std::vector<int> landUnder(static_cast<std::size_t>(fw), 0);
+    for (int y = h - 1; y >= 0; --y) {
+        const std::uint8_t* row = &land[static_cast<std::size_t>(y) * w];
+        for (int x = w - 1; x >= 0; --x) airRight[static_cast<std::size_t>(x)] = row[x] ? 0 : airRight[static_cast<std::size_t>(x) + 1] + 1;
+        for (int x = 0; x < fw; ++x) {
+            int& clear = clearBelow[static_cast<std::size_t>(x)];
+            clear = airRight[static_cast<std::size_t>(x)] >= CHARACTER_WIDTH ? std::min(clear + 1, CHARACTER_HEIGHT) : 0;
         }
+        if (y >= fh) continue;
+        // The land under each box: the row below it, counted over the box's width.
+        const int below = y + CHARACTER_HEIGHT;
+        const bool ground = below < h;
+        if (ground) {
+            const std::uint8_t* under = &land[static_cast<std::size_t>(below) * w];
+            int sum = 0;
+            for (int x = 0; x < CHARACTER_WIDTH; ++x) sum += under[x];
+            for (int x = 0; x < fw; ++x) {
+                landUnder[static_cast<std::size_t>(x)] = sum;
+                if (x + CHARACTER_WIDTH < w) sum += under[x + CHARACTER_WIDTH] - under[x];
+            }
+        }
+        std::uint8_t* out = &fits[static_cast<std::size_t>(y) * fw];
+        for (int x = 0; x < fw; ++x) {
+            if (clearBelow[static_cast<std::size_t>(x)] < CHARACTER_HEIGHT) continue;
+            out[x] = ground && 2 * landUnder[static_cast<std::size_t>(x)] >= CHARACTER_WIDTH ? FITS | STANDS : FITS;
+        }
+    }
+    return fits;
+}
+
+// The standing places: standing spots row by row from the top, each kept when no place kept
+// before lies less than PLACE_SPACING away on both axes (fit indices).
+std::vector<int> standingPlaces(const std::vector<std::uint8_t>& fits, int fw, int fh, int w, int h) {
+    std::vector<int> places;
+    const int bucketsX = w / PLACE_SPACING + 1, bucketsY = h / PLACE_SPACING + 1;
+    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(bucketsX) * bucketsY);
+    for (int y = 0; y < fh; ++y) {
+        const std::uint8_t* row = &fits[static_cast<std::size_t>(y) * fw];
+        for (int x = 0; x < fw; ++x) {
+            if (!(row[x] & STANDS)) continue;
+            const int bx = x / PLACE_SPACING, by = y / PLACE_SPACING;
+            bool near = false;
+            for (int cy = std::max(0, by - 1); cy <= std::min(bucketsY - 1, by + 1) && !near; ++cy)
+                for (int cx = std::max(0, bx - 1); cx <= std::min(bucketsX - 1, bx + 1) && !near; ++cx)
+                    for (int p : buckets[static_cast<std::size_t>(cy) * bucketsX + cx]) {
+                        const int px = p % fw, py = p / fw;
+                        if (std::abs(px - x) < PLACE_SPACING && std::abs(py - y) < PLACE_SPACING) {
+                            near = true;
+                            break;
+                        }
+                    }
+            if (near) continue;
+            const int index = y * fw + x;
+            buckets[static_cast<std::size_t>(by) * bucketsX + bx].push_back(index);
+            places.push_back(index);
+        }
+    }
+    return places;
+}
+
+// The side of the largest square of air inside the map with its top-left corner at each pixel
+// (0 on land, and on the top `closedRows` rows). Sides fit in 16 bits: pictures are at most
+// 32760 pixels on a side.
+static_assert(MAX_PICTURE_WIDTH <= 0xFFFF && MAX_PICTURE_HEIGHT <= 0xFFFF);
+using Side = std::uint16_t;
+
+std::vector<Side> airSquares(const std::vector<std::uint8_t>& land, int w, int h, int closedRows) {
+    std::vector<Side> side(land.size());
+    for (int y = h - 1; y >= std::max(closedRows, 0); --y) {
+        Side* row = &side[static_cast<std::size_t>(y) * w];
+        const std::uint8_t* landRow = &land[static_cast<std::size_t>(y) * w];
+        if (y + 1 == h) {
+            for (int x = 0; x < w; ++x) row[x] = landRow[x] ? 0 : 1;
+            continue;
+        }
+        const Side* below = row + w;
+        row[w - 1] = landRow[w - 1] ? 0 : 1;
+        for (int x = w - 2; x >= 0; --x)
+            row[x] = landRow[x] ? 0 : static_cast<Side>(1 + std::min({row[x + 1], below[x], below[x + 1]}));
+    }
     return side;
 }
 
@@ -160,19 +245,21 @@ std::vector<int> airSquares(const std::vector<std::uint8_t>& land, int w, int h)
 // for every width), each with the narrowest width met on the best way to it, so a pixel's width
 // is final when it is taken. The width at which the `needed`-th distinct target is taken (0 when
 // they are not all reached). Every source starts at its own width.
-int widestWay(const std::vector<int>& side, int w, int h, const std::vector<int>& sources, const std::vector<std::uint8_t>& target,
-              int needed) {
+template <typename IsTarget>
+int widestWay(const std::vector<Side>& side, int w, int h, const std::vector<int>& sources, IsTarget isTarget, int needed) {
     if (needed <= 0) return 0;
     int most = 0;
-    for (int s : sources) most = std::max(most, side[static_cast<std::size_t>(s)]);
+    for (int s : sources) most = std::max(most, static_cast<int>(side[static_cast<std::size_t>(s)]));
     std::vector<std::vector<int>> buckets(static_cast<std::size_t>(most) + 1);
-    std::vector<int> best(side.size(), 0);
-    std::vector<std::uint8_t> taken(side.size(), 0);
+    // The best width found to each pixel; TAKEN marks a pixel whose width is final.
+    constexpr Side TAKEN = 0x8000;
+    static_assert(MAX_PICTURE_WIDTH < TAKEN);
+    std::vector<Side> best(side.size(), 0);
     for (int s : sources) {
-        const int v = side[static_cast<std::size_t>(s)];
+        const Side v = side[static_cast<std::size_t>(s)];
         if (v > best[static_cast<std::size_t>(s)]) {
             best[static_cast<std::size_t>(s)] = v;
-            buckets[static_cast<std::size_t>(v)].push_back(s);
+            buckets[v].push_back(s);
         }
     }
     int reached = 0;
@@ -181,22 +268,196 @@ int widestWay(const std::vector<int>& side, int w, int h, const std::vector<int>
         // The bucket grows while it is worked: ways on at this width land in it.
         for (std::size_t k = 0; k < bucket.size(); ++k) {
             const int i = bucket[k];
-            if (taken[static_cast<std::size_t>(i)] || best[static_cast<std::size_t>(i)] != level) continue;
-            taken[static_cast<std::size_t>(i)] = 1;
-            if (target[static_cast<std::size_t>(i)] && ++reached == needed) return level;
+            Side& mine = best[static_cast<std::size_t>(i)];
+            if (mine != level) continue;  // taken, or since reached by a wider way
+            mine |= TAKEN;
+            if (isTarget(i) && ++reached == needed) return level;
             const int y = i / w, x = i - y * w;
             const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
             for (int n : nbr) {
-                if (n < 0 || taken[static_cast<std::size_t>(n)]) continue;
-                const int v = std::min(level, side[static_cast<std::size_t>(n)]);
-                if (v <= best[static_cast<std::size_t>(n)]) continue;
-                best[static_cast<std::size_t>(n)] = v;
+                if (n < 0) continue;
+                Side& theirs = best[static_cast<std::size_t>(n)];
+                const int v = std::min<int>(level, side[static_cast<std::size_t>(n)]);
+                if (theirs & TAKEN || v <= theirs) continue;
+                theirs = static_cast<Side>(v);
                 buckets[static_cast<std::size_t>(v)].push_back(n);
             }
         }
         std::vector<int>().swap(bucket);
     }
     return 0;
+}
+
+// The regions of the fits, which hold the standing places, and the figures that follow.
+struct Regions {
+    RowRuns runs;
+    int mainRoot = -1;
+};
+
+Regions measureRegions(const std::vector<std::uint8_t>& fits, int fw, int fh, const std::vector<int>& places,
+                       const std::vector<PadSpot>& pads, Playability& result) {
+    Regions regions{rowRuns(fits, fw, fh, false), -1};
+    RowRuns& runs = regions.runs;
+    auto regionOf = [&](int i) { return runs.pieceAt(i % fw, i / fw); };
+    std::vector<std::pair<int, int>> perRegion;  // root, standing places
+    for (int p : places) {
+        const int root = regionOf(p);
+        auto it = std::find_if(perRegion.begin(), perRegion.end(), [root](const auto& r) { return r.first == root; });
+        if (it == perRegion.end()) perRegion.emplace_back(root, 1);
+        else ++it->second;
+    }
+    int most = 0;
+    for (const auto& r : perRegion)
+        if (r.second > most) most = r.second, regions.mainRoot = r.first;
+    // Standing room by column, and the part of it in the main region.
+    result.standingColumns.assign(static_cast<std::size_t>(fw), 0);
+    result.reachableColumns.assign(static_cast<std::size_t>(fw), 0);
+    for (std::size_t r = 0; r < runs.runs.size(); ++r) {
+        const RowRuns::Run& run = runs.runs[r];
+        const bool main = runs.pieces.find(static_cast<int>(r)) == regions.mainRoot;
+        const std::uint8_t* row = &fits[static_cast<std::size_t>(run.y) * fw];
+        for (int x = run.x0; x < run.x1; ++x) {
+            if (!(row[x] & STANDS)) continue;
+            ++result.standingColumns[static_cast<std::size_t>(x)];
+            if (main) ++result.reachableColumns[static_cast<std::size_t>(x)];
+        }
+    }
+    result.reach = places.empty() ? 1.0 : static_cast<double>(most) / static_cast<double>(places.size());
+    result.sealedRooms = perRegion.empty() ? 0 : static_cast<int>(perRegion.size()) - 1;
+
+    // Weapon pads: the regions each is reached from.
+    result.pads = static_cast<int>(pads.size());
+    std::vector<std::pair<int, int>> padsPerRegion;  // root, pads reached
+    std::vector<int> roots;
+    for (const PadSpot& pad : pads) {
+        roots.clear();
+        auto consider = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= fw || y >= fh || !fits[static_cast<std::size_t>(y) * fw + x]) return;
+            const int root = runs.pieceAt(x, y);
+            if (std::find(roots.begin(), roots.end(), root) == roots.end()) roots.push_back(root);
+        };
+        for (int x = pad.x - CHARACTER_WIDTH + 1; x < pad.x + PAD_SIZE; ++x) consider(x, pad.y - CHARACTER_HEIGHT);
+        for (int y = pad.y - CHARACTER_HEIGHT; y <= pad.y + PAD_SIZE - CHARACTER_HEIGHT; ++y) {
+            consider(pad.x - CHARACTER_WIDTH, y);
+            consider(pad.x + PAD_SIZE, y);
+        }
+        for (int root : roots) {
+            auto it = std::find_if(padsPerRegion.begin(), padsPerRegion.end(), [root](const auto& r) { return r.first == root; });
+            if (it == padsPerRegion.end()) padsPerRegion.emplace_back(root, 1);
+            else ++it->second;
+        }
+    }
+    for (const auto& r : padsPerRegion) result.reachablePads = std::max(result.reachablePads, r.second);
+    return regions;
+}
+
+// Debris: small pieces of land. Land is taken as runs along rows; a run joins the runs of the
+// row above that touch it by a side or a corner.
+int countDebris(const std::vector<std::uint8_t>& land, int w, int h) {
+    RowRuns landRuns = rowRuns(land, w, h, true);
+    const std::vector<RowRuns::Run>& runs = landRuns.runs;
+    std::vector<int> size(runs.size(), 0);
+    for (std::size_t r = 0; r < runs.size(); ++r) size[static_cast<std::size_t>(landRuns.pieces.find(static_cast<int>(r)))] += runs[r].x1 - runs[r].x0;
+    int debris = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r)
+        if (landRuns.pieces.find(static_cast<int>(r)) == static_cast<int>(r) && size[r] < DEBRIS_PIXELS) ++debris;
+    return debris;
+}
+
+// A race: from every square on the left column to any square reaching the right column.
+void measureRace(const std::vector<Side>& dist, int w, int h, Playability& result) {
+    auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
+    std::vector<int> sources;
+    for (int y = 0; y < h; ++y)
+        if (dist[at(0, y)] > 0) sources.push_back(static_cast<int>(at(0, y)));
+    bool anyTarget = false;
+    for (int y = 0; y < h && !anyTarget; ++y)
+        for (int x = 0; x < w && !anyTarget; ++x) anyTarget = dist[at(x, y)] > 0 && x + dist[at(x, y)] == w;
+    if (sources.empty() || !anyTarget) {
+        result.connected = false;
+        return;
+    }
+    auto reachesRight = [&dist, w](int i) { return dist[static_cast<std::size_t>(i)] > 0 && i % w + dist[static_cast<std::size_t>(i)] == w; };
+    result.narrowest = widestWay(dist, w, h, sources, reachesRight, 1);
+    result.connected = result.narrowest > 0;
+}
+
+// A maze: every standing place outside a pocket joined to every other.
+void measureMaze(const std::vector<Side>& dist, const std::vector<std::uint8_t>& fits, Regions& regions, int w, int h,
+                 const std::vector<int>& places, Playability& result) {
+    const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
+    RowRuns& runs = regions.runs;
+    auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
+    // Whether a standing place's region is a pocket: its fits are walked from the place until
+    // they spread wider or taller than a pocket can (once for each region).
+    std::vector<std::pair<int, bool>> pocketOfRoot;  // region root, pocket
+    std::vector<int> walk;
+    constexpr int WINDOW = POCKET_SPAN + 2;
+    std::vector<std::uint8_t> seenNear(static_cast<std::size_t>(2 * WINDOW + 1) * (2 * WINDOW + 1));
+    auto pocket = [&](int place, int root) {
+        for (const auto& [r, isPocket] : pocketOfRoot)
+            if (r == root) return isPocket;
+        int x0 = fw, y0 = fh, x1 = -1, y1 = -1;
+        bool small = true;
+        // The walk stops as soon as it spans more than a pocket, so it stays within a pocket's
+        // span (and a step) of the place: that window is all it needs to remember.
+        const int px = place % fw, py = place / fw;
+        std::fill(seenNear.begin(), seenNear.end(), std::uint8_t{0});
+        auto seen = [&](int i) -> std::uint8_t& {
+            return seenNear[static_cast<std::size_t>(i / fw - py + WINDOW) * (2 * WINDOW + 1) + static_cast<std::size_t>(i % fw - px + WINDOW)];
+        };
+        walk.assign(1, place);
+        seen(place) = 1;
+        while (!walk.empty() && small) {
+            const int i = walk.back();
+            walk.pop_back();
+            const int y = i / fw, x = i - y * fw;
+            x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+            small = x1 - x0 + CHARACTER_WIDTH <= POCKET_SPAN && y1 - y0 + CHARACTER_HEIGHT <= POCKET_SPAN;
+            const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < fw ? i + 1 : -1, y > 0 ? i - fw : -1, y + 1 < fh ? i + fw : -1};
+            for (int n : nbr)
+                if (n >= 0 && fits[static_cast<std::size_t>(n)] && !seen(n)) {
+                    seen(n) = 1;
+                    walk.push_back(n);
+                }
+        }
+        pocketOfRoot.emplace_back(root, small);
+        return small;
+    };
+    // For every standing place outside a pocket, the largest square whose corner its character
+    // reaches within 20 px (a box's corner in the place's region), taken row by row, left to
+    // right, the first of equals.
+    std::vector<int> centres;
+    constexpr int NEAR = 20;
+    for (int p : places) {
+        const int px = p % fw, py = p / fw, home = runs.pieceAt(px, py);
+        if (pocket(p, home)) continue;
+        int best = static_cast<int>(at(px, py));
+        const int left = std::max(0, px - NEAR), right = std::min(fw - 1, px + NEAR);
+        for (int fy = std::max(0, py - NEAR); fy <= std::min(fh - 1, py + NEAR); ++fy)
+            for (std::size_t r = runs.rowStart[static_cast<std::size_t>(fy)]; r < runs.rowStart[static_cast<std::size_t>(fy) + 1]; ++r) {
+                const RowRuns::Run& run = runs.runs[r];
+                if (run.x1 <= left || run.x0 > right || runs.pieces.find(static_cast<int>(r)) != home) continue;
+                for (int fx = std::max(left, run.x0); fx <= std::min(right, run.x1 - 1); ++fx) {
+                    const int c = static_cast<int>(at(fx, fy));
+                    if (dist[static_cast<std::size_t>(c)] > dist[static_cast<std::size_t>(best)]) best = c;
+                }
+            }
+        centres.push_back(best);
+    }
+    if (centres.size() < 2) {
+        result.connected = !centres.empty();
+        return;
+    }
+    // From one place's square to every other's: the narrowest of their widest ways.
+    std::vector<int> targets = centres;
+    std::sort(targets.begin(), targets.end());
+    targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
+    std::vector<std::uint64_t> isTarget((dist.size() + 63) / 64, 0);
+    for (int c : targets) isTarget[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1} << (c % 64);
+    auto target = [&isTarget](int i) { return (isTarget[static_cast<std::size_t>(i) / 64] >> (i % 64)) & 1; };
+    result.narrowest = widestWay(dist, w, h, {centres[0]}, target, static_cast<int>(targets.size()));
+    result.connected = result.narrowest > 0;
 }
 
 }  // namespace
@@ -215,212 +476,26 @@ Playability measurePlayability(gdImagePtr im, CourseKind course, const std::vect
     if (!im || im->sx <= 0 || im->sy <= 0) return result;
     const int w = im->sx, h = im->sy;
     const std::vector<std::uint8_t> land = landOf(im);
-    auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
-
-    // Summed-area table of land, (w + 1) x (h + 1).
-    std::vector<std::uint32_t> sat(static_cast<std::size_t>(w + 1) * (h + 1), 0);
-    for (int y = 0; y < h; ++y) {
-        std::uint32_t rowSum = 0;
-        for (int x = 0; x < w; ++x) {
-            rowSum += land[at(x, y)];
-            sat[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] = sat[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
-        }
-    }
-    auto landIn = [&](int x0, int y0, int x1, int y1) {  // [x0, x1) x [y0, y1)
-        const std::size_t W = static_cast<std::size_t>(w + 1);
-        return sat[y1 * W + x1] - sat[y0 * W + x1] - sat[y1 * W + x0] + sat[y0 * W + x0];
-    };
-
-    // Where a character fits, and the standing places.
-    const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
-    std::vector<std::uint8_t> fits(fw > 0 && fh > 0 ? static_cast<std::size_t>(fw) * fh : 0, 0);
-    std::vector<std::uint8_t> standing(fits.size(), 0);
     result.mapWidth = w;
-    std::vector<int> places;  // fit indices
-    const int bucketsX = w / PLACE_SPACING + 1, bucketsY = h / PLACE_SPACING + 1;
-    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(bucketsX) * bucketsY);
-    for (int y = 0; y < fh; ++y)
-        for (int x = 0; x < fw; ++x) {
-            if (landIn(x, y, x + CHARACTER_WIDTH, y + CHARACTER_HEIGHT) != 0) continue;
-            fits[static_cast<std::size_t>(y) * fw + x] = 1;
-            const int below = y + CHARACTER_HEIGHT;
-            if (below >= h || 2 * static_cast<int>(landIn(x, below, x + CHARACTER_WIDTH, below + 1)) < CHARACTER_WIDTH) continue;
-            standing[static_cast<std::size_t>(y) * fw + x] = 1;
-            const int bx = x / PLACE_SPACING, by = y / PLACE_SPACING;
-            bool near = false;
-            for (int cy = std::max(0, by - 1); cy <= std::min(bucketsY - 1, by + 1) && !near; ++cy)
-                for (int cx = std::max(0, bx - 1); cx <= std::min(bucketsX - 1, bx + 1) && !near; ++cx)
-                    for (int p : buckets[static_cast<std::size_t>(cy) * bucketsX + cx]) {
-                        const int px = p % fw, py = p / fw;
-                        if (std::abs(px - x) < PLACE_SPACING && std::abs(py - y) < PLACE_SPACING) {
-                            near = true;
-                            break;
-                        }
-                    }
-            if (near) continue;
-            const int index = y * fw + x;
-            buckets[static_cast<std::size_t>(by) * bucketsX + bx].push_back(index);
-            places.push_back(index);
-        }
+
+    // Where a character fits and stands, the standing places, and the regions they lie in.
+    const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
+    std::vector<std::uint8_t> fits;
+    std::vector<int> places;
+    Regions regions;
+    if (fw > 0 && fh > 0) {
+        fits = boxFits(land, w, h);
+        places = standingPlaces(fits, fw, fh, w, h);
+        regions = measureRegions(fits, fw, fh, places, pads, result);
+    }
     result.standingPlaces = static_cast<int>(places.size());
-
-    // Regions of fits; reach and sealed rooms. Fits are taken as runs along rows; a run joins the
-    // runs of the row above it shares a column with. Every fit is then labelled with its region.
-    std::vector<int> region(fits.size(), -1);
-    auto regions = [&region](int i) { return region[static_cast<std::size_t>(i)]; };
-    if (!fits.empty()) {
-        RowRuns fitRuns = rowRuns(fits, fw, fh, false);
-        for (std::size_t r = 0; r < fitRuns.runs.size(); ++r) {
-            const RowRuns::Run& run = fitRuns.runs[r];
-            int* out = &region[static_cast<std::size_t>(run.y) * fw];
-            std::fill(out + run.x0, out + run.x1, fitRuns.pieces.find(static_cast<int>(r)));
-        }
-        std::vector<std::pair<int, int>> perRegion;  // root, standing places
-        for (int p : places) {
-            const int root = regions(p);
-            auto it = std::find_if(perRegion.begin(), perRegion.end(), [root](const auto& r) { return r.first == root; });
-            if (it == perRegion.end()) perRegion.emplace_back(root, 1);
-            else ++it->second;
-        }
-        int most = 0, mainRoot = -1;
-        for (const auto& r : perRegion)
-            if (r.second > most) most = r.second, mainRoot = r.first;
-        // Standing room by column, and the part of it in the main region.
-        result.standingColumns.assign(static_cast<std::size_t>(fw), 0);
-        result.reachableColumns.assign(static_cast<std::size_t>(fw), 0);
-        for (std::size_t i = 0; i < standing.size(); ++i) {
-            if (!standing[i]) continue;
-            const std::size_t x = i % static_cast<std::size_t>(fw);
-            ++result.standingColumns[x];
-            if (region[i] == mainRoot) ++result.reachableColumns[x];
-        }
-        result.reach = places.empty() ? 1.0 : static_cast<double>(most) / static_cast<double>(places.size());
-        result.sealedRooms = perRegion.empty() ? 0 : static_cast<int>(perRegion.size()) - 1;
-
-        // Weapon pads: the regions each is reached from.
-        result.pads = static_cast<int>(pads.size());
-        std::vector<std::pair<int, int>> padsPerRegion;  // root, pads reached
-        std::vector<int> roots;
-        for (const PadSpot& pad : pads) {
-            roots.clear();
-            auto consider = [&](int x, int y) {
-                if (x < 0 || y < 0 || x >= fw || y >= fh) return;
-                const int i = y * fw + x;
-                if (!fits[static_cast<std::size_t>(i)]) return;
-                const int root = regions(i);
-                if (std::find(roots.begin(), roots.end(), root) == roots.end()) roots.push_back(root);
-            };
-            for (int x = pad.x - CHARACTER_WIDTH + 1; x < pad.x + PAD_SIZE; ++x) consider(x, pad.y - CHARACTER_HEIGHT);
-            for (int y = pad.y - CHARACTER_HEIGHT; y <= pad.y + PAD_SIZE - CHARACTER_HEIGHT; ++y) {
-                consider(pad.x - CHARACTER_WIDTH, y);
-                consider(pad.x + PAD_SIZE, y);
-            }
-            for (int root : roots) {
-                auto it = std::find_if(padsPerRegion.begin(), padsPerRegion.end(), [root](const auto& r) { return r.first == root; });
-                if (it == padsPerRegion.end()) padsPerRegion.emplace_back(root, 1);
-                else ++it->second;
-            }
-        }
-        for (const auto& r : padsPerRegion) result.reachablePads = std::max(result.reachablePads, r.second);
-    }
-
-    // Debris: small pieces of land. Land is taken as runs along rows; a run joins the runs of the
-    // row above that touch it by a side or a corner.
-    {
-        RowRuns landRuns = rowRuns(land, w, h, true);
-        const std::vector<RowRuns::Run>& runs = landRuns.runs;
-        std::vector<int> size(runs.size(), 0);
-        for (std::size_t r = 0; r < runs.size(); ++r) size[static_cast<std::size_t>(landRuns.pieces.find(static_cast<int>(r)))] += runs[r].x1 - runs[r].x0;
-        for (std::size_t r = 0; r < runs.size(); ++r)
-            if (landRuns.pieces.find(static_cast<int>(r)) == static_cast<int>(r) && size[r] < DEBRIS_PIXELS) ++result.debris;
-    }
+    result.debris = countDebris(land, w, h);
 
     if (course == CourseKind::None) return result;
     result.hasCourse = true;
-    std::vector<std::uint8_t> blocked = land;
-    if (course == CourseKind::Race)
-        for (int y = 0; y < std::min(h, RACE_TOP_STRIP); ++y)
-            for (int x = 0; x < w; ++x) blocked[at(x, y)] = 1;
-    const std::vector<int> dist = airSquares(blocked, w, h);
-    if (course == CourseKind::Race) {
-        // From every square on the left column to any square reaching the right column.
-        std::vector<int> sources;
-        std::vector<std::uint8_t> target(dist.size(), 0);
-        bool anyTarget = false;
-        for (int y = 0; y < h; ++y) {
-            if (dist[at(0, y)] > 0) sources.push_back(static_cast<int>(at(0, y)));
-            for (int x = 0; x < w; ++x) {
-                const std::size_t i = at(x, y);
-                if (dist[i] > 0 && x + dist[i] == w) target[i] = 1, anyTarget = true;
-            }
-        }
-        if (sources.empty() || !anyTarget) {
-            result.connected = false;
-            return result;
-        }
-        result.narrowest = widestWay(dist, w, h, sources, target, 1);
-    } else {
-        // Whether a standing place's region is a pocket: its fits are walked from the place until
-        // they spread wider or taller than a pocket can (once for each region).
-        std::vector<std::pair<int, bool>> pocketOfRoot;  // region root, pocket
-        std::vector<std::uint8_t> seen(fits.size(), 0);
-        std::vector<int> walk, walked;
-        auto pocket = [&](int place) {
-            const int root = regions(place);
-            for (const auto& [r, isPocket] : pocketOfRoot)
-                if (r == root) return isPocket;
-            int x0 = fw, y0 = fh, x1 = -1, y1 = -1;
-            bool small = true;
-            walk.assign(1, place);
-            seen[static_cast<std::size_t>(place)] = 1;
-            walked.assign(1, place);
-            while (!walk.empty() && small) {
-                const int i = walk.back();
-                walk.pop_back();
-                const int y = i / fw, x = i - y * fw;
-                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
-                small = x1 - x0 + CHARACTER_WIDTH <= POCKET_SPAN && y1 - y0 + CHARACTER_HEIGHT <= POCKET_SPAN;
-                const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < fw ? i + 1 : -1, y > 0 ? i - fw : -1, y + 1 < fh ? i + fw : -1};
-                for (int n : nbr)
-                    if (n >= 0 && fits[static_cast<std::size_t>(n)] && !seen[static_cast<std::size_t>(n)]) {
-                        seen[static_cast<std::size_t>(n)] = 1;
-                        walked.push_back(n);
-                        walk.push_back(n);
-                    }
-            }
-            for (int i : walked) seen[static_cast<std::size_t>(i)] = 0;
-            pocketOfRoot.emplace_back(root, small);
-            return small;
-        };
-        // For every standing place outside a pocket, the largest square whose corner its
-        // character reaches within 20 px (a box's corner in the place's region).
-        std::vector<int> centres;
-        constexpr int NEAR = 20;
-        for (int p : places) {
-            if (pocket(p)) continue;
-            const int px = p % fw, py = p / fw, home = regions(p);
-            int best = static_cast<int>(at(px, py));
-            for (int fy = std::max(0, py - NEAR); fy <= std::min(fh - 1, py + NEAR); ++fy)
-                for (int fx = std::max(0, px - NEAR); fx <= std::min(fw - 1, px + NEAR); ++fx) {
-                    const int f = fy * fw + fx;
-                    if (!fits[static_cast<std::size_t>(f)]) continue;
-                    const int c = static_cast<int>(at(fx, fy));
-                    if (dist[static_cast<std::size_t>(c)] > dist[static_cast<std::size_t>(best)] && regions(f) == home) best = c;
-                }
-            centres.push_back(best);
-        }
-        if (centres.size() < 2) {
-            result.connected = !centres.empty();
-            return result;
-        }
-        // From one place's square to every other's: the narrowest of their widest ways.
-        std::vector<std::uint8_t> target(dist.size(), 0);
-        int distinct = 0;
-        for (int c : centres)
-            if (!target[static_cast<std::size_t>(c)]) target[static_cast<std::size_t>(c)] = 1, ++distinct;
-        result.narrowest = widestWay(dist, w, h, {centres[0]}, target, distinct);
-    }
-    result.connected = result.narrowest > 0;
+    const std::vector<Side> dist = airSquares(land, w, h, course == CourseKind::Race ? RACE_TOP_STRIP : 0);
+    if (course == CourseKind::Race) measureRace(dist, w, h, result);
+    else measureMaze(dist, fits, regions, w, h, places, result);
     return result;
 }
 

@@ -195,41 +195,36 @@ private:
         }
 
         const int lim = horizontal ? std::min(h / 4, 40) : std::min(w / 4, 40);
-        auto bandLine = [&](int line, int k) {
+        // The band is a rectangle: lines [first, last] across the box, line `line` lying k
+        // lines out from the surface. Every line must lie inside the map, hold no earlier object
+        // and, past the first `lim` lines, be air. Checked row by row whichever way the lines
+        // run (the answer does not depend on the order; columns would cost a cache miss a pixel).
+        auto band = [&](int first, int last, auto kOf) {
+            if (first > last) return true;
+            if (first < 0 || last >= (horizontal ? H : W)) return false;
             if (horizontal) {
-                if (line < 0 || line >= H) return false;
-                const int* e = edge[line];
-                const int* m = pic[line];
-                for (int c = box.left; c < box.left + w; ++c) {
-                    if (!isMarker(e[c])) return false;
-                    if (k > lim && m[c] != air_) return false;
+                for (int line = first; line <= last; ++line) {
+                    const int* e = edge[line];
+                    const int* m = pic[line];
+                    const bool needsAir = kOf(line) > lim;
+                    for (int c = box.left; c < box.left + w; ++c)
+                        if (!isMarker(e[c]) || (needsAir && m[c] != air_)) return false;
                 }
             } else {
-                if (line < 0 || line >= W) return false;
                 for (int r = box.top; r < box.top + h; ++r) {
-                    if (!isMarker(edge[r][line])) return false;
-                    if (k > lim && pic[r][line] != air_) return false;
+                    const int* e = edge[r];
+                    const int* m = pic[r];
+                    for (int line = first; line <= last; ++line)
+                        if (!isMarker(e[line]) || (kOf(line) > lim && m[line] != air_)) return false;
                 }
             }
             return true;
         };
         switch (kind) {
-            case Kind::Floor:
-                for (int k = p.line + 20; k >= 1; --k)
-                    if (!bandLine(y - k, k)) return false;
-                break;
-            case Kind::Roof:
-                for (int k = p.line; k <= h + 19; ++k)
-                    if (!bandLine(y + k, k)) return false;
-                break;
-            case Kind::Left:
-                for (int k = p.line + 20; k >= 1; --k)
-                    if (!bandLine(x - k, k)) return false;
-                break;
-            case Kind::Right:
-                for (int k = p.line; k <= w + 19; ++k)
-                    if (!bandLine(x + k, k)) return false;
-                break;
+            case Kind::Floor: return band(y - (p.line + 20), y - 1, [y](int line) { return y - line; });
+            case Kind::Roof: return band(y + p.line, y + h + 19, [y](int line) { return line - y; });
+            case Kind::Left: return band(x - (p.line + 20), x - 1, [x](int line) { return x - line; });
+            case Kind::Right: return band(x + p.line, x + w + 19, [x](int line) { return line - x; });
         }
         return true;
     }

@@ -50,19 +50,39 @@ int readThemeId(const DataFolders& folders, int theme, int current) {
     return themeId;
 }
 
-ImagePtr soilTextured(gdImagePtr map, const std::filesystem::path& soilPath, int width, int height, int land) {
+bool textureWithSoil(gdImagePtr map, const std::filesystem::path& soilPath, int land) {
+    if (!map || !map->trueColor) return false;
     ImagePtr soil = loadArt(soilPath);
-    if (!soil) return nullptr;
+    if (!soil) return false;
     const int tw = soil->sx, th = soil->sy;
-    ImagePtr textured = createTrueColour(width, height);
-    // Both bounds included: the last copies hang over the right and bottom edges and are clipped.
-    for (int i = 0; i <= width / tw; ++i)
-        for (int j = 0; j <= height / th; ++j) copyPicture(textured.get(), soil.get(), i * tw, j * th);
-
-    // The map goes over the soil; its white (land) is transparent, so the soil shows there.
-    gdImageColorTransparent(map, land);
-    copyPicture(textured.get(), map, 0, 0);
-    return textured;
+    // One tile of soil as it lies on a fresh black picture; the map is covered with it
+    // edge to edge from the top-left corner.
+    ImagePtr tile = createTrueColour(tw, th);
+    copyPicture(tile.get(), soil.get(), 0, 0);
+    // The map goes over the soil: its white (land) lets the soil show; a translucent pixel is
+    // blended onto it. One pass, in place: the picture ends as a fresh picture would (no
+    // transparent colour).
+    for (int y = 0; y < map->sy; ++y) {
+        int* row = map->tpixels[y];
+        const int* soilRow = tile->tpixels[y % th];
+        for (int x0 = 0; x0 < map->sx; x0 += tw) {
+            const int n = std::min(tw, map->sx - x0);
+            int* out = row + x0;
+            int alphaSeen = 0;
+            for (int x = 0; x < n; ++x) alphaSeen |= out[x] & 0x7F000000;
+            if (alphaSeen == 0) {
+                for (int x = 0; x < n; ++x) out[x] = out[x] == land ? soilRow[x] : out[x];
+                continue;
+            }
+            for (int x = 0; x < n; ++x) {
+                const int c = out[x];
+                if (c == land) out[x] = soilRow[x];
+                else if (gdTrueColorGetAlpha(c) != gdAlphaOpaque) out[x] = gdAlphaBlend(soilRow[x], c);
+            }
+        }
+    }
+    map->transparent = -1;
+    return true;
 }
 
 namespace {

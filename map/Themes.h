@@ -22,10 +22,11 @@ UserError missingThemesWarning();
 // parse gives 0), or `current` when the theme has no settings file.
 int readThemeId(const DataFolders& folders, int theme, int current);
 
-// The soil picture tiled over a width x height picture with `map` copied over it, the map's
-// `land` colour letting the soil show through. None when the soil picture is missing or
-// unreadable (the land then stays plain). Makes `land` the map's transparent colour.
-ImagePtr soilTextured(gdImagePtr map, const std::filesystem::path& soilPath, int width, int height, int land);
+// Lays the soil picture, tiled from the top-left corner, under a true-colour map: the map's
+// `land` colour shows the soil and translucent pixels are blended onto it. The map then has no
+// transparent colour. False (the map unchanged) when the soil picture is missing or unreadable:
+// the land then stays plain.
+bool textureWithSoil(gdImagePtr map, const std::filesystem::path& soilPath, int land);
 
 // Draws grass strips down from top edges and roots strips up from bottom edges of `picture`,
 // using the textures of the chosen theme. `mode` 0, 1 or 2 sets where the strips sit

@@ -162,6 +162,41 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
     }
 }
 
+// The colours the learning takes, in the order it takes them: every `step`-th pixel, wrapping
+// round the picture. They do not depend on what the network learns, so they are read first, and
+// row by row: read in the learning's order each would be a cache miss in another row.
+std::vector<int> samplesInOrder(gdImagePtr im, int count, int step) {
+    const long long pixels = static_cast<long long>(im->sx) * im->sy;
+    std::vector<int> rowOf(static_cast<std::size_t>(count));
+    std::vector<int> columnOf(static_cast<std::size_t>(count));
+    std::vector<int> rowStart(static_cast<std::size_t>(im->sy) + 1, 0);
+    long long at = 0;
+    for (int i = 0; i < count; ++i) {
+        const int y = static_cast<int>(at / im->sx);
+        rowOf[static_cast<std::size_t>(i)] = y;
+        columnOf[static_cast<std::size_t>(i)] = static_cast<int>(at - static_cast<long long>(y) * im->sx);
+        ++rowStart[static_cast<std::size_t>(y) + 1];
+        at += step;
+        while (at >= pixels) at -= pixels;
+    }
+    for (int y = 0; y < im->sy; ++y) rowStart[static_cast<std::size_t>(y) + 1] += rowStart[static_cast<std::size_t>(y)];
+    // The samples sorted on their row (a counting sort), then read row by row.
+    std::vector<int> byRow(static_cast<std::size_t>(count));
+    {
+        std::vector<int> next(rowStart.begin(), rowStart.end() - 1);
+        for (int i = 0; i < count; ++i) byRow[static_cast<std::size_t>(next[static_cast<std::size_t>(rowOf[static_cast<std::size_t>(i)])]++)] = i;
+    }
+    std::vector<int> colours(static_cast<std::size_t>(count));
+    for (int y = 0; y < im->sy; ++y) {
+        const int* row = im->tpixels[y];
+        for (int k = rowStart[static_cast<std::size_t>(y)]; k < rowStart[static_cast<std::size_t>(y) + 1]; ++k) {
+            const int i = byRow[static_cast<std::size_t>(k)];
+            colours[static_cast<std::size_t>(i)] = row[columnOf[static_cast<std::size_t>(i)]];
+        }
+    }
+    return colours;
+}
+
 // The learning loop, sample for sample as libgd runs it. Most of a save's time is spent here; on
 // x86-64 a second copy is built for processors with AVX2 (eight neurons a step instead of four)
 // and chosen when the program starts.
@@ -184,13 +219,11 @@ void learn(LearningNet& net, gdImagePtr im, int sampleFactor) {
             step = PRIMES[i];
             break;
         }
-    long long at = 0;
+    const std::vector<int> samples = samplesInOrder(im, samplePixels, step);
     for (int i = 0; i < samplePixels;) {
-        Sample s = sampleOf(im->tpixels[at / im->sx][at % im->sx]);
+        Sample s = sampleOf(samples[static_cast<std::size_t>(i)]);
         for (int& v : s.value) v <<= NET_BIAS_SHIFT;
         alter(net, alpha, rad, contest(net, s), s);
-        at += step;
-        while (at >= pixels) at -= pixels;
         if (++i % delta == 0) {
             alpha -= alpha / alphaDec;
             radius -= radius / RADIUS_DEC;
@@ -381,14 +414,22 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
         for (int y = y0; y < y1; ++y) {
             const int* from = im->tpixels[y];
             unsigned char* to = learntOf.data() + static_cast<std::size_t>(y) * im->sx;
+            int previous = -1, previousEntry = 0;  // runs of one colour are common
             for (int x = 0; x < im->sx; ++x) {
                 const int colour = from[x] & 0x7FFFFFFF;
+                if (colour == previous) {
+                    to[x] = static_cast<unsigned char>(previousEntry);
+                    continue;
+                }
+                previous = colour;
                 if (const int* known = memo.find(colour)) {
+                    previousEntry = *known;
                     to[x] = static_cast<unsigned char>(*known);
                     continue;
                 }
                 const int learntEntry = remap[nearest(*net, sampleOf(colour))];
                 memo.remember(colour, learntEntry);
+                previousEntry = learntEntry;
                 to[x] = static_cast<unsigned char>(learntEntry);
             }
         }
@@ -406,7 +447,10 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
     for (int y = 0; y < im->sy; ++y) {
         const unsigned char* from = learntOf.data() + static_cast<std::size_t>(y) * im->sx;
         unsigned char* to = out->pixels[y];
-        for (int x = 0; x < im->sx; ++x) to[x] = static_cast<unsigned char>(give(from[x]));
+        for (int x = 0; x < im->sx; ++x) {
+            const int entry = given[from[x]];
+            to[x] = static_cast<unsigned char>(entry >= 0 ? entry : give(from[x]));
+        }
     }
     return out;
 }

@@ -181,6 +181,42 @@ TEST_F(ThemesTest, SoilTransparentPixelsStayEmpty) {
     EXPECT_EQ(g.at(4, 2), packColour(90, 90, 90));
 }
 
+// The soil is laid in one pass over the map itself; it must equal libgd's way of making it: the
+// soil tiled over a fresh picture, the map copied over that with its land colour transparent.
+TEST_F(ThemesTest, SoilUnderTheMapEqualsTilingWithTheMapCopiedOver) {
+    auto soil = test::solidPicture(13, 7, 0);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 13; ++x) soil->tpixels[y][x] = gdTrueColorAlpha(20 + x * 9, 30 + y * 20, 77, (x + y) % 4 == 0 ? 90 : 0);
+    soil->tpixels[3][5] = packColour(1, 2, 3);
+    gdImageColorTransparent(soil.get(), packColour(1, 2, 3));
+    gdImageSaveAlpha(soil.get(), 1);
+    test::writePng(soil.get(), theme(0) / "soil.png");
+
+    Canvas g(50, 31);
+    g.land(0, 10, 49, 30);
+    g.image->tpixels[12][4] = gdTrueColorAlpha(200, 10, 10, 64);  // translucent over land
+    g.image->tpixels[3][8] = gdTrueColorAlpha(10, 200, 10, 100);  // translucent over air
+    g.image->tpixels[20][20] = 0x123456;
+    gdImageColorTransparent(g.image.get(), 0);  // a step before may have left one
+
+    ImagePtr loaded = loadPng(theme(0) / "soil.png");
+    ASSERT_TRUE(loaded);
+    ImagePtr expected = createTrueColour(50, 31);
+    for (int i = 0; i <= 50 / 13; ++i)
+        for (int j = 0; j <= 31 / 7; ++j) gdImageCopy(expected.get(), loaded.get(), i * 13, j * 7, 0, 0, 13, 7);
+    ImagePtr map = createTrueColour(50, 31);
+    gdImageCopy(map.get(), g.image.get(), 0, 0, 0, 0, 50, 31);
+    gdImageAlphaBlending(map.get(), 0);
+    for (int y = 0; y < 31; ++y)
+        for (int x = 0; x < 50; ++x) map->tpixels[y][x] = g.image->tpixels[y][x];
+    gdImageColorTransparent(map.get(), WHITE);
+    gdImageCopy(expected.get(), map.get(), 0, 0, 0, 0, 50, 31);
+
+    g.applySoil(theme(0) / "soil.png");
+    EXPECT_TRUE(test::samePixels(g.image.get(), expected.get()));
+    EXPECT_EQ(g.image->transparent, -1) << "a soiled map has no transparent colour, as a fresh picture";
+}
+
 TEST_F(ThemesTest, GrassRunsHalfTheLayerDownFromTheAirPixel) {
     makeTextures(0, 20, 20);
     Canvas g(30, 40);
