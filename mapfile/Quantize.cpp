@@ -337,9 +337,26 @@ private:
     std::vector<int> entry_;
 };
 
+// The learnt colours, as palette entries are made of them.
+struct Entry {
+    int red, green, blue, alpha;
+};
+
+// What the learning leaves for the final copy: the lookup network, the learnt colours, and the
+// palette picture they are given out into.
+struct Learnt {
+    gdImagePtr from = nullptr;  // the true-colour picture learnt
+    LookupNet net;
+    std::vector<Entry> byEntry;
+    std::vector<int> remap;
+    std::vector<int> given;  // learnt entry -> palette entry, -1 until its first pixel is met
+    int transparent = -1;
+    ImagePtr out;
+};
+
 // `transparent` is the picture's transparent colour as libgd's final copy reads it: as a palette
 // entry the copy never gives out.
-ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent) {
+std::unique_ptr<Learnt> learnPicture(gdImagePtr im, int colours, int sampleFactor, int transparent) {
     if (!im || !im->trueColor || im->sx <= 0 || im->sy <= 0 || colours < 2 || colours > MAX_NET) return nullptr;
     if (static_cast<long long>(im->sx) * im->sy * 4 > 0x7FFFFFFFLL) return nullptr;
     // libgd keeps a sample factor of 1 to 10 and learns every second pixel for any other.
@@ -356,26 +373,27 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
         learning->freq[i / LANES][i % LANES] = i < colours ? INT_BIAS / colours : 0;
     }
     learn(*learning, im, sampleFactor);
-    auto net = std::make_unique<LookupNet>();
-    unbias(*learning, *net);
+    auto result = std::make_unique<Learnt>();
+    result->from = im;
+    result->transparent = transparent;
+    LookupNet& net = result->net;
+    unbias(*learning, net);
     learning.reset();
 
     // The learnt colours, with the translucent ones first (as a PNG's tRNS wants them); a picture's
     // alpha never reaches 255, so in practice this keeps the learnt order.
-    struct Entry {
-        int red, green, blue, alpha;
-    };
     std::vector<Entry> learnt(colours);
-    std::vector<int> remap(colours);
+    result->remap.resize(colours);
     int bottom = 0, top = colours - 1;
     for (int x = 0; x < colours; ++x) {
-        const int* n = net->neuron[x];
+        const int* n = net.neuron[x];
         learnt[x] = {n[RED], n[GREEN], n[BLUE], n[ALPHA]};
-        remap[x] = n[ALPHA] == 255 ? top-- : bottom++;
+        result->remap[x] = n[ALPHA] == 255 ? top-- : bottom++;
     }
-    std::vector<Entry> byEntry(colours);
-    for (int x = 0; x < colours; ++x) byEntry[remap[x]] = learnt[x];
-    buildIndex(*net);
+    result->byEntry.resize(colours);
+    for (int x = 0; x < colours; ++x) result->byEntry[result->remap[x]] = learnt[x];
+    result->given.assign(colours, -1);
+    buildIndex(net);
 
     ImagePtr out(gdImageCreate(im->sx, im->sy));
     if (!out) return nullptr;
@@ -385,16 +403,44 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
     out->saveAlphaFlag = im->saveAlphaFlag;
     out->interlace = im->interlace;
     out->transparent = transparent;
+    result->out = std::move(out);
+    return result;
+}
 
-    // Palette entries are handed out in the order their first pixel is met, row by row, and two
-    // learnt entries of the same colour share one.
-    std::vector<int> given(colours, -1);
+// Each pixel's learnt entry, rows [y0, y1) into `to` (a row's worth apart). Reads only.
+void findLearnt(const Learnt& l, int y0, int y1, ColourMemo& memo, unsigned char* to) {
+    const gdImagePtr im = l.from;
+    for (int y = y0; y < y1; ++y, to += im->sx) {
+        const int* from = im->tpixels[y];
+        int previous = -1, previousEntry = 0;  // runs of one colour are common
+        for (int x = 0; x < im->sx; ++x) {
+            const int colour = from[x] & 0x7FFFFFFF;
+            if (colour == previous) {
+                to[x] = static_cast<unsigned char>(previousEntry);
+                continue;
+            }
+            previous = colour;
+            if (const int* known = memo.find(colour)) {
+                previousEntry = *known;
+            } else {
+                previousEntry = l.remap[nearest(l.net, sampleOf(colour))];
+                memo.remember(colour, previousEntry);
+            }
+            to[x] = static_cast<unsigned char>(previousEntry);
+        }
+    }
+}
+
+// Palette entries are handed out in the order their first pixel is met, row by row, and two
+// learnt entries of the same colour share one: rows must be given in order.
+void giveRows(Learnt& l, int y0, int y1, const unsigned char* learnt) {
+    gdImagePtr out = l.out.get();
     auto give = [&](int learntEntry) {
-        int& to = given[learntEntry];
+        int& to = l.given[learntEntry];
         if (to >= 0) return to;
-        const Entry& e = byEntry[learntEntry];
+        const Entry& e = l.byEntry[learntEntry];
         for (int c = 0; c < out->colorsTotal; ++c)
-            if (c != transparent && out->red[c] == e.red && out->green[c] == e.green && out->blue[c] == e.blue &&
+            if (c != l.transparent && out->red[c] == e.red && out->green[c] == e.green && out->blue[c] == e.blue &&
                 out->alpha[c] == e.alpha)
                 return to = c;
         to = out->colorsTotal++;
@@ -404,55 +450,55 @@ ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent)
         out->alpha[to] = e.alpha;
         return to;
     };
+    for (int y = y0; y < y1; ++y, learnt += out->sx) {
+        unsigned char* to = out->pixels[y];
+        for (int x = 0; x < out->sx; ++x) {
+            const int entry = l.given[learnt[x]];
+            to[x] = static_cast<unsigned char>(entry >= 0 ? entry : give(learnt[x]));
+        }
+    }
+}
+
+ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent) {
+    std::unique_ptr<Learnt> l = learnPicture(im, colours, sampleFactor, transparent);
+    if (!l) return nullptr;
     // Each pixel's learnt entry is found first, the rows in bands on both cores (each band with a
     // memo of its own); then, row by row in order, each learnt entry is given its palette entry.
     // The two passes give what one pass gives, as only the second decides entries.
     std::vector<unsigned char> learntOf(static_cast<std::size_t>(im->sx) * im->sy);
     // The memos are made here: nothing on the other thread can fail.
     ColourMemo upperMemo, lowerMemo;
-    auto findLearnt = [&](int y0, int y1, ColourMemo& memo) {
-        for (int y = y0; y < y1; ++y) {
-            const int* from = im->tpixels[y];
-            unsigned char* to = learntOf.data() + static_cast<std::size_t>(y) * im->sx;
-            int previous = -1, previousEntry = 0;  // runs of one colour are common
-            for (int x = 0; x < im->sx; ++x) {
-                const int colour = from[x] & 0x7FFFFFFF;
-                if (colour == previous) {
-                    to[x] = static_cast<unsigned char>(previousEntry);
-                    continue;
-                }
-                previous = colour;
-                if (const int* known = memo.find(colour)) {
-                    previousEntry = *known;
-                    to[x] = static_cast<unsigned char>(*known);
-                    continue;
-                }
-                const int learntEntry = remap[nearest(*net, sampleOf(colour))];
-                memo.remember(colour, learntEntry);
-                previousEntry = learntEntry;
-                to[x] = static_cast<unsigned char>(learntEntry);
-            }
-        }
-    };
     // A small picture is not worth a thread.
     const bool split = static_cast<long long>(im->sx) * im->sy >= 1'000'000 && std::thread::hardware_concurrency() > 1;
     if (split) {
         const int middle = im->sy / 2;
-        std::thread lower([&] { findLearnt(middle, im->sy, lowerMemo); });
-        findLearnt(0, middle, upperMemo);
+        std::thread lower([&] { findLearnt(*l, middle, im->sy, lowerMemo, learntOf.data() + static_cast<std::size_t>(middle) * im->sx); });
+        findLearnt(*l, 0, middle, upperMemo, learntOf.data());
         lower.join();
     } else {
-        findLearnt(0, im->sy, upperMemo);
+        findLearnt(*l, 0, im->sy, upperMemo, learntOf.data());
     }
+    giveRows(*l, 0, im->sy, learntOf.data());
+    return std::move(l->out);
+}
+
+// The picture as a caller that must not change it quantises it: its copy onto a new black
+// picture, made only when it would differ (transparent or translucent pixels).
+bool copyWouldDiffer(gdImagePtr im) {
     for (int y = 0; y < im->sy; ++y) {
-        const unsigned char* from = learntOf.data() + static_cast<std::size_t>(y) * im->sx;
-        unsigned char* to = out->pixels[y];
-        for (int x = 0; x < im->sx; ++x) {
-            const int entry = given[from[x]];
-            to[x] = static_cast<unsigned char>(entry >= 0 ? entry : give(from[x]));
-        }
+        const int* row = im->tpixels[y];
+        int seen = 0;
+        for (int x = 0; x < im->sx; ++x) seen |= (row[x] & 0x7F000000) | (row[x] == im->transparent);
+        if (seen != 0) return true;
     }
-    return out;
+    return false;
+}
+
+// The flags a new picture starts with.
+void freshFlags(gdImagePtr out) {
+    out->alphaBlendingFlag = 1;
+    out->saveAlphaFlag = 0;
+    out->interlace = 0;
 }
 
 }  // namespace
@@ -463,17 +509,8 @@ ImagePtr neuQuantPalette(gdImagePtr im, int colours, int sampleFactor) {
 
 ImagePtr neuQuantPaletteOfCopy(gdImagePtr im, int colours, int sampleFactor) {
     if (!im || !im->trueColor) return nullptr;
-    // The copy would show the picture unchanged unless a pixel is the transparent colour (left
-    // black) or translucent (blended onto black).
-    bool unchanged = true;
-    for (int y = 0; y < im->sy && unchanged; ++y) {
-        const int* row = im->tpixels[y];
-        int seen = 0;
-        for (int x = 0; x < im->sx; ++x) seen |= (row[x] & 0x7F000000) | (row[x] == im->transparent);
-        unchanged = seen == 0;
-    }
     ImagePtr out;
-    if (unchanged) {
+    if (!copyWouldDiffer(im)) {
         out = quantize(im, colours, sampleFactor, -1);
     } else {
         ImagePtr copy = tryCreateTrueColour(im->sx, im->sy);
@@ -481,11 +518,7 @@ ImagePtr neuQuantPaletteOfCopy(gdImagePtr im, int colours, int sampleFactor) {
         copyPicture(copy.get(), im, 0, 0);
         out = quantize(copy.get(), colours, sampleFactor, -1);
     }
-    if (!out) return nullptr;
-    // The flags a new picture starts with.
-    out->alphaBlendingFlag = 1;
-    out->saveAlphaFlag = 0;
-    out->interlace = 0;
+    if (out) freshFlags(out.get());
     return out;
 }
 
