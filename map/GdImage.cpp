@@ -143,7 +143,41 @@ ImagePtr stretchedCopy(gdImagePtr src, int w, int h) {
         gdImageFilledRectangle(out.get(), 0, 0, w - 1, h - 1, key);
         out->transparent = key;
     }
-    gdImageCopyResized(out.get(), src, 0, 0, 0, 0, w, h, src->sx, src->sy);
+    // gdImageCopyResized(out, src, 0, 0, 0, 0, w, h, sx, sy), a row at a time: source column x
+    // fills stx[x] destination columns and source row y fills sty[y] destination rows (libgd's
+    // stretch vectors); the source's transparent pixels are skipped. Every destination row a
+    // source row fills is the same, so it is made once and copied.
+    auto stretch = [](int to, int from, int i) { return to * (i + 1) / from - to * i / from; };
+    std::vector<int> row(static_cast<std::size_t>(w));
+    int toy = 0;
+    for (int y = 0; y < src->sy && toy < h; ++y) {
+        const int rows = stretch(h, src->sy, y);
+        if (rows == 0) continue;
+        std::copy(out->tpixels[toy], out->tpixels[toy] + w, row.begin());
+        int tox = 0;
+        for (int x = 0; x < src->sx; ++x) {
+            const int n = stretch(w, src->sx, x);
+            if (n == 0) continue;
+            int c;
+            if (src->trueColor) {
+                c = src->tpixels[y][x];
+                if (c == t) {
+                    tox += n;
+                    continue;
+                }
+            } else {
+                const int index = src->pixels[y][x];
+                if (index == t) {
+                    tox += n;
+                    continue;
+                }
+                c = gdTrueColorAlpha(src->red[index], src->green[index], src->blue[index], src->alpha[index]);
+            }
+            std::fill(row.begin() + tox, row.begin() + tox + n, c);
+            tox += n;
+        }
+        for (int k = 0; k < rows && toy < h; ++k, ++toy) std::copy(row.begin(), row.end(), out->tpixels[toy]);
+    }
     return out;
 }
 

@@ -160,8 +160,21 @@ private:
         return false;
     }
 
-    bool isMarker(int c) const {
-        return c == 0 || c == markers_[0] || c == markers_[1] || c == markers_[2] || c == markers_[3];
+    // Whether n pixels of the edge map hold no object (each none or a marker colour), and of the
+    // map are all air. Without an early way out, so the compiler checks several pixels at once.
+    bool allMarkers(const int* e, int n) const {
+        const int m0 = markers_[0], m1 = markers_[1], m2 = markers_[2], m3 = markers_[3];
+        int object = 0;
+        for (int i = 0; i < n; ++i) {
+            const int c = e[i];
+            object |= (c != 0) & (c != m0) & (c != m1) & (c != m2) & (c != m3);
+        }
+        return !object;
+    }
+    bool allAir(const int* m, int n) const {
+        int land = 0;
+        for (int i = 0; i < n; ++i) land |= m[i] != air_;
+        return !land;
     }
 
     // Contact: the surface under the object's base must be land. Band: the lines from the
@@ -195,36 +208,39 @@ private:
         }
 
         const int lim = horizontal ? std::min(h / 4, 40) : std::min(w / 4, 40);
-        // The band is a rectangle: lines [first, last] across the box, line `line` lying k
-        // lines out from the surface. Every line must lie inside the map, hold no earlier object
-        // and, past the first `lim` lines, be air. Checked row by row whichever way the lines
-        // run (the answer does not depend on the order; columns would cost a cache miss a pixel).
-        auto band = [&](int first, int last, auto kOf) {
+        // The band is a rectangle: lines [first, last] across the box, each some k lines out
+        // from the surface. Every line must lie inside the map and hold no earlier object, and
+        // those past the first `lim` lines ([airFirst, airLast]) must be air. It is checked a
+        // row of pixels at a time whichever way the lines run: the answer does not depend on the
+        // order, and columns would cost a cache miss a pixel.
+        auto band = [&](int first, int last, int airFirst, int airLast) {
             if (first > last) return true;
             if (first < 0 || last >= (horizontal ? H : W)) return false;
+            airFirst = std::max(airFirst, first);
+            airLast = std::min(airLast, last);
             if (horizontal) {
-                for (int line = first; line <= last; ++line) {
-                    const int* e = edge[line];
-                    const int* m = pic[line];
-                    const bool needsAir = kOf(line) > lim;
-                    for (int c = box.left; c < box.left + w; ++c)
-                        if (!isMarker(e[c]) || (needsAir && m[c] != air_)) return false;
+                // Nearest the surface first: the likeliest to be in the way.
+                const bool down = kind == Kind::Floor;
+                for (int i = 0; i <= last - first; ++i) {
+                    const int line = down ? last - i : first + i;
+                    if (!allMarkers(edge[line] + box.left, w)) return false;
+                    if (line >= airFirst && line <= airLast && !allAir(pic[line] + box.left, w)) return false;
                 }
             } else {
                 for (int r = box.top; r < box.top + h; ++r) {
-                    const int* e = edge[r];
-                    const int* m = pic[r];
-                    for (int line = first; line <= last; ++line)
-                        if (!isMarker(e[line]) || (kOf(line) > lim && m[line] != air_)) return false;
+                    if (!allMarkers(edge[r] + first, last - first + 1)) return false;
+                    if (airFirst <= airLast && !allAir(pic[r] + airFirst, airLast - airFirst + 1)) return false;
                 }
             }
             return true;
         };
+        // Floor and left walls: the band runs out to lower coordinates, line = surface - k.
+        // Roof and right walls: to higher ones, line = surface + k.
         switch (kind) {
-            case Kind::Floor: return band(y - (p.line + 20), y - 1, [y](int line) { return y - line; });
-            case Kind::Roof: return band(y + p.line, y + h + 19, [y](int line) { return line - y; });
-            case Kind::Left: return band(x - (p.line + 20), x - 1, [x](int line) { return x - line; });
-            case Kind::Right: return band(x + p.line, x + w + 19, [x](int line) { return line - x; });
+            case Kind::Floor: return band(y - (p.line + 20), y - 1, y - (p.line + 20), y - lim - 1);
+            case Kind::Roof: return band(y + p.line, y + h + 19, y + lim + 1, y + h + 19);
+            case Kind::Left: return band(x - (p.line + 20), x - 1, x - (p.line + 20), x - lim - 1);
+            case Kind::Right: return band(x + p.line, x + w + 19, x + lim + 1, x + w + 19);
         }
         return true;
     }

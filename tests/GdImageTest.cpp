@@ -60,6 +60,26 @@ TEST(GdImage, CopyingAPicturePartEqualsLibgdsCopy) {
             }
 }
 
+TEST(GdImage, StretchingEqualsLibgdsResizedCopy) {
+    for (bool palette : {false, true})
+        for (const auto& [w, h] : {std::array{9, 11}, std::array{20, 31}, std::array{4, 5}, std::array{23, 7}, std::array{1, 1}}) {
+            SCOPED_TRACE(testing::Message() << "palette " << palette << " to " << w << "x" << h);
+            ImagePtr stamp = palette ? paletteStamp() : trueColourStamp();
+            ImagePtr ours = stretchedCopy(stamp.get(), w, h);
+            ASSERT_TRUE(ours);
+            // What libgd gives: a fresh picture, replacing, filled with the transparent colour.
+            ImagePtr theirs = createTrueColour(w, h);
+            gdImageAlphaBlending(theirs.get(), 0);
+            const int t = stamp->transparent;
+            const int key = palette ? gdTrueColorAlpha(stamp->red[t], stamp->green[t], stamp->blue[t], stamp->alpha[t]) : t;
+            gdImageFilledRectangle(theirs.get(), 0, 0, w - 1, h - 1, key);
+            gdImageCopyResized(theirs.get(), stamp.get(), 0, 0, 0, 0, w, h, stamp->sx, stamp->sy);
+            for (int py = 0; py < h; ++py)
+                for (int px = 0; px < w; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
+            EXPECT_EQ(ours->transparent, key);
+        }
+}
+
 TEST(GdImage, CopyingAMirrorEqualsLibgdsCopyOfTheMirroredPicture) {
     for (bool palette : {false, true})
         for (bool blending : {true, false})
