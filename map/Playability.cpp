@@ -149,40 +149,49 @@ std::vector<std::uint8_t> landOf(gdImagePtr im) {
 }
 
 // Where a character's box fits (FITS) and where it also stands (STANDS), one byte per box
-// position (fw x fh). A box fits where each of its rows is clear: the air running right from
-// each pixel is found row by row, and the rows clear below each pixel are counted upwards.
+// position (fw x fh). A box fits where each of its rows is clear: a row's pixels are clear from
+// x over the box's width when none of the ten is land (found by or-ing shifted rows), and the
+// rows clear below each pixel are counted upwards. Every step works on whole rows, so the
+// compiler can take many pixels at once.
 constexpr std::uint8_t FITS = 1, STANDS = 2;
+static_assert(CHARACTER_WIDTH == 10 && CHARACTER_HEIGHT < 255);
+
+// out[x] = the or (or the sum) of in[x .. x + CHARACTER_WIDTH) for x < n; `in` holds n + 9 values.
+template <typename Combine>
+void overBoxWidth(const std::uint8_t* in, int n, std::uint8_t* out, std::vector<std::uint8_t>& two, std::vector<std::uint8_t>& four,
+                  Combine combine) {
+    for (int x = 0; x < n + 8; ++x) two[static_cast<std::size_t>(x)] = combine(in[x], in[x + 1]);
+    for (int x = 0; x < n + 6; ++x) four[static_cast<std::size_t>(x)] = combine(two[static_cast<std::size_t>(x)], two[static_cast<std::size_t>(x) + 2]);
+    for (int x = 0; x < n; ++x)
+        out[x] = combine(combine(four[static_cast<std::size_t>(x)], four[static_cast<std::size_t>(x) + 4]), two[static_cast<std::size_t>(x) + 8]);
+}
 
 std::vector<std::uint8_t> boxFits(const std::vector<std::uint8_t>& land, int w, int h) {
     const int fw = w - CHARACTER_WIDTH + 1, fh = h - CHARACTER_HEIGHT + 1;
     std::vector<std::uint8_t> fits(static_cast<std::size_t>(fw) * fh);
-    std::vector<int> clearBelow(static_cast<std::size_t>(fw), 0);  // rows clear from this one down
-    std::vector<int> airRight(static_cast<std::size_t>(w) + 1, 0);
-    std::vector<int> landUnder(static_cast<std::size_t>(fw), 0);
+    std::vector<std::uint8_t> clearBelow(static_cast<std::size_t>(fw), 0);  // rows clear from this one down, up to a box's height
+    std::vector<std::uint8_t> landAcross(static_cast<std::size_t>(fw)), landUnder(static_cast<std::size_t>(fw));
+    std::vector<std::uint8_t> two(static_cast<std::size_t>(w)), four(static_cast<std::size_t>(w));
+    auto either = [](std::uint8_t a, std::uint8_t b) { return static_cast<std::uint8_t>(a | b); };
+    auto sum = [](std::uint8_t a, std::uint8_t b) { return static_cast<std::uint8_t>(a + b); };
     for (int y = h - 1; y >= 0; --y) {
-        const std::uint8_t* row = &land[static_cast<std::size_t>(y) * w];
-        for (int x = w - 1; x >= 0; --x) airRight[static_cast<std::size_t>(x)] = row[x] ? 0 : airRight[static_cast<std::size_t>(x) + 1] + 1;
+        overBoxWidth(&land[static_cast<std::size_t>(y) * w], fw, landAcross.data(), two, four, either);
         for (int x = 0; x < fw; ++x) {
-            int& clear = clearBelow[static_cast<std::size_t>(x)];
-            clear = airRight[static_cast<std::size_t>(x)] >= CHARACTER_WIDTH ? std::min(clear + 1, CHARACTER_HEIGHT) : 0;
+            std::uint8_t& clear = clearBelow[static_cast<std::size_t>(x)];
+            clear = landAcross[static_cast<std::size_t>(x)] ? 0 : static_cast<std::uint8_t>(std::min(clear + 1, CHARACTER_HEIGHT));
         }
         if (y >= fh) continue;
         // The land under each box: the row below it, counted over the box's width.
         const int below = y + CHARACTER_HEIGHT;
-        const bool ground = below < h;
-        if (ground) {
-            const std::uint8_t* under = &land[static_cast<std::size_t>(below) * w];
-            int sum = 0;
-            for (int x = 0; x < CHARACTER_WIDTH; ++x) sum += under[x];
-            for (int x = 0; x < fw; ++x) {
-                landUnder[static_cast<std::size_t>(x)] = sum;
-                if (x + CHARACTER_WIDTH < w) sum += under[x + CHARACTER_WIDTH] - under[x];
-            }
-        }
         std::uint8_t* out = &fits[static_cast<std::size_t>(y) * fw];
-        for (int x = 0; x < fw; ++x) {
-            if (clearBelow[static_cast<std::size_t>(x)] < CHARACTER_HEIGHT) continue;
-            out[x] = ground && 2 * landUnder[static_cast<std::size_t>(x)] >= CHARACTER_WIDTH ? FITS | STANDS : FITS;
+        if (below < h) {
+            overBoxWidth(&land[static_cast<std::size_t>(below) * w], fw, landUnder.data(), two, four, sum);
+            for (int x = 0; x < fw; ++x)
+                out[x] = clearBelow[static_cast<std::size_t>(x)] < CHARACTER_HEIGHT ? 0
+                         : 2 * landUnder[static_cast<std::size_t>(x)] >= CHARACTER_WIDTH ? FITS | STANDS
+                                                                                        : FITS;
+        } else {
+            for (int x = 0; x < fw; ++x) out[x] = clearBelow[static_cast<std::size_t>(x)] < CHARACTER_HEIGHT ? 0 : FITS;
         }
     }
     return fits;
@@ -196,23 +205,28 @@ std::vector<int> standingPlaces(const std::vector<std::uint8_t>& fits, int fw, i
     std::vector<std::vector<int>> buckets(static_cast<std::size_t>(bucketsX) * bucketsY);
     for (int y = 0; y < fh; ++y) {
         const std::uint8_t* row = &fits[static_cast<std::size_t>(y) * fw];
+        // A place found near a spot is near every spot of this row up to PLACE_SPACING past it.
+        int nearUntil = 0;
         for (int x = 0; x < fw; ++x) {
-            if (!(row[x] & STANDS)) continue;
+            if (!(row[x] & STANDS) || x < nearUntil) continue;
             const int bx = x / PLACE_SPACING, by = y / PLACE_SPACING;
-            bool near = false;
-            for (int cy = std::max(0, by - 1); cy <= std::min(bucketsY - 1, by + 1) && !near; ++cy)
-                for (int cx = std::max(0, bx - 1); cx <= std::min(bucketsX - 1, bx + 1) && !near; ++cx)
+            int near = -1;  // the column of a place near this spot
+            for (int cy = std::max(0, by - 1); cy <= std::min(bucketsY - 1, by + 1) && near < 0; ++cy)
+                for (int cx = std::max(0, bx - 1); cx <= std::min(bucketsX - 1, bx + 1) && near < 0; ++cx)
                     for (int p : buckets[static_cast<std::size_t>(cy) * bucketsX + cx]) {
                         const int px = p % fw, py = p / fw;
                         if (std::abs(px - x) < PLACE_SPACING && std::abs(py - y) < PLACE_SPACING) {
-                            near = true;
+                            near = px;
                             break;
                         }
                     }
-            if (near) continue;
-            const int index = y * fw + x;
-            buckets[static_cast<std::size_t>(by) * bucketsX + bx].push_back(index);
-            places.push_back(index);
+            if (near < 0) {
+                const int index = y * fw + x;
+                buckets[static_cast<std::size_t>(by) * bucketsX + bx].push_back(index);
+                places.push_back(index);
+                near = x;
+            }
+            nearUntil = near + PLACE_SPACING;
         }
     }
     return places;
@@ -241,49 +255,76 @@ std::vector<Side> airSquares(const std::vector<std::uint8_t>& land, int w, int h
     return side;
 }
 
-// The widest way from the sources to the targets: pixels are taken widest way first (a bucket
-// for every width), each with the narrowest width met on the best way to it, so a pixel's width
-// is final when it is taken. The width at which the `needed`-th distinct target is taken (0 when
-// they are not all reached). Every source starts at its own width.
-template <typename IsTarget>
-int widestWay(const std::vector<Side>& side, int w, int h, const std::vector<int>& sources, IsTarget isTarget, int needed) {
+// The widest way from the sources to the targets. Widths are taken from the widest down: at
+// width k, every pixel whose square is at least k wide and joins what is reached so far is
+// reached at k (a flood along runs of such pixels); a pixel whose square is narrower, met beside
+// them, is reached at its own width later. The width at which the `needed`-th distinct target is
+// reached (0 when they are not all reached). Every source starts at its own width.
+// `targetsIn(y, x0, x1)` counts the targets in a run [x0, x1] of row y (each pixel is reached once).
+template <typename TargetsIn>
+int widestWay(const std::vector<Side>& side, int w, int h, const std::vector<int>& sources, TargetsIn targetsIn, int needed) {
     if (needed <= 0) return 0;
     int most = 0;
     for (int s : sources) most = std::max(most, static_cast<int>(side[static_cast<std::size_t>(s)]));
-    std::vector<std::vector<int>> buckets(static_cast<std::size_t>(most) + 1);
-    // The best width found to each pixel; TAKEN marks a pixel whose width is final.
-    constexpr Side TAKEN = 0x8000;
-    static_assert(MAX_PICTURE_WIDTH < TAKEN);
+    // Pixels met at a width narrower than the one being flooded, by that width.
+    std::vector<std::vector<int>> waiting(static_cast<std::size_t>(most) + 1);
+    // The best width found to each pixel; REACHED marks a pixel whose width is final.
+    constexpr Side REACHED = 0x8000;
+    static_assert(MAX_PICTURE_WIDTH < REACHED);
     std::vector<Side> best(side.size(), 0);
     for (int s : sources) {
         const Side v = side[static_cast<std::size_t>(s)];
         if (v > best[static_cast<std::size_t>(s)]) {
             best[static_cast<std::size_t>(s)] = v;
-            buckets[v].push_back(s);
+            waiting[v].push_back(s);
         }
     }
+    auto meet = [&](std::size_t n) {
+        const Side v = side[n];
+        if (!(best[n] & REACHED) && v > best[n]) {
+            best[n] = v;
+            waiting[v].push_back(static_cast<int>(n));
+        }
+    };
+    struct Run {
+        int y, x0, x1;  // reached, [x0, x1]; the rows above and below still to be looked at
+    };
+    std::vector<Run> runs;
     int reached = 0;
     for (int level = most; level >= 1; --level) {
-        std::vector<int>& bucket = buckets[static_cast<std::size_t>(level)];
-        // The bucket grows while it is worked: ways on at this width land in it.
-        for (std::size_t k = 0; k < bucket.size(); ++k) {
-            const int i = bucket[k];
-            Side& mine = best[static_cast<std::size_t>(i)];
-            if (mine != level) continue;  // taken, or since reached by a wider way
-            mine |= TAKEN;
-            if (isTarget(i) && ++reached == needed) return level;
-            const int y = i / w, x = i - y * w;
-            const int nbr[4] = {x > 0 ? i - 1 : -1, x + 1 < w ? i + 1 : -1, y > 0 ? i - w : -1, y + 1 < h ? i + w : -1};
-            for (int n : nbr) {
-                if (n < 0) continue;
-                Side& theirs = best[static_cast<std::size_t>(n)];
-                const int v = std::min<int>(level, side[static_cast<std::size_t>(n)]);
-                if (theirs & TAKEN || v <= theirs) continue;
-                theirs = static_cast<Side>(v);
-                buckets[static_cast<std::size_t>(v)].push_back(n);
+        auto open = [&](std::size_t i) { return !(best[i] & REACHED) && side[i] >= level; };
+        // Reaches the run of open pixels through (x, y) and meets the pixels at its ends.
+        auto reach = [&](int x, int y) {
+            const std::size_t row = static_cast<std::size_t>(y) * w;
+            int x0 = x, x1 = x;
+            while (x0 > 0 && open(row + x0 - 1)) --x0;
+            while (x1 + 1 < w && open(row + x1 + 1)) ++x1;
+            for (int k = x0; k <= x1; ++k) best[row + k] = static_cast<Side>(level | REACHED);
+            if (x0 > 0) meet(row + x0 - 1);
+            if (x1 + 1 < w) meet(row + x1 + 1);
+            reached += targetsIn(y, x0, x1);
+            runs.push_back({y, x0, x1});
+            return x1;
+        };
+        // Nothing joins this width's list while it is flooded: pixels met are narrower.
+        for (int i : waiting[static_cast<std::size_t>(level)]) {
+            if (best[static_cast<std::size_t>(i)] != level) continue;  // reached already
+            reach(i % w, i / w);
+            while (!runs.empty()) {
+                const Run r = runs.back();
+                runs.pop_back();
+                for (int y : {r.y - 1, r.y + 1}) {
+                    if (y < 0 || y >= h) continue;
+                    const std::size_t row = static_cast<std::size_t>(y) * w;
+                    for (int x = r.x0; x <= r.x1; ++x) {
+                        if (open(row + x)) x = reach(x, y);
+                        else meet(row + x);
+                    }
+                }
             }
         }
-        std::vector<int>().swap(bucket);
+        std::vector<int>().swap(waiting[static_cast<std::size_t>(level)]);
+        if (reached >= needed) return level;
     }
     return 0;
 }
@@ -377,8 +418,14 @@ void measureRace(const std::vector<Side>& dist, int w, int h, Playability& resul
         result.connected = false;
         return;
     }
-    auto reachesRight = [&dist, w](int i) { return dist[static_cast<std::size_t>(i)] > 0 && i % w + dist[static_cast<std::size_t>(i)] == w; };
-    result.narrowest = widestWay(dist, w, h, sources, reachesRight, 1);
+    // A square reaching the right column.
+    auto reachingRight = [&dist, w](int y, int x0, int x1) {
+        const Side* row = &dist[static_cast<std::size_t>(y) * w];
+        int n = 0;
+        for (int x = x0; x <= x1; ++x) n += row[x] > 0 && x + row[x] == w;
+        return n;
+    };
+    result.narrowest = widestWay(dist, w, h, sources, reachingRight, 1);
     result.connected = result.narrowest > 0;
 }
 
@@ -455,7 +502,17 @@ void measureMaze(const std::vector<Side>& dist, const std::vector<std::uint8_t>&
     targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
     std::vector<std::uint64_t> isTarget((dist.size() + 63) / 64, 0);
     for (int c : targets) isTarget[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1} << (c % 64);
-    auto target = [&isTarget](int i) { return (isTarget[static_cast<std::size_t>(i) / 64] >> (i % 64)) & 1; };
+    auto target = [&isTarget, w](int y, int x0, int x1) {
+        int n = 0;
+        const std::size_t first = static_cast<std::size_t>(y) * w + x0, last = static_cast<std::size_t>(y) * w + x1;
+        for (std::size_t word = first / 64; word <= last / 64; ++word) {
+            std::uint64_t bits = isTarget[word];
+            if (word == first / 64) bits &= ~std::uint64_t{0} << (first % 64);
+            if (word == last / 64 && last % 64 != 63) bits &= (std::uint64_t{1} << (last % 64 + 1)) - 1;
+            n += __builtin_popcountll(bits);
+        }
+        return n;
+    };
     result.narrowest = widestWay(dist, w, h, {centres[0]}, target, static_cast<int>(targets.size()));
     result.connected = result.narrowest > 0;
 }
