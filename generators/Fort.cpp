@@ -97,7 +97,7 @@ void Fort::drawGrass(gdImagePtr half, const std::array<int, 768>& heights) const
     auto grass = [&](int n, int key) { return grassPiece(file("grass/grass" + std::to_string(n) + ".png"), key); };
     ImagePtr pieces[4] = {grass(1, 0), grass(2, 3), grass(3, 3), grass(4, 0)};
     auto put = [&](int n, int x, int y) {
-        if (pieces[n]) gdImageCopy(half, pieces[n].get(), x, y, 0, 0, 9, 8);
+        if (pieces[n]) copyPicturePart(half, pieces[n].get(), x, y, 9, 8);
     };
     for (int i = 0; i <= 764; i += 4) {
         put(rand() % 4, i, heights[i] - 6);

@@ -331,7 +331,7 @@ void SuperSheepRace::carveCourse(gdImagePtr image, const std::vector<Point>& cou
 
 void SuperSheepRace::stampMarkers(int p) {
     const std::filesystem::path folder = folders.file("ssrace");
-    if (ImagePtr banner = loadTileArt(folder / "start.png")) gdImageCopy(image.get(), banner.get(), 50, 16, 0, 0, 300, 50);
+    if (ImagePtr banner = loadTileArt(folder / "start.png")) copyPicturePart(image.get(), banner.get(), 50, 16, 300, 50);
     if (course.empty()) return;
     if (ImagePtr start = loadTileArt(folder / "s.png")) {
         int x0 = course[0].x, y0 = course[0].y;
