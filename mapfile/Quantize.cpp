@@ -105,9 +105,10 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
 [[gnu::always_inline]] inline int contest(LearningNet& net, const Sample& s) {
     const Lanes al = splat(s.value[ALPHA]), b = splat(s.value[BLUE]);
     const Lanes g = splat(s.value[GREEN]), r = splat(s.value[RED]);
-    // Each lane keeps the least distances it has seen and where (a lane's neurons come in order,
-    // so it keeps the first of equals).
-    Lanes closest = splat(0x7FFFFFFF), closestAt = {}, best = closest, bestAt = {};
+    // A distance and its neuron's position travel as one key, distance * 256 + position, so the
+    // least key is the least distance and, of equals, the first neuron (libgd's choice). The
+    // distances stay well inside 23 bits (the padding neurons' are under 2^23), so keys fit.
+    Lanes closest = splat(0x7FFFFFFF), best = closest;
     Lanes at = {0, 1, 2, 3, 4, 5, 6, 7};
     for (int k = 0; k < net.vectors; ++k, at += LANES) {
         const Lanes d = absolute(net.plane[ALPHA][k] - al) + absolute(net.plane[BLUE][k] - b) +
@@ -116,24 +117,16 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
         const Lanes betaFreq = net.freq[k] >> BETA_SHIFT;
         net.freq[k] -= betaFreq;
         net.bias[k] += betaFreq << GAMMA_SHIFT;
-        const Lanes closer = d < closest, better = biased < best;
-        closest = select(closer, d, closest);
-        closestAt = select(closer, at, closestAt);
-        best = select(better, biased, best);
-        bestAt = select(better, at, bestAt);
+        const Lanes closeKey = d * 256 + at, bestKey = biased * 256 + at;
+        closest = select(closeKey < closest, closeKey, closest);
+        best = select(bestKey < best, bestKey, best);
     }
-    int closestPos = closestAt[0], bestPos = bestAt[0];
-    int closestValue = closest[0], bestValue = best[0];
+    int closestKey = closest[0], bestKey = best[0];
     for (int lane = 1; lane < LANES; ++lane) {
-        if (closest[lane] < closestValue || (closest[lane] == closestValue && closestAt[lane] < closestPos)) {
-            closestValue = closest[lane];
-            closestPos = closestAt[lane];
-        }
-        if (best[lane] < bestValue || (best[lane] == bestValue && bestAt[lane] < bestPos)) {
-            bestValue = best[lane];
-            bestPos = bestAt[lane];
-        }
+        closestKey = std::min(closestKey, static_cast<int>(closest[lane]));
+        bestKey = std::min(bestKey, static_cast<int>(best[lane]));
     }
+    const int closestPos = closestKey & 0xFF, bestPos = bestKey & 0xFF;
     net.freq[closestPos / LANES][closestPos % LANES] += BETA;
     net.bias[closestPos / LANES][closestPos % LANES] -= BETA_GAMMA;
     return bestPos;
