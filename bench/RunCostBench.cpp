@@ -1,7 +1,7 @@
 // What a whole `brambex -t TYPE` run costs at the type's command-line defaults, in memory (no
 // files written), against the libgd floor: finishing the same map with libgd's own calls alone
 // (NeuQuant to 64 colours, the map encoded at zlib level 6, and the two previews resampled with
-// gdImageCopyResampled and written with gdImagePng). Target: the run at most 0.5 x the floor.
+// gdImageCopyResampled and written with gdImagePng). Target: the run at most 0.3 x the floor.
 // Both take the map type as argument; the run includes making the map, the floor does not.
 
 #include <future>

@@ -1,5 +1,7 @@
 #include "shell/qt/MapView.h"
 
+#include "shell/window/MapSession.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,9 +58,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
 void MapView::setPyramid(std::shared_ptr<const PicturePyramid> pyramid) {
     std::shared_ptr<const PicturePyramid> old = std::move(pyramid_);
     pyramid_ = std::move(pyramid);
-    // A map's pyramid is freed beside the window: giving its megabytes back to the system was
-    // measured at up to 20 ms even at 1920 x 696, longer than a frame.
-    if (old && old.use_count() == 1 && static_cast<long long>(old->width()) * old->height() > 500'000)
+    if (old && old.use_count() == 1 && static_cast<long long>(old->width()) * old->height() > FREED_BESIDE_THE_WINDOW)
         std::thread([old = std::move(old)]() mutable { old.reset(); }).detach();
     highlight_.clear();
     transform_.setView(width(), height());

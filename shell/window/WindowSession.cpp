@@ -73,8 +73,7 @@ void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews, std::
     history_.leave();
     std::unique_ptr<Map> old = session_.replace(std::move(map), std::move(file));
     ++shownFrame_;
-    // A large picture is freed off this thread: that takes longer than the window may stand still.
-    if (old && static_cast<long long>(old->width) * old->height > 4'000'000)
+    if (old && static_cast<long long>(old->width) * old->height > FREED_BESIDE_THE_WINDOW)
         std::thread([old = std::move(old)]() mutable { old.reset(); }).detach();
     if (!session_.map() || !writePreviews) return;
     ensurePreviews(*session_.map());
