@@ -159,18 +159,18 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
 // round the picture. They do not depend on what the network learns, so they are read first, and
 // row by row: read in the learning's order each would be a cache miss in another row.
 std::vector<int> samplesInOrder(gdImagePtr im, int count, int step) {
-    const long long pixels = static_cast<long long>(im->sx) * im->sy;
     std::vector<int> rowOf(static_cast<std::size_t>(count));
     std::vector<int> columnOf(static_cast<std::size_t>(count));
     std::vector<int> rowStart(static_cast<std::size_t>(im->sy) + 1, 0);
-    long long at = 0;
+    // `at` as a column and row, stepped without a division.
+    int x = 0, y = 0;
     for (int i = 0; i < count; ++i) {
-        const int y = static_cast<int>(at / im->sx);
         rowOf[static_cast<std::size_t>(i)] = y;
-        columnOf[static_cast<std::size_t>(i)] = static_cast<int>(at - static_cast<long long>(y) * im->sx);
+        columnOf[static_cast<std::size_t>(i)] = x;
         ++rowStart[static_cast<std::size_t>(y) + 1];
-        at += step;
-        while (at >= pixels) at -= pixels;
+        x += step;
+        while (x >= im->sx) x -= im->sx, ++y;
+        while (y >= im->sy) y -= im->sy;
     }
     for (int y = 0; y < im->sy; ++y) rowStart[static_cast<std::size_t>(y) + 1] += rowStart[static_cast<std::size_t>(y)];
     // The samples sorted on their row (a counting sort), then read row by row.
