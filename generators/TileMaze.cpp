@@ -1,4 +1,6 @@
 #include "generators/TileMaze.h"
+
+#include "map/RowBands.h"
 #include "map/Files.h"
 #include "map/Translate.h"
 
@@ -105,6 +107,8 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
         }
         return cache[slot].get();
     };
+    // Each visited cell's tile, read first (files are read in the order the cells are met).
+    std::vector<gdImagePtr> cellTile(static_cast<std::size_t>(maze.cols) * maze.rows, nullptr);
     // The maze is drawn by the main tiles; a start tile only marks the start cell.
     bool anyMainTile = false;
     for (int x = 0; x < maze.cols; ++x)
@@ -112,11 +116,17 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
             const TileMaze::Cell& cell = maze.at(x, y);
             if (!(cell.state & TileMaze::Visited)) continue;
             const bool start = startTiles && (cell.state & TileMaze::Start);
-            if (gdImagePtr picture = tile(tileNumber(cell.openings), start)) {
-                copyPicture(image, picture, x * tileWidth, y * tileHeight);
-                anyMainTile = anyMainTile || !start;
-            }
+            gdImagePtr picture = tile(tileNumber(cell.openings), start);
+            cellTile[static_cast<std::size_t>(y) * maze.cols + x] = picture;
+            anyMainTile = anyMainTile || (picture && !start);
         }
+    // Cells do not overlap (a tile is exactly a cell): rows of cells are drawn on both cores.
+    inRowBands(maze.rows, static_cast<long long>(image->sx) * image->sy, [&](int y0, int y1) {
+        for (int y = y0; y < y1; ++y)
+            for (int x = 0; x < maze.cols; ++x)
+                if (gdImagePtr picture = cellTile[static_cast<std::size_t>(y) * maze.cols + x])
+                    copyPicture(image, picture, x * tileWidth, y * tileHeight);
+    });
     // A missing or refused tile leaves its cell as it was; without any the map would be no maze
     // at all (the start tiles alone draw none).
     if (!anyMainTile)

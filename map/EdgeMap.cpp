@@ -1,5 +1,7 @@
 #include "map/EdgeMap.h"
 
+#include "map/RowBands.h"
+
 namespace brambex {
 
 namespace {
@@ -47,8 +49,10 @@ ImagePtr buildEdgeMap(gdImagePtr picture, int empty, int land, int& top, int& bo
     right = gdImageColorAllocate(edges.get(), 255, 0, 255);
 
     const Classes classes{empty, land, top, bottom, left, right};
-    for (int y = 0; y + 1 < h; ++y)
-        classifyRow(picture->tpixels[y], picture->tpixels[y + 1], edges->tpixels[y], w, classes);
+    // Each row of the edge map reads its row and the one below.
+    inRowBands(h - 1, static_cast<long long>(w) * h, [&](int y0, int y1) {
+        for (int y = y0; y < y1; ++y) classifyRow(picture->tpixels[y], picture->tpixels[y + 1], edges->tpixels[y], w, classes);
+    });
     return edges;
 }
 

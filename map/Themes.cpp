@@ -1,4 +1,6 @@
 #include "map/Themes.h"
+
+#include "map/RowBands.h"
 #include "map/Translate.h"
 
 #include <algorithm>
@@ -62,25 +64,27 @@ bool textureWithSoil(gdImagePtr map, const std::filesystem::path& soilPath, int 
     // The map goes over the soil: its white (land) lets the soil show; a translucent pixel is
     // blended onto it. One pass, in place: the picture ends as a fresh picture would (no
     // transparent colour).
-    for (int y = 0; y < map->sy; ++y) {
-        int* row = map->tpixels[y];
-        const int* soilRow = tile->tpixels[y % th];
-        for (int x0 = 0; x0 < map->sx; x0 += tw) {
-            const int n = std::min(tw, map->sx - x0);
-            int* out = row + x0;
-            int alphaSeen = 0;
-            for (int x = 0; x < n; ++x) alphaSeen |= out[x] & 0x7F000000;
-            if (alphaSeen == 0) {
-                for (int x = 0; x < n; ++x) out[x] = out[x] == land ? soilRow[x] : out[x];
-                continue;
-            }
-            for (int x = 0; x < n; ++x) {
-                const int c = out[x];
-                if (c == land) out[x] = soilRow[x];
-                else if (gdTrueColorGetAlpha(c) != gdAlphaOpaque) out[x] = gdAlphaBlend(soilRow[x], c);
+    inRowBands(map->sy, static_cast<long long>(map->sx) * map->sy, [&](int y0, int y1) {
+        for (int y = y0; y < y1; ++y) {
+            int* row = map->tpixels[y];
+            const int* soilRow = tile->tpixels[y % th];
+            for (int x0 = 0; x0 < map->sx; x0 += tw) {
+                const int n = std::min(tw, map->sx - x0);
+                int* out = row + x0;
+                int alphaSeen = 0;
+                for (int x = 0; x < n; ++x) alphaSeen |= out[x] & 0x7F000000;
+                if (alphaSeen == 0) {
+                    for (int x = 0; x < n; ++x) out[x] = out[x] == land ? soilRow[x] : out[x];
+                    continue;
+                }
+                for (int x = 0; x < n; ++x) {
+                    const int c = out[x];
+                    if (c == land) out[x] = soilRow[x];
+                    else if (gdTrueColorGetAlpha(c) != gdAlphaOpaque) out[x] = gdAlphaBlend(soilRow[x], c);
+                }
             }
         }
-    }
+    });
     map->transparent = -1;
     return true;
 }
