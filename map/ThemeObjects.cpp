@@ -95,6 +95,16 @@ ObjectProbe probeObjectPicture(gdImagePtr picture, ObjectKind kind) {
 
 namespace {
 
+// Whether `holds(i)` is true for every i in [0, n), taken 0, 8, 16, ..., then 1, 9, ... (each
+// once); false at the first that is not.
+template <typename Holds>
+bool everyEighthFirst(int n, Holds holds) {
+    for (int start = 0; start < 8; ++start)
+        for (int i = start; i < n; i += 8)
+            if (!holds(i)) return false;
+    return true;
+}
+
 struct Box {
     int left = 0, top = 0;
 };
@@ -218,21 +228,21 @@ private:
             if (first < 0 || last >= (horizontal ? H : W)) return false;
             airFirst = std::max(airFirst, first);
             airLast = std::min(airLast, last);
+            // Rows are taken every eighth first, nearest the surface first: what is in the way
+            // is mostly larger than that and near the surface, so most refusals come early.
             if (horizontal) {
-                // Nearest the surface first: the likeliest to be in the way.
                 const bool down = kind == Kind::Floor;
-                for (int i = 0; i <= last - first; ++i) {
+                return everyEighthFirst(last - first + 1, [&](int i) {
                     const int line = down ? last - i : first + i;
-                    if (!allMarkers(edge[line] + box.left, w)) return false;
-                    if (line >= airFirst && line <= airLast && !allAir(pic[line] + box.left, w)) return false;
-                }
-            } else {
-                for (int r = box.top; r < box.top + h; ++r) {
-                    if (!allMarkers(edge[r] + first, last - first + 1)) return false;
-                    if (airFirst <= airLast && !allAir(pic[r] + airFirst, airLast - airFirst + 1)) return false;
-                }
+                    return allMarkers(edge[line] + box.left, w) &&
+                           (line < airFirst || line > airLast || allAir(pic[line] + box.left, w));
+                });
             }
-            return true;
+            return everyEighthFirst(h, [&](int i) {
+                const int r = box.top + i;
+                return allMarkers(edge[r] + first, last - first + 1) &&
+                       (airFirst > airLast || allAir(pic[r] + airFirst, airLast - airFirst + 1));
+            });
         };
         // Floor and left walls: the band runs out to lower coordinates, line = surface - k.
         // Roof and right walls: to higher ones, line = surface + k.
