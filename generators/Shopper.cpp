@@ -50,7 +50,7 @@ ImagePtr randomPicture(const fs::path& folder, int count) {
 }
 
 void fillRect(gdImagePtr im, int x, int y, int w, int h, int colour) {
-    if (w > 0 && h > 0) gdImageFilledRectangle(im, x, y, x + w - 1, y + h - 1, colour);
+    if (w > 0 && h > 0) fillRectangle(im, x, y, x + w - 1, y + h - 1, colour);
 }
 
 // Samples outside the map count as occupied.

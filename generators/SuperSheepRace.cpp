@@ -395,7 +395,7 @@ void SuperSheepRace::generate() {
         ++rebuilds;
     }
     carve(p);
-    gdImageFilledRectangle(image.get(), 0, 0, width - 1, 15, colourBlack);
+    fillRectangle(image.get(), 0, 0, width - 1, 15, colourBlack);
     stampMarkers(p);
     textureLand(*this, 2, false);
     drawCaption(image.get(), 370, 32, caption(width, height, p), colourBlack);

@@ -140,7 +140,7 @@ ImagePtr stretchedCopy(gdImagePtr src, int w, int h) {
     const int t = src->transparent;
     if (t >= 0) {
         const int key = src->trueColor ? t : gdTrueColorAlpha(src->red[t], src->green[t], src->blue[t], src->alpha[t]);
-        gdImageFilledRectangle(out.get(), 0, 0, w - 1, h - 1, key);
+        fillRectangle(out.get(), 0, 0, w - 1, h - 1, key);
         out->transparent = key;
     }
     // gdImageCopyResized(out, src, 0, 0, 0, 0, w, h, sx, sy), a row at a time: source column x
@@ -261,6 +261,26 @@ void fillPolygon(gdImagePtr im, const gdPoint* p, int n, int colour) {
         std::sort(ints.begin(), ints.begin() + count);
         for (int i = 0; i + 1 < count; i += 2) span(y, ints[static_cast<std::size_t>(i)], ints[static_cast<std::size_t>(i) + 1]);
     }
+}
+
+void fillRectangle(gdImagePtr im, int x1, int y1, int x2, int y2, int colour) {
+    // Replacing, or blending an opaque colour (which gives the colour), is a plain fill; other
+    // effects are left to libgd.
+    const bool blends = im->alphaBlendingFlag == gdEffectAlphaBlend || im->alphaBlendingFlag == gdEffectNormal;
+    const bool plain = im->alphaBlendingFlag == gdEffectReplace || (blends && gdTrueColorGetAlpha(colour) == gdAlphaOpaque);
+    if (!im->trueColor || colour < 0 || !plain) {
+        gdImageFilledRectangle(im, x1, y1, x2, y2, colour);
+        return;
+    }
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    // Inside the picture, then inside the clip rectangle (where libgd sets a pixel at all).
+    x1 = std::max({x1, 0, im->cx1});
+    y1 = std::max({y1, 0, im->cy1});
+    x2 = std::min({x2, im->sx - 1, im->cx2});
+    y2 = std::min({y2, im->sy - 1, im->cy2});
+    if (x1 > x2) return;  // wholly outside (no row is then touched either)
+    for (int y = y1; y <= y2; ++y) std::fill(im->tpixels[y] + x1, im->tpixels[y] + x2 + 1, colour);
 }
 
 void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY) { copyPicturePart(dst, src, dstX, dstY, src->sx, src->sy); }

@@ -87,6 +87,11 @@ void copyPicture(gdImagePtr dst, gdImagePtr src, int dstX, int dstY);
 // The same for the top-left w x h of `src` (gdImageCopy(dst, src, x, y, 0, 0, w, h)).
 void copyPicturePart(gdImagePtr dst, gdImagePtr src, int dstX, int dstY, int w, int h);
 
+// gdImageFilledRectangle(im, x1, y1, x2, y2, colour), a row at a time where the result is a plain
+// fill (a true-colour picture, and an opaque colour or no blending): libgd's goes pixel by pixel,
+// column after column. Corners in any order; clipped to the picture and its clip rectangle.
+void fillRectangle(gdImagePtr im, int x1, int y1, int x2, int y2, int colour);
+
 // gdImageFilledPolygon(im, points, n, colour) for a true-colour picture and an opaque colour,
 // done with row fills: the same scanlines, crossings and rounding as libgd's, without a call a
 // pixel. Anything else is left to libgd.

@@ -97,6 +97,27 @@ TEST(GdImage, CopyingAMirrorEqualsLibgdsCopyOfTheMirroredPicture) {
             }
 }
 
+TEST(GdImage, FillingARectangleByRowsEqualsLibgdsFill) {
+    std::mt19937 random(11);
+    for (int n = 0; n < 200; ++n) {
+        const int x1 = static_cast<int>(random() % 60) - 10, y1 = static_cast<int>(random() % 50) - 10;
+        const int x2 = static_cast<int>(random() % 60) - 10, y2 = static_cast<int>(random() % 50) - 10;
+        const int alpha = n % 3 == 0 ? 70 : 0;
+        const int colour = gdTrueColorAlpha(static_cast<int>(random() % 256), 90, 30, alpha);
+        const int effect = n % 4 == 0 ? gdEffectReplace : n % 4 == 1 ? gdEffectAlphaBlend : n % 4 == 2 ? gdEffectNormal : gdEffectMultiply;
+        SCOPED_TRACE(testing::Message() << "(" << x1 << "," << y1 << ") (" << x2 << "," << y2 << ") alpha " << alpha << " effect " << effect);
+        ImagePtr ours = background(), theirs = background();
+        for (gdImagePtr im : {ours.get(), theirs.get()}) {
+            gdImageAlphaBlending(im, effect);
+            if (n % 5 == 0) gdImageSetClip(im, 3, 4, 30, 20);
+        }
+        fillRectangle(ours.get(), x1, y1, x2, y2, colour);
+        gdImageFilledRectangle(theirs.get(), x1, y1, x2, y2, colour);
+        for (int py = 0; py < 30; ++py)
+            for (int px = 0; px < 40; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
+    }
+}
+
 TEST(GdImage, FillingAPolygonByRowsEqualsLibgdsFill) {
     std::mt19937 random(11);
     for (int trial = 0; trial < 400; ++trial) {
