@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <thread>
 
 namespace brambex {
 
@@ -58,8 +57,11 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
 void MapView::setPyramid(std::shared_ptr<const PicturePyramid> pyramid) {
     std::shared_ptr<const PicturePyramid> old = std::move(pyramid_);
     pyramid_ = std::move(pyramid);
-    if (old && old.use_count() == 1 && static_cast<long long>(old->width()) * old->height() > FREED_BESIDE_THE_WINDOW)
-        std::thread([old = std::move(old)]() mutable { old.reset(); }).detach();
+    // Only the last owner's free is worth moving.
+    if (old && old.use_count() == 1) {
+        const long long pixels = static_cast<long long>(old->width()) * old->height();
+        freeBesideTheWindow(std::move(old), pixels);
+    }
     highlight_.clear();
     transform_.setView(width(), height());
     transform_.setPicture(pyramid_ ? pyramid_->width() : 0, pyramid_ ? pyramid_->height() : 0);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "map/Map.h"
 #include "shell/window/MapEditorModel.h"
@@ -14,6 +15,13 @@ namespace brambex {
 // megabytes back to the system was measured at up to 20 ms even at 1920 x 696, longer than the
 // window may stand still.
 constexpr long long FREED_BESIDE_THE_WINDOW = 500'000;
+
+// Lets go of `owner` (a pointer to a picture of `pixels` pixels): on another thread when the
+// picture is that large, else here.
+template <typename Owner>
+void freeBesideTheWindow(Owner owner, long long pixels) {
+    if (owner && pixels > FREED_BESIDE_THE_WINDOW) std::thread([owner = std::move(owner)]() mutable { owner.reset(); }).detach();
+}
 
 // A deep copy of a map: its picture, identity and code (not its previews: made when it is shown).
 std::unique_ptr<Map> copyOfMap(const Map& map);

@@ -11,7 +11,6 @@
 #include <memory>
 #include <fstream>
 #include <new>
-#include <thread>
 
 #include "map/Files.h"
 #include "map/Translate.h"
@@ -73,8 +72,10 @@ void MainWindowModel::setMap(std::unique_ptr<Map> map, bool writePreviews, std::
     history_.leave();
     std::unique_ptr<Map> old = session_.replace(std::move(map), std::move(file));
     ++shownFrame_;
-    if (old && static_cast<long long>(old->width) * old->height > FREED_BESIDE_THE_WINDOW)
-        std::thread([old = std::move(old)]() mutable { old.reset(); }).detach();
+    if (old) {
+        const long long pixels = static_cast<long long>(old->width) * old->height;
+        freeBesideTheWindow(std::move(old), pixels);
+    }
     if (!session_.map() || !writePreviews) return;
     ensurePreviews(*session_.map());
     if (Failure failed = writePreviewFiles(*session_.map(), mapState.showTransparency)) services_.showMessage(*failed);
