@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace brambex {
@@ -68,8 +67,8 @@ struct LearningNet {
     Lanes plane[CHANNELS][MAX_NET / LANES] = {};
     Lanes bias[MAX_NET / LANES] = {};
     Lanes freq[MAX_NET / LANES] = {};
-    // How far a neighbour at distance d from the winner moves: power[MAX_NET + d]; 0 for the
-    // winner itself (it has already moved by the full rate) and for every neuron out of reach.
+    // How far a neuron at distance d from the winner moves: power[MAX_NET + d], the winner's own
+    // (d = 0) included; 0 for every neuron out of reach.
     int power[2 * MAX_NET + LANES] = {};
 };
 
@@ -89,8 +88,36 @@ struct LearningNet {
     return (ifSet & mask) | (ifClear & ~mask);
 }
 
+[[gnu::always_inline]] inline Lanes least(const Lanes& a, const Lanes& b) { return a < b ? a : b; }
+
+// A sample's channels, biased as the network's, each across all lanes.
+struct SampleLanes {
+    Lanes value[CHANNELS];
+};
+
+[[gnu::always_inline]] inline SampleLanes biasedSample(int colour) {
+    const Lanes c = splat(colour);
+    SampleLanes s;
+    s.value[ALPHA] = ((c >> 24) & 0x7F) << NET_BIAS_SHIFT;
+    s.value[BLUE] = (c & 0xFF) << NET_BIAS_SHIFT;
+    s.value[GREEN] = ((c >> 8) & 0xFF) << NET_BIAS_SHIFT;
+    s.value[RED] = ((c >> 16) & 0xFF) << NET_BIAS_SHIFT;
+    return s;
+}
+
+// The least of a vector's lanes, halving the vector three times.
+[[gnu::always_inline]] inline int leastLane(Lanes v) {
+    v = least(v, __builtin_shuffle(v, Lanes{4, 5, 6, 7, 0, 1, 2, 3}));
+    v = least(v, __builtin_shuffle(v, Lanes{2, 3, 0, 1, 6, 7, 4, 5}));
+    v = least(v, __builtin_shuffle(v, Lanes{1, 0, 3, 2, 5, 4, 7, 6}));
+    return v[0];
+}
+
 void setRadiusPower(LearningNet& net, int alpha, int rad) {
     std::fill(std::begin(net.power), std::end(net.power), 0);
+    // The winner itself moves by alpha: alpha / INIT_ALPHA is (alpha << 8) >> ALPHA_RAD_SHIFT,
+    // which is what a neighbour at distance 0 would be given.
+    net.power[MAX_NET] = alpha << 8;
     for (int d = 1; d < rad; ++d) {
         const int power = alpha * (((rad * rad - d * d) * RAD_BIAS) / (rad * rad));
         net.power[MAX_NET + d] = net.power[MAX_NET - d] = power;
@@ -102,15 +129,15 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
 
 // Finds the closest neuron (whose frequency rises) and returns the best one once each neuron's
 // bias against winning too often is counted; the first of equals, in both.
-[[gnu::always_inline]] inline int contest(LearningNet& net, const Sample& s) {
-    const Lanes al = splat(s.value[ALPHA]), b = splat(s.value[BLUE]);
-    const Lanes g = splat(s.value[GREEN]), r = splat(s.value[RED]);
+[[gnu::always_inline]] inline int contest(LearningNet& net, const SampleLanes& s) {
+    const Lanes al = s.value[ALPHA], b = s.value[BLUE], g = s.value[GREEN], r = s.value[RED];
     // A distance and its neuron's position travel as one key, distance * 256 + position, so the
     // least key is the least distance and, of equals, the first neuron (libgd's choice). The
     // distances stay well inside 23 bits (the padding neurons' are under 2^23), so keys fit.
     Lanes closest = splat(0x7FFFFFFF), best = closest;
-    Lanes at = {0, 1, 2, 3, 4, 5, 6, 7};
-    for (int k = 0; k < net.vectors; ++k, at += LANES) {
+    Lanes closest2 = closest, best2 = best;
+    auto step = [&](int k, Lanes& closestSoFar, Lanes& bestSoFar) {
+        const Lanes at = Lanes{0, 1, 2, 3, 4, 5, 6, 7} + k * LANES;
         const Lanes d = absolute(net.plane[ALPHA][k] - al) + absolute(net.plane[BLUE][k] - b) +
                         absolute(net.plane[GREEN][k] - g) + absolute(net.plane[RED][k] - r);
         const Lanes biased = d - (net.bias[k] >> (INT_BIAS_SHIFT - NET_BIAS_SHIFT));
@@ -118,30 +145,32 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
         net.freq[k] -= betaFreq;
         net.bias[k] += betaFreq << GAMMA_SHIFT;
         const Lanes closeKey = d * 256 + at, bestKey = biased * 256 + at;
-        closest = select(closeKey < closest, closeKey, closest);
-        best = select(bestKey < best, bestKey, best);
+        closestSoFar = least(closeKey, closestSoFar);
+        bestSoFar = least(bestKey, bestSoFar);
+    };
+    // Two chains of minima (the network has an even number of vectors), so one vector's result
+    // need not wait for the previous one's.
+    for (int k = 0; k < net.vectors; k += 2) {
+        step(k, closest, best);
+        step(k + 1, closest2, best2);
     }
-    int closestKey = closest[0], bestKey = best[0];
-    for (int lane = 1; lane < LANES; ++lane) {
-        closestKey = std::min(closestKey, static_cast<int>(closest[lane]));
-        bestKey = std::min(bestKey, static_cast<int>(best[lane]));
-    }
-    const int closestPos = closestKey & 0xFF, bestPos = bestKey & 0xFF;
-    net.freq[closestPos / LANES][closestPos % LANES] += BETA;
-    net.bias[closestPos / LANES][closestPos % LANES] -= BETA_GAMMA;
+    closest = least(closest, closest2);
+    best = least(best, best2);
+    const int closestPos = leastLane(closest) & 0xFF, bestPos = leastLane(best) & 0xFF;
+    // The closest neuron's frequency and bias, changed as whole vectors: a single lane written
+    // to memory would hold up the next sample's vector reads until the write is done.
+    const Lanes mine = (Lanes{0, 1, 2, 3, 4, 5, 6, 7} == closestPos % LANES);
+    net.freq[closestPos / LANES] += mine & BETA;
+    net.bias[closestPos / LANES] -= mine & BETA_GAMMA;
     return bestPos;
 }
 
 // Moves the winner towards the sample by alpha, and its neighbours within rad by the radius power.
-[[gnu::always_inline]] inline void alter(LearningNet& net, int alpha, int rad, int winner, const Sample& s) {
-    for (int c = 0; c < CHANNELS; ++c) {
-        const int n = net.plane[c][winner / LANES][winner % LANES];
-        net.plane[c][winner / LANES][winner % LANES] = n - (alpha * (n - s.value[c])) / INIT_ALPHA;
-    }
-    if (rad == 0) return;
+[[gnu::always_inline]] inline void alter(LearningNet& net, int rad, int winner, const SampleLanes& s) {
     // Whole vectors around the winner's reach; the power is 0 outside it.
-    const int first = std::max(winner - rad + 1, 0) / LANES;
-    const int end = std::min((winner + rad + LANES - 1) / LANES, net.vectors);
+    const int reach = std::max(rad - 1, 0);
+    const int first = std::max(winner - reach, 0) / LANES;
+    const int end = std::min((winner + reach) / LANES + 1, net.vectors);
     const Lanes size = splat(net.size);
     Lanes at = Lanes{0, 1, 2, 3, 4, 5, 6, 7} + first * LANES;
     for (int k = first; k < end; ++k, at += LANES) {
@@ -158,7 +187,11 @@ void setRadiusPower(LearningNet& net, int alpha, int rad) {
 // The colours the learning takes, in the order it takes them: every `step`-th pixel, wrapping
 // round the picture. They do not depend on what the network learns, so they are read first, and
 // row by row: read in the learning's order each would be a cache miss in another row.
-std::vector<int> samplesInOrder(gdImagePtr im, int count, int step) {
+//
+// With `copyWouldDiffer`, the same pass over the rows also says whether a copy of the picture
+// onto black would differ from it (a transparent or translucent pixel): both read every row, and
+// a map is large.
+std::vector<int> samplesInOrder(gdImagePtr im, int count, int step, bool* copyWouldDiffer) {
     std::vector<int> rowOf(static_cast<std::size_t>(count));
     std::vector<int> columnOf(static_cast<std::size_t>(count));
     std::vector<int> rowStart(static_cast<std::size_t>(im->sy) + 1, 0);
@@ -180,13 +213,18 @@ std::vector<int> samplesInOrder(gdImagePtr im, int count, int step) {
         for (int i = 0; i < count; ++i) byRow[static_cast<std::size_t>(next[static_cast<std::size_t>(rowOf[static_cast<std::size_t>(i)])]++)] = i;
     }
     std::vector<int> colours(static_cast<std::size_t>(count));
+    int seen = 0;
     for (int y = 0; y < im->sy; ++y) {
         const int* row = im->tpixels[y];
+        if (copyWouldDiffer && !seen) {
+            for (int x = 0; x < im->sx; ++x) seen |= (row[x] & 0x7F000000) | (row[x] == im->transparent);
+        }
         for (int k = rowStart[static_cast<std::size_t>(y)]; k < rowStart[static_cast<std::size_t>(y) + 1]; ++k) {
             const int i = byRow[static_cast<std::size_t>(k)];
             colours[static_cast<std::size_t>(i)] = row[columnOf[static_cast<std::size_t>(i)]];
         }
     }
+    if (copyWouldDiffer) *copyWouldDiffer = seen != 0;
     return colours;
 }
 
@@ -196,7 +234,7 @@ std::vector<int> samplesInOrder(gdImagePtr im, int count, int step) {
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && BRAMBEX_TARGET_CLONES
 __attribute__((target_clones("avx2", "default")))
 #endif
-void learn(LearningNet& net, gdImagePtr im, int sampleFactor) {
+void learn(LearningNet& net, gdImagePtr im, int sampleFactor, bool* copyWouldDiffer) {
     const int pixels = im->sx * im->sy;
     const int lengthCount = pixels * 4;
     const int alphaDec = 30 + (sampleFactor - 1) / 3;
@@ -212,12 +250,14 @@ void learn(LearningNet& net, gdImagePtr im, int sampleFactor) {
             step = PRIMES[i];
             break;
         }
-    const std::vector<int> samples = samplesInOrder(im, samplePixels, step);
-    for (int i = 0; i < samplePixels;) {
-        Sample s = sampleOf(samples[static_cast<std::size_t>(i)]);
-        for (int& v : s.value) v <<= NET_BIAS_SHIFT;
-        alter(net, alpha, rad, contest(net, s), s);
-        if (++i % delta == 0) {
+    const std::vector<int> samples = samplesInOrder(im, samplePixels, step, copyWouldDiffer);
+    if (copyWouldDiffer && *copyWouldDiffer) return;
+    int untilNext = delta;  // samples until the rate and radius next shrink
+    for (int i = 0; i < samplePixels; ++i) {
+        const SampleLanes s = biasedSample(samples[static_cast<std::size_t>(i)]);
+        alter(net, rad, contest(net, s), s);
+        if (--untilNext == 0) {
+            untilNext = delta;
             alpha -= alpha / alphaDec;
             radius -= radius / RADIUS_DEC;
             rad = radius >> RADIUS_BIAS_SHIFT;
@@ -305,29 +345,47 @@ int nearest(const LookupNet& net, const Sample& s) {
     return best;
 }
 
-// Remembers the entry each colour was given: a map has far fewer colours than pixels, and runs
-// of one colour (the empty sky, a texture's flat parts) are common.
+// Remembers the palette entry each colour was given: a map has far fewer colours than pixels.
+// Every pixel is looked up (no branch on runs of one colour: in a textured map a run is two
+// pixels long on average, and the branch would go wrong at every other pixel). A colour lives in
+// a slot chosen by one hash; the colour it pushes out moves to a second table, chosen by another
+// hash, where it is looked for before the network is asked again.
 class ColourMemo {
 public:
-    ColourMemo() : colour_(SLOTS, -1), entry_(SLOTS) {}
-    int* find(int colour) {
-        const std::size_t slot = slotOf(colour);
-        return colour_[slot] == colour ? &entry_[slot] : nullptr;
+    explicit ColourMemo(long long pixels) {
+        while (bits_ < MAX_BITS && (1LL << bits_) < pixels) ++bits_;
+        first_.assign(std::size_t{1} << bits_, EMPTY);
+        second_.assign(std::size_t{1} << bits_, EMPTY);
     }
-    void remember(int colour, int entry) {
-        const std::size_t slot = slotOf(colour);
-        colour_[slot] = colour;
-        entry_[slot] = entry;
+    // The entry remembered for `colour`, or -1.
+    [[gnu::always_inline]] int find(std::uint32_t colour) {
+        const std::uint64_t known = first_[firstSlot(colour)];
+        if (static_cast<std::uint32_t>(known) == colour) [[likely]]
+            return static_cast<int>(known >> 32);
+        return findSecond(colour);
+    }
+    void remember(std::uint32_t colour, int entry) {
+        std::uint64_t& slot = first_[firstSlot(colour)];
+        if (slot != EMPTY) second_[secondSlot(static_cast<std::uint32_t>(slot))] = slot;
+        slot = colour | (static_cast<std::uint64_t>(entry) << 32);
     }
 
 private:
-    static constexpr int BITS = 14;
-    static constexpr std::size_t SLOTS = std::size_t{1} << BITS;
-    static std::size_t slotOf(int colour) {
-        return (static_cast<std::uint32_t>(colour) * 2654435761u) >> (32 - BITS);
+    // Colours have no more than 31 bits, so this key is never a colour.
+    static constexpr std::uint64_t EMPTY = 0xFFFFFFFFu;
+    static constexpr int MAX_BITS = 16;
+    int findSecond(std::uint32_t colour) {
+        const std::uint64_t known = second_[secondSlot(colour)];
+        if (static_cast<std::uint32_t>(known) != colour) return -1;
+        remember(colour, static_cast<int>(known >> 32));
+        return static_cast<int>(known >> 32);
     }
-    std::vector<int> colour_;
-    std::vector<int> entry_;
+    std::size_t firstSlot(std::uint32_t colour) const { return (colour * 2654435761u) >> (32 - bits_); }
+    std::size_t secondSlot(std::uint32_t colour) const {
+        return ((colour * 0x9E3779B1u + 0x7F4A7C15u) * 0x85EBCA6Bu) >> (32 - bits_);
+    }
+    int bits_ = 8;
+    std::vector<std::uint64_t> first_, second_;
 };
 
 // The learnt colours, as palette entries are made of them.
@@ -348,8 +406,10 @@ struct Learnt {
 };
 
 // `transparent` is the picture's transparent colour as libgd's final copy reads it: as a palette
-// entry the copy never gives out.
-std::unique_ptr<Learnt> learnPicture(gdImagePtr im, int colours, int sampleFactor, int transparent) {
+// entry the copy never gives out. With `copyWouldDiffer`, none is learnt from a picture its copy
+// onto black would change (the flag is set).
+std::unique_ptr<Learnt> learnPicture(gdImagePtr im, int colours, int sampleFactor, int transparent,
+                                     bool* copyWouldDiffer) {
     if (!im || !im->trueColor || im->sx <= 0 || im->sy <= 0 || colours < 2 || colours > MAX_NET) return nullptr;
     if (static_cast<long long>(im->sx) * im->sy * 4 > 0x7FFFFFFFLL) return nullptr;
     // libgd keeps a sample factor of 1 to 10 and learns every second pixel for any other.
@@ -359,13 +419,14 @@ std::unique_ptr<Learnt> learnPicture(gdImagePtr im, int colours, int sampleFacto
 
     auto learning = std::make_unique<LearningNet>();
     learning->size = colours;
-    learning->vectors = (colours + LANES - 1) / LANES;
+    learning->vectors = (colours + 2 * LANES - 1) / (2 * LANES) * 2;
     for (int i = 0; i < learning->vectors * LANES; ++i) {
         for (int c = 0; c < CHANNELS; ++c)
             learning->plane[c][i / LANES][i % LANES] = i < colours ? (i << (NET_BIAS_SHIFT + 8)) / colours : FAR;
         learning->freq[i / LANES][i % LANES] = i < colours ? INT_BIAS / colours : 0;
     }
-    learn(*learning, im, sampleFactor);
+    learn(*learning, im, sampleFactor, copyWouldDiffer);
+    if (copyWouldDiffer && *copyWouldDiffer) return nullptr;
     auto result = std::make_unique<Learnt>();
     result->from = im;
     result->transparent = transparent;
@@ -400,33 +461,11 @@ std::unique_ptr<Learnt> learnPicture(gdImagePtr im, int colours, int sampleFacto
     return result;
 }
 
-// Each pixel's learnt entry, rows [y0, y1) into `to` (a row's worth apart). Reads only.
-void findLearnt(const Learnt& l, int y0, int y1, ColourMemo& memo, unsigned char* to) {
+// Each pixel's palette entry. Entries are handed out in the order their first pixel is met, row
+// by row, and two learnt entries of the same colour share one; a colour is given its entry the
+// first time it is met, so the rows are gone through once, in order.
+void giveEntries(Learnt& l) {
     const gdImagePtr im = l.from;
-    for (int y = y0; y < y1; ++y, to += im->sx) {
-        const int* from = im->tpixels[y];
-        int previous = -1, previousEntry = 0;  // runs of one colour are common
-        for (int x = 0; x < im->sx; ++x) {
-            const int colour = from[x] & 0x7FFFFFFF;
-            if (colour == previous) {
-                to[x] = static_cast<unsigned char>(previousEntry);
-                continue;
-            }
-            previous = colour;
-            if (const int* known = memo.find(colour)) {
-                previousEntry = *known;
-            } else {
-                previousEntry = l.remap[nearest(l.net, sampleOf(colour))];
-                memo.remember(colour, previousEntry);
-            }
-            to[x] = static_cast<unsigned char>(previousEntry);
-        }
-    }
-}
-
-// Palette entries are handed out in the order their first pixel is met, row by row, and two
-// learnt entries of the same colour share one: rows must be given in order.
-void giveRows(Learnt& l, int y0, int y1, const unsigned char* learnt) {
     gdImagePtr out = l.out.get();
     auto give = [&](int learntEntry) {
         int& to = l.given[learntEntry];
@@ -443,48 +482,29 @@ void giveRows(Learnt& l, int y0, int y1, const unsigned char* learnt) {
         out->alpha[to] = e.alpha;
         return to;
     };
-    for (int y = y0; y < y1; ++y, learnt += out->sx) {
+    ColourMemo memo(static_cast<long long>(im->sx) * im->sy);
+    for (int y = 0; y < im->sy; ++y) {
+        const int* from = im->tpixels[y];
         unsigned char* to = out->pixels[y];
-        for (int x = 0; x < out->sx; ++x) {
-            const int entry = l.given[learnt[x]];
-            to[x] = static_cast<unsigned char>(entry >= 0 ? entry : give(learnt[x]));
+        for (int x = 0; x < im->sx; ++x) {
+            const auto colour = static_cast<std::uint32_t>(from[x] & 0x7FFFFFFF);
+            int entry = memo.find(colour);
+            if (entry < 0) [[unlikely]] {
+                entry = give(l.remap[nearest(l.net, sampleOf(static_cast<int>(colour)))]);
+                memo.remember(colour, entry);
+            }
+            to[x] = static_cast<unsigned char>(entry);
         }
     }
 }
 
-ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent) {
-    std::unique_ptr<Learnt> l = learnPicture(im, colours, sampleFactor, transparent);
+// With `copyWouldDiffer`, a picture a copy would change is not quantised (none is returned) and
+// the flag is set: the caller quantises the copy instead.
+ImagePtr quantize(gdImagePtr im, int colours, int sampleFactor, int transparent, bool* copyWouldDiffer = nullptr) {
+    std::unique_ptr<Learnt> l = learnPicture(im, colours, sampleFactor, transparent, copyWouldDiffer);
     if (!l) return nullptr;
-    // Each pixel's learnt entry is found first, the rows in bands on both cores (each band with a
-    // memo of its own); then, row by row in order, each learnt entry is given its palette entry.
-    // The two passes give what one pass gives, as only the second decides entries.
-    std::vector<unsigned char> learntOf(static_cast<std::size_t>(im->sx) * im->sy);
-    // The memos are made here: nothing on the other thread can fail.
-    ColourMemo upperMemo, lowerMemo;
-    // A small picture is not worth a thread.
-    const bool split = static_cast<long long>(im->sx) * im->sy >= 1'000'000 && std::thread::hardware_concurrency() > 1;
-    if (split) {
-        const int middle = im->sy / 2;
-        std::thread lower([&] { findLearnt(*l, middle, im->sy, lowerMemo, learntOf.data() + static_cast<std::size_t>(middle) * im->sx); });
-        findLearnt(*l, 0, middle, upperMemo, learntOf.data());
-        lower.join();
-    } else {
-        findLearnt(*l, 0, im->sy, upperMemo, learntOf.data());
-    }
-    giveRows(*l, 0, im->sy, learntOf.data());
+    giveEntries(*l);
     return std::move(l->out);
-}
-
-// The picture as a caller that must not change it quantises it: its copy onto a new black
-// picture, made only when it would differ (transparent or translucent pixels).
-bool copyWouldDiffer(gdImagePtr im) {
-    for (int y = 0; y < im->sy; ++y) {
-        const int* row = im->tpixels[y];
-        int seen = 0;
-        for (int x = 0; x < im->sx; ++x) seen |= (row[x] & 0x7F000000) | (row[x] == im->transparent);
-        if (seen != 0) return true;
-    }
-    return false;
 }
 
 // The flags a new picture starts with.
@@ -502,10 +522,11 @@ ImagePtr neuQuantPalette(gdImagePtr im, int colours, int sampleFactor) {
 
 ImagePtr neuQuantPaletteOfCopy(gdImagePtr im, int colours, int sampleFactor) {
     if (!im || !im->trueColor) return nullptr;
-    ImagePtr out;
-    if (!copyWouldDiffer(im)) {
-        out = quantize(im, colours, sampleFactor, -1);
-    } else {
+    // The copy (onto a new black picture) is only made when it would differ: when the picture
+    // has transparent or translucent pixels. The learning's first pass over the rows finds out.
+    bool copyWouldDiffer = false;
+    ImagePtr out = quantize(im, colours, sampleFactor, -1, &copyWouldDiffer);
+    if (copyWouldDiffer) {
         ImagePtr copy = tryCreateTrueColour(im->sx, im->sy);
         if (!copy) return nullptr;
         copyPicture(copy.get(), im, 0, 0);

@@ -15,8 +15,8 @@ namespace brambex {
 //
 // It differs in cost only: no true-colour copy of the map is made or changed (libgd quantises in
 // place, so its callers copy first), the learning loop runs over the network held as four planes
-// (so the compiler can work on several neurons at once), and each colour is looked up in the
-// learnt network once however many pixels have it.
+// (so the compiler can work on several neurons at once), and a colour is looked up in the learnt
+// network about once however many pixels have it.
 //
 // None when the picture is not true colour, is empty or too large for libgd's NeuQuant (more than
 // 2^31 / 4 pixels), or memory runs out.

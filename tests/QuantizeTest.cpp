@@ -114,13 +114,17 @@ TEST(Quantize, GivesLibgdsPaletteAndIndicesOnEveryKindOfPicture) {
 // A picture the caller must not change is quantised as its copy onto black would be: transparent
 // pixels black, translucent ones blended, the copy's own flags.
 TEST(Quantize, OfACopyIsLibgdsPaletteOfTheCopyAndLeavesThePictureAlone) {
-    for (int variant = 0; variant < 3; ++variant) {
+    // Variants: opaque; translucent pixels throughout; a transparent colour; one translucent
+    // pixel, in the last row's last column (the check that decides on a copy must see every
+    // pixel, not only those the learning samples).
+    for (int variant = 0; variant < 4; ++variant) {
         SCOPED_TRACE(variant);
         ImagePtr picture = noise(180, 110, 20 + variant, variant == 1 ? 4 : 0);
         if (variant == 2) {
             picture->transparent = picture->tpixels[5][5];
             picture->tpixels[50][60] = picture->transparent;
         }
+        if (variant == 3) picture->tpixels[109][179] = gdTrueColorAlpha(200, 10, 10, 90);
         gdImageSaveAlpha(picture.get(), 1);
         picture->interlace = 1;
         ImagePtr before(gdImageClone(picture.get()));

@@ -483,6 +483,19 @@ TEST_F(MainWindowTest, PlayableCandidatesSayTheirRuleAndShowEveryFigureWhole) {
     dialog.reject();
 }
 
+// Notes that a progress dialog was shown.
+class ProgressShown : public QObject {
+public:
+    explicit ProgressShown(bool& seen) : seen_(seen) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<QProgressDialog*>(watched)) seen_ = true;
+        return false;
+    }
+
+private:
+    bool& seen_;
+};
+
 // The editor on a map of millions of pixels: the reduction to 64 colours runs beside the window
 // (which goes on handling its events and says what it does), then the editor opens.
 TEST_F(MainWindowTest, TheEditorOnALargeMapReducesItBesideTheWindow) {
@@ -492,11 +505,13 @@ TEST_F(MainWindowTest, TheEditorOnALargeMapReducesItBesideTheWindow) {
     ASSERT_TRUE(waitForMap());
     ASSERT_TRUE(window->model().mapEditor().reductionTakesAWhile());
     bool sawProgress = false, sawEditor = false;
+    // The progress dialog is seen as it is shown: the reduction may end before any timer fires.
+    ProgressShown progressShown(sawProgress);
+    qApp->installEventFilter(&progressShown);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (!w->isVisible()) continue;
-            if (qobject_cast<QProgressDialog*>(w)) sawProgress = true;
             if (auto* editor = qobject_cast<MapEditorDialog*>(w)) {
                 sawEditor = true;
                 editor->accept();
@@ -507,6 +522,7 @@ TEST_F(MainWindowTest, TheEditorOnALargeMapReducesItBesideTheWindow) {
     QtWindowServices services(window.get());
     services.runEditor(window->model().mapEditor());
     closer.stop();
+    qApp->removeEventFilter(&progressShown);
     EXPECT_TRUE(sawProgress) << "the window said what it was doing";
     EXPECT_TRUE(sawEditor);
     EXPECT_FALSE(window->model().map()->image->trueColor);
