@@ -1,5 +1,6 @@
 #include "generators/TileMaze.h"
 
+#include "map/ArtworkCache.h"
 #include "map/RowBands.h"
 #include "map/Files.h"
 #include "map/Translate.h"
@@ -94,20 +95,29 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
                   bool startTiles) {
     // Each tile file is read once per run: the same file gives the same picture every time.
     std::array<ImagePtr, 32> cache;
-    std::array<bool, 32> tried{};
+    std::array<bool, 32> wanted{};
+    std::vector<int> slots;  // the tiles wanted, in the order the cells are met
     const std::filesystem::path tiles = folder / "tile";
-    auto tile = [&](int number, bool start) -> gdImagePtr {
-        const int slot = number + (start ? 16 : 0);
-        if (!tried[slot]) {
-            tried[slot] = true;
-            ImagePtr picture = loadTileArt((start ? tiles / "start" : tiles) / (std::to_string(number) + ".png"));
-            if (picture && (picture->sx != tileWidth || picture->sy != tileHeight))
-                picture = stretchedCopy(picture.get(), tileWidth, tileHeight);
-            cache[slot] = std::move(picture);
+    auto slotOf = [](int number, bool start) { return number + (start ? 16 : 0); };
+    for (int x = 0; x < maze.cols; ++x)
+        for (int y = 0; y < maze.rows; ++y) {
+            const TileMaze::Cell& cell = maze.at(x, y);
+            if (!(cell.state & TileMaze::Visited)) continue;
+            const int slot = slotOf(tileNumber(cell.openings), startTiles && (cell.state & TileMaze::Start));
+            if (!wanted[static_cast<std::size_t>(slot)]) {
+                wanted[static_cast<std::size_t>(slot)] = true;
+                slots.push_back(slot);
+            }
         }
-        return cache[slot].get();
-    };
-    // Each visited cell's tile, read first (files are read in the order the cells are met).
+    // Read and stretched to the cell size on both cores: decoding is most of a tile's cost.
+    loadOnBothCores(slots.size(), [&](std::size_t i) {
+        const int slot = slots[i];
+        const bool start = slot >= 16;
+        ImagePtr picture = loadTileArt((start ? tiles / "start" : tiles) / (std::to_string(slot % 16) + ".png"));
+        if (picture && (picture->sx != tileWidth || picture->sy != tileHeight))
+            picture = stretchedCopy(picture.get(), tileWidth, tileHeight);
+        cache[static_cast<std::size_t>(slot)] = std::move(picture);
+    });
     std::vector<gdImagePtr> cellTile(static_cast<std::size_t>(maze.cols) * maze.rows, nullptr);
     // The maze is drawn by the main tiles; a start tile only marks the start cell.
     bool anyMainTile = false;
@@ -116,7 +126,7 @@ void drawTileMaze(gdImagePtr image, const TileMaze& maze, int tileWidth, int til
             const TileMaze::Cell& cell = maze.at(x, y);
             if (!(cell.state & TileMaze::Visited)) continue;
             const bool start = startTiles && (cell.state & TileMaze::Start);
-            gdImagePtr picture = tile(tileNumber(cell.openings), start);
+            gdImagePtr picture = cache[static_cast<std::size_t>(slotOf(tileNumber(cell.openings), start))].get();
             cellTile[static_cast<std::size_t>(y) * maze.cols + x] = picture;
             anyMainTile = anyMainTile || (picture && !start);
         }

@@ -2,6 +2,10 @@
 #include "map/Translate.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <system_error>
+#include <thread>
 
 #include "map/Files.h"
 #include "map/PngReader.h"
@@ -68,6 +72,42 @@ CollectRefusedArtwork::CollectRefusedArtwork(std::vector<std::string>* notes) : 
 }
 
 CollectRefusedArtwork::~CollectRefusedArtwork() { refusedNotes = previous_; }
+
+void loadOnBothCores(std::size_t n, const std::function<void(std::size_t)>& load) {
+    ArtworkCache* const cache = installed;
+    std::vector<std::string>* const notes = refusedNotes;
+    std::vector<std::vector<std::string>> itemNotes(notes ? n : 0);
+    std::vector<std::exception_ptr> failures(n);
+    std::atomic<std::size_t> next{0};
+    // Both threads take the next item not yet taken, so neither waits while the other has work.
+    auto work = [&] {
+        const UseArtworkCache useCache(cache);
+        for (std::size_t i = next++; i < n; i = next++) {
+            const CollectRefusedArtwork collect(notes ? &itemNotes[i] : nullptr);
+            try {
+                load(i);
+            } catch (...) {
+                failures[i] = std::current_exception();
+            }
+        }
+    };
+    std::thread second;
+    if (n >= 2 && std::thread::hardware_concurrency() > 1) {
+        try {
+            second = std::thread(work);
+        } catch (const std::system_error&) {
+            // No second thread to be had: this one does all the items.
+        }
+    }
+    work();
+    if (second.joinable()) second.join();
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+    if (notes)
+        for (const auto& item : itemNotes)
+            for (const std::string& note : item)
+                if (std::find(notes->begin(), notes->end(), note) == notes->end()) notes->push_back(note);
+}
 
 void noteIfRefusedForSize(const std::filesystem::path& path, int maxWidth, int maxHeight) {
     if (!refusedNotes) return;

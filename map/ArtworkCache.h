@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -71,6 +72,13 @@ public:
 private:
     std::vector<std::string>* previous_;
 };
+
+// Runs `load(i)` for every i in [0, n), the items shared out between this thread and a second
+// one when there are several and the machine has a second core: decoding artwork is most of
+// what a run's loads cost. Each item loads as this thread would, through its artwork cache, and
+// pictures refused for their size are noted here in the order of i. `load(i)` may only write
+// what belongs to item i; an exception it throws is thrown here once both threads are done.
+void loadOnBothCores(std::size_t n, const std::function<void(std::size_t)>& load);
 
 // Called by the loaders when a picture could not be had: notes it when it is one refused for its
 // size and a collector is listening on this thread.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "map/ArtworkCache.h"
 #include "map/Files.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
@@ -40,29 +41,60 @@ ImagePtr mirrorObjectPicture(gdImagePtr picture) {
 
 namespace {
 
-std::vector<ImagePtr> loadFolder(const DataFolders& folders, int theme, const std::string& folder) {
-    const auto directory = folders.themeFile(theme, std::filesystem::path("objects") / folder);
-    int count = 0;
-    while (fileOpens(directory / (std::to_string(count) + ".png"))) ++count;
-    std::vector<ImagePtr> pictures;
-    pictures.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        ImagePtr picture = loadObjectArt(directory / (std::to_string(i) + ".png"));
-        normaliseObjectPicture(picture);
-        pictures.push_back(std::move(picture));
-    }
-    return pictures;
-}
+// The object sets of a theme, as placement draws from them. Floor and roof: each picture
+// followed by its mirror. Left: the left pictures, then the right ones mirrored. Right: the mirror
+// of each left one.
+struct ObjectSets {
+    ObjectSet floor, roof, left, right;
+};
 
-// Floor and roof sets: each picture followed by its mirror.
-ObjectSet pairWithMirrors(std::vector<ImagePtr> pictures) {
-    ObjectSet set;
-    for (auto& picture : pictures) {
-        ImagePtr mirror = mirrorObjectPicture(picture.get());
-        set.push_back(std::move(picture));
-        set.push_back(std::move(mirror));
+ObjectSets loadObjectSets(const DataFolders& folders, int theme) {
+    enum Folder { FLOOR, ROOF, LEFT, RIGHT, FOLDERS };
+    static const char* const names[FOLDERS] = {"floor", "roof", "left", "right"};
+    // A folder's pictures are 0.png, 1.png, ... up to the first number missing.
+    struct Item {
+        Folder folder;
+        std::filesystem::path file;
+        ImagePtr picture, mirror, mirrorOfMirror;
+    };
+    std::vector<Item> items;
+    for (int f = 0; f < FOLDERS; ++f) {
+        const auto directory = folders.themeFile(theme, std::filesystem::path("objects") / names[f]);
+        for (int i = 0; fileOpens(directory / (std::to_string(i) + ".png")); ++i)
+            items.push_back({static_cast<Folder>(f), directory / (std::to_string(i) + ".png"), nullptr, nullptr, nullptr});
     }
-    return set;
+    // Read, and mirrored as the sets need them, on both cores.
+    loadOnBothCores(items.size(), [&](std::size_t i) {
+        Item& item = items[i];
+        item.picture = loadObjectArt(item.file);
+        normaliseObjectPicture(item.picture);
+        item.mirror = mirrorObjectPicture(item.picture.get());
+        // A right picture's mirror is a left one, whose own mirror is in the right set.
+        if (item.folder == RIGHT) item.mirrorOfMirror = mirrorObjectPicture(item.mirror.get());
+    });
+    ObjectSets sets;
+    for (Item& item : items) {
+        switch (item.folder) {
+            case FLOOR:
+            case ROOF: {
+                ObjectSet& set = item.folder == FLOOR ? sets.floor : sets.roof;
+                set.push_back(std::move(item.picture));
+                set.push_back(std::move(item.mirror));
+                break;
+            }
+            case LEFT:
+                sets.left.push_back(std::move(item.picture));
+                sets.right.push_back(std::move(item.mirror));
+                break;
+            default: break;
+        }
+    }
+    for (Item& item : items)
+        if (item.folder == RIGHT) {
+            sets.left.push_back(std::move(item.mirror));
+            sets.right.push_back(std::move(item.mirrorOfMirror));
+        }
+    return sets;
 }
 
 }  // namespace
@@ -301,13 +333,8 @@ void placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, in
     int counter = 0;
 
     const int theme = placement.theme;
-    ObjectSet floorSet = pairWithMirrors(loadFolder(placement.folders, theme, "floor"));
-    ObjectSet roofSet = pairWithMirrors(loadFolder(placement.folders, theme, "roof"));
-    // Left set: left pictures, then right pictures mirrored. Right set: the mirror of each.
-    ObjectSet leftSet = loadFolder(placement.folders, theme, "left");
-    for (auto& picture : loadFolder(placement.folders, theme, "right")) leftSet.push_back(mirrorObjectPicture(picture.get()));
-    ObjectSet rightSet;
-    for (const auto& picture : leftSet) rightSet.push_back(mirrorObjectPicture(picture.get()));
+    ObjectSets sets = loadObjectSets(placement.folders, theme);
+    const ObjectSet &floorSet = sets.floor, &roofSet = sets.roof, &leftSet = sets.left, &rightSet = sets.right;
 
     const int markers[4] = {floorColour, ceilingColour, leftColour, rightColour};
     ObjectPlacer placer(picture, edges, markers, airColour, placement.mapWidth, placement.mapHeight);
