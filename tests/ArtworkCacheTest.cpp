@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <stdexcept>
+#include <thread>
+
 #include "map/ArtworkCache.h"
 #include "tests/TestSupport.h"
 
@@ -72,4 +78,56 @@ TEST_F(ArtworkCacheTest, LoadsGoThroughTheCacheOnlyWhileItIsInUse) {
     EXPECT_EQ(currentArtworkCache(), nullptr);
     EXPECT_TRUE(loadTileArt(file));
     EXPECT_EQ(cache.hits(), 1u);
+}
+
+// Loads shared out between two threads load as the calling thread does: through its cache, with
+// pictures refused for their size noted in the order of the items, not of the threads, and an
+// item's exception thrown back to the caller.
+TEST_F(ArtworkCacheTest, LoadsOnBothCoresLoadAsTheCallingThreadDoes) {
+    std::vector<fs::path> files;
+    for (int i = 0; i < 12; ++i) {
+        files.push_back(root / (std::to_string(i) + ".png"));
+        // Every third picture is over the tile limit.
+        const int side = i % 3 == 2 ? MAX_TILE_SIZE + 1 : 4 + i;
+        test::writePng(test::solidPicture(side, 2, 0x010101 * i).get(), files.back());
+    }
+    ArtworkCache cache;
+    std::vector<std::string> notes;
+    std::vector<ImagePtr> pictures(files.size());
+    std::vector<std::thread::id> threads(files.size());
+    {
+        const UseArtworkCache use(&cache);
+        const CollectRefusedArtwork collect(&notes);
+        loadOnBothCores(files.size(), [&](std::size_t i) {
+            pictures[i] = loadTileArt(files[i]);
+            threads[i] = std::this_thread::get_id();
+            // Long enough for the second thread to take its share.
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        });
+    }
+    if (std::thread::hardware_concurrency() > 1)
+        EXPECT_EQ(std::set<std::thread::id>(threads.begin(), threads.end()).size(), 2u) << "both threads loaded";
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(i);
+        if (i % 3 == 2) {
+            EXPECT_FALSE(pictures[i]);
+            continue;
+        }
+        ASSERT_TRUE(pictures[i]);
+        EXPECT_EQ(pictures[i]->sx, static_cast<int>(4 + i));
+    }
+    // Every picture went through the cache (the refused ones are kept as none).
+    EXPECT_EQ(cache.pictures(), files.size());
+    ASSERT_EQ(notes.size(), 4u);
+    for (std::size_t k = 0; k < notes.size(); ++k)
+        EXPECT_NE(notes[k].find(files[3 * k + 2].string()), std::string::npos) << notes[k];
+
+    std::vector<int> done(8, 0);
+    EXPECT_THROW(loadOnBothCores(done.size(),
+                                 [&](std::size_t i) {
+                                     done[i] = 1;
+                                     if (i == 5) throw std::runtime_error("item 5");
+                                 }),
+                 std::runtime_error);
+    EXPECT_EQ(std::count(done.begin(), done.end(), 1), 8) << "the other items were still loaded";
 }
