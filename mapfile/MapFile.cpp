@@ -4,6 +4,7 @@
 #include "map/Files.h"
 #include "map/PngReader.h"
 #include "map/Map.h"
+#include "mapfile/PalettePng.h"
 #include "mapfile/Quantize.h"
 
 namespace brambex {
@@ -168,7 +169,7 @@ EncodedMap encodeMap(gdImagePtr image, const MapIdentity& identity, bool forceFu
         }
         applyPaletteConventions(picture, identity, quantize);
     }
-    Bytes png = encodePng(picture);
+    Bytes png = encodePalettePng(picture);
     if (!endsWithIend(png)) return {{}, translate("Messages", "The picture could not be encoded as PNG.")};
     return {withChunks(std::move(png), identity), {}};
 }

@@ -105,8 +105,9 @@ TEST_F(ArtworkCacheTest, LoadsOnBothCoresLoadAsTheCallingThreadDoes) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         });
     }
-    if (std::thread::hardware_concurrency() > 1)
+    if (std::thread::hardware_concurrency() > 1) {
         EXPECT_EQ(std::set<std::thread::id>(threads.begin(), threads.end()).size(), 2u) << "both threads loaded";
+    }
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(i);
         if (i % 3 == 2) {
