@@ -137,46 +137,41 @@ ImagePtr stretchedCopy(gdImagePtr src, int w, int h) {
     ImagePtr out = tryCreateTrueColour(w, h);
     if (!out) return nullptr;
     gdImageAlphaBlending(out.get(), 0);
+    // gdImageCopyResized(out, src, 0, 0, 0, 0, w, h, sx, sy) onto a picture filled with the
+    // source's transparent colour, a row at a time: source column x fills stx[x] destination
+    // columns and source row y fills sty[y] destination rows (libgd's stretch vectors). libgd
+    // skips the transparent pixels, which leaves each with the fill: the very colour copying it
+    // gives. So every pixel is copied, and the fill is not needed.
+    auto colourOf = [src](int index) {
+        return gdTrueColorAlpha(src->red[index], src->green[index], src->blue[index], src->alpha[index]);
+    };
     const int t = src->transparent;
-    if (t >= 0) {
-        const int key = src->trueColor ? t : gdTrueColorAlpha(src->red[t], src->green[t], src->blue[t], src->alpha[t]);
-        fillRectangle(out.get(), 0, 0, w - 1, h - 1, key);
-        out->transparent = key;
-    }
-    // gdImageCopyResized(out, src, 0, 0, 0, 0, w, h, sx, sy), a row at a time: source column x
-    // fills stx[x] destination columns and source row y fills sty[y] destination rows (libgd's
-    // stretch vectors); the source's transparent pixels are skipped. Every destination row a
-    // source row fills is the same, so it is made once and copied.
+    if (t >= 0) out->transparent = src->trueColor ? t : colourOf(t);
     auto stretch = [](int to, int from, int i) { return to * (i + 1) / from - to * i / from; };
-    std::vector<int> row(static_cast<std::size_t>(w));
+    // Each destination column's source column.
+    std::vector<int> fromColumn(static_cast<std::size_t>(w));
+    for (int x = 0, tox = 0; x < src->sx && tox < w; ++x)
+        for (int n = stretch(w, src->sx, x); n > 0 && tox < w; --n) fromColumn[static_cast<std::size_t>(tox++)] = x;
+    int palette[gdMaxColors];
+    if (!src->trueColor)
+        for (int i = 0; i < gdMaxColors; ++i) palette[i] = colourOf(i);
     int toy = 0;
     for (int y = 0; y < src->sy && toy < h; ++y) {
         const int rows = stretch(h, src->sy, y);
         if (rows == 0) continue;
-        std::copy(out->tpixels[toy], out->tpixels[toy] + w, row.begin());
-        int tox = 0;
-        for (int x = 0; x < src->sx; ++x) {
-            const int n = stretch(w, src->sx, x);
-            if (n == 0) continue;
-            int c;
-            if (src->trueColor) {
-                c = src->tpixels[y][x];
-                if (c == t) {
-                    tox += n;
-                    continue;
-                }
-            } else {
-                const int index = src->pixels[y][x];
-                if (index == t) {
-                    tox += n;
-                    continue;
-                }
-                c = gdTrueColorAlpha(src->red[index], src->green[index], src->blue[index], src->alpha[index]);
-            }
-            std::fill(row.begin() + tox, row.begin() + tox + n, c);
-            tox += n;
+        int* row = out->tpixels[toy];
+        if (src->trueColor) {
+            const int* from = src->tpixels[y];
+            if (w == src->sx) std::copy(from, from + w, row);
+            else
+                for (int x = 0; x < w; ++x) row[x] = from[fromColumn[static_cast<std::size_t>(x)]];
+        } else {
+            const unsigned char* from = src->pixels[y];
+            for (int x = 0; x < w; ++x) row[x] = palette[from[fromColumn[static_cast<std::size_t>(x)]]];
         }
-        for (int k = 0; k < rows && toy < h; ++k, ++toy) std::copy(row.begin(), row.end(), out->tpixels[toy]);
+        // Every destination row a source row fills is the same.
+        for (int k = 1; k < rows && toy + k < h; ++k) std::copy(row, row + w, out->tpixels[toy + k]);
+        toy += rows;
     }
     return out;
 }

@@ -62,22 +62,26 @@ TEST(GdImage, CopyingAPicturePartEqualsLibgdsCopy) {
 
 TEST(GdImage, StretchingEqualsLibgdsResizedCopy) {
     for (bool palette : {false, true})
-        for (const auto& [w, h] : {std::array{9, 11}, std::array{20, 31}, std::array{4, 5}, std::array{23, 7}, std::array{1, 1}}) {
-            SCOPED_TRACE(testing::Message() << "palette " << palette << " to " << w << "x" << h);
-            ImagePtr stamp = palette ? paletteStamp() : trueColourStamp();
-            ImagePtr ours = stretchedCopy(stamp.get(), w, h);
-            ASSERT_TRUE(ours);
-            // What libgd gives: a fresh picture, replacing, filled with the transparent colour.
-            ImagePtr theirs = createTrueColour(w, h);
-            gdImageAlphaBlending(theirs.get(), 0);
-            const int t = stamp->transparent;
-            const int key = palette ? gdTrueColorAlpha(stamp->red[t], stamp->green[t], stamp->blue[t], stamp->alpha[t]) : t;
-            gdImageFilledRectangle(theirs.get(), 0, 0, w - 1, h - 1, key);
-            gdImageCopyResized(theirs.get(), stamp.get(), 0, 0, 0, 0, w, h, stamp->sx, stamp->sy);
-            for (int py = 0; py < h; ++py)
-                for (int px = 0; px < w; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
-            EXPECT_EQ(ours->transparent, key);
-        }
+        for (bool keyed : {true, false})
+            // Up, down, one way only (the stamp is 9 x 11), to a single pixel.
+            for (const auto& [w, h] : {std::array{9, 11}, std::array{20, 31}, std::array{4, 5}, std::array{23, 7},
+                                       std::array{9, 30}, std::array{9, 4}, std::array{25, 11}, std::array{1, 1}}) {
+                SCOPED_TRACE(testing::Message() << "palette " << palette << " keyed " << keyed << " to " << w << "x" << h);
+                ImagePtr stamp = palette ? paletteStamp() : trueColourStamp();
+                if (!keyed) gdImageColorTransparent(stamp.get(), -1);
+                ImagePtr ours = stretchedCopy(stamp.get(), w, h);
+                ASSERT_TRUE(ours);
+                // What libgd gives: a fresh picture, replacing, filled with the transparent colour.
+                ImagePtr theirs = createTrueColour(w, h);
+                gdImageAlphaBlending(theirs.get(), 0);
+                const int t = stamp->transparent;
+                const int key = t < 0 ? -1 : palette ? gdTrueColorAlpha(stamp->red[t], stamp->green[t], stamp->blue[t], stamp->alpha[t]) : t;
+                if (keyed) gdImageFilledRectangle(theirs.get(), 0, 0, w - 1, h - 1, key);
+                gdImageCopyResized(theirs.get(), stamp.get(), 0, 0, 0, 0, w, h, stamp->sx, stamp->sy);
+                for (int py = 0; py < h; ++py)
+                    for (int px = 0; px < w; ++px) ASSERT_EQ(ours->tpixels[py][px], theirs->tpixels[py][px]) << px << "," << py;
+                EXPECT_EQ(ours->transparent, key);
+            }
 }
 
 TEST(GdImage, CopyingAMirrorEqualsLibgdsCopyOfTheMirroredPicture) {
