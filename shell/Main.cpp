@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <cstdlib>
 #include <cstring>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "map/GdImage.h"
 #include "map/Generator.h"
@@ -102,6 +105,12 @@ int main(int argc, char** argv) {
     case Invocation::Mode::Code:
     case Invocation::Mode::Verify: break;
     }
+#if defined(__GLIBC__)
+    // A command-line run makes one map: its threads share the main heap, which grows in large
+    // steps. A heap of a thread's own grows a few pages at a time, a system call each (thousands
+    // for a large map's rows). Set before any thread starts.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     catchStopSignals();
     setWarningSink([](const UserError& e) { platform::showMessage(e.caption, e.text); });
     if (Failure refused = startUp()) {
