@@ -2,7 +2,10 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <future>
+#include <memory>
+#include <new>
 #include <system_error>
 
 #include "mapfile/PngChunks.h"
@@ -40,19 +43,23 @@ bool compressRows(gdImagePtr im, Bytes& stream) {
     } catch (const std::system_error&) {
         checksum = std::async(std::launch::deferred, rowsChecksum, im);
     }
+    const std::size_t rowBytes = static_cast<std::size_t>(im->sx) + 1;
+    // Room for the whole stream (zlib's bound for its wrapped stream covers the raw data, the
+    // header and the checksum), taken before zlib is: nothing of it is left behind on failure.
+    // Not cleared: only the few pages the compressed rows fill are ever touched.
+    const std::size_t room = compressBound(static_cast<uLong>(rowBytes * static_cast<std::size_t>(im->sy))) + 6;
+    const std::unique_ptr<unsigned char[]> out(new unsigned char[room]);
+    Bytes row(rowBytes, 0);
     z_stream z{};
     if (deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
         checksum.wait();
         return false;
     }
-    const std::size_t rowBytes = static_cast<std::size_t>(im->sx) + 1;
-    stream.assign(2 + deflateBound(&z, static_cast<uLong>(rowBytes * static_cast<std::size_t>(im->sy))) + 4, 0);
     // Level 6 with a 32 KB window: CMF 0x78, FLG 0x9C (the default level's flags and check bits).
-    stream[0] = 0x78;
-    stream[1] = 0x9C;
-    z.next_out = stream.data() + 2;
-    z.avail_out = static_cast<uInt>(stream.size() - 6);
-    Bytes row(rowBytes, 0);
+    out[0] = 0x78;
+    out[1] = 0x9C;
+    z.next_out = out.get() + 2;
+    z.avail_out = static_cast<uInt>(room - 6);
     bool ok = true;
     for (int y = 0; y < im->sy && ok; ++y) {
         std::copy(im->pixels[y], im->pixels[y] + im->sx, row.begin() + 1);
@@ -65,7 +72,7 @@ bool compressRows(gdImagePtr im, Bytes& stream) {
     deflateEnd(&z);
     const uLong sum = checksum.get();
     if (!ok) return false;
-    stream.resize(written);
+    stream.assign(out.get(), out.get() + written);
     appendBigEndian32(stream, static_cast<std::uint32_t>(sum));
     return true;
 }
@@ -88,7 +95,12 @@ bool writesPalettePngItself(gdImagePtr im) {
 Bytes encodePalettePng(gdImagePtr im) {
     if (!writesPalettePngItself(im)) return encodePng(im);
     Bytes stream;
-    if (!compressRows(im, stream)) return {};
+    try {
+        // Should zlib or memory fail here, libgd is given its chance, as for any other picture.
+        if (!compressRows(im, stream)) return encodePng(im);
+    } catch (const std::bad_alloc&) {
+        return encodePng(im);
+    }
     Bytes png(SIGNATURE, SIGNATURE + 8);
     png.reserve(stream.size() + stream.size() / IDAT_SIZE * 12 + 1024);
     auto append = [&png](const Bytes& chunk) { png.insert(png.end(), chunk.begin(), chunk.end()); };
