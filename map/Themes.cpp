@@ -148,25 +148,32 @@ void applyGrassAndRoots(gdImagePtr picture, gdImagePtr edges, int topColour, int
     int** pic = picture->tpixels;
     int** edge = edges->tpixels;
 
-    for (int y = h - 1; y >= 0; --y) {
-        const int* edgeRow = edge[y];
-        for (int x = previousNonZero(edgeRow, w - 1); x >= 0; x = previousNonZero(edgeRow, x - 1)) {
-            const int cls = edgeRow[x];
-            if (cls == topColour) {
-                // Down through the land below the surface, at most twice the texture's height.
-                int l = y + 1;
-                while (l < y + 2 * gh && l < h && edge[l][x] != bottomColour && pic[l][x] != black) ++l;
-                const int n = std::min(gh, (l - y) / 2);
-                drawStrip(picture, grass.column(x), n, x, y - static_cast<int>(n * grassFactor));
-            } else if (cls == bottomColour) {
-                // Up through the land above the hollow.
-                int r = y - 1;
-                while (r > y - 2 * rh && r > 0 && edge[r][x] != topColour && pic[r][x] != black) --r;
-                const int n = std::min(rh, (y - r) / 2);
-                drawStrip(picture, roots.column(x), n, x, static_cast<int>((rh - n) * rootsFactor) + y - rh + 1);
+    // A strip is drawn in its own column and the walks that size it read only that column, so
+    // columns do not depend on each other: a large map's are done in two bands at once, each
+    // column's surfaces still bottom to top.
+    inRowBands(w, static_cast<long long>(w) * h, [&](int x0, int x1) {
+        for (int y = h - 1; y >= 0; --y) {
+            const int* edgeRow = edge[y];
+            // The band's own columns only: x0 - 1 when none is left.
+            auto previousInBand = [&](int x) { return x0 + previousNonZero(edgeRow + x0, x - x0); };
+            for (int x = previousInBand(x1 - 1); x >= x0; x = previousInBand(x - 1)) {
+                const int cls = edgeRow[x];
+                if (cls == topColour) {
+                    // Down through the land below the surface, at most twice the texture's height.
+                    int l = y + 1;
+                    while (l < y + 2 * gh && l < h && edge[l][x] != bottomColour && pic[l][x] != black) ++l;
+                    const int n = std::min(gh, (l - y) / 2);
+                    drawStrip(picture, grass.column(x), n, x, y - static_cast<int>(n * grassFactor));
+                } else if (cls == bottomColour) {
+                    // Up through the land above the hollow.
+                    int r = y - 1;
+                    while (r > y - 2 * rh && r > 0 && edge[r][x] != topColour && pic[r][x] != black) --r;
+                    const int n = std::min(rh, (y - r) / 2);
+                    drawStrip(picture, roots.column(x), n, x, static_cast<int>((rh - n) * rootsFactor) + y - rh + 1);
+                }
             }
         }
-    }
+    });
 }
 
 }  // namespace brambex
