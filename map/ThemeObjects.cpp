@@ -9,6 +9,7 @@
 #include "map/Files.h"
 #include "map/ProcessState.h"
 #include "map/Random.h"
+#include "map/RowBands.h"
 #include "map/RowScan.h"
 
 namespace brambex {
@@ -382,9 +383,13 @@ void placeThemeObjects(gdImagePtr picture, gdImagePtr edges, int floorColour, in
     // change. (The edge map is not needed afterwards, so only the map is written.)
     gdImageColorTransparent(picture, airColour);
     if (airColour == 0) {
-        for (const auto& box : placer.drawn())
-            for (int y = box.top; y < box.top + box.height; ++y)
-                mergeRow(picture->tpixels[y] + box.left, edges->tpixels[y] + box.left, box.width, airColour, markers);
+        // Each row on its own (boxes may overlap, but a row is only ever merged by one band):
+        // a large map's rows in two bands at once.
+        inRowBands(h, static_cast<long long>(w) * h, [&](int y0, int y1) {
+            for (const auto& box : placer.drawn())
+                for (int y = std::max(box.top, y0); y < std::min(box.top + box.height, y1); ++y)
+                    mergeRow(picture->tpixels[y] + box.left, edges->tpixels[y] + box.left, box.width, airColour, markers);
+        });
     } else {
         for (int y = 0; y < h; ++y) mergeRow(picture->tpixels[y], edges->tpixels[y], w, airColour, markers);
     }
