@@ -101,12 +101,12 @@ void loadOnBothCores(std::size_t n, const std::function<void(std::size_t)>& load
     }
     work();
     if (second.joinable()) second.join();
-    for (const std::exception_ptr& failure : failures)
-        if (failure) std::rethrow_exception(failure);
     if (notes)
         for (const auto& item : itemNotes)
             for (const std::string& note : item)
                 if (std::find(notes->begin(), notes->end(), note) == notes->end()) notes->push_back(note);
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
 }
 
 void noteIfRefusedForSize(const std::filesystem::path& path, int maxWidth, int maxHeight) {
