@@ -47,11 +47,10 @@ ImagePtr createTrueColour(int width, int height) {
 }
 
 bool pngHeaderSize(const unsigned char* data, std::size_t size, int& width, int& height) {
-    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     // signature, IHDR length and type, then width and height
     if (size < 24) return false;
     for (int i = 0; i < 8; ++i)
-        if (data[i] != signature[i]) return false;
+        if (data[i] != PNG_SIGNATURE[i]) return false;
     if (data[12] != 'I' || data[13] != 'H' || data[14] != 'D' || data[15] != 'R') return false;
     auto be32 = [&](std::size_t at) {
         return (std::uint32_t(data[at]) << 24) | (std::uint32_t(data[at + 1]) << 16) |

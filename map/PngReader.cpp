@@ -12,7 +12,6 @@ namespace brambex {
 
 namespace {
 
-constexpr unsigned char SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 // Deflate stores at most 258 bytes in two bits: no stream inflates more than 1032-fold.
 constexpr std::uint64_t ZLIB_MAX_RATIO = 1032;
@@ -228,7 +227,7 @@ std::uint64_t rawImageBytes(const PngLayout& layout) {
 }
 
 std::optional<PngLayout> scanPng(const unsigned char* data, std::size_t size) {
-    if (size < 8 || std::memcmp(data, SIGNATURE, 8) != 0) return std::nullopt;
+    if (size < 8 || std::memcmp(data, PNG_SIGNATURE, 8) != 0) return std::nullopt;
     ChunkWalk walk;
     while (!walk.done) {
         if (walk.offset + 8 > size) return std::nullopt;
@@ -249,7 +248,7 @@ namespace {
 // The chunk list of an open PNG file, walked by seeking over the chunk data.
 std::optional<PngLayout> walkFile(std::FILE* f, std::uintmax_t total) {
     unsigned char start[8 + 8 + 13];
-    if (std::fread(start, 1, sizeof start, f) != sizeof start || std::memcmp(start, SIGNATURE, 8) != 0) return std::nullopt;
+    if (std::fread(start, 1, sizeof start, f) != sizeof start || std::memcmp(start, PNG_SIGNATURE, 8) != 0) return std::nullopt;
     ChunkWalk walk;
     if (!walk.step(start + 8, total, start + 16)) return std::nullopt;
     while (!walk.done) {

@@ -10,6 +10,9 @@
 
 namespace brambex {
 
+// The eight bytes every PNG file starts with.
+constexpr unsigned char PNG_SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
 // What a PNG's chunk list says, found without decoding anything.
 struct PngLayout {
     int width = 0, height = 0;

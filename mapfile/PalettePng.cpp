@@ -8,13 +8,13 @@
 #include <new>
 #include <system_error>
 
+#include "map/PngReader.h"
 #include "mapfile/PngChunks.h"
 
 namespace brambex {
 
 namespace {
 
-constexpr unsigned char SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // libpng's compression buffer: each full one becomes an IDAT chunk of its size.
 constexpr std::size_t IDAT_SIZE = 8192;
 // Up to this many bytes of rows libpng narrows zlib's window (and the stream's header says so).
@@ -101,7 +101,7 @@ Bytes encodePalettePng(gdImagePtr im) {
     } catch (const std::bad_alloc&) {
         return encodePng(im);
     }
-    Bytes png(SIGNATURE, SIGNATURE + 8);
+    Bytes png(std::begin(PNG_SIGNATURE), std::end(PNG_SIGNATURE));
     png.reserve(stream.size() + stream.size() / IDAT_SIZE * 12 + 1024);
     auto append = [&png](const Bytes& chunk) { png.insert(png.end(), chunk.begin(), chunk.end()); };
     Bytes header;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "map/Map.h"
@@ -20,7 +21,12 @@ constexpr long long FREED_BESIDE_THE_WINDOW = 500'000;
 // picture is that large, else here.
 template <typename Owner>
 void freeBesideTheWindow(Owner owner, long long pixels) {
-    if (owner && pixels > FREED_BESIDE_THE_WINDOW) std::thread([owner = std::move(owner)]() mutable { owner.reset(); }).detach();
+    if (!owner || pixels <= FREED_BESIDE_THE_WINDOW) return;
+    try {
+        std::thread([owner = std::move(owner)]() mutable { owner.reset(); }).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: the picture went with the thread's work, freed here.
+    }
 }
 
 // A deep copy of a map: its picture, identity and code (not its previews: made when it is shown).
